@@ -1,0 +1,48 @@
+# Velmora: the two commands, `make run` and `make test`, on a fresh Debian 12.
+SHELL := /bin/bash
+BUILD_DIR ?= build
+BUILD_TYPE ?= Release
+JOBS ?= $(shell nproc)
+
+PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n \
+            libgtest-dev libgmock-dev libbenchmark-dev \
+            xvfb xauth xdotool imagemagick
+
+SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
+
+.PHONY: all setup configure build test run bench clean
+
+all: build
+
+# Installs only what is missing; with everything present this is one dpkg-query.
+setup:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${db:Status-Abbrev}' $$p 2>/dev/null | grep -q '^ii' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installation des paquets manquants :" $$missing; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+$(BUILD_DIR)/build.ninja: CMakeLists.txt | setup
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+configure: setup $(BUILD_DIR)/build.ninja
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	@cd $(BUILD_DIR) && set -o pipefail && \
+	  ctest --output-on-failure -j $(JOBS) 2>&1 | tee ctest.log; status=$$?; \
+	  grep -E '^[0-9]+% tests passed' ctest.log | tail -n 1; exit $$status
+
+run: build
+	@tools/run.sh $(BUILD_DIR)
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,61 @@
+#include "velmora-gst/Commands.h"
+
+#include "recognizer/DrawingText.h"
+#include "recognizer/ShapeRecognizer.h"
+
+#include <cstdio>
+#include <iostream>
+
+namespace {
+
+std::string attributes(const CShapeGesture& member) {
+    const auto* shape = dynamic_cast<const CShapeFigure*>(&member);
+    if (!shape)
+        return {};
+    std::string text;
+    if (shape->isDashed())
+        text += " Dashed";
+    if (shape->isBold())
+        text += " Bold";
+    if (shape->isOpen())
+        text += " Open";
+    return text;
+}
+
+} // namespace
+
+int runShapes(const std::vector<std::string>& args) {
+    std::string file;
+    bool withTime = true;
+    for (const std::string& arg : args) {
+        if (arg == "--sans-temps")
+            withTime = false;
+        else if (file.empty())
+            file = arg;
+        else {
+            std::cerr << "shapes : argument en trop : " << arg << '\n';
+            return 2;
+        }
+    }
+    if (file.empty()) {
+        std::cerr << "shapes : indiquez un fichier de dessin (ou « - »).\n";
+        return 2;
+    }
+    std::string text;
+    if (!readInput(file, text))
+        return 1;
+    const DrawingReadResult read = readDrawingText(text, withTime);
+    if (!read.drawing) {
+        std::cerr << file << " : " << read.error << '\n';
+        return 1;
+    }
+    CShapeRecognizer recognizer;
+    const CSortedList<CShapeGesture*> results = recognizer.recognize(*read.drawing);
+    for (int i = 0; i < results.count(); ++i) {
+        const CShapeGesture& member = *results.at(i);
+        std::printf("%-9s %-8s %.6f%s\n", std::string(member.name()).c_str(),
+                    std::string(member.category()).c_str(), member.degree(),
+                    attributes(member).c_str());
+    }
+    return 0;
+}
