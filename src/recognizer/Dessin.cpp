@@ -32,13 +32,30 @@ std::unique_ptr<CPolygon> padded(const CIndexedList<CInkPoint>& points, const CI
     return polygon;
 }
 
+// Twice the area of a triangle or quadrilateral, exact in integers: the
+// searches below compare these instead of the halved doubles, in the same order.
+std::int64_t doubleArea(const CInkPoint& a, const CInkPoint& b, const CInkPoint& c) {
+    const std::int64_t area =
+        cross(std::int64_t{b.x} - a.x, std::int64_t{b.y} - a.y, std::int64_t{c.x} - a.x,
+              std::int64_t{c.y} - a.y);
+    return area < 0 ? -area : area;
+}
+
+std::int64_t doubleArea(const CInkPoint& a, const CInkPoint& b, const CInkPoint& c,
+                        const CInkPoint& d) {
+    const std::int64_t area =
+        cross(std::int64_t{c.x} - a.x, std::int64_t{c.y} - a.y, std::int64_t{d.x} - b.x,
+              std::int64_t{d.y} - b.y);
+    return area < 0 ? -area : area;
+}
+
 // Advances `c` while the area it closes keeps growing; the best area starts at 0.
 template <typename AreaOf>
-std::pair<double, int> climb(int c, int n, AreaOf areaOf) {
-    double best = 0.0;
+std::pair<std::int64_t, int> climb(int c, int n, AreaOf areaOf) {
+    std::int64_t best = 0;
     int bestIndex = c;
     while (c < n - 1) {
-        const double area = areaOf(c);
+        const std::int64_t area = areaOf(c);
         if (area <= best)
             break;
         best = area;
@@ -48,22 +65,128 @@ std::pair<double, int> climb(int c, int n, AreaOf areaOf) {
     return {best, bestIndex};
 }
 
-struct Triple {
-    int a = 0, b = 1, c = 2;
-    double area = 0.0;
+// A series of climbs whose peaks never move backward: on a convex hull, the
+// vertex farthest from a line moves forward as the line turns forward. Each
+// climb resumes from the previous peak when that lies beyond its start, which
+// gives what climbing from the start gives, in fewer steps.
+class ForwardClimber {
+public:
+    template <typename AreaOf>
+    std::pair<std::int64_t, int> climb(int start, int n, AreaOf areaOf) {
+        if (start >= n - 1)
+            return {0, start};
+        const auto result = ::climb(std::max(start, m_peak), n, areaOf);
+        m_peak = result.second;
+        return result;
+    }
+
+private:
+    int m_peak = 0;
 };
 
-Triple firstTrianglePass(const CIndexedList<CInkPoint>& h) {
-    const int n = h.count();
+struct Triple {
+    int a = 0, b = 1, c = 2;
+    std::int64_t area = 0;
+};
+
+std::vector<CInkPoint> vectorOf(const CIndexedList<CInkPoint>& points) {
+    return std::vector<CInkPoint>(points.begin(), points.end());
+}
+
+Triple firstTrianglePass(const std::vector<CInkPoint>& h) {
+    const int n = static_cast<int>(h.size());
     Triple best;
+    ForwardClimber climber;
     for (int b = 1; b <= n - 2; ++b) {
-        const auto [area, c] = climb(b < 2 ? 2 : b + 1, n, [&](int k) {
-            return triangleArea(h.at(0), h.at(b), h.at(k));
-        });
+        const auto [area, c] = climber.climb(b < 2 ? 2 : b + 1, n,
+                                             [&](int k) { return doubleArea(h[0], h[b], h[k]); });
         if (area > best.area)
             best = {0, b, c, area};
     }
     return best;
+}
+
+// For one hull edge p->q: the first vertices of smallest and largest "along"
+// (projection on the edge) and of largest "across" (distance to its left). Along
+// and across are cos and sin of the angle between the edge and p->v times |pv|,
+// that is the dot and cross products over |edge|: a positive constant for the
+// edge, so the integer products order the vertices alike. A null edge makes the
+// angle 0: along is then |pv| and across 0.
+struct Extremes {
+    int minAlong = 0, maxAlong = 0, maxAcross = 0;
+};
+
+struct EdgeMeasure {
+    std::int64_t ex, ey;
+    CInkPoint p;
+    std::int64_t along(const CInkPoint& v) const {
+        const std::int64_t vx = std::int64_t{v.x} - p.x, vy = std::int64_t{v.y} - p.y;
+        return ex == 0 && ey == 0 ? vx * vx + vy * vy : ex * vx + ey * vy;
+    }
+    std::int64_t across(const CInkPoint& v) const {
+        return cross(ex, ey, std::int64_t{v.x} - p.x, std::int64_t{v.y} - p.y);
+    }
+};
+
+EdgeMeasure measureOf(const CInkPoint& p, const CInkPoint& q) {
+    return {std::int64_t{q.x} - p.x, std::int64_t{q.y} - p.y, p};
+}
+
+Extremes extremesByScan(const std::vector<CInkPoint>& v, int m, const CInkPoint& p,
+                        const CInkPoint& q) {
+    const EdgeMeasure e = measureOf(p, q);
+    Extremes x;
+    std::int64_t minAlong = 0, maxAlong = 0, maxAcross = 0;
+    for (int j = 0; j < m; ++j) {
+        const std::int64_t along = e.along(v[j]);
+        const std::int64_t across = e.ex == 0 && e.ey == 0 ? 0 : e.across(v[j]);
+        if (j == 0 || along < minAlong)
+            x.minAlong = j, minAlong = along;
+        if (j == 0 || along > maxAlong)
+            x.maxAlong = j, maxAlong = along;
+        if (j == 0 || across > maxAcross)
+            x.maxAcross = j, maxAcross = across;
+    }
+    return x;
+}
+
+// On a strictly convex hull, the values over the vertices rise to one peak of
+// at most two equal vertices, then fall, cyclically; the peak for the next edge
+// lies at or after the peak for this one. Walks forward from `from` to the last
+// vertex of the peak.
+template <typename Value>
+int peakFrom(int from, int m, Value value) {
+    int k = from;
+    for (int steps = 0; steps < m && value((k + 1) % m) >= value(k); ++steps)
+        k = (k + 1) % m;
+    return k;
+}
+
+// The first index of the peak ending at `k`.
+template <typename Value>
+int firstOfPeak(int k, int m, Value value) {
+    const int before = (k + m - 1) % m;
+    return before < k && value(before) == value(k) ? before : k;
+}
+
+// Caliper positions (last vertex of each peak) and the first indices reported.
+struct Calipers {
+    Extremes walk;
+    Extremes first;
+};
+
+Calipers calipersOf(const std::vector<CInkPoint>& v, int m, const CInkPoint& p, const CInkPoint& q,
+                    const Extremes& from) {
+    const EdgeMeasure e = measureOf(p, q);
+    const auto low = [&](int j) { return -e.along(v[j]); };
+    const auto high = [&](int j) { return e.along(v[j]); };
+    const auto far = [&](int j) { return e.across(v[j]); };
+    Calipers c;
+    c.walk = {peakFrom(from.minAlong, m, low), peakFrom(from.maxAlong, m, high),
+              peakFrom(from.maxAcross, m, far)};
+    c.first = {firstOfPeak(c.walk.minAlong, m, low), firstOfPeak(c.walk.maxAlong, m, high),
+               firstOfPeak(c.walk.maxAcross, m, far)};
+    return c;
 }
 
 } // namespace
@@ -251,26 +374,48 @@ const CPolygon& CDessin::convexHull() const {
 
     // Angular order around the pivot, one point per angle: the farthest, the
     // first met among equally far ones. The pivot itself comes first, at angle 0.
-    struct Entry {
-        double key;
-        std::int64_t squaredDistance;
-        CInkPoint point;
+    // Points strictly inside the quadrilateral of the leftmost, topmost,
+    // rightmost and bottommost points are never on the hull, nor the farthest
+    // at their angle: they are left out of the ordering.
+    CInkPoint left = pivot, right = pivot, bottom = pivot;
+    for (const auto& s : m_strokes)
+        for (const CInkPoint& p : s->points()) {
+            left = p.x < left.x ? p : left;
+            right = p.x > right.x ? p : right;
+            bottom = p.y > bottom.y ? p : bottom;
+        }
+    const CInkPoint corners[4] = {left, pivot, right, bottom};
+    const auto strictlyInside = [&](const CInkPoint& p) {
+        int positive = 0, negative = 0;
+        for (int k = 0; k < 4; ++k) {
+            const CInkPoint& a = corners[k];
+            const CInkPoint& b = corners[(k + 1) % 4];
+            const std::int64_t side = cross(std::int64_t{b.x} - a.x, std::int64_t{b.y} - a.y,
+                                            std::int64_t{p.x} - a.x, std::int64_t{p.y} - a.y);
+            positive += side > 0;
+            negative += side < 0;
+        }
+        return positive == 4 || negative == 4;
     };
-    std::vector<Entry> entries;
-    entries.reserve(static_cast<std::size_t>(pointCount()) + 1);
-    entries.push_back({0.0, 0, pivot});
+    std::vector<CInkPoint> points;
+    points.reserve(static_cast<std::size_t>(pointCount()) + 1);
+    points.push_back(pivot);
     for (const auto& s : m_strokes)
         for (const CInkPoint& p : s->points())
-            entries.push_back({pseudoAngle(pivot, p), squaredDistance(pivot, p), p});
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry& a, const Entry& b) { return a.key < b.key; });
+            if (!strictlyInside(p))
+                points.push_back(p);
+    std::vector<std::pair<double, std::uint32_t>> order(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i)
+        order[i] = {pseudoAngle(pivot, points[i]), static_cast<std::uint32_t>(i)};
+    std::sort(order.begin(), order.end());
     std::vector<CInkPoint> sorted;
-    for (std::size_t i = 0; i < entries.size();) {
+    for (std::size_t i = 0; i < order.size();) {
         std::size_t kept = i, j = i + 1;
-        for (; j < entries.size() && entries[j].key == entries[i].key; ++j)
-            if (entries[j].squaredDistance > entries[kept].squaredDistance)
+        for (; j < order.size() && order[j].first == order[i].first; ++j)
+            if (squaredDistance(pivot, points[order[j].second]) >
+                squaredDistance(pivot, points[order[kept].second]))
                 kept = j;
-        sorted.push_back(entries[kept].point);
+        sorted.push_back(points[order[kept].second]);
         i = j;
     }
 
@@ -333,44 +478,31 @@ const CPolygon& CDessin::enclosingRectangle() const {
         return *m_enclosingRectangle;
     }
 
+    // The last vertex repeats the first: the m distinct ones are enough, and the
+    // first index among equal values is then the same.
+    const std::vector<CInkPoint> v = vectorOf(h);
+    const int m = n - 1;
+    Calipers calipers;
     CInkPoint best[4];
     double bestArea = 0.0;
-    for (int i = 0; i + 1 < n; ++i) {
-        const CInkPoint& p = h.at(i);
-        const CInkPoint& q = h.at(i + 1);
+    for (int i = 0; i < m; ++i) {
+        const CInkPoint& p = v[i];
+        const CInkPoint& q = v[i + 1];
         const std::int64_t ex = std::int64_t{q.x} - p.x, ey = std::int64_t{q.y} - p.y;
-        const double edgeLength = std::sqrt(double(ex * ex + ey * ey));
-        // Along and across are cos and sin of the angle between the edge and
-        // p->h(j), times |p h(j)|: the dot and cross products over |edge|.
-        int minAlong = 0, maxAlong = 0, maxAcross = 0;
-        double minAlongValue = 0, maxAlongValue = 0, maxAcrossValue = 0;
-        for (int j = 0; j < n; ++j) {
-            const CInkPoint& v = h.at(j);
-            const std::int64_t vx = std::int64_t{v.x} - p.x, vy = std::int64_t{v.y} - p.y;
-            double along, across;
-            if (edgeLength == 0.0) {
-                along = distance(p, v);
-                across = 0.0;
-            } else {
-                along = double(ex * vx + ey * vy) / edgeLength;
-                across = double(cross(ex, ey, vx, vy)) / edgeLength;
-            }
-            if (j == 0 || along < minAlongValue)
-                minAlong = j, minAlongValue = along;
-            if (j == 0 || along > maxAlongValue)
-                maxAlong = j, maxAlongValue = along;
-            if (j == 0 || across > maxAcrossValue)
-                maxAcross = j, maxAcrossValue = across;
-        }
-        const CInkPoint c0 = foot(p, q, h.at(minAlong));
-        const CInkPoint c1 = foot(p, q, h.at(maxAlong));
+        if (i == 0 || (ex == 0 && ey == 0))
+            calipers.walk = calipers.first = extremesByScan(v, m, p, q);
+        else
+            calipers = calipersOf(v, m, p, q, calipers.walk);
+        const Extremes& extremes = calipers.first;
+        const CInkPoint c0 = foot(p, q, v[extremes.minAlong]);
+        const CInkPoint c1 = foot(p, q, v[extremes.maxAlong]);
         const double phi = std::atan2(double(ey), double(ex));
         const double offsetX = 100.0 * std::cos(phi + M_PI / 2);
         const double offsetY = 100.0 * std::sin(phi + M_PI / 2);
         const CInkPoint q0(truncated(c0.x + offsetX), truncated(c0.y + offsetY));
         const CInkPoint q1(truncated(c1.x + offsetX), truncated(c1.y + offsetY));
-        const CInkPoint c2 = foot(c1, q1, h.at(maxAcross));
-        const CInkPoint c3 = foot(c0, q0, h.at(maxAcross));
+        const CInkPoint c2 = foot(c1, q1, v[extremes.maxAcross]);
+        const CInkPoint c3 = foot(c0, q0, v[extremes.maxAcross]);
         const double area = quadrilateralArea(c0, c1, c2, c3);
         if (i == 0 || area < bestArea) {
             best[0] = c0, best[1] = c1, best[2] = c2, best[3] = c3;
@@ -385,53 +517,62 @@ const CPolygon& CDessin::enclosingRectangle() const {
 const CPolygon& CDessin::largestTriangle() const {
     if (m_largestTriangle)
         return *m_largestTriangle;
-    const CIndexedList<CInkPoint>& h = convexHull().vertices();
-    const int n = h.count();
-    if (n < 4) {
-        m_largestTriangle = padded(h, hullStart(), 4);
+    const CIndexedList<CInkPoint>& hull = convexHull().vertices();
+    if (hull.count() < 4) {
+        m_largestTriangle = padded(hull, hullStart(), 4);
         return *m_largestTriangle;
     }
+    const std::vector<CInkPoint> h = vectorOf(hull);
+    const int n = static_cast<int>(h.size());
     const Triple first = firstTrianglePass(h);
     Triple best = first;
     for (int a = first.a + 1; a <= first.b; ++a) {
+        ForwardClimber climber;
         for (int b = a == first.b ? first.b + 1 : first.b; b <= first.c; ++b) {
-            const auto [area, c] = climb(b == first.c ? first.c + 1 : first.c, n, [&](int k) {
-                return triangleArea(h.at(a), h.at(b), h.at(k));
-            });
+            const auto [area, c] = climber.climb(b == first.c ? first.c + 1 : first.c, n,
+                                                 [&](int k) { return doubleArea(h[a], h[b], h[k]); });
             if (area > best.area)
                 best = {a, b, c, area};
         }
     }
     m_largestTriangle = std::make_unique<CPolygon>();
     for (int i : {best.a, best.b, best.c, best.a})
-        m_largestTriangle->addVertex(h.at(i));
+        m_largestTriangle->addVertex(h[i]);
     return *m_largestTriangle;
 }
 
 const CPolygon& CDessin::largestQuadrilateral() const {
     if (m_largestQuadrilateral)
         return *m_largestQuadrilateral;
-    const CIndexedList<CInkPoint>& h = convexHull().vertices();
-    const int n = h.count();
-    if (n < 5) {
-        m_largestQuadrilateral = padded(h, hullStart(), 5);
+    const CIndexedList<CInkPoint>& hull = convexHull().vertices();
+    if (hull.count() < 5) {
+        m_largestQuadrilateral = padded(hull, hullStart(), 5);
         return *m_largestQuadrilateral;
     }
+    const std::vector<CInkPoint> h = vectorOf(hull);
+    const int n = static_cast<int>(h.size());
     const Triple first = firstTrianglePass(h);
+    // The quadrilateral (a, b, c, d) is the triangles (a, b, c) and (a, c, d):
+    // the fourth vertex's climb depends on c alone, so it is done once per c.
+    std::vector<int> fourth(static_cast<std::size_t>(first.c + 1));
+    ForwardClimber climber;
+    for (int c = first.b; c <= first.c; ++c)
+        fourth[c] = climber.climb(c == first.c ? first.c + 1 : first.c, n, [&](int k) {
+            return doubleArea(h[first.a], h[c], h[k]);
+        }).second;
     int bestB = 1, bestC = 2, bestD = 3;
-    double bestArea = 0.0;
+    std::int64_t bestArea = 0;
     for (int b = first.a + 1; b <= first.b; ++b) {
         for (int c = b == first.b ? first.b + 1 : first.b; c <= first.c; ++c) {
-            const auto [area, d] = climb(c == first.c ? first.c + 1 : first.c, n, [&](int k) {
-                return quadrilateralArea(h.at(first.a), h.at(b), h.at(c), h.at(k));
-            });
+            const int d = fourth[c];
+            const std::int64_t area = d < n - 1 ? doubleArea(h[first.a], h[b], h[c], h[d]) : 0;
             if (area > bestArea)
                 bestB = b, bestC = c, bestD = d, bestArea = area;
         }
     }
     m_largestQuadrilateral = std::make_unique<CPolygon>();
     for (int i : {first.a, bestB, bestC, bestD, first.a})
-        m_largestQuadrilateral->addVertex(h.at(i));
+        m_largestQuadrilateral->addVertex(h[i]);
     return *m_largestQuadrilateral;
 }
 

@@ -1,4 +1,5 @@
 #include "recognizer/Dessin.h"
+#include "support/Drawings.h"
 
 #include <gtest/gtest.h>
 
@@ -7,25 +8,6 @@
 #include <vector>
 
 namespace {
-
-struct Pt {
-    int x, y;
-    double t = 0.0;
-};
-
-std::unique_ptr<CStroke> strokeOf(std::initializer_list<Pt> points) {
-    auto stroke = std::make_unique<CStroke>();
-    for (const Pt& p : points)
-        stroke->addPoint(p.x, p.y, p.t);
-    return stroke;
-}
-
-std::unique_ptr<CDessin> drawingOf(std::initializer_list<std::initializer_list<Pt>> strokes) {
-    auto drawing = std::make_unique<CDessin>();
-    for (const auto& s : strokes)
-        drawing->addStroke(strokeOf(s));
-    return drawing;
-}
 
 std::vector<std::pair<int, int>> verticesOf(const CPolygon& polygon) {
     std::vector<std::pair<int, int>> v;

@@ -53,7 +53,8 @@ std::unique_ptr<CStroke> DrawingGenerator::sample(const Path& path, const PenSty
 
     const auto speedAt = [&](double s) {
         double factor = 1.0;
-        for (std::size_t i = 0; i < path.size(); ++i) {
+        const auto first = std::lower_bound(at.begin(), at.end(), s - braking) - at.begin();
+        for (auto i = static_cast<std::size_t>(first); i < at.size() && at[i] <= s + braking; ++i) {
             const double near = std::fabs(s - at[i]) / braking;
             if (near < 1.0)
                 factor = std::min(factor, slowest[i] + (1.0 - slowest[i]) * near);
