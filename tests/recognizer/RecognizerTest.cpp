@@ -278,7 +278,8 @@ TEST(Recognizer, MembersNeverPointAtADrawingOfAnEarlierRecognition) {
     auto results = recognizer.recognize(*cross);
     EXPECT_EQ(namesOf(results).front(), "Cross");
     for (const auto& member : recognizer.prototypes()) {
-        if (member->attachedDrawing())
+        if (member->attachedDrawing()) {
             EXPECT_EQ(member->attachedDrawing(), cross.get()) << member->name();
+        }
     }
 }
