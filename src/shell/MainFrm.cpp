@@ -58,8 +58,13 @@ CMainFrame::CMainFrame(CApplication& application)
     subWindowActivated(nullptr);
 }
 
+// The document windows close while the frame is being destroyed: nothing of
+// theirs may reach it any more.
 CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
+    m_mdiArea->disconnect(this);
+    disconnect(m_childConnection);
+    disconnect(m_titleConnection);
 }
 
 QAction* CMainFrame::addAction(Action id, const QString& text, const QString& statusTip) {
