@@ -21,12 +21,15 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption dataRoot(
         "data-root", "Répertoire des données (à défaut de VELMORA_DATA_ROOT).", "DIR");
     parser.addOption(dataRoot);
+    const QCommandLineOption noSplash("sans-splash", "Démarre sans l'image d'accueil.");
+    parser.addOption(noSplash);
     parser.process(qtApplication);
 
     CApplication application(chooseDataRoot(std::getenv("VELMORA_DATA_ROOT"),
                                             parser.value(dataRoot).toStdString(),
                                             QDir::homePath().toStdString()),
                              applicationTemplates());
-    application.initInstance(CApplication::Splash::Show);
+    application.initInstance(parser.isSet(noSplash) ? CApplication::Splash::Skip
+                                                    : CApplication::Splash::Show);
     return QApplication::exec();
 }
