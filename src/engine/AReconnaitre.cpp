@@ -80,8 +80,7 @@ void CAReconnaitre::probabiliteReconnaissance() {
     for (double v : m_evaluations)
         sum += std::exp(v - m_meilleureEvaluation);
     m_probabilite = 1.0 / sum;
-    // Written so that a NaN probability rejects too.
-    m_rejeteProbabilite = !(m_probabilite >= PROBABILITE_MIN);
+    m_rejeteProbabilite = !probabiliteAcceptee(m_probabilite);
 }
 
 void CAReconnaitre::distanceMahalanobis() {
@@ -93,5 +92,5 @@ void CAReconnaitre::distanceMahalanobis() {
         for (int j = 0; j < N; ++j)
             sum += ((f[i] - m[i]) * q.inverse(i, j)) * (f[j] - m[j]);
     m_distance = sum;
-    m_rejeteDistance = !(m_distance <= DISTANCE_MAX);
+    m_rejeteDistance = !distanceAcceptee(m_distance);
 }

@@ -23,6 +23,10 @@ public:
     static constexpr double PROBABILITE_MIN = 0.98;
     static constexpr double DISTANCE_MAX = 110.0;
 
+    // The two acceptance rules; the boundaries themselves are accepted, NaN is not.
+    static bool probabiliteAcceptee(double p) { return p >= PROBABILITE_MIN; }
+    static bool distanceAcceptee(double d) { return d <= DISTANCE_MAX; }
+
     // An empty example bound to `ensemble`: give it a drawing, compute its features.
     explicit CAReconnaitre(const CEnsemble& ensemble);
     // A copy of `exemple`, features included, bound to `ensemble`.
