@@ -45,13 +45,15 @@ void direction(const CInkPoint& a, const CInkPoint& b, double& cosinus, double& 
 CExemple::CExemple() : CExemple(std::string()) {}
 
 CExemple::CExemple(std::string nom)
-    : m_nom(std::move(nom)), m_reconnaisseur(std::make_shared<CShapeRecognizer>(true, 0.0)),
+    : m_nom(std::move(nom)), m_reconnaisseur(std::make_shared<RecognizerSlot>()),
       m_points(noPoints()) {}
 
 CExemple::~CExemple() = default;
 
 CShapeRecognizer& CExemple::reconnaisseurFormes() const {
-    return *m_reconnaisseur;
+    if (!m_reconnaisseur->recognizer)
+        m_reconnaisseur->recognizer = std::make_unique<CShapeRecognizer>(true, 0.0);
+    return *m_reconnaisseur->recognizer;
 }
 
 void CExemple::preparerPoints() {

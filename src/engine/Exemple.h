@@ -34,8 +34,9 @@ public:
     const std::shared_ptr<CDessin>& dessin() const { return m_dessin; }
     void setDessin(std::shared_ptr<CDessin> dessin) { m_dessin = std::move(dessin); }
 
-    // This example's own rule-based recogniser, built (rotation invariant,
-    // threshold 0) with the example and shared by its copies.
+    // This example's own rule-based recogniser (rotation invariant, threshold 0),
+    // shared by its copies. It is built on first use, so that reading a large
+    // set does not pay for thousands of them.
     CShapeRecognizer& reconnaisseurFormes() const;
 
     // Every point of every stroke in drawing order; empty until prepared.
@@ -62,7 +63,10 @@ public:
 private:
     std::string m_nom;
     std::shared_ptr<CDessin> m_dessin;
-    std::shared_ptr<CShapeRecognizer> m_reconnaisseur;
+    struct RecognizerSlot {
+        std::unique_ptr<CShapeRecognizer> recognizer;
+    };
+    std::shared_ptr<RecognizerSlot> m_reconnaisseur;
     std::shared_ptr<const std::vector<CInkPoint>> m_points;
     CInkPoint m_boiteMin;
     CInkPoint m_boiteMax;
