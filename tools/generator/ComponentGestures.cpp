@@ -14,13 +14,16 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 
 // A shaft from `from` to `to`, then the head as a second stroke at `to`.
-std::vector<Path> arrow(Vec2 from, Vec2 to, double head, double opening) {
+std::vector<Path> arrow(DrawingGenerator& g, Vec2 from, Vec2 to, double size) {
+    const double head = size * g.uniform(0.2, 0.3);
+    const double opening = g.uniform(0.9, 1.2);
     const double direction = std::atan2(to.y - from.y, to.x - from.x);
     return {line(from, to), chevron(to, head, opening, direction)};
 }
 
 } // namespace
 
+// Random draws are made one statement at a time, never two in one call's arguments.
 std::vector<Path> componentGesture(int index, DrawingGenerator& g, Vec2 c, double size) {
     const double s = size * g.uniform(0.8, 1.25);
     const double slant = g.uniform(-0.08, 0.08);
@@ -54,16 +57,18 @@ std::vector<Path> componentGesture(int index, DrawingGenerator& g, Vec2 c, doubl
     case 11:
         return {line(at(-h, -h), at(h, h)), line(at(h, -h), at(-h, h))};
     case 12:
-        return arrow(at(-h, 0), at(h, 0), s * g.uniform(0.2, 0.3), g.uniform(0.9, 1.2));
+        return arrow(g, at(-h, 0), at(h, 0), s);
     case 13:
-        return arrow(at(h, 0), at(-h, 0), s * g.uniform(0.2, 0.3), g.uniform(0.9, 1.2));
+        return arrow(g, at(h, 0), at(-h, 0), s);
     case 14:
-        return arrow(at(0, -h), at(0, h), s * g.uniform(0.2, 0.3), g.uniform(0.9, 1.2));
+        return arrow(g, at(0, -h), at(0, h), s);
     case 15:
-        return arrow(at(0, h), at(0, -h), s * g.uniform(0.2, 0.3), g.uniform(0.9, 1.2));
-    default:
+        return arrow(g, at(0, h), at(0, -h), s);
+    default: {
         // A line of handwriting stands for text.
-        return {wave(at(-h, 0), s, s * g.uniform(0.1, 0.16), g.uniformInt(3, 4), slant)};
+        const double amplitude = s * g.uniform(0.1, 0.16);
+        return {wave(at(-h, 0), s, amplitude, g.uniformInt(3, 4), slant)};
+    }
     }
 }
 
