@@ -1,3 +1,4 @@
+#include "FreshCopies.h"
 #include "engine/AReconnaitre.h"
 #include "engine/FichierEnsemble.h"
 #include "generator/ComponentGestures.h"
@@ -29,23 +30,14 @@ std::unique_ptr<CDessin> hundredPointCircle() {
 
 // Features and recognition of a new gesture, as a drawing view does it: one
 // recognition object bound to the set, a fresh drawing each time (its hull is
-// computed within the timing); the copies are made in batches outside it.
+// computed within the timing).
 void BM_FeaturesAndRecognition(benchmark::State& state) {
     const auto set = componentSet(kComponentGestureCount, 20, 1);
     const auto source = hundredPointCircle();
     CAReconnaitre shape(*set);
-    std::vector<std::unique_ptr<CDessin>> batch;
-    std::size_t next = 0;
+    FreshCopies copies(*source, 64);
     for (auto _ : state) {
-        if (next == batch.size()) {
-            state.PauseTiming();
-            batch.clear();
-            for (int i = 0; i < 64; ++i)
-                batch.push_back(source->clone());
-            next = 0;
-            state.ResumeTiming();
-        }
-        shape.setDessin(std::move(batch[next++]));
+        shape.setDessin(std::move(copies.next(state)));
         shape.calculerCaracteristiques();
         shape.reconnaitre();
         benchmark::DoNotOptimize(shape.code());

@@ -24,15 +24,7 @@ void CClasse::ajouterExemple(std::unique_ptr<CExemple> exemple) {
 
 void CClasse::supprimerExemple(int i) {
     const std::string nom = exemple(i).nom();
-    Exemples kept;
-    bool removed = false;
-    for (auto& e : *m_exemples) {
-        if (!removed && e->nom() == nom)
-            removed = true;
-        else
-            kept.append(std::move(e));
-    }
-    *m_exemples = std::move(kept);
+    m_exemples->removeFirstIf([&nom](const auto& e) { return e->nom() == nom; });
 }
 
 void CClasse::supprimerExemples() {

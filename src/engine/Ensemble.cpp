@@ -127,15 +127,7 @@ void CEnsemble::ajouterClasse(std::unique_ptr<CClasse> classe) {
 void CEnsemble::supprimerClasse(int i) {
     classe(i).supprimerExemples();
     const std::string nom = classe(i).nom();
-    Classes kept;
-    bool removed = false;
-    for (auto& c : *m_classes) {
-        if (!removed && c->nom() == nom)
-            removed = true;
-        else
-            kept.append(std::move(c));
-    }
-    *m_classes = std::move(kept);
+    m_classes->removeFirstIf([&nom](const auto& c) { return c->nom() == nom; });
 }
 
 int CEnsemble::nbClassesVides() const {

@@ -1,6 +1,7 @@
 #include "engine/AReconnaitre.h"
 #include "engine/Ensemble.h"
 #include "generator/ComponentGestures.h"
+#include "support/GeneratedClasses.h"
 
 #include <gtest/gtest.h>
 
@@ -8,19 +9,6 @@
 #include <limits>
 
 namespace {
-
-std::unique_ptr<CClasse> generatedClass(const std::string& name, int gesture, int examples,
-                                        std::uint32_t seed, int code = AUCUN_CODE) {
-    auto c = std::make_unique<CClasse>(name, "");
-    c->setCode(static_cast<std::uint16_t>(code));
-    DrawingGenerator g(seed);
-    for (int e = 0; e < examples; ++e) {
-        auto x = std::make_unique<CExemple>(name + std::to_string(e));
-        x->setDessin(g.draw(componentGesture(gesture, g, {300, 300}, 120)));
-        c->ajouterExemple(std::move(x));
-    }
-    return c;
-}
 
 std::unique_ptr<CDessin> freshGesture(int gesture, std::uint32_t seed) {
     DrawingGenerator g(seed);

@@ -1,6 +1,7 @@
 #include "engine/Ensemble.h"
 #include "generator/ComponentGestures.h"
 #include "support/Drawings.h"
+#include "support/GeneratedClasses.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +14,6 @@ std::unique_ptr<CExemple> line(const std::string& name, int length, double durat
     auto e = std::make_unique<CExemple>(name);
     e->setDessin(drawingOf({{{0, 0, 0.0}, {length / 2, 0, duration / 2}, {length, 0, duration}}}));
     return e;
-}
-
-std::unique_ptr<CClasse> generatedClass(const std::string& name, int gesture, int examples,
-                                        std::uint32_t seed) {
-    auto c = std::make_unique<CClasse>(name, "");
-    DrawingGenerator g(seed);
-    for (int e = 0; e < examples; ++e) {
-        auto x = std::make_unique<CExemple>(name + std::to_string(e));
-        x->setDessin(g.draw(componentGesture(gesture, g, {300, 300}, 120)));
-        c->ajouterExemple(std::move(x));
-    }
-    return c;
 }
 
 } // namespace

@@ -250,8 +250,8 @@ TEST(FichierEnsemble, GarbageIsRefused) {
 TEST(FichierEnsemble, MissingFileAndUnwritableFolder) {
     TemporaryFolder folder;
     const LectureEnsemble read = chargerEnsemble(folder.path() + "absent.gst");
-    EXPECT_EQ(read.erreur, "Impossible d'ouvrir le fichier " + folder.path() +
-                               "absent.gst : il n'existe pas.");
+    EXPECT_EQ(read.erreur,
+              "Impossible d'ouvrir le fichier " + folder.path() + "absent.gst : il n'existe pas.");
     EXPECT_EQ(read.ensemble->nom(), "absent");
     EXPECT_EQ(read.ensemble->nomFichier(), folder.path() + "absent.gst");
     EXPECT_EQ(read.ensemble->nbClasses(), 0);
@@ -259,8 +259,8 @@ TEST(FichierEnsemble, MissingFileAndUnwritableFolder) {
     CEnsemble set("x", "");
     const FileResult written = enregistrerEnsemble(set, folder.path() + "manque/", "x.gst");
     EXPECT_FALSE(written.ok);
-    EXPECT_EQ(written.error,
-              "Impossible d'écrire le fichier " + folder.path() + "manque/x.gst : il n'existe pas.");
+    EXPECT_EQ(written.error, "Impossible d'écrire le fichier " + folder.path() +
+                                 "manque/x.gst : il n'existe pas.");
     EXPECT_EQ(set.nomFichier(), "x.gst");
     EXPECT_TRUE(fs::is_empty(folder.path()));
 }

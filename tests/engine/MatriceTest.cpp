@@ -17,20 +17,19 @@ CMatrice matrixOf(const Rows& rows) {
     return CMatrice(static_cast<int>(rows.size()), values);
 }
 
-Rows valuesOf(const CMatrice& m) {
+Rows rowsOf(const CMatrice& m, double (CMatrice::*element)(int, int) const) {
     Rows rows(m.ordre(), std::vector<double>(m.ordre()));
     for (int i = 0; i < m.ordre(); ++i)
         for (int j = 0; j < m.ordre(); ++j)
-            rows[i][j] = m.valeur(i, j);
+            rows[i][j] = (m.*element)(i, j);
     return rows;
 }
 
+Rows valuesOf(const CMatrice& m) {
+    return rowsOf(m, &CMatrice::valeur);
+}
 Rows inverseOf(const CMatrice& m) {
-    Rows rows(m.ordre(), std::vector<double>(m.ordre()));
-    for (int i = 0; i < m.ordre(); ++i)
-        for (int j = 0; j < m.ordre(); ++j)
-            rows[i][j] = m.inverse(i, j);
-    return rows;
+    return rowsOf(m, &CMatrice::inverse);
 }
 
 Rows product(const Rows& a, const Rows& b) {
