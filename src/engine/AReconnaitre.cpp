@@ -36,13 +36,8 @@ void CAReconnaitre::reinitialiser() {
 
 void CAReconnaitre::reconnaitre() {
     evaluer();
-    if (m_evaluations.empty()) {
-        reinitialiser();
-        m_rejeteProbabilite = m_rejeteDistance = true;
-        return;
-    }
     choisir();
-    m_nomReconnu = m_classeChoisie->nom();
+    m_nomReconnu = m_classeChoisie ? m_classeChoisie->nom() : std::string();
     probabiliteReconnaissance();
     distanceMahalanobis();
     if (rejete())
@@ -64,7 +59,12 @@ void CAReconnaitre::evaluer() {
 
 void CAReconnaitre::choisir() {
     m_meilleurIndice = 0;
-    m_meilleureEvaluation = m_evaluations.at(0);
+    m_meilleureEvaluation = 0.0;
+    m_classeChoisie.reset();
+    m_code = AUCUN_CODE;
+    if (m_evaluations.empty())
+        return;
+    m_meilleureEvaluation = m_evaluations[0];
     for (std::size_t c = 1; c < m_evaluations.size(); ++c) {
         if (!(m_meilleureEvaluation >= m_evaluations[c])) {
             m_meilleureEvaluation = m_evaluations[c];
@@ -76,21 +76,25 @@ void CAReconnaitre::choisir() {
 }
 
 void CAReconnaitre::probabiliteReconnaissance() {
-    double sum = 0.0;
-    for (double v : m_evaluations)
-        sum += std::exp(v - m_meilleureEvaluation);
-    m_probabilite = 1.0 / sum;
-    m_rejeteProbabilite = !probabiliteAcceptee(m_probabilite);
+    m_probabilite = 0.0;
+    if (m_classeChoisie) {
+        double sum = 0.0;
+        for (double v : m_evaluations)
+            sum += std::exp(v - m_meilleureEvaluation);
+        m_probabilite = 1.0 / sum;
+    }
+    m_rejeteProbabilite = !m_classeChoisie || !probabiliteAcceptee(m_probabilite);
 }
 
 void CAReconnaitre::distanceMahalanobis() {
-    const CMatrice& q = m_ensemble->statistiques();
-    const Caracteristiques& f = caracteristiques();
-    const CClasse::Vecteur& m = m_classeChoisie->moyenne();
-    double sum = 0.0;
-    for (int i = 0; i < N; ++i)
-        for (int j = 0; j < N; ++j)
-            sum += ((f[i] - m[i]) * q.inverse(i, j)) * (f[j] - m[j]);
-    m_distance = sum;
-    m_rejeteDistance = !distanceAcceptee(m_distance);
+    m_distance = 0.0;
+    if (m_classeChoisie) {
+        const CMatrice& q = m_ensemble->statistiques();
+        const Caracteristiques& f = caracteristiques();
+        const CClasse::Vecteur& m = m_classeChoisie->moyenne();
+        for (int i = 0; i < N; ++i)
+            for (int j = 0; j < N; ++j)
+                m_distance += ((f[i] - m[i]) * q.inverse(i, j)) * (f[j] - m[j]);
+    }
+    m_rejeteDistance = !m_classeChoisie || !distanceAcceptee(m_distance);
 }

@@ -41,6 +41,7 @@ public:
     // classes gives no chosen class and both rejections.
     void reconnaitre();
 
+    // The steps of reconnaitre(), in its order. With no chosen class both tests reject.
     void evaluer();
     void choisir();
     void probabiliteReconnaissance();
