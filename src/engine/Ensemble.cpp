@@ -182,6 +182,29 @@ void CEnsemble::calculerStatistiques() {
             c->calculerPoids(*m_statistiques);
 }
 
+void CEnsemble::apresAjoutExemple(int i) {
+    classe(i).calculerMoyenne();
+    classe(i).calculerCovariance();
+    calculerStatistiques();
+}
+
+void CEnsemble::apresSuppressionExemple(int i) {
+    CClasse& changed = classe(i);
+    if (!changed.estVide()) {
+        changed.calculerMoyenne();
+        changed.calculerCovariance();
+    }
+    calculerStatistiques();
+    if (changed.estVide())
+        changed.initialiserStatistiques();
+    if (toutesClassesVides())
+        initialiserStatistiques();
+}
+
+void CEnsemble::apresSuppressionClasse() {
+    calculerStatistiques();
+}
+
 void CEnsemble::initialiserStatistiques() {
     m_statistiques = std::make_shared<CMatrice>(N);
 }

@@ -97,6 +97,17 @@ public:
     // A fresh zero statistics matrix (the editor's step when no example is left).
     void initialiserStatistiques();
 
+    // The editor's updates after one change, each leaving the statistics as
+    // apprendre() would. After an example was added to class `classe` (its
+    // features already computed): that class's mean and scatter, then the set
+    // step. After an example was removed from it: the same when examples are
+    // left, else the class's statistics start again from zero, and when no
+    // class has examples left the set's matrix does too.
+    void apresAjoutExemple(int classe);
+    void apresSuppressionExemple(int classe);
+    // After a class was removed: the set step.
+    void apresSuppressionClasse();
+
     // Values: the common covariance; inverse: its inverse.
     const CMatrice& statistiques() const { return *m_statistiques; }
 

@@ -177,3 +177,73 @@ TEST(Ensemble, ConstructionAndSharedCopies) {
     source.ajouterClasse(std::make_unique<CClasse>("c", ""));
     EXPECT_EQ(copy.nbClasses(), 1);
 }
+
+namespace {
+
+// A set of the same classes holding copies of `source`'s examples, trained in one go.
+std::unique_ptr<CEnsemble> retrained(const CEnsemble& source) {
+    auto set = std::make_unique<CEnsemble>();
+    for (int c = 0; c < source.nbClasses(); ++c) {
+        auto classe = std::make_unique<CClasse>(source.classe(c).nom(), "");
+        for (int e = 0; e < source.classe(c).nbExemples(); ++e)
+            classe->ajouterExemple(std::make_unique<CExemple>(source.classe(c).exemple(e)));
+        set->ajouterClasse(std::move(classe));
+    }
+    set->apprendre();
+    return set;
+}
+
+void expectSameStatistics(const CEnsemble& actual, const CEnsemble& expected) {
+    for (int i = 0; i < 13; ++i)
+        for (int j = 0; j < 13; ++j) {
+            ASSERT_EQ(actual.statistiques().valeur(i, j), expected.statistiques().valeur(i, j));
+            ASSERT_EQ(actual.statistiques().inverse(i, j), expected.statistiques().inverse(i, j));
+        }
+    for (int c = 0; c < actual.nbClasses(); ++c) {
+        ASSERT_EQ(actual.classe(c).moyenne(), expected.classe(c).moyenne()) << c;
+        ASSERT_EQ(actual.classe(c).poids(), expected.classe(c).poids()) << c;
+    }
+}
+
+} // namespace
+
+// The editor's updates after each addition and removal leave the statistics a
+// full training would give.
+TEST(Ensemble, IncrementalUpdatesMatchFullTraining) {
+    const auto model = componentSet(4, 5, 9);
+    CEnsemble set;
+    for (int c = 0; c < 4; ++c)
+        set.ajouterClasse(std::make_unique<CClasse>(model->classe(c).nom(), ""));
+    for (int e = 0; e < 5; ++e)
+        for (int c = 0; c < 4; ++c) {
+            set.classe(c).ajouterExemple(std::make_unique<CExemple>(model->classe(c).exemple(e)));
+            set.apresAjoutExemple(c);
+            expectSameStatistics(set, *retrained(set));
+        }
+    expectSameStatistics(set, *model);
+
+    for (int e = 0; e < 5; ++e) {
+        set.classe(2).supprimerExemple(0);
+        set.apresSuppressionExemple(2);
+        expectSameStatistics(set, *retrained(set));
+    }
+    EXPECT_EQ(set.classe(2).poids(), CClasse::Poids{});
+    EXPECT_TRUE(set.classe(2).covariance().aLigneNulle());
+
+    set.supprimerClasse(2);
+    set.apresSuppressionClasse();
+    expectSameStatistics(set, *retrained(set));
+
+    for (int c = 0; c < 3; ++c)
+        while (!set.classe(c).estVide()) {
+            set.classe(c).supprimerExemple(0);
+            set.apresSuppressionExemple(c);
+        }
+    for (int i = 0; i < 13; ++i)
+        for (int j = 0; j < 13; ++j) {
+            EXPECT_EQ(set.statistiques().valeur(i, j), 0.0);
+            EXPECT_EQ(set.statistiques().inverse(i, j), 0.0);
+        }
+    for (int c = 0; c < 3; ++c)
+        EXPECT_EQ(set.classe(c).poids(), CClasse::Poids{});
+}

@@ -4,6 +4,7 @@
 #include "recognizer/Files.h"
 #include "recognizer/TextEncoding.h"
 
+#include <algorithm>
 #include <iostream>
 #include <iterator>
 
@@ -64,7 +65,9 @@ std::string padded(const std::string& text, std::size_t width) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+    const auto help = std::find_if(args.begin(), args.end(),
+                                   [](const std::string& a) { return a == "--help" || a == "-h"; });
+    if (args.empty() || help != args.end()) {
         std::cout << kUsage;
         return args.empty() ? 2 : 0;
     }
