@@ -184,7 +184,7 @@ std::string jsonString(const std::string& text) {
 void printText(const CEnsemble& set, const Options& options, const Evaluation& r) {
     std::cout << "Validation croisée de « " << set.nom() << " » (" << options.file
               << ") : " << options.folds << " plis, graine " << options.seed << '\n'
-              << "Exemples : " << r.examples << " dans " << set.nbClasses() << " classes\n\n";
+              << "Exemples : " << r.examples << " ; classes : " << set.nbClasses() << "\n\n";
     const std::pair<const char*, int> lines[] = {
         {"Reconnus correctement     ", r.right},
         {"Rejetés par la probabilité", r.rejectedByProbability},
