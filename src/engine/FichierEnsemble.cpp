@@ -93,6 +93,23 @@ std::string_view withoutByteOrderMark(std::string_view text) {
     return text;
 }
 
+// What has an empty name, which the reader would refuse: "" when everything is named.
+std::string firstUnnamed(const CEnsemble& ensemble) {
+    if (ensemble.nom().empty())
+        return "l'ensemble";
+    for (int c = 0; c < ensemble.nbClasses(); ++c) {
+        const CClasse& classe = ensemble.classe(c);
+        const std::string which = "la classe " + std::to_string(c + 1);
+        if (classe.nom().empty())
+            return which;
+        for (int e = 0; e < classe.nbExemples(); ++e)
+            if (classe.exemple(e).nom().empty())
+                return "l'exemple " + std::to_string(e + 1) + " de " + which + " (" + classe.nom() +
+                       ")";
+    }
+    return {};
+}
+
 LectureEnsemble emptySetFor(const std::string& path, std::string erreur) {
     auto ensemble = std::make_unique<CEnsemble>();
     const std::string stem = std::filesystem::path(path).stem().string();
@@ -149,6 +166,10 @@ std::string ecrireEnsemble(const CEnsemble& ensemble) {
 
 FileResult enregistrerEnsemble(CEnsemble& ensemble, const std::string& dossier,
                                const std::string& nomFichier) {
+    const std::string unnamed = firstUnnamed(ensemble);
+    if (!unnamed.empty())
+        return {false, "L'ensemble de gestes ne peut être enregistré dans " + dossier + nomFichier +
+                           " : " + unnamed + " n'a pas de nom."};
     const FileResult written = writeFileAtomically(dossier + nomFichier, ecrireEnsemble(ensemble));
     if (written.ok)
         ensemble.setNomFichier(nomFichier);

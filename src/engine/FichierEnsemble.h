@@ -30,7 +30,8 @@ LectureEnsemble lireEnsemble(std::string_view texte, const std::string& path);
 
 // Writes `ensemble` as `dossier` + `nomFichier` (the folder ends with "/"),
 // atomically: a failure leaves any previous file as it was and is reported in
-// French. On success the set's file name becomes `nomFichier`.
+// French. A set, class or example without a name is not written, since it could
+// not be read back. On success the set's file name becomes `nomFichier`.
 FileResult enregistrerEnsemble(CEnsemble& ensemble, const std::string& dossier,
                                const std::string& nomFichier);
 // The file's text: UTF-8, LF line ends, time stamps to six significant digits.

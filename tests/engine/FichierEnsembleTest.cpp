@@ -264,3 +264,18 @@ TEST(FichierEnsemble, MissingFileAndUnwritableFolder) {
     EXPECT_EQ(set.nomFichier(), "x.gst");
     EXPECT_TRUE(fs::is_empty(folder.path()));
 }
+
+// What could not be read back is not written, and the file already there stays.
+TEST(FichierEnsemble, UnnamedExampleIsNotWritten) {
+    TemporaryFolder folder;
+    const auto set = componentSet(2, 3, 1);
+    ASSERT_TRUE(enregistrerEnsemble(*set, folder.path(), "s.gst").ok);
+    const std::string before = readFile(folder.path() + "s.gst");
+    set->classe(1).exemple(2).setNom("");
+    const FileResult written = enregistrerEnsemble(*set, folder.path(), "s.gst");
+    EXPECT_FALSE(written.ok);
+    EXPECT_EQ(written.error, "L'ensemble de gestes ne peut être enregistré dans " + folder.path() +
+                                 "s.gst : l'exemple 3 de la classe 2 (Ligne verticale) n'a pas de "
+                                 "nom.");
+    EXPECT_EQ(readFile(folder.path() + "s.gst"), before);
+}
