@@ -212,8 +212,7 @@ void COrgArchive::fail(const std::string& reason) const {
 
 void COrgArchive::expectEnd() const {
     if (m_pos != m_in.size())
-        fail(std::to_string(m_in.size() - m_pos) +
-             " octets inattendus suivent la fin de l'organigramme");
+        fail("des octets inattendus suivent la fin de l'organigramme");
 }
 
 std::string storeOrganigramme(COrganigramme& organigramme) {
