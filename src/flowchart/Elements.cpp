@@ -8,6 +8,27 @@
 #include <utility>
 #include <vector>
 
+namespace {
+
+std::uint16_t rectangleKind(int height, int length) {
+    return length < height ? kind::RectangleVertical : kind::RectangleHorizontal;
+}
+
+std::uint16_t ellipseKind(int horizontalRadius, int verticalRadius) {
+    return horizontalRadius < verticalRadius ? kind::EllipseVerticale : kind::EllipseHorizontale;
+}
+
+// The box of half-extents (halfX, halfY) round the centre.
+CRect boxAround(CPoint centre, int halfX, int halfY) {
+    return {centre.x - halfX, centre.y - halfY, centre.x + halfX, centre.y + halfY};
+}
+
+int smallerSide(const CRect& r) {
+    return std::min(std::abs(r.height()), std::abs(r.width()));
+}
+
+} // namespace
+
 CElement::CElement(Colour colour, int penWidth, const CRect& gestureRect)
     : m_color(colour), m_enclosingRect(gestureRect.normalized()),
       m_center(m_enclosingRect.centerPoint()), m_penWidth(penWidth) {}
@@ -136,68 +157,60 @@ void CLigne::Move(CPoint offset) {
     m_end = m_end + offset;
 }
 
-// --- CRectangle
+// --- CBoxElement, CRectangle
 
-namespace {
-
-std::uint16_t rectangleKind(int height, int length) {
-    return length < height ? kind::RectangleVertical : kind::RectangleHorizontal;
-}
-
-std::uint16_t ellipseKind(int horizontalRadius, int verticalRadius) {
-    return horizontalRadius < verticalRadius ? kind::EllipseVerticale : kind::EllipseHorizontale;
-}
-
-// The box of half-extents (halfX, halfY) round the centre.
-CRect boxAround(CPoint centre, int halfX, int halfY) {
-    return {centre.x - halfX, centre.y - halfY, centre.x + halfX, centre.y + halfY};
-}
-
-int smallerSide(const CRect& r) {
-    return std::min(std::abs(r.height()), std::abs(r.width()));
-}
-
-} // namespace
-
-CRectangle::CRectangle(Colour colour, int penWidth, const CRect& gestureRect, int height,
-                       int length)
+CBoxElement::CBoxElement(Colour colour, int penWidth, const CRect& gestureRect, int height,
+                         int length)
     : CElement(colour, penWidth, gestureRect), m_height(height), m_length(length) {
-    m_type = rectangleKind(height, length);
     layout();
 }
 
-CRectangle::CRectangle(Colour colour, int penWidth, const CRect& gestureRect)
+CBoxElement::CBoxElement(Colour colour, int penWidth, const CRect& gestureRect)
     : CElement(colour, penWidth, gestureRect), m_box(gestureRect), m_height(gestureRect.height()),
       m_length(gestureRect.width()) {
-    m_type = rectangleKind(m_height, m_length);
     setEnclosing(gestureRect);
 }
 
-void CRectangle::layout() {
+void CBoxElement::layout() {
     m_box = boxAround(m_center, m_length / 2, m_height / 2);
     setEnclosing(m_box);
 }
 
-void CRectangle::Resize(int height, int length) {
+void CBoxElement::Resize(int height, int length) {
     m_height = height;
     m_length = length;
     layout();
 }
 
+void CBoxElement::serializeBox(COrgArchive& ar) {
+    ar.fields(m_height, m_length, m_box);
+}
+
+void CBoxElement::Move(CPoint offset) {
+    moveBase(offset);
+    m_box = m_box.offset(offset);
+}
+
+CRectangle::CRectangle(Colour colour, int penWidth, const CRect& gestureRect, int height,
+                       int length)
+    : CBoxElement(colour, penWidth, gestureRect, height, length) {
+    m_type = rectangleKind(height, length);
+}
+
+CRectangle::CRectangle(Colour colour, int penWidth, const CRect& gestureRect)
+    : CBoxElement(colour, penWidth, gestureRect) {
+    m_type = rectangleKind(m_height, m_length);
+}
+
 void CRectangle::Serialize(COrgArchive& ar) {
     CElement::Serialize(ar);
-    ar.fields(m_height, m_length, m_box);
+    serializeBox(ar);
     checkKind(ar, kind::RectangleVertical, kind::RectangleHorizontal);
 }
 
 void CRectangle::Draw(Canvas& dc, const CElement* selected) const {
     dc.setPen(drawingColour(selected), m_penWidth);
     dc.drawRectangle(m_box);
-}
-
-void CRectangle::Move(CPoint offset) {
-    moveBase(offset);
-    m_box = m_box.offset(offset);
 }
 
 // --- CCarre
@@ -443,32 +456,18 @@ void CEllipse::Move(CPoint offset) {
 // --- CCroix
 
 CCroix::CCroix(Colour colour, int penWidth, const CRect& gestureRect, int size)
-    : CElement(colour, penWidth, gestureRect), m_height(size), m_length(size) {
+    : CBoxElement(colour, penWidth, gestureRect, size, size) {
     m_type = kind::Croix;
-    layout();
 }
 
 CCroix::CCroix(Colour colour, int penWidth, const CRect& gestureRect)
-    : CElement(colour, penWidth, gestureRect), m_box(gestureRect), m_height(gestureRect.height()),
-      m_length(gestureRect.width()) {
+    : CBoxElement(colour, penWidth, gestureRect) {
     m_type = kind::Croix;
-    setEnclosing(gestureRect);
-}
-
-void CCroix::layout() {
-    m_box = boxAround(m_center, m_length / 2, m_height / 2);
-    setEnclosing(m_box);
-}
-
-void CCroix::Resize(int height, int length) {
-    m_height = height;
-    m_length = length;
-    layout();
 }
 
 void CCroix::Serialize(COrgArchive& ar) {
     CElement::Serialize(ar);
-    ar.fields(m_height, m_length, m_box);
+    serializeBox(ar);
     checkKind(ar, kind::Croix, kind::Croix);
 }
 
@@ -476,11 +475,6 @@ void CCroix::Draw(Canvas& dc, const CElement* selected) const {
     dc.setPen(drawingColour(selected), m_penWidth);
     dc.drawLine({m_box.left, m_box.top}, {m_box.right, m_box.bottom});
     dc.drawLine({m_box.right, m_box.top}, {m_box.left, m_box.bottom});
-}
-
-void CCroix::Move(CPoint offset) {
-    moveBase(offset);
-    m_box = m_box.offset(offset);
 }
 
 // --- CFleche

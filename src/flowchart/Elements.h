@@ -130,7 +130,35 @@ private:
     bool m_horizontal = true;
 };
 
-class CRectangle : public CElement {
+// A box of some height and length round the centre: rectangles and crosses.
+class CBoxElement : public CElement {
+public:
+    void Move(CPoint offset) override;
+    void Resize(int height, int length);
+
+    const CRect& box() const { return m_box; }
+    int height() const { return m_height; }
+    int length() const { return m_length; }
+
+protected:
+    CBoxElement() = default;
+    // Fixed size: the box is laid round the centre.
+    CBoxElement(Colour colour, int penWidth, const CRect& gestureRect, int height, int length);
+    // Bounding box: the gesture's rectangle as given.
+    CBoxElement(Colour colour, int penWidth, const CRect& gestureRect);
+
+    // Height, length, then the box.
+    void serializeBox(COrgArchive& ar);
+
+    CRect m_box;
+    int m_height = 0;
+    int m_length = 0;
+
+private:
+    void layout();
+};
+
+class CRectangle : public CBoxElement {
 public:
     CRectangle() = default;
     CRectangle(Colour colour, int penWidth, const CRect& gestureRect, int height, int length);
@@ -140,19 +168,6 @@ public:
     std::string_view className() const override { return kClassName; }
     void Serialize(COrgArchive& ar) override;
     void Draw(Canvas& dc, const CElement* selected) const override;
-    void Move(CPoint offset) override;
-    void Resize(int height, int length);
-
-    const CRect& box() const { return m_box; }
-    int height() const { return m_height; }
-    int length() const { return m_length; }
-
-private:
-    void layout();
-
-    CRect m_box;
-    int m_height = 0;
-    int m_length = 0;
 };
 
 class CCarre : public CElement {
@@ -289,7 +304,7 @@ private:
     CRect m_box;
 };
 
-class CCroix : public CElement {
+class CCroix : public CBoxElement {
 public:
     CCroix() = default;
     // A cross of fixed size is as high as it is long.
@@ -300,19 +315,6 @@ public:
     std::string_view className() const override { return kClassName; }
     void Serialize(COrgArchive& ar) override;
     void Draw(Canvas& dc, const CElement* selected) const override;
-    void Move(CPoint offset) override;
-    void Resize(int height, int length);
-
-    const CRect& box() const { return m_box; }
-    int height() const { return m_height; }
-    int length() const { return m_length; }
-
-private:
-    void layout();
-
-    CRect m_box;
-    int m_height = 0;
-    int m_length = 0;
 };
 
 // A shaft with an open V at one end; h1 is the tip of the V.

@@ -214,14 +214,16 @@ TEST(OrgFormat, OrientationComesBackFromTheKindCode) {
     EXPECT_EQ(upwards.h1(), upwards.start());
 }
 
-TEST(OrgFormat, FortyThousandComponentsCrossTheIndexEscape) {
+namespace {
+
+// `lines` lines, then circles, texts and lines in turn up to 40,000 components:
+// the circle's class gets index lines + 2 and the text's lines + 4.
+COrganigramme linesThenMixed(int lines) {
     COrganigramme org;
-    // Classes 1 and 32,802 onwards: the circle and the text are first written
-    // past index 0x7FFF, so every later reference to them is escaped.
-    for (int i = 0; i < 32'800; ++i)
+    for (int i = 0; i < lines; ++i)
         org.AddElement(std::make_unique<CLigne>(0, 1, CRect{i % 500, i % 300, i % 500 + 20, 0},
                                                 Axis::Horizontal));
-    for (int i = 0; i < 7'200; ++i) {
+    for (int i = 0; lines + i < 40'000; ++i) {
         const CRect g{i % 700, i % 400, i % 700 + 30, i % 400 + 40};
         if (i % 3 == 0)
             org.AddElement(std::make_unique<CCercle>(0xFF, 2, g));
@@ -230,26 +232,46 @@ TEST(OrgFormat, FortyThousandComponentsCrossTheIndexEscape) {
         else
             org.AddElement(std::make_unique<CLigne>(0, 1, g, Axis::Vertical));
     }
-    const std::string bytes = storeOrganigramme(org);
+    return org;
+}
 
-    const std::string circleEscape = u16(0x7FFF) + u32(0x80000000u | 32'802);
-    const std::string textEscape = u16(0x7FFF) + u32(0x80000000u | 32'804);
-    std::size_t circleRefs = 0, textRefs = 0, pos = 0;
-    while ((pos = bytes.find(circleEscape, pos)) != std::string::npos)
-        ++circleRefs, ++pos;
-    pos = 0;
-    while ((pos = bytes.find(textEscape, pos)) != std::string::npos)
-        ++textRefs, ++pos;
-    EXPECT_EQ(circleRefs, 2'400u - 1);
-    EXPECT_EQ(textRefs, 2'400u - 1);
-    EXPECT_EQ(bytes.find(newClass("CCercle")), bytes.rfind(newClass("CCercle")));
+std::size_t occurrences(const std::string& bytes, const std::string& what) {
+    std::size_t n = 0;
+    for (std::size_t pos = bytes.find(what); pos != std::string::npos;
+         pos = bytes.find(what, pos + 1))
+        ++n;
+    return n;
+}
+
+std::string escapedClass(std::uint32_t index) {
+    return u16(0x7FFF) + u32(0x80000000u | index);
+}
+
+} // namespace
+
+TEST(OrgFormat, FortyThousandComponentsCrossTheIndexEscape) {
+    // The circle's class is index 0x7FFF, the text's 0x8001: every reference to
+    // them after their first object is escaped.
+    COrganigramme org = linesThenMixed(32'765);
+    const std::string bytes = storeOrganigramme(org);
+    EXPECT_EQ(occurrences(bytes, escapedClass(0x7FFF)), 2'412u - 1);
+    EXPECT_EQ(occurrences(bytes, escapedClass(0x8001)), 2'412u - 1);
+    EXPECT_EQ(occurrences(bytes, newClass("CCercle")), 1u);
 
     const auto back = load(bytes);
     ASSERT_EQ(back->elements().size(), 40'000u);
     EXPECT_EQ(storeOrganigramme(*back), bytes);
-    const auto& lastText = dynamic_cast<const CTexte&>(*back->elements()[32'800 + 7'198]);
-    EXPECT_EQ(lastText.text(), "n° 7198");
-    EXPECT_EQ(back->elements()[32'800 + 7'197]->type(), kind::Cercle);
+    const auto& lastText = dynamic_cast<const CTexte&>(*back->elements()[39'999]);
+    EXPECT_EQ(lastText.text(), "n° 7234");
+    EXPECT_EQ(back->elements()[39'998]->type(), kind::Cercle);
+    EXPECT_EQ(back->elements()[39'997]->type(), kind::LigneVerticale);
+
+    // One line fewer: the circle's class is 0x7FFE, still written on 16 bits.
+    COrganigramme below = linesThenMixed(32'764);
+    const std::string belowBytes = storeOrganigramme(below);
+    EXPECT_EQ(occurrences(belowBytes, escapedClass(0x7FFE)), 0u);
+    EXPECT_EQ(occurrences(belowBytes, escapedClass(0x8000)), 2'412u - 1);
+    EXPECT_EQ(storeOrganigramme(*load(belowBytes)), belowBytes);
 }
 
 TEST(OrgFormat, CountsFromFFFFTakeThirtyTwoBits) {
