@@ -69,7 +69,8 @@ void appliquerTexte(Canvas& dc, CTexte& texte, std::string text, std::string fon
 
 // A recognised command gesture applied to the selection (null when the pointer
 // was over no component) or to the whole flowchart. Unless the code is not a
-// command, the flowchart is marked modified, even after a refusal.
+// command, the flowchart is marked modified, even after a refusal. After
+// "Effacer : Sélection" or "Effacer : Tout" the selection no longer exists.
 CommandResult appliquerCommande(int code, CElement* selection, const CDessin& gesture, Canvas& dc,
                                 COrganigramme& organigramme);
 

@@ -17,6 +17,9 @@ constexpr std::uint32_t kBigClassTag = 0x80000000;
 constexpr std::uint16_t kSchema = 1;
 // The smallest object is a class reference to an unknown component.
 constexpr std::size_t kSmallestObject = 2;
+// Far more than anyone draws; it bounds what a forged file can make us build.
+constexpr std::size_t kMaxElements = 1'000'000;
+constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
 // Most components take 60 to 90 bytes.
 constexpr std::size_t kTypicalObject = 80;
 
@@ -143,6 +146,9 @@ std::size_t COrgArchive::readCount() {
     if (count > (m_in.size() - m_pos) / kSmallestObject)
         fail("le fichier annonce " + std::to_string(count) +
              " éléments, bien plus qu'il n'en contient");
+    if (count > kMaxElements)
+        fail("le fichier annonce " + std::to_string(count) +
+             " éléments, plus que le million qu'un organigramme peut contenir");
     return count;
 }
 
@@ -246,7 +252,7 @@ FileResult saveOrganigrammeFile(const std::string& path, COrganigramme& organigr
 
 OrgLoadResult openOrganigrammeFile(const std::string& path) {
     std::string bytes;
-    const FileResult read = readWholeFile(path, bytes);
+    const FileResult read = readWholeFile(path, bytes, kMaxFileBytes);
     if (!read.ok)
         return {nullptr, read.error};
     return loadOrganigramme(bytes, path);

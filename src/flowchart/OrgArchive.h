@@ -45,7 +45,7 @@ public:
     void field(std::string& text);
 
     // Element counts of lists: a loaded count is refused when the bytes left
-    // cannot hold that many objects.
+    // cannot hold that many objects, or beyond a million.
     void writeCount(std::size_t count);
     std::size_t readCount();
 

@@ -332,6 +332,10 @@ TEST(OrgReader, RefusesCountsAndLengthsBeyondTheFile) {
     EXPECT_EQ(refusal(u16(5) + u32(0) + u32(2)),
               "le fichier annonce 5 éléments, bien plus qu'il n'en contient");
     EXPECT_EQ(refusal(u16(0xFFFF)), "le fichier est tronqué");
+    const std::string enough(2'000'002, '\0');
+    EXPECT_EQ(refusal(u16(0xFFFF) + u32(1'000'001) + enough),
+              "le fichier annonce 1000001 éléments, plus que le million qu'un organigramme peut "
+              "contenir");
 
     const std::string textHead = u16(1) + newClass("CTexte") + u32(0) +
                                  i32s({0, 0, 10, 10, 1, 5, 5}) + u16(118) + i32s({0, 0});
