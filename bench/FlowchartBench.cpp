@@ -8,6 +8,9 @@
 #include <filesystem>
 #include <string>
 
+// Goals, on a flowchart of 100,000 components: writing it and reading it back
+// under 100 ms each, finding the component under the pointer under 1 ms.
+
 namespace {
 
 constexpr int kComponents = 100'000;
