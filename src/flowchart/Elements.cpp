@@ -157,48 +157,53 @@ void CLigne::Move(CPoint offset) {
     m_end = m_end + offset;
 }
 
-// --- CBoxElement, CRectangle
-
-CBoxElement::CBoxElement(Colour colour, int penWidth, const CRect& gestureRect, int height,
-                         int length)
-    : CElement(colour, penWidth, gestureRect), m_height(height), m_length(length) {
-    layout();
-}
-
-CBoxElement::CBoxElement(Colour colour, int penWidth, const CRect& gestureRect)
-    : CElement(colour, penWidth, gestureRect), m_box(gestureRect), m_height(gestureRect.height()),
-      m_length(gestureRect.width()) {
-    setEnclosing(gestureRect);
-}
-
-void CBoxElement::layout() {
-    m_box = boxAround(m_center, m_length / 2, m_height / 2);
-    setEnclosing(m_box);
-}
-
-void CBoxElement::Resize(int height, int length) {
-    m_height = height;
-    m_length = length;
-    layout();
-}
-
-void CBoxElement::serializeBox(COrgArchive& ar) {
-    ar.fields(m_height, m_length, m_box);
-}
+// --- CBoxElement, CHeightLengthElement, CRectangle
 
 void CBoxElement::Move(CPoint offset) {
     moveBase(offset);
     m_box = m_box.offset(offset);
 }
 
+void CBoxElement::placeBox(int halfX, int halfY) {
+    m_box = boxAround(m_center, halfX, halfY);
+    setEnclosing(m_box);
+}
+
+void CBoxElement::takeBox(const CRect& gestureRect) {
+    m_box = gestureRect;
+    setEnclosing(gestureRect);
+}
+
+CHeightLengthElement::CHeightLengthElement(Colour colour, int penWidth, const CRect& gestureRect,
+                                           int height, int length)
+    : CBoxElement(colour, penWidth, gestureRect), m_height(height), m_length(length) {
+    placeBox(length / 2, height / 2);
+}
+
+CHeightLengthElement::CHeightLengthElement(Colour colour, int penWidth, const CRect& gestureRect)
+    : CBoxElement(colour, penWidth, gestureRect), m_height(gestureRect.height()),
+      m_length(gestureRect.width()) {
+    takeBox(gestureRect);
+}
+
+void CHeightLengthElement::Resize(int height, int length) {
+    m_height = height;
+    m_length = length;
+    placeBox(length / 2, height / 2);
+}
+
+void CHeightLengthElement::serializeBox(COrgArchive& ar) {
+    ar.fields(m_height, m_length, m_box);
+}
+
 CRectangle::CRectangle(Colour colour, int penWidth, const CRect& gestureRect, int height,
                        int length)
-    : CBoxElement(colour, penWidth, gestureRect, height, length) {
+    : CHeightLengthElement(colour, penWidth, gestureRect, height, length) {
     m_type = rectangleKind(height, length);
 }
 
 CRectangle::CRectangle(Colour colour, int penWidth, const CRect& gestureRect)
-    : CBoxElement(colour, penWidth, gestureRect) {
+    : CHeightLengthElement(colour, penWidth, gestureRect) {
     m_type = rectangleKind(m_height, m_length);
 }
 
@@ -216,22 +221,17 @@ void CRectangle::Draw(Canvas& dc, const CElement* selected) const {
 // --- CCarre
 
 CCarre::CCarre(Colour colour, int penWidth, const CRect& gestureRect, int side)
-    : CElement(colour, penWidth, gestureRect), m_side(side) {
+    : CBoxElement(colour, penWidth, gestureRect), m_side(side) {
     m_type = kind::Carre;
-    layout();
+    placeBox(side / 2, side / 2);
 }
 
 CCarre::CCarre(Colour colour, int penWidth, const CRect& gestureRect)
     : CCarre(colour, penWidth, gestureRect, smallerSide(gestureRect)) {}
 
-void CCarre::layout() {
-    m_box = boxAround(m_center, m_side / 2, m_side / 2);
-    setEnclosing(m_box);
-}
-
 void CCarre::Resize(int side) {
     m_side = side;
-    layout();
+    placeBox(side / 2, side / 2);
 }
 
 void CCarre::Serialize(COrgArchive& ar) {
@@ -243,11 +243,6 @@ void CCarre::Serialize(COrgArchive& ar) {
 void CCarre::Draw(Canvas& dc, const CElement* selected) const {
     dc.setPen(drawingColour(selected), m_penWidth);
     dc.drawRectangle(m_box);
-}
-
-void CCarre::Move(CPoint offset) {
-    moveBase(offset);
-    m_box = m_box.offset(offset);
 }
 
 // --- CTriangle
@@ -375,22 +370,17 @@ void CLosange::Move(CPoint offset) {
 // --- CCercle
 
 CCercle::CCercle(Colour colour, int penWidth, const CRect& gestureRect, int radius)
-    : CElement(colour, penWidth, gestureRect), m_radius(radius) {
+    : CBoxElement(colour, penWidth, gestureRect), m_radius(radius) {
     m_type = kind::Cercle;
-    layout();
+    placeBox(radius, radius);
 }
 
 CCercle::CCercle(Colour colour, int penWidth, const CRect& gestureRect)
     : CCercle(colour, penWidth, gestureRect, smallerSide(gestureRect) / 2) {}
 
-void CCercle::layout() {
-    m_box = boxAround(m_center, m_radius, m_radius);
-    setEnclosing(m_box);
-}
-
 void CCercle::Resize(int radius) {
     m_radius = radius;
-    layout();
+    placeBox(radius, radius);
 }
 
 void CCercle::Serialize(COrgArchive& ar) {
@@ -404,37 +394,27 @@ void CCercle::Draw(Canvas& dc, const CElement* selected) const {
     dc.drawEllipse(m_box);
 }
 
-void CCercle::Move(CPoint offset) {
-    moveBase(offset);
-    m_box = m_box.offset(offset);
-}
-
 // --- CEllipse
 
 CEllipse::CEllipse(Colour colour, int penWidth, const CRect& gestureRect, int horizontalRadius,
                    int verticalRadius)
-    : CElement(colour, penWidth, gestureRect), m_horizontalRadius(horizontalRadius),
+    : CBoxElement(colour, penWidth, gestureRect), m_horizontalRadius(horizontalRadius),
       m_verticalRadius(verticalRadius) {
     m_type = ellipseKind(horizontalRadius, verticalRadius);
-    layout();
+    placeBox(horizontalRadius, verticalRadius);
 }
 
 CEllipse::CEllipse(Colour colour, int penWidth, const CRect& gestureRect)
-    : CElement(colour, penWidth, gestureRect), m_horizontalRadius(gestureRect.width() / 2),
-      m_verticalRadius(gestureRect.height() / 2), m_box(gestureRect) {
+    : CBoxElement(colour, penWidth, gestureRect), m_horizontalRadius(gestureRect.width() / 2),
+      m_verticalRadius(gestureRect.height() / 2) {
     m_type = ellipseKind(m_horizontalRadius, m_verticalRadius);
-    setEnclosing(gestureRect);
-}
-
-void CEllipse::layout() {
-    m_box = boxAround(m_center, m_horizontalRadius, m_verticalRadius);
-    setEnclosing(m_box);
+    takeBox(gestureRect);
 }
 
 void CEllipse::Resize(int horizontalRadius, int verticalRadius) {
     m_horizontalRadius = horizontalRadius;
     m_verticalRadius = verticalRadius;
-    layout();
+    placeBox(horizontalRadius, verticalRadius);
 }
 
 void CEllipse::Serialize(COrgArchive& ar) {
@@ -448,20 +428,15 @@ void CEllipse::Draw(Canvas& dc, const CElement* selected) const {
     dc.drawEllipse(m_box);
 }
 
-void CEllipse::Move(CPoint offset) {
-    moveBase(offset);
-    m_box = m_box.offset(offset);
-}
-
 // --- CCroix
 
 CCroix::CCroix(Colour colour, int penWidth, const CRect& gestureRect, int size)
-    : CBoxElement(colour, penWidth, gestureRect, size, size) {
+    : CHeightLengthElement(colour, penWidth, gestureRect, size, size) {
     m_type = kind::Croix;
 }
 
 CCroix::CCroix(Colour colour, int penWidth, const CRect& gestureRect)
-    : CBoxElement(colour, penWidth, gestureRect) {
+    : CHeightLengthElement(colour, penWidth, gestureRect) {
     m_type = kind::Croix;
 }
 

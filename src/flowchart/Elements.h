@@ -130,35 +130,49 @@ private:
     bool m_horizontal = true;
 };
 
-// A box of some height and length round the centre: rectangles and crosses.
+// A figure drawn in a box round the centre: rectangles, squares, circles,
+// ellipses and crosses.
 class CBoxElement : public CElement {
 public:
     void Move(CPoint offset) override;
+    const CRect& box() const { return m_box; }
+
+protected:
+    CBoxElement() = default;
+    using CElement::CElement;
+
+    // The box of half-extents (halfX, halfY) round the centre, enclosed as drawn.
+    void placeBox(int halfX, int halfY);
+    // The gesture's rectangle, as given, is the box.
+    void takeBox(const CRect& gestureRect);
+
+    CRect m_box;
+};
+
+// A box of some height and length: rectangles and crosses.
+class CHeightLengthElement : public CBoxElement {
+public:
     void Resize(int height, int length);
 
-    const CRect& box() const { return m_box; }
     int height() const { return m_height; }
     int length() const { return m_length; }
 
 protected:
-    CBoxElement() = default;
+    CHeightLengthElement() = default;
     // Fixed size: the box is laid round the centre.
-    CBoxElement(Colour colour, int penWidth, const CRect& gestureRect, int height, int length);
+    CHeightLengthElement(Colour colour, int penWidth, const CRect& gestureRect, int height,
+                         int length);
     // Bounding box: the gesture's rectangle as given.
-    CBoxElement(Colour colour, int penWidth, const CRect& gestureRect);
+    CHeightLengthElement(Colour colour, int penWidth, const CRect& gestureRect);
 
     // Height, length, then the box.
     void serializeBox(COrgArchive& ar);
 
-    CRect m_box;
     int m_height = 0;
     int m_length = 0;
-
-private:
-    void layout();
 };
 
-class CRectangle : public CBoxElement {
+class CRectangle : public CHeightLengthElement {
 public:
     CRectangle() = default;
     CRectangle(Colour colour, int penWidth, const CRect& gestureRect, int height, int length);
@@ -170,7 +184,7 @@ public:
     void Draw(Canvas& dc, const CElement* selected) const override;
 };
 
-class CCarre : public CElement {
+class CCarre : public CBoxElement {
 public:
     CCarre() = default;
     CCarre(Colour colour, int penWidth, const CRect& gestureRect, int side);
@@ -180,16 +194,11 @@ public:
     std::string_view className() const override { return kClassName; }
     void Serialize(COrgArchive& ar) override;
     void Draw(Canvas& dc, const CElement* selected) const override;
-    void Move(CPoint offset) override;
     void Resize(int side);
 
-    const CRect& box() const { return m_box; }
     int side() const { return m_side; }
 
 private:
-    void layout();
-
-    CRect m_box;
     int m_side = 0;
 };
 
@@ -255,7 +264,7 @@ private:
     int m_length = 0;
 };
 
-class CCercle : public CElement {
+class CCercle : public CBoxElement {
 public:
     CCercle() = default;
     CCercle(Colour colour, int penWidth, const CRect& gestureRect, int radius);
@@ -265,20 +274,15 @@ public:
     std::string_view className() const override { return kClassName; }
     void Serialize(COrgArchive& ar) override;
     void Draw(Canvas& dc, const CElement* selected) const override;
-    void Move(CPoint offset) override;
     void Resize(int radius);
 
     int radius() const { return m_radius; }
-    const CRect& box() const { return m_box; }
 
 private:
-    void layout();
-
     int m_radius = 0;
-    CRect m_box;
 };
 
-class CEllipse : public CElement {
+class CEllipse : public CBoxElement {
 public:
     CEllipse() = default;
     CEllipse(Colour colour, int penWidth, const CRect& gestureRect, int horizontalRadius,
@@ -289,22 +293,17 @@ public:
     std::string_view className() const override { return kClassName; }
     void Serialize(COrgArchive& ar) override;
     void Draw(Canvas& dc, const CElement* selected) const override;
-    void Move(CPoint offset) override;
     void Resize(int horizontalRadius, int verticalRadius);
 
     int horizontalRadius() const { return m_horizontalRadius; }
     int verticalRadius() const { return m_verticalRadius; }
-    const CRect& box() const { return m_box; }
 
 private:
-    void layout();
-
     int m_horizontalRadius = 0;
     int m_verticalRadius = 0;
-    CRect m_box;
 };
 
-class CCroix : public CBoxElement {
+class CCroix : public CHeightLengthElement {
 public:
     CCroix() = default;
     // A cross of fixed size is as high as it is long.
