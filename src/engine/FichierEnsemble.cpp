@@ -41,7 +41,8 @@ std::string readText(TextScanner& in, const TextField& field) {
             in.fail(std::string(field.what) + " vide.");
         return {};
     }
-    std::string text = utf8FromUtf8OrWindows1252(in.readWord(field.what));
+    const std::string_view word = in.readWord(field.what);
+    std::string text = isValidUtf8(word) ? std::string(word) : fromWindows1252(word);
     std::replace(text.begin(), text.end(), '#', ' ');
     return text;
 }
