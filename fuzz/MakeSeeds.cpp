@@ -1,3 +1,5 @@
+#include "engine/FichierEnsemble.h"
+#include "generator/ComponentGestures.h"
 #include "generator/FamilyGestures.h"
 #include "recognizer/DrawingText.h"
 
@@ -21,6 +23,13 @@ int main(int argc, char** argv) {
         auto drawing = g.draw(familyGesture(kind, g, {200, 200}, 80, 0.4));
         std::ofstream out(drawings / ("generated-" + std::to_string(n++) + ".txt"));
         writeDrawing(out, *drawing, kind != FamilyKind::Cross);
+    }
+    const std::filesystem::path sets = root / "gesture_set";
+    std::filesystem::create_directories(sets);
+    for (int classes = 1; classes <= 3; ++classes) {
+        const auto set = componentSet(classes, 3, static_cast<std::uint32_t>(classes));
+        std::ofstream(sets / ("generated-" + std::to_string(classes) + ".gst"))
+            << ecrireEnsemble(*set);
     }
     return 0;
 }

@@ -10,6 +10,8 @@ rm -rf "$seeds"
 "$build/fuzz/make_fuzz_seeds" "$seeds"
 mkdir -p "$seeds/drawing_text"
 cp "$here"/tools/samples/*.txt "$seeds/drawing_text/"
+mkdir -p "$seeds/gesture_set"
+cp "$here"/tools/samples/*.gst "$seeds/gesture_set/"
 
 status=0
 for target in "$build"/fuzz/fuzz_*; do

@@ -1,8 +1,8 @@
 #include "flowchart/OrgArchive.h"
 
 #include "flowchart/Organigramme.h"
-#include "flowchart/Windows1252.h"
 #include "recognizer/DrawingText.h"
+#include "recognizer/TextEncoding.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "flowchart/OrgArchive.h"
 #include "flowchart/Organigramme.h"
 #include "flowchart/RecordingCanvas.h"
-#include "flowchart/Windows1252.h"
+#include "recognizer/TextEncoding.h"
 #include "support/Flowcharts.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "flowchart/Windows1252.h"
+#include "recognizer/TextEncoding.h"
 
 #include <cstdint>
 
@@ -10,6 +10,8 @@ constexpr char32_t kHighControls[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
+
+constexpr char32_t kInvalid = 0xFFFFFFFF;
 
 char32_t codePointOf(unsigned char byte) {
     return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char32_t{byte};
@@ -38,7 +40,7 @@ void appendUtf8(std::string& out, char32_t c) {
 }
 
 // Decodes the sequence at `pos` and moves past it; an invalid sequence yields
-// U+FFFD and skips one byte.
+// kInvalid and skips one byte.
 char32_t nextCodePoint(std::string_view s, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(s[pos]);
     if (lead < 0x80) {
@@ -58,30 +60,44 @@ char32_t nextCodePoint(std::string_view s, std::size_t& pos) {
         least = 0x10000;
     } else {
         ++pos;
-        return 0xFFFD;
+        return kInvalid;
     }
     if (pos + extra >= s.size()) {
         ++pos;
-        return 0xFFFD;
+        return kInvalid;
     }
     char32_t c = lead & (0x7F >> (extra + 1));
     for (int i = 1; i <= extra; ++i) {
         const auto b = static_cast<unsigned char>(s[pos + i]);
         if ((b & 0xC0) != 0x80) {
             ++pos;
-            return 0xFFFD;
+            return kInvalid;
         }
         c = (c << 6) | (b & 0x3F);
     }
     if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
         ++pos;
-        return 0xFFFD;
+        return kInvalid;
     }
     pos += 1 + extra;
     return c;
 }
 
 } // namespace
+
+bool isValidUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();)
+        if (nextCodePoint(text, pos) == kInvalid)
+            return false;
+    return true;
+}
+
+std::size_t codePointCount(std::string_view utf8) {
+    std::size_t count = 0;
+    for (const char byte : utf8)
+        count += (static_cast<std::uint8_t>(byte) & 0xC0) != 0x80;
+    return count;
+}
 
 std::string toWindows1252(std::string_view utf8) {
     std::string out;
