@@ -6,11 +6,14 @@ JOBS ?= $(shell nproc)
 
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n \
             libgtest-dev libgmock-dev libbenchmark-dev \
-            libx11-dev xvfb xauth xdotool x11-utils imagemagick
+            libx11-dev xvfb xauth xdotool x11-utils imagemagick clang-14 libclang-rt-14-dev
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all setup configure build test run bench clean
+FUZZ_SECONDS ?= 60
+CLANG := CC=clang-14 CXX=clang++-14
+
+.PHONY: all setup configure build test run bench sanitize fuzz clean
 
 all: build
 
@@ -44,5 +47,22 @@ run: build
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; $$b; done
 
+# The whole test suite again, built with clang under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+sanitize: setup
+	@[ -f build-sanitize/build.ninja ] || $(CLANG) cmake -S . -B build-sanitize -G Ninja \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_SANITIZE=ON
+	cmake --build build-sanitize -j $(JOBS)
+	@cd build-sanitize && set -o pipefail && \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS) 2>&1 | tee ctest.log; status=$$?; \
+	  grep -E '^[0-9]+% tests passed' ctest.log | tail -n 1; exit $$status
+
+fuzz: setup
+	@[ -f build-fuzz/build.ninja ] || $(CLANG) cmake -S . -B build-fuzz -G Ninja \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS)
+	fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-sanitize build-fuzz

@@ -1,3 +1,4 @@
+#include "FreshCopies.h"
 #include "generator/ShapePaths.h"
 #include "recognizer/ShapeRecognizer.h"
 
@@ -43,24 +44,13 @@ std::unique_ptr<CDessin> scribble(int points) {
     return result;
 }
 
-// Each iteration recognises a fresh copy, so that no cached figure is reused;
-// copies are made in batches outside the timing.
+// Each iteration recognises a fresh copy, so that no cached figure is reused.
 void recognizeBench(benchmark::State& state, std::unique_ptr<CDessin> (*make)(int)) {
     const auto source = make(static_cast<int>(state.range(0)));
     CShapeRecognizer recognizer;
-    std::vector<std::unique_ptr<CDessin>> batch;
-    std::size_t next = 0;
-    for (auto _ : state) {
-        if (next == batch.size()) {
-            state.PauseTiming();
-            batch.clear();
-            for (int i = 0; i < 16; ++i)
-                batch.push_back(source->clone());
-            next = 0;
-            state.ResumeTiming();
-        }
-        benchmark::DoNotOptimize(recognizer.recognize(*batch[next++]));
-    }
+    FreshCopies copies(*source, 16);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(recognizer.recognize(*copies.next(state)));
     state.SetComplexityN(state.range(0));
 }
 

@@ -26,6 +26,16 @@ public:
         return m_items[static_cast<std::size_t>(i)];
     }
 
+    // Removes the first element that satisfies `pred`; false when none does.
+    template <typename Pred>
+    bool removeFirstIf(Pred pred) {
+        const auto it = std::find_if(m_items.begin(), m_items.end(), pred);
+        if (it == m_items.end())
+            return false;
+        m_items.erase(it);
+        return true;
+    }
+
     T removeLast() {
         checkIndex(count() - 1);
         T last = std::move(m_items.back());

@@ -185,28 +185,24 @@ void CShapeEllipse::attach(const CDessin& drawing) {
 }
 
 void CShapeEllipse::buildOutline() {
-    constexpr std::size_t kMaxQuadrantPoints = 1000;
+    // The midpoint method gives about rx + ry points a quadrant: larger ellipses
+    // are traced at a smaller scale and stretched back.
+    constexpr double kMaxQuadrantSpan = 998.0;
     const CInkPoint& c0 = m_corners[0];
     const CInkPoint& c1 = m_corners[1];
     const CInkPoint& c2 = m_corners[2];
-    std::vector<CInkPoint> quadrant =
-        ellipseQuadrant(static_cast<long long>(distance(c0, c1) / 2),
-                        static_cast<long long>(distance(c1, c2) / 2));
-    if (quadrant.size() > kMaxQuadrantPoints) {
-        std::vector<CInkPoint> thinned;
-        const double step = double(quadrant.size() - 1) / (kMaxQuadrantPoints - 1);
-        for (std::size_t i = 0; i < kMaxQuadrantPoints; ++i)
-            thinned.push_back(quadrant[static_cast<std::size_t>(std::lround(i * step))]);
-        quadrant = std::move(thinned);
-    }
+    const double rx = distance(c0, c1) / 2, ry = distance(c1, c2) / 2;
+    const double scale = rx + ry > kMaxQuadrantSpan ? kMaxQuadrantSpan / (rx + ry) : 1.0;
+    const std::vector<CInkPoint> quadrant = ellipseQuadrant(static_cast<long long>(rx * scale),
+                                                            static_cast<long long>(ry * scale));
 
     double cx = 0, cy = 0;
     for (const CInkPoint& c : m_corners)
         cx += c.x / 4.0, cy += c.y / 4.0;
     const double angle = std::atan2(double(c1.y) - c0.y, double(c1.x) - c0.x);
-    const double cosA = std::cos(angle), sinA = std::sin(angle);
+    const double cosA = std::cos(angle) / scale, sinA = std::sin(angle) / scale;
     m_outline = std::make_unique<CPolygon>();
-    const auto place = [&](int x, int y) {
+    const auto place = [&](double x, double y) {
         m_outline->addVertex(CInkPoint(static_cast<int>(std::lround(cx + x * cosA - y * sinA)),
                                        static_cast<int>(std::lround(cy + x * sinA + y * cosA))));
     };

@@ -260,6 +260,18 @@ TEST(ShapeGesture, TheEllipseOutlineIsCentredOnItsCorners) {
     EXPECT_NEAR(maxX - minX, 2 * 120 * std::cos(0.6) + 0, 40);
 }
 
+TEST(ShapeGesture, AHugeEllipseOutlineStaysWithinAThousandPointsAQuadrant) {
+    auto huge = drawingOf({{{-50'000'000, 0}, {0, -20'000'000}, {50'000'000, 0}, {0, 20'000'000}, {-50'000'000, 0}}});
+    CShapeEllipse ellipse(false);
+    ellipse.attach(*huge);
+    ASSERT_NE(ellipse.outline(), nullptr);
+    EXPECT_LE(ellipse.outline()->vertexCount(), 4 * 1000);
+    int maxX = INT32_MIN;
+    for (const CInkPoint& p : ellipse.outline()->vertices())
+        maxX = std::max(maxX, p.x);
+    EXPECT_NEAR(maxX, 50'000'000, 100'000);
+}
+
 TEST(Recognizer, AnAxisAlignedRecognizerUsesTheBoundingRectangleRules) {
     DrawingGenerator g(9);
     auto box = g.draw(familyGesture(FamilyKind::Rectangle, g, {300, 300}, 200, 0.0));

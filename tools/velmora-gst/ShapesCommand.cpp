@@ -50,12 +50,16 @@ int runShapes(const std::vector<std::string>& args) {
         return 1;
     }
     CShapeRecognizer recognizer;
-    const CSortedList<CShapeGesture*> results = recognizer.recognize(*read.drawing);
+    printShapeCandidates(recognizer, *read.drawing);
+    return 0;
+}
+
+void printShapeCandidates(CShapeRecognizer& recognizer, const CDessin& drawing) {
+    const CSortedList<CShapeGesture*> results = recognizer.recognize(drawing);
     for (int i = 0; i < results.count(); ++i) {
         const CShapeGesture& member = *results.at(i);
         std::printf("%-9s %-8s %.6f%s\n", std::string(member.name()).c_str(),
                     std::string(member.category()).c_str(), member.degree(),
                     attributes(member).c_str());
     }
-    return 0;
 }

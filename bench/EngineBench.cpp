@@ -1,0 +1,117 @@
+#include "FreshCopies.h"
+#include "engine/AReconnaitre.h"
+#include "engine/FichierEnsemble.h"
+#include "generator/ComponentGestures.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <vector>
+
+namespace {
+
+// A circle of exactly 100 points, drawn as a person draws it.
+std::unique_ptr<CDessin> hundredPointCircle() {
+    DrawingGenerator g(8);
+    PenStyle style;
+    style.sampleRateHz = 100;
+    style.speed = 400;
+    const auto drawn = g.draw(componentGesture(8, g, {300, 300}, 120), style);
+    const CStroke& s = drawn->stroke(0);
+    auto stroke = std::make_unique<CStroke>();
+    for (int i = 0; i < 100; ++i) {
+        const CInkPoint& p = s.point(i * s.pointCount() / 100);
+        stroke->addPoint(p.x, p.y, i * 0.01);
+    }
+    auto drawing = std::make_unique<CDessin>();
+    drawing->addStroke(std::move(stroke));
+    return drawing;
+}
+
+// Features and recognition of a new gesture, as a drawing view does it: one
+// recognition object bound to the set, a fresh drawing each time (its hull is
+// computed within the timing).
+void BM_FeaturesAndRecognition(benchmark::State& state) {
+    const auto set = componentSet(kComponentGestureCount, 20, 1);
+    const auto source = hundredPointCircle();
+    CAReconnaitre shape(*set);
+    FreshCopies copies(*source, 64);
+    for (auto _ : state) {
+        shape.setDessin(std::move(copies.next(state)));
+        shape.calculerCaracteristiques();
+        shape.reconnaitre();
+        benchmark::DoNotOptimize(shape.code());
+    }
+    state.counters["classe"] = shape.meilleurIndice();
+}
+
+// The same on a drawing whose figures are already known.
+void BM_FeaturesAndRecognitionCachedHull(benchmark::State& state) {
+    const auto set = componentSet(kComponentGestureCount, 20, 1);
+    CAReconnaitre shape(*set);
+    shape.setDessin(hundredPointCircle());
+    for (auto _ : state) {
+        shape.calculerCaracteristiques();
+        shape.reconnaitre();
+        benchmark::DoNotOptimize(shape.code());
+    }
+}
+
+// Full training of 17 classes x 20 examples, as after any change in the editor:
+// the examples' drawings already know their figures.
+void BM_Apprendre(benchmark::State& state) {
+    const auto set = componentSet(kComponentGestureCount, 20, 2);
+    for (auto _ : state) {
+        set->apprendre();
+        benchmark::DoNotOptimize(set->statistiques().inverse(0, 0));
+    }
+}
+
+// The first training after reading: every drawing's hull is computed too.
+void BM_ApprendreNewDrawings(benchmark::State& state) {
+    const auto model = componentSet(kComponentGestureCount, 20, 2);
+    for (auto _ : state) {
+        state.PauseTiming();
+        CEnsemble set;
+        for (int c = 0; c < model->nbClasses(); ++c) {
+            auto classe = std::make_unique<CClasse>(model->classe(c).nom(), "");
+            for (int e = 0; e < model->classe(c).nbExemples(); ++e) {
+                auto exemple = std::make_unique<CExemple>(model->classe(c).exemple(e).nom());
+                exemple->setDessin(model->classe(c).exemple(e).dessin()->clone());
+                classe->ajouterExemple(std::move(exemple));
+            }
+            set.ajouterClasse(std::move(classe));
+        }
+        state.ResumeTiming();
+        set.apprendre();
+        benchmark::DoNotOptimize(set.statistiques().inverse(0, 0));
+    }
+}
+
+// Reading (and training) a gesture-set file of about 5 MB.
+void BM_ChargerEnsemble(benchmark::State& state) {
+    const auto folder = std::filesystem::temp_directory_path();
+    const std::string name = "velmora-bench-" + std::to_string(::getpid()) + ".gst";
+    auto set = componentSet(kComponentGestureCount, 230, 3);
+    if (!enregistrerEnsemble(*set, folder.string() + "/", name).ok) {
+        state.SkipWithError("écriture impossible");
+        return;
+    }
+    const std::string path = folder.string() + "/" + name;
+    const auto bytes = std::filesystem::file_size(path);
+    for (auto _ : state) {
+        LectureEnsemble read = chargerEnsemble(path);
+        benchmark::DoNotOptimize(read.ensemble->nbClasses());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+    state.counters["Mo"] = static_cast<double>(bytes) / 1e6;
+    std::filesystem::remove(path);
+}
+
+} // namespace
+
+BENCHMARK(BM_FeaturesAndRecognition)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FeaturesAndRecognitionCachedHull)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Apprendre)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ApprendreNewDrawings)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ChargerEnsemble)->Unit(benchmark::kMillisecond)->UseRealTime();

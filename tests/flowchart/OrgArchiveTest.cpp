@@ -1,0 +1,443 @@
+#include "flowchart/OrgArchive.h"
+#include "flowchart/Organigramme.h"
+#include "flowchart/RecordingCanvas.h"
+#include "recognizer/TextEncoding.h"
+#include "support/Flowcharts.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+namespace {
+
+// Little-endian bytes written out by hand.
+std::string u16(unsigned v) {
+    return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+}
+std::string u32(std::uint32_t v) {
+    return u16(v & 0xFFFF) + u16(v >> 16);
+}
+std::string i32s(std::initializer_list<int> values) {
+    std::string s;
+    for (int v : values)
+        s += u32(static_cast<std::uint32_t>(v));
+    return s;
+}
+std::string newClass(const std::string& name) {
+    return u16(0xFFFF) + u16(1) + u16(name.size()) + name;
+}
+
+// A refused file fails the test and gives an empty flowchart, so that the
+// checks that follow fail rather than crash.
+std::unique_ptr<COrganigramme> load(const std::string& bytes) {
+    OrgLoadResult r = loadOrganigramme(bytes, "essai.org");
+    EXPECT_EQ(r.error, "");
+    return r.organigramme ? std::move(r.organigramme) : std::make_unique<COrganigramme>();
+}
+
+// The reason given when `bytes` are refused; empty when they load.
+std::string refusal(const std::string& bytes) {
+    const OrgLoadResult r = loadOrganigramme(bytes, "essai.org");
+    if (r.organigramme)
+        return "";
+    const std::string prefix = "Le fichier essai.org n'est pas un organigramme valide : ";
+    EXPECT_EQ(r.error.substr(0, prefix.size()), prefix);
+    EXPECT_EQ(r.error.back(), '.');
+    return r.error.substr(prefix.size(), r.error.size() - prefix.size() - 1);
+}
+
+std::string everyKindBytes() {
+    COrganigramme org;
+    addEveryKind(org, 300, 200);
+    org.setColor(0x00FF00);
+    org.setPenWidth(3);
+    return storeOrganigramme(org);
+}
+
+const std::string kEmptyList = u16(0) + u32(0) + u32(2);
+
+} // namespace
+
+TEST(OrgFormat, EmptyFlowchartIsTenBytes) {
+    COrganigramme org;
+    EXPECT_EQ(storeOrganigramme(org), std::string("\0\0\0\0\0\0\2\0\0\0", 10));
+
+    org.setColor(0x00FF0000);
+    org.setPenWidth(-1);
+    const std::string bytes = storeOrganigramme(org);
+    EXPECT_EQ(bytes, u16(0) + u32(0xFF0000) + u32(0xFFFFFFFF));
+    const auto back = load(bytes);
+    EXPECT_EQ(back->color(), 0xFF0000u);
+    EXPECT_EQ(back->penWidth(), -1);
+}
+
+TEST(OrgFormat, SecondObjectOfAClassRefersToItsClass) {
+    COrganigramme org;
+    org.AddElement(std::make_unique<CLigne>(0x0000FF, 2, CRect{0, 0, 100, 20}, Axis::Horizontal));
+    org.AddElement(std::make_unique<CLigne>(0, 1, CRect{0, 50, 0, 150}, Axis::Vertical));
+    org.AddElement(std::make_unique<CCercle>(0xFF0000, 1, CRect{200, 200, 260, 280}));
+    org.setColor(0x00FF00);
+    org.setPenWidth(3);
+
+    const std::string expected =
+        u16(3) +
+        // class 1, object 2
+        newClass("CLigne") + u32(0x0000FF) + i32s({-1, 9, 101, 11, 2, 50, 10}) + u16(102) +
+        i32s({100, 0, 10, 100, 10}) +
+        // object 3
+        u16(0x8001) + u32(0) + i32s({0, 50, 0, 150, 1, 0, 100}) + u16(103) +
+        i32s({100, 0, 50, 0, 150}) +
+        // class 4, object 5
+        newClass("CCercle") + u32(0xFF0000) + i32s({200, 210, 260, 270, 1, 230, 240}) + u16(110) +
+        i32s({30, 200, 210, 260, 270}) + u32(0x00FF00) + u32(3);
+    EXPECT_EQ(storeOrganigramme(org), expected);
+}
+
+TEST(OrgFormat, TextIsStoredInWindows1252) {
+    COrganigramme org;
+    org.AddElement(std::make_unique<CTexte>(0, "Comic Sans MS", 12, CRect{10, 20, 110, 40},
+                                            "Épée à 5 € — 日"));
+    const std::string bytes = storeOrganigramme(org);
+    const std::string text = "\x0E\xC9p\xE9"
+                             "e \xE0 5 \x80 \x97 ?";
+    const std::string expected = u16(1) + newClass("CTexte") + u32(0) +
+                                 i32s({10, 20, 110, 40, 1, 60, 30}) + u16(118) + i32s({10, 20}) +
+                                 text +
+                                 "\x0D"
+                                 "Comic Sans MS" +
+                                 i32s({120}) + kEmptyList.substr(2);
+    EXPECT_EQ(bytes, expected);
+
+    const auto back = load(bytes);
+    const auto& t = dynamic_cast<const CTexte&>(*back->elements().at(0));
+    EXPECT_EQ(t.text(), "Épée à 5 € — ?");
+    EXPECT_EQ(t.fontName(), "Comic Sans MS");
+    EXPECT_EQ(t.pointSize(), 12);
+}
+
+TEST(OrgFormat, StringLengthPrefixesGrowWithTheString) {
+    struct Case {
+        std::size_t length;
+        std::string prefix;
+    };
+    const Case cases[] = {
+        {0, "\x00"s},
+        {254, "\xFE"},
+        {255, "\xFF"s + u16(255)},
+        {0xFFFD, "\xFF"s + u16(0xFFFD)},
+        {0xFFFE, "\xFF"s + u16(0xFFFF) + u32(0xFFFE)},
+        {70000, "\xFF"s + u16(0xFFFF) + u32(70000)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.length);
+        COrganigramme org;
+        const std::string text(c.length, 'a');
+        org.AddElement(std::make_unique<CTexte>(0, "", 8, CRect{}, text));
+        const std::string bytes = storeOrganigramme(org);
+        // After the count, the class record, the base part and the origin.
+        const std::size_t at = 2 + 6 + 6 + 34 + 8;
+        EXPECT_EQ(bytes.substr(at, c.prefix.size()), c.prefix);
+        EXPECT_EQ(bytes.size(), at + c.prefix.size() + c.length + 1 + 4 + 8);
+        const auto back = load(bytes);
+        EXPECT_EQ(dynamic_cast<const CTexte&>(*back->elements().at(0)).text(), text);
+    }
+}
+
+TEST(OrgFormat, UnknownComponentOccupiesOnlyItsTag) {
+    COrganigramme org;
+    const auto ink = drawingOf({{{10, 10}, {50, 60}}});
+    org.AddElement(std::make_unique<CInconnu>(0xFF, 3, CRect{10, 10, 50, 60}, *ink));
+    org.AddElement(std::make_unique<CInconnu>(0xFF, 3, CRect{10, 10, 50, 60}, *ink));
+    const std::string bytes = storeOrganigramme(org);
+    EXPECT_EQ(bytes, u16(2) + newClass("CInconnu") + u16(0x8001) + kEmptyList.substr(2));
+
+    const auto back = load(bytes);
+    ASSERT_EQ(back->elements().size(), 2u);
+    const auto& unknown = dynamic_cast<const CInconnu&>(*back->elements()[0]);
+    EXPECT_EQ(unknown.trace(), nullptr);
+    EXPECT_EQ(unknown.GetBoundRect(), CRect{});
+    EXPECT_EQ(unknown.type(), 0);
+    EXPECT_EQ(unknown.color(), 0u);
+    EXPECT_EQ(unknown.penWidth(), 0);
+    EXPECT_EQ(unknown.center(), CPoint{});
+    RecordingCanvas dc;
+    unknown.Draw(dc, &unknown);
+    EXPECT_TRUE(dc.calls.empty());
+    EXPECT_EQ(back->elementAt({0, 0}), nullptr);
+}
+
+TEST(OrgFormat, EveryKindRoundTripsByteForByte) {
+    const std::string first = everyKindBytes();
+    const auto back = load(first);
+    ASSERT_EQ(back->elements().size(), 19u);
+    EXPECT_EQ(back->color(), 0x00FF00u);
+    EXPECT_EQ(back->penWidth(), 3);
+    EXPECT_FALSE(back->isModified());
+    EXPECT_EQ(storeOrganigramme(*back), first);
+
+    COrganigramme original;
+    addEveryKind(original, 300, 200);
+    for (std::size_t i = 0; i < original.elements().size(); ++i) {
+        const CElement& a = *original.elements()[i];
+        const CElement& b = *back->elements()[i];
+        EXPECT_EQ(a.className(), b.className());
+        if (a.className() != "CInconnu") {
+            EXPECT_EQ(a.type(), b.type());
+            EXPECT_EQ(a.GetBoundRect(), b.GetBoundRect());
+        }
+    }
+}
+
+TEST(OrgFormat, OrientationComesBackFromTheKindCode) {
+    const auto back = load(everyKindBytes());
+    const auto& elements = back->elements();
+    ASSERT_EQ(elements.size(), 19u);
+    auto& vertical = dynamic_cast<CLigne&>(*elements[1]);
+    EXPECT_FALSE(vertical.isHorizontal());
+    const CPoint centre = vertical.center();
+    vertical.Resize(40);
+    EXPECT_EQ(vertical.start(), (CPoint{centre.x, centre.y - 20}));
+    EXPECT_EQ(vertical.type(), kind::LigneVerticale);
+
+    auto& leftwards = dynamic_cast<CFleche&>(*elements[13]);
+    EXPECT_TRUE(leftwards.isHorizontal());
+    EXPECT_FALSE(leftwards.isForward());
+    auto& downwards = dynamic_cast<CFleche&>(*elements[14]);
+    EXPECT_FALSE(downwards.isHorizontal());
+    EXPECT_TRUE(downwards.isForward());
+    auto& upwards = dynamic_cast<CFleche&>(*elements[15]);
+    upwards.Resize(20, 4, 6);
+    EXPECT_EQ(upwards.type(), kind::FlecheBasHaut);
+    EXPECT_EQ(upwards.h1(), upwards.start());
+}
+
+namespace {
+
+// `lines` lines, then circles, texts and lines in turn up to 40,000 components:
+// the circle's class gets index lines + 2 and the text's lines + 4.
+COrganigramme linesThenMixed(int lines) {
+    COrganigramme org;
+    for (int i = 0; i < lines; ++i)
+        org.AddElement(std::make_unique<CLigne>(0, 1, CRect{i % 500, i % 300, i % 500 + 20, 0},
+                                                Axis::Horizontal));
+    for (int i = 0; lines + i < 40'000; ++i) {
+        const CRect g{i % 700, i % 400, i % 700 + 30, i % 400 + 40};
+        if (i % 3 == 0)
+            org.AddElement(std::make_unique<CCercle>(0xFF, 2, g));
+        else if (i % 3 == 1)
+            org.AddElement(std::make_unique<CTexte>(0, "Arial", 10, g, "n° " + std::to_string(i)));
+        else
+            org.AddElement(std::make_unique<CLigne>(0, 1, g, Axis::Vertical));
+    }
+    return org;
+}
+
+std::size_t occurrences(const std::string& bytes, const std::string& what) {
+    std::size_t n = 0;
+    for (std::size_t pos = bytes.find(what); pos != std::string::npos;
+         pos = bytes.find(what, pos + 1))
+        ++n;
+    return n;
+}
+
+std::string escapedClass(std::uint32_t index) {
+    return u16(0x7FFF) + u32(0x80000000u | index);
+}
+
+} // namespace
+
+TEST(OrgFormat, FortyThousandComponentsCrossTheIndexEscape) {
+    // The circle's class is index 0x7FFF, the text's 0x8001: every reference to
+    // them after their first object is escaped.
+    COrganigramme org = linesThenMixed(32'765);
+    const std::string bytes = storeOrganigramme(org);
+    EXPECT_EQ(occurrences(bytes, escapedClass(0x7FFF)), 2'412u - 1);
+    EXPECT_EQ(occurrences(bytes, escapedClass(0x8001)), 2'412u - 1);
+    EXPECT_EQ(occurrences(bytes, newClass("CCercle")), 1u);
+
+    const auto back = load(bytes);
+    ASSERT_EQ(back->elements().size(), 40'000u);
+    EXPECT_EQ(storeOrganigramme(*back), bytes);
+    const auto& lastText = dynamic_cast<const CTexte&>(*back->elements()[39'999]);
+    EXPECT_EQ(lastText.text(), "n° 7234");
+    EXPECT_EQ(back->elements()[39'998]->type(), kind::Cercle);
+    EXPECT_EQ(back->elements()[39'997]->type(), kind::LigneVerticale);
+
+    // One line fewer: the circle's class is 0x7FFE, still written on 16 bits.
+    COrganigramme below = linesThenMixed(32'764);
+    const std::string belowBytes = storeOrganigramme(below);
+    EXPECT_EQ(occurrences(belowBytes, escapedClass(0x7FFE)), 0u);
+    EXPECT_EQ(occurrences(belowBytes, escapedClass(0x8000)), 2'412u - 1);
+    EXPECT_EQ(storeOrganigramme(*load(belowBytes)), belowBytes);
+}
+
+TEST(OrgFormat, CountsFromFFFFTakeThirtyTwoBits) {
+    for (const std::size_t n : {std::size_t{0xFFFE}, std::size_t{0xFFFF}}) {
+        COrganigramme org;
+        for (std::size_t i = 0; i < n; ++i)
+            org.AddElement(std::make_unique<CInconnu>());
+        const std::string bytes = storeOrganigramme(org);
+        const std::string count = n < 0xFFFF ? u16(0xFFFE) : u16(0xFFFF) + u32(0xFFFF);
+        EXPECT_EQ(bytes.substr(0, count.size()), count);
+        EXPECT_EQ(bytes.size(), count.size() + 14 + 2 * (n - 1) + 8);
+        EXPECT_EQ(load(bytes)->elements().size(), n);
+    }
+}
+
+TEST(OrgReader, RefusesEveryTruncation) {
+    const std::string bytes = everyKindBytes();
+    for (std::size_t n = 0; n < bytes.size(); ++n)
+        EXPECT_NE(refusal(bytes.substr(0, n)), "") << n << " bytes";
+}
+
+TEST(OrgReader, RefusesMalformedRecordsWithTheirReason) {
+    const std::string circle =
+        u32(0) + i32s({0, 0, 10, 10, 1, 5, 5}) + u16(110) + i32s({5, 0, 0, 10, 10});
+    const std::string tail = u32(0) + u32(2);
+    EXPECT_EQ(refusal(u16(1) + newClass("CCercle") + circle + tail), "");
+
+    EXPECT_EQ(refusal(u16(1) + newClass("CPolygone") + circle + tail),
+              "la classe « CPolygone » n'est pas un élément d'organigramme");
+    EXPECT_EQ(refusal(u16(1) + u16(0xFFFF) + u16(1) + u16(3) + "C\x01\xFF" + tail),
+              "la classe « C?? » n'est pas un élément d'organigramme");
+    EXPECT_EQ(refusal(u16(1) + u16(0xFFFF) + u16(2) + u16(7) + "CCercle" + circle + tail),
+              "la classe CCercle est en version 2 au lieu de 1");
+    EXPECT_EQ(refusal(u16(1) + u16(0x8005) + circle + tail),
+              "un élément renvoie à la classe n° 5, qui n'a jamais été définie");
+    EXPECT_EQ(refusal(u16(1) + u16(0x7FFF) + u32(0x80000009) + circle + tail),
+              "un élément renvoie à la classe n° 9, qui n'a jamais été définie");
+    // Index 2 is the first circle itself, not a class.
+    EXPECT_EQ(refusal(u16(2) + newClass("CCercle") + circle + u16(0x8002) + circle + tail),
+              "un élément renvoie à la classe n° 2, qui n'a jamais été définie");
+    EXPECT_EQ(refusal(u16(2) + newClass("CCercle") + circle + u16(0x0002) + tail),
+              "un élément renvoie à l'objet n° 2 déjà lu, ce qu'un organigramme ne fait jamais");
+    EXPECT_EQ(refusal(u16(1) + u16(0x0007) + tail),
+              "un élément renvoie à l'objet n° 7, qui n'a jamais été défini");
+    EXPECT_EQ(refusal(u16(1) + u16(0x7FFF) + u32(40'000) + tail),
+              "un élément renvoie à l'objet n° 40000, qui n'a jamais été défini");
+    EXPECT_EQ(refusal(u16(1) + u16(0) + tail), "la liste contient un élément vide");
+    EXPECT_EQ(refusal(u16(1) + newClass("CCercle") + circle + tail + "x"),
+              "des octets inattendus suivent la fin de l'organigramme");
+}
+
+TEST(OrgReader, RefusesCountsAndLengthsBeyondTheFile) {
+    EXPECT_EQ(refusal(u16(0xFFFF) + u32(0x7FFFFFFF) + u32(0) + u32(2)),
+              "le fichier annonce 2147483647 éléments, bien plus qu'il n'en contient");
+    EXPECT_EQ(refusal(u16(5) + u32(0) + u32(2)),
+              "le fichier annonce 5 éléments, bien plus qu'il n'en contient");
+    EXPECT_EQ(refusal(u16(0xFFFF)), "le fichier est tronqué");
+    const std::string enough(2'000'002, '\0');
+    EXPECT_EQ(refusal(u16(0xFFFF) + u32(1'000'001) + enough),
+              "le fichier annonce 1000001 éléments, plus que le million qu'un organigramme peut "
+              "contenir");
+
+    const std::string textHead = u16(1) + newClass("CTexte") + u32(0) +
+                                 i32s({0, 0, 10, 10, 1, 5, 5}) + u16(118) + i32s({0, 0});
+    const std::string rest = "\x05"
+                             "Arial" +
+                             i32s({120}) + u32(0) + u32(2);
+    EXPECT_EQ(refusal(textHead +
+                      "\x02"
+                      "ab" +
+                      rest),
+              "");
+    EXPECT_EQ(refusal(textHead + "\xFF" + u16(0xFFFF) + u32(0xFFFFFFF0) + rest),
+              "une chaîne de caractères de 4294967280 caractères dépasse la fin du fichier");
+    EXPECT_EQ(refusal(textHead + "\xFF" + u16(300) + rest),
+              "une chaîne de caractères de 300 caractères dépasse la fin du fichier");
+    EXPECT_EQ(refusal(textHead + "\xFF" + u16(0xFFFE) + rest),
+              "une chaîne de caractères est en Unicode, ce qui n'est pas pris en charge");
+}
+
+TEST(OrgReader, RefusesValuesNoComponentCanHold) {
+    const std::string head = u16(1) + newClass("CLigne") + u32(0);
+    const std::string tail = u32(0) + u32(2);
+    EXPECT_EQ(
+        refusal(head + i32s({0, 0, 10, 0, 1, 5, 0}) + u16(110) + i32s({10, 0, 0, 10, 0}) + tail),
+        "un élément CLigne porte le code de type 110");
+    EXPECT_EQ(refusal(head + i32s({0, 0, 10, 0, 1, 5, 0}) + u16(102) +
+                      i32s({0x7FFFFFFF, 0, 0, 10, 0}) + tail),
+              "la valeur 2147483647 dépasse les limites admises");
+    EXPECT_EQ(refusal(u16(0) + u32(0) + u32(0x80000000)),
+              "la valeur -2147483648 dépasse les limites admises");
+}
+
+TEST(OrgReader, DamagedFilesLoadConsistentlyOrAreRefused) {
+    const std::string good = everyKindBytes();
+    std::mt19937 random(7);
+    int refused = 0;
+    for (int trial = 0; trial < 3000; ++trial) {
+        std::string bytes = good;
+        const int flips = 1 + trial % 4;
+        for (int f = 0; f < flips; ++f)
+            bytes[random() % bytes.size()] = static_cast<char>(random());
+        const std::string reason = refusal(bytes);
+        if (!reason.empty()) {
+            ++refused;
+            continue;
+        }
+        // Whatever is accepted is stored the same way again and again.
+        const std::string again = storeOrganigramme(*load(bytes));
+        EXPECT_EQ(storeOrganigramme(*load(again)), again);
+    }
+    EXPECT_GT(refused, 100);
+}
+
+TEST(OrgFiles, SaveThenOpen) {
+    const fs::path dir = fs::temp_directory_path() / ("velmora-org-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const std::string path = (dir / "organigramme.org").string();
+
+    COrganigramme org;
+    addEveryKind(org, 10, 10);
+    ASSERT_TRUE(saveOrganigrammeFile(path, org).ok);
+    const OrgLoadResult opened = openOrganigrammeFile(path);
+    ASSERT_NE(opened.organigramme, nullptr) << opened.error;
+    EXPECT_EQ(storeOrganigramme(*opened.organigramme), storeOrganigramme(org));
+    // Nothing is left beside the file.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+
+    std::string damaged = storeOrganigramme(org);
+    damaged.resize(damaged.size() - 3);
+    ASSERT_TRUE(writeFileAtomically(path, damaged).ok);
+    const OrgLoadResult refused = openOrganigrammeFile(path);
+    EXPECT_EQ(refused.organigramme, nullptr);
+    EXPECT_EQ(refused.error,
+              "Le fichier " + path + " n'est pas un organigramme valide : le fichier est tronqué.");
+
+    const std::string missing = (dir / "absent.org").string();
+    EXPECT_EQ(openOrganigrammeFile(missing).error,
+              "Impossible d'ouvrir le fichier " + missing + " : il n'existe pas.");
+    const FileResult failed = saveOrganigrammeFile((dir / "absent" / "x.org").string(), org);
+    EXPECT_FALSE(failed.ok);
+    EXPECT_NE(failed.error.find("Impossible d'écrire le fichier"), std::string::npos);
+    fs::remove_all(dir);
+}
+
+TEST(Windows1252, EveryByteReadsBackToItself) {
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    EXPECT_EQ(toWindows1252(fromWindows1252(all)), all);
+
+    EXPECT_EQ(fromWindows1252("\x80\x8C\xE9\x9F\x81"), "€Œé\u0178\u0081");
+    EXPECT_EQ(toWindows1252("ÿ€…"), "\xFF\x80\x85");
+}
+
+TEST(Windows1252, WhatThePageLacksBecomesAQuestionMark) {
+    EXPECT_EQ(toWindows1252("日本"), "??");
+    EXPECT_EQ(toWindows1252("a😀b"), "a?b");
+    EXPECT_EQ(toWindows1252("\u0080"), "?");
+    // Not UTF-8: a lone lead byte, an overlong form, an encoded surrogate.
+    EXPECT_EQ(toWindows1252("x\xC3"), "x?");
+    EXPECT_EQ(toWindows1252("\xC0\xAF"), "??");
+    EXPECT_EQ(toWindows1252("\xED\xA0\x80!"), "?"
+                                              "?"
+                                              "?!");
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "flowchart/Canvas.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// Records every drawing call as one line of text. Text is 8 pixels per byte
+// and 16 pixels high.
+class RecordingCanvas : public Canvas {
+public:
+    std::vector<std::string> calls;
+
+    void setPen(Colour colour, int width) override {
+        calls.push_back("pen " + hex(colour) + " " + std::to_string(width));
+    }
+    void drawLine(CPoint from, CPoint to) override {
+        calls.push_back("line " + str(from) + " " + str(to));
+    }
+    void drawRectangle(const CRect& rect) override { calls.push_back("rectangle " + str(rect)); }
+    void drawPolyline(std::span<const CPoint> points) override {
+        calls.push_back("polyline" + str(points));
+    }
+    void drawPolygon(std::span<const CPoint> points) override {
+        calls.push_back("polygon" + str(points));
+    }
+    void drawEllipse(const CRect& box) override { calls.push_back("ellipse " + str(box)); }
+    void drawText(CPoint origin, std::string_view text, std::string_view face, int tenthsOfPoint,
+                  Colour colour) override {
+        calls.push_back("text " + str(origin) + " \"" + std::string(text) + "\" " +
+                        std::string(face) + " " + std::to_string(tenthsOfPoint) + " " +
+                        hex(colour));
+    }
+    CSize textExtent(std::string_view text) override {
+        return {8 * static_cast<int>(text.size()), 16};
+    }
+
+private:
+    static std::string hex(Colour c) {
+        char buffer[16];
+        std::snprintf(buffer, sizeof buffer, "%06X", static_cast<unsigned>(c));
+        return buffer;
+    }
+    static std::string str(CPoint p) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "(%d,%d)", p.x, p.y);
+        return buffer;
+    }
+    static std::string str(const CRect& r) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "[%d,%d,%d,%d]", r.left, r.top, r.right, r.bottom);
+        return buffer;
+    }
+    static std::string str(std::span<const CPoint> points) {
+        std::string s;
+        for (const CPoint& p : points) {
+            s += ' ';
+            s += str(p);
+        }
+        return s;
+    }
+};

@@ -1,0 +1,269 @@
+#include "velmora-gst/Commands.h"
+
+#include "engine/AReconnaitre.h"
+#include "engine/Ensemble.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <iostream>
+#include <locale>
+#include <random>
+#include <sstream>
+
+namespace {
+
+struct Options {
+    std::string file;
+    int folds = 5;
+    std::uint32_t seed = 1;
+    bool json = false;
+};
+
+struct Evaluation {
+    int examples = 0;
+    int right = 0;
+    int rejectedByProbability = 0;
+    int rejectedByDistance = 0;
+    int wronglyAccepted = 0;
+    int impossible = 0;
+    // Rows: the example's class; columns: the class recognised, then "not recognised".
+    std::vector<std::vector<int>> confusion;
+
+    double share(int count) const { return examples > 0 ? double(count) / examples : 0.0; }
+};
+
+bool parseNumber(const std::string& text, long long min, long long max, long long& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && value >= min && value <= max;
+}
+
+bool parseOptions(const std::vector<std::string>& args, Options& options) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        long long value = 0;
+        if (arg == "--json") {
+            options.json = true;
+        } else if (arg == "--folds" || arg == "--seed") {
+            if (i + 1 == args.size()) {
+                std::cerr << "eval : " << arg << " attend une valeur.\n";
+                return false;
+            }
+            const std::string& text = args[++i];
+            if (arg == "--folds") {
+                if (!parseNumber(text, 2, 1000, value)) {
+                    std::cerr << "eval : nombre de plis invalide : " << text
+                              << " (entier de 2 à 1000 attendu).\n";
+                    return false;
+                }
+                options.folds = static_cast<int>(value);
+            } else {
+                if (!parseNumber(text, 0, 0xFFFFFFFF, value)) {
+                    std::cerr << "eval : graine invalide : " << text
+                              << " (entier de 0 à 4294967295 attendu).\n";
+                    return false;
+                }
+                options.seed = static_cast<std::uint32_t>(value);
+            }
+        } else if (options.file.empty() && !arg.starts_with("--")) {
+            options.file = arg;
+        } else {
+            std::cerr << "eval : argument inattendu : " << arg << '\n';
+            return false;
+        }
+    }
+    if (options.file.empty()) {
+        std::cerr << "eval : indiquez un fichier d'ensemble de gestes (.gst).\n";
+        return false;
+    }
+    return true;
+}
+
+// Each class's examples are shuffled and dealt to the folds in turn, the deal
+// going on from one class to the next so that the folds stay even.
+std::vector<std::vector<int>> dealFolds(const CEnsemble& set, int folds, std::uint32_t seed) {
+    std::mt19937 random(seed);
+    std::vector<std::vector<int>> foldOf(static_cast<std::size_t>(set.nbClasses()));
+    int next = 0;
+    for (int c = 0; c < set.nbClasses(); ++c) {
+        const int n = set.classe(c).nbExemples();
+        std::vector<int> order(static_cast<std::size_t>(n));
+        for (int e = 0; e < n; ++e)
+            order[e] = e;
+        for (int e = n - 1; e > 0; --e)
+            std::swap(order[e], order[random() % static_cast<std::uint32_t>(e + 1)]);
+        foldOf[c].resize(static_cast<std::size_t>(n));
+        for (int e : order)
+            foldOf[c][e] = next++ % folds;
+    }
+    return foldOf;
+}
+
+// The set trained on every example outside `fold`, as the editor would train it.
+std::unique_ptr<CEnsemble> trainingSet(const CEnsemble& set,
+                                       const std::vector<std::vector<int>>& foldOf, int fold) {
+    auto training = std::make_unique<CEnsemble>(set.nom(), set.description());
+    training->setTypeAction(set.typeAction());
+    for (int c = 0; c < set.nbClasses(); ++c) {
+        const CClasse& source = set.classe(c);
+        auto classe = std::make_unique<CClasse>(source.nom(), source.description());
+        classe->setCode(source.code());
+        for (int e = 0; e < source.nbExemples(); ++e)
+            if (foldOf[c][e] != fold)
+                classe->ajouterExemple(std::make_unique<CExemple>(source.exemple(e)));
+        training->ajouterClasse(std::move(classe));
+    }
+    training->apprendre();
+    return training;
+}
+
+Evaluation evaluate(const CEnsemble& set, int folds, std::uint32_t seed) {
+    const int classes = set.nbClasses();
+    Evaluation result;
+    result.confusion.assign(static_cast<std::size_t>(classes),
+                            std::vector<int>(static_cast<std::size_t>(classes) + 1, 0));
+    const auto foldOf = dealFolds(set, folds, seed);
+    for (int fold = 0; fold < folds; ++fold) {
+        const auto training = trainingSet(set, foldOf, fold);
+        const bool possible = training->reconnaissancePossible();
+        for (int c = 0; c < classes; ++c) {
+            for (int e = 0; e < set.classe(c).nbExemples(); ++e) {
+                if (foldOf[c][e] != fold)
+                    continue;
+                ++result.examples;
+                if (!possible) {
+                    ++result.impossible;
+                    ++result.confusion[c][classes];
+                    continue;
+                }
+                CAReconnaitre shape(set.classe(c).exemple(e), *training);
+                shape.reconnaitre();
+                result.rejectedByProbability += shape.rejeteParProbabilite();
+                result.rejectedByDistance += shape.rejeteParDistance();
+                if (shape.rejete()) {
+                    ++result.confusion[c][classes];
+                } else {
+                    ++result.confusion[c][shape.meilleurIndice()];
+                    if (shape.meilleurIndice() == c)
+                        ++result.right;
+                    else
+                        ++result.wronglyAccepted;
+                }
+            }
+        }
+    }
+    return result;
+}
+
+std::string percent(double share) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%5.1f %%", 100.0 * share);
+    std::string s = text;
+    std::replace(s.begin(), s.end(), '.', ',');
+    return s;
+}
+
+std::string jsonString(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+void printText(const CEnsemble& set, const Options& options, const Evaluation& r) {
+    std::cout << "Validation croisée de « " << set.nom() << " » (" << options.file
+              << ") : " << options.folds << " plis, graine " << options.seed << '\n'
+              << "Exemples : " << r.examples << " ; classes : " << set.nbClasses() << "\n\n";
+    const std::pair<const char*, int> lines[] = {
+        {"Reconnus correctement     ", r.right},
+        {"Rejetés par la probabilité", r.rejectedByProbability},
+        {"Rejetés par la distance   ", r.rejectedByDistance},
+        {"Acceptés à tort           ", r.wronglyAccepted},
+        {"Reconnaissance impossible ", r.impossible},
+    };
+    for (const auto& [label, count] : lines) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%6d", count);
+        std::cout << label << number << "  " << percent(r.share(count)) << '\n';
+    }
+    std::cout << "(un geste peut être rejeté par les deux tests)\n\n"
+              << "Matrice de confusion (lignes : classe du geste ; colonnes : classe reconnue,\n"
+              << "« - » : non reconnu)\n";
+    const int classes = set.nbClasses();
+    std::ostringstream header;
+    header << "    ";
+    for (int c = 0; c < classes; ++c) {
+        char cell[16];
+        std::snprintf(cell, sizeof cell, "%4d", c + 1);
+        header << cell;
+    }
+    std::cout << header.str() << "     -\n";
+    for (int c = 0; c < classes; ++c) {
+        char cell[16];
+        std::snprintf(cell, sizeof cell, "%4d", c + 1);
+        std::cout << cell;
+        for (int k = 0; k < classes; ++k) {
+            std::snprintf(cell, sizeof cell, "%4d", r.confusion[c][k]);
+            std::cout << cell;
+        }
+        std::snprintf(cell, sizeof cell, "%6d", r.confusion[c][classes]);
+        std::cout << cell << "  " << set.classe(c).nom() << '\n';
+    }
+}
+
+void printJson(const CEnsemble& set, const Options& options, const Evaluation& r) {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << "{\n  \"fichier\": " << jsonString(options.file)
+        << ",\n  \"ensemble\": " << jsonString(set.nom()) << ",\n  \"plis\": " << options.folds
+        << ",\n  \"graine\": " << options.seed << ",\n  \"exemples\": " << r.examples
+        << ",\n  \"classes\": [";
+    for (int c = 0; c < set.nbClasses(); ++c)
+        out << (c ? ", " : "") << jsonString(set.classe(c).nom());
+    out << "],\n  \"reconnus\": " << r.right
+        << ",\n  \"rejetes_probabilite\": " << r.rejectedByProbability
+        << ",\n  \"rejetes_distance\": " << r.rejectedByDistance
+        << ",\n  \"acceptes_a_tort\": " << r.wronglyAccepted
+        << ",\n  \"impossibles\": " << r.impossible
+        << ",\n  \"taux_reconnaissance\": " << r.share(r.right)
+        << ",\n  \"part_rejetes_probabilite\": " << r.share(r.rejectedByProbability)
+        << ",\n  \"part_rejetes_distance\": " << r.share(r.rejectedByDistance)
+        << ",\n  \"part_acceptes_a_tort\": " << r.share(r.wronglyAccepted)
+        << ",\n  \"part_impossibles\": " << r.share(r.impossible) << ",\n  \"confusion\": [";
+    for (std::size_t c = 0; c < r.confusion.size(); ++c) {
+        out << (c ? ",\n    [" : "\n    [");
+        for (std::size_t k = 0; k < r.confusion[c].size(); ++k)
+            out << (k ? ", " : "") << r.confusion[c][k];
+        out << ']';
+    }
+    out << (r.confusion.empty() ? "]\n}\n" : "\n  ]\n}\n");
+    std::cout << out.str();
+}
+
+} // namespace
+
+int runEval(const std::vector<std::string>& args) {
+    Options options;
+    if (!parseOptions(args, options))
+        return 2;
+    const auto set = loadSet(options.file);
+    if (!set)
+        return 1;
+    const Evaluation result = evaluate(*set, options.folds, options.seed);
+    if (options.json)
+        printJson(*set, options, result);
+    else
+        printText(*set, options, result);
+    return 0;
+}
