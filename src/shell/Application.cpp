@@ -1,12 +1,16 @@
 #include "shell/Application.h"
 
+#include "engine/Ensemble.h"
 #include "recognizer/Files.h"
 #include "shell/Config.h"
 #include "shell/DocTemplate.h"
+#include "shell/Document.h"
 #include "shell/FileDialogs.h"
+#include "shell/GestureSetFiles.h"
 #include "shell/MainFrm.h"
 #include "shell/Messages.h"
 #include "shell/Strings.h"
+#include "training/NouvelEnsembleDlg.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -88,8 +92,55 @@ void CApplication::setTraceMode(int mode) {
     emit traceModeChanged(mode);
 }
 
+// A gesture set is read by the application and handed to a new document, never
+// read by the document itself.
 void CApplication::openFile(const QString& path) {
-    m_documents.openDocumentFile(path);
+    const CDocTemplate* gestures = m_documents.findTemplate("Gesture");
+    if (gestures != nullptr && gestures->matchesFile(path))
+        openGestureSet(path);
+    else
+        m_documents.openDocumentFile(path);
+}
+
+std::unique_ptr<CEnsemble> CApplication::takePendingSet() {
+    return std::move(m_pendingSet);
+}
+
+void CApplication::openPendingSet() {
+    if (CDocTemplate* gestures = m_documents.findTemplate("Gesture"))
+        m_lastGestureDocument = m_documents.openNewDocument(*gestures);
+}
+
+void CApplication::openGestureSet(const QString& path) {
+    if (std::unique_ptr<CEnsemble> set = readGestureSet(m_mainFrame.get(), path)) {
+        m_pendingSet = std::move(set);
+        openPendingSet();
+    }
+}
+
+void CApplication::OnNouveauGestes() {
+    CNouvelEnsembleDlg dialog(m_mainFrame.get());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    auto set = std::make_unique<CEnsemble>();
+    set->setNom(toStdString(dialog.setName()));
+    set->setDescription(toStdString(dialog.setDescription()));
+    set->setNomFichier(toStdString(dialog.setName()) + ".gst");
+    set->setTypeAction(dialog.actionType());
+    auto first = std::make_unique<CClasse>(toStdString(dialog.gestureName()),
+                                           toStdString(dialog.gestureDescription()));
+    first->setCode(
+        static_cast<std::uint16_t>(codeDuNom(set->typeAction(), toStdString(dialog.codeName()))));
+    set->ajouterClasse(std::move(first));
+    m_pendingSet = std::move(set);
+    openPendingSet();
+}
+
+void CApplication::OnOuvrirGestes() {
+    const QString path = askGestureSetFile(m_mainFrame.get(), m_configuration, {},
+                                           " ne peut être ouvert.\n(Mauvaise extension)");
+    if (!path.isEmpty())
+        openGestureSet(path);
 }
 
 void CApplication::OnNouveauTexte() {
@@ -153,6 +204,19 @@ void CApplication::OnConfiguration() {
     m_configuration.dataRoot = dialog.root().toStdString();
     m_configuration.resetFolders();
     QDir::setCurrent(dialog.root());
+}
+
+bool CApplication::OnChoisirGestes() {
+    CChoixFichiers dialog(m_configuration, m_mainFrame.get());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    m_configuration.setsChanged = dialog.setsChanged();
+    if (m_configuration.setsChanged) {
+        m_configuration.componentSet = toStdString(dialog.fileName(1));
+        m_configuration.commandSet = toStdString(dialog.fileName(2));
+        m_configuration.textSet = toStdString(dialog.fileName(3));
+    }
+    return m_configuration.setsChanged;
 }
 
 void CApplication::OnAppAbout() {

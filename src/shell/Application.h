@@ -2,15 +2,18 @@
 
 #include "shell/Configuration.h"
 #include "shell/DocManager.h"
+#include "shell/Document.h"
 
 #include <QDialog>
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
 #include <string>
 #include <vector>
 
 class CDocTemplate;
+class CEnsemble;
 class CMainFrame;
 class QPrinter;
 
@@ -43,12 +46,21 @@ public:
     // files do.
     void openFile(const QString& path);
 
+    // The set that the last New or Open gesture-set command built, handed over
+    // to the gesture-set document it creates.
+    std::unique_ptr<CEnsemble> takePendingSet();
+    CDocument* lastGestureDocument() const { return m_lastGestureDocument; }
+
     void OnNouveauTexte();
     void OnFileOpen();
     void OnFilePrintSetup();
     void OnNouvelOrga();
     void OnOuvrirOrga();
+    void OnNouveauGestes();
+    void OnOuvrirGestes();
     void OnConfiguration();
+    // The gesture-set chooser; true when the user changed the configured sets.
+    bool OnChoisirGestes();
     void OnTraceComposant() { setTraceMode(0); }
     void OnTraceCommande() { setTraceMode(1); }
     void OnAppAbout();
@@ -59,6 +71,8 @@ signals:
 private:
     void showSplash();
     void checkDataFolders();
+    void openGestureSet(const QString& path);
+    void openPendingSet();
 
     static CApplication* s_instance;
 
@@ -66,6 +80,8 @@ private:
     CDocManager m_documents;
     std::unique_ptr<QPrinter> m_printer;
     int m_traceMode = 0;
+    std::unique_ptr<CEnsemble> m_pendingSet;
+    QPointer<CDocument> m_lastGestureDocument;
     // Declared last: its windows go before the documents they show.
     std::unique_ptr<CMainFrame> m_mainFrame;
 };

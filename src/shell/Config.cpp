@@ -1,11 +1,14 @@
 #include "shell/Config.h"
 
+#include "engine/Ensemble.h"
 #include "shell/Configuration.h"
 #include "shell/DialogButtons.h"
+#include "shell/GestureSetFiles.h"
 #include "shell/Messages.h"
 #include "shell/Strings.h"
 
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -87,4 +90,60 @@ bool CConfigurationDlg::createRoot() {
         return true;
     showMessage(this, "Le répertoire " + toQString(failed) + " ne peut être créé.");
     return false;
+}
+
+CChoixFichiers::CChoixFichiers(const Configuration& configuration, QWidget* parent)
+    : QDialog(parent),
+      m_configuration(configuration), m_files{toQString(configuration.componentSet),
+                                              toQString(configuration.commandSet),
+                                              toQString(configuration.textSet)} {
+    setWindowTitle("Choisir les gestes...");
+    static const char* const labels[] = {
+        "Représentation graphique des composants d'un organigramme :",
+        "Commandes disponibles sur sélection d'un composant (déplacer, effacer,...) :",
+        "Insertion de caractères :"};
+    auto* layout = new QVBoxLayout(this);
+    for (int kind = 1; kind <= 3; ++kind) {
+        layout->addWidget(new QLabel(labels[kind - 1], this));
+        auto* text = new QLineEdit(m_files[kind - 1], this);
+        text->setObjectName(QStringLiteral("set%1").arg(kind));
+        text->setReadOnly(true);
+        auto* change = new QPushButton("Modifier", this);
+        change->setObjectName(QStringLiteral("change%1").arg(kind));
+        auto* row = new QHBoxLayout;
+        row->addWidget(text, 1);
+        row->addWidget(change);
+        layout->addLayout(row);
+        connect(change, &QPushButton::clicked, this, [this, kind, text] {
+            choixFichier(m_files[kind - 1], kind);
+            text->setText(m_files[kind - 1]);
+        });
+    }
+    layout->addWidget(okCancelButtons(this));
+}
+
+void CChoixFichiers::choixFichier(QString& target, int kind) {
+    const QString path = askGestureSetFile(this, m_configuration, target,
+                                           " ne possède pas la bonne extension (.gst).");
+    if (path.isEmpty())
+        return;
+    const std::unique_ptr<CEnsemble> set = readGestureSet(this, path);
+    if (!set)
+        return;
+    const QString name = QFileInfo(path).fileName();
+    if (set->typeAction() == kind) {
+        target = name;
+        m_setsChanged = true;
+        return;
+    }
+    static const char* const wordings[] = {
+        "aux composants d'un organigramme.",
+        "aux commandes d'un organigramme (changement de couleur, de taille,...).",
+        "à l'insertion de texte dans un organigramme."};
+    if (kind < 1 || kind > 3) {
+        showMessage(this, "Erreur dans CChoixFichiers::choixFichier()");
+        return;
+    }
+    showMessage(this, "Le fichier " + name + " ne contient pas de gestes associés\n" +
+                          wordings[kind - 1]);
 }

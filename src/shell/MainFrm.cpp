@@ -67,81 +67,71 @@ CMainFrame::~CMainFrame() {
     disconnect(m_titleConnection);
 }
 
-QAction* CMainFrame::addAction(Action id, const QString& text, const QString& statusTip) {
+template <typename Slot>
+QAction* CMainFrame::addAction(Action id, const QString& text, const QString& statusTip,
+                               bool enabled, Slot slot) {
     auto* action = new QAction(text, this);
     action->setStatusTip(statusTip);
+    action->setEnabled(enabled);
+    connect(action, &QAction::triggered, &m_application, slot);
     m_actions[id] = action;
     return action;
 }
 
 void CMainFrame::createActions() {
-    CApplication& app = m_application;
-    const CDocManager& documents = app.documents();
+    using A = CApplication;
+    const CDocManager& documents = m_application.documents();
     const bool text = documents.findTemplate("Strovik") != nullptr;
     const bool gestures = documents.findTemplate("Gesture") != nullptr;
     const bool flowcharts = documents.findTemplate("Orga") != nullptr;
 
-    QAction* a = addAction(Action::NouveauTexte, "&Nouveau", "Crée un nouveau document texte");
-    a->setShortcut(QKeySequence::New);
-    a->setEnabled(text);
-    connect(a, &QAction::triggered, &app, &CApplication::OnNouveauTexte);
+    addAction(Action::NouveauTexte, "&Nouveau", "Crée un nouveau document texte", text,
+              &A::OnNouveauTexte)
+        ->setShortcut(QKeySequence::New);
+    QAction* open = addAction(Action::Ouvrir, "&Ouvrir...", "Ouvre un document existant",
+                              !documents.templates().empty(), &A::OnFileOpen);
+    open->setShortcut(QKeySequence::Open);
+    open->setIcon(icon("open"));
+    open->setToolTip("Ouvrir");
+    addAction(Action::ConfigurationImpression, "&Configuration de l'impression...",
+              "Change l'imprimante et les options d'impression", true, &A::OnFilePrintSetup);
+    QAction* quit = new QAction("&Quitter", this);
+    quit->setStatusTip("Quitte l'application");
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    m_actions[Action::Quitter] = quit;
 
-    a = addAction(Action::Ouvrir, "&Ouvrir...", "Ouvre un document existant");
-    a->setShortcut(QKeySequence::Open);
-    a->setIcon(icon("open"));
-    a->setToolTip("Ouvrir");
-    a->setEnabled(!documents.templates().empty());
-    connect(a, &QAction::triggered, &app, &CApplication::OnFileOpen);
-
-    a = addAction(Action::ConfigurationImpression, "&Configuration de l'impression...",
-                  "Change l'imprimante et les options d'impression");
-    connect(a, &QAction::triggered, &app, &CApplication::OnFilePrintSetup);
-
-    a = addAction(Action::Quitter, "&Quitter", "Quitte l'application");
-    a->setShortcut(QKeySequence::Quit);
-    connect(a, &QAction::triggered, this, &QWidget::close);
-
-    a = addAction(Action::NouvelOrga, "&Nouveau", "Crée un nouvel organigramme");
-    a->setEnabled(flowcharts);
-    connect(a, &QAction::triggered, &app, &CApplication::OnNouvelOrga);
-
-    a = addAction(Action::OuvrirOrga, "&Ouvrir", "Ouvre un organigramme");
-    a->setEnabled(flowcharts);
-    connect(a, &QAction::triggered, &app, &CApplication::OnOuvrirOrga);
-
-    a = addAction(Action::NouveauGestes, "&Nouveau", "Crée un nouvel ensemble de gestes");
-    a->setEnabled(gestures);
-
-    a = addAction(Action::OuvrirGestes, "&Ouvrir...", "Ouvre un ensemble de gestes");
-    a->setEnabled(gestures);
-
-    a = addAction(Action::Configuration, "&Configuration...", "Change le répertoire des données");
-    connect(a, &QAction::triggered, &app, &CApplication::OnConfiguration);
-
-    a = addAction(Action::ChoisirGestes, "&Choisir les gestes...",
-                  "Choisit les ensembles de gestes des organigrammes");
-    a->setEnabled(flowcharts);
+    addAction(Action::NouvelOrga, "&Nouveau", "Crée un nouvel organigramme", flowcharts,
+              &A::OnNouvelOrga);
+    addAction(Action::OuvrirOrga, "&Ouvrir", "Ouvre un organigramme", flowcharts, &A::OnOuvrirOrga);
+    addAction(Action::NouveauGestes, "&Nouveau", "Crée un nouvel ensemble de gestes", gestures,
+              &A::OnNouveauGestes);
+    addAction(Action::OuvrirGestes, "&Ouvrir...", "Ouvre un ensemble de gestes", gestures,
+              &A::OnOuvrirGestes);
+    addAction(Action::Configuration, "&Configuration...", "Change le répertoire des données", true,
+              &A::OnConfiguration);
+    addAction(Action::ChoisirGestes, "&Choisir les gestes...",
+              "Choisit les ensembles de gestes des organigrammes", flowcharts, &A::OnChoisirGestes);
 
     m_traceGroup = new QActionGroup(this);
-    a = addAction(Action::TraceComposant, "composant", "Les gestes tracés créent des composants");
-    a->setIcon(icon("composant"));
-    a->setCheckable(true);
-    a->setChecked(app.traceMode() == 0);
-    m_traceGroup->addAction(a);
-    connect(a, &QAction::triggered, &app, &CApplication::OnTraceComposant);
+    QAction* composant =
+        addAction(Action::TraceComposant, "composant", "Les gestes tracés créent des composants",
+                  true, &A::OnTraceComposant);
+    QAction* commande =
+        addAction(Action::TraceCommande, "commande", "Les gestes tracés sont des commandes", true,
+                  &A::OnTraceCommande);
+    composant->setIcon(icon("composant"));
+    commande->setIcon(icon("commande"));
+    for (QAction* trace : {composant, commande}) {
+        trace->setCheckable(true);
+        m_traceGroup->addAction(trace);
+    }
+    (m_application.traceMode() == 0 ? composant : commande)->setChecked(true);
 
-    a = addAction(Action::TraceCommande, "commande", "Les gestes tracés sont des commandes");
-    a->setIcon(icon("commande"));
-    a->setCheckable(true);
-    a->setChecked(app.traceMode() == 1);
-    m_traceGroup->addAction(a);
-    connect(a, &QAction::triggered, &app, &CApplication::OnTraceCommande);
-
-    a = addAction(Action::APropos, "&A propos de Strovik...",
-                  "Affiche le nom du programme et sa version");
-    a->setIcon(icon("about"));
-    a->setToolTip("A propos de");
-    connect(a, &QAction::triggered, &app, &CApplication::OnAppAbout);
+    QAction* about = addAction(Action::APropos, "&A propos de Strovik...",
+                               "Affiche le nom du programme et sa version", true, &A::OnAppAbout);
+    about->setIcon(icon("about"));
+    about->setToolTip("A propos de");
 }
 
 QAction* CMainFrame::addCommand(DocCommand command, const QString& iconName, const QString& tip,

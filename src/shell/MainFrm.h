@@ -70,7 +70,9 @@ private:
     void createMenus();
     void createToolBars();
     void createStatusBar();
-    QAction* addAction(Action id, const QString& text, const QString& statusTip);
+    template <typename Slot>
+    QAction* addAction(Action id, const QString& text, const QString& statusTip, bool enabled,
+                       Slot slot);
     QAction* addCommand(DocCommand command, const QString& icon, const QString& tip,
                         const QString& statusTip);
 

@@ -4,6 +4,7 @@
 #include "support/Menus.h"
 #include "support/ModalAnswers.h"
 #include "support/TestApplication.h"
+#include "support/Typing.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,11 +20,6 @@ namespace {
 
 QLineEdit* rootEdit(QWidget& dialog) {
     return dialog.findChild<QLineEdit*>("rootEdit");
-}
-
-void expectAllFolders(const QString& root) {
-    for (const std::string& folder : Configuration(root.toStdString()).folders())
-        EXPECT_TRUE(QFileInfo(root + QString::fromStdString(folder)).isDir()) << folder;
 }
 
 } // namespace
@@ -105,7 +101,7 @@ TEST(ConfigurationDialog, YesCreatesTheMissingRootWithItsSixFoldersAndCloses) {
               (QStringList{"Configuration...",
                            "Le répertoire " + root + " n'existe pas.\nVoulez-vous le créer ?"}));
     EXPECT_EQ(dialog.root(), root);
-    expectAllFolders(root);
+    expectDataFolders(root);
 }
 
 TEST(ConfigurationDialog, NoKeepsTheDialogOpenAndCreatesNothing) {
@@ -133,45 +129,45 @@ TEST(ConfigurationDialog, ExistingRootGetsItsMissingFoldersWithoutAQuestion) {
 
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     EXPECT_EQ(answers.seen(), QStringList{"Configuration..."});
-    expectAllFolders(root);
+    expectDataFolders(root);
 }
 
-TEST(ConfigurationCommand, TheApplicationTakesTheNewRootAndTheDefaultFolders) {
+class ConfigurationCommand : public testing::Test {
+protected:
+    void SetUp() override {
+        test.startReady();
+        configuration().gestureFolder = "Ailleurs/";
+    }
+    Configuration& configuration() { return test.application().configuration(); }
+    // Runs the command, types `root` into the dialog and clicks `button`.
+    void run(const QString& root, const QString& button) {
+        ModalAnswers answers;
+        answers.then([&](QWidget& window) {
+            typeOver(rootEdit(window), root);
+            clickWithMouse(findButton(window, button));
+        });
+        chooseMenuEntry(test.frame(), "O&ption", "&Configuration...");
+    }
+
     TestApplication test;
-    test.startReady();
-    Configuration& configuration = test.application().configuration();
-    configuration.gestureFolder = "Ailleurs/";
+};
+
+TEST_F(ConfigurationCommand, TheApplicationTakesTheNewRootAndTheDefaultFolders) {
     QTemporaryDir other;
     const QString newRoot = other.path() + "/";
     ASSERT_TRUE(QDir().mkpath(newRoot + "Gestes"));
-    ModalAnswers answers;
-    answers.then([&](QWidget& window) {
-        typeOver(rootEdit(window), other.path());
-        clickWithMouse(findButton(window, "OK"));
-    });
-    chooseMenuEntry(test.frame(), "O&ption", "&Configuration...");
+    run(other.path(), "OK");
 
-    EXPECT_EQ(answers.pending(), 0);
-    EXPECT_EQ(configuration.dataRoot, newRoot.toStdString());
-    EXPECT_EQ(configuration.gestureFolder, "Gestes/");
+    EXPECT_EQ(configuration().dataRoot, newRoot.toStdString());
+    EXPECT_EQ(configuration().gestureFolder, "Gestes/");
     EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath(),
               QFileInfo(newRoot).canonicalFilePath());
-    expectAllFolders(newRoot);
+    expectDataFolders(newRoot);
 }
 
-TEST(ConfigurationCommand, CancelKeepsTheConfiguration) {
-    TestApplication test;
-    test.startReady();
-    Configuration& configuration = test.application().configuration();
-    configuration.gestureFolder = "Ailleurs/";
-    ModalAnswers answers;
-    answers.then([&](QWidget& window) {
-        typeOver(rootEdit(window), "/nulle/part");
-        clickWithMouse(findButton(window, "Annuler"));
-    });
-    chooseMenuEntry(test.frame(), "O&ption", "&Configuration...");
+TEST_F(ConfigurationCommand, CancelKeepsTheConfiguration) {
+    run("/nulle/part", "Annuler");
 
-    EXPECT_EQ(answers.pending(), 0);
-    EXPECT_EQ(configuration.dataRoot, test.root().toStdString());
-    EXPECT_EQ(configuration.gestureFolder, "Ailleurs/");
+    EXPECT_EQ(configuration().dataRoot, test.root().toStdString());
+    EXPECT_EQ(configuration().gestureFolder, "Ailleurs/");
 }

@@ -33,7 +33,8 @@ FakeFrame::FakeFrame(CDocument& document)
     : CChildFrame(document), view(new FakeView(document, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view);
-    view->setPlainText(static_cast<FakeDocument&>(document).text);
+    if (auto* fake = dynamic_cast<FakeDocument*>(&document))
+        view->setPlainText(fake->text);
 }
 
 std::unique_ptr<CDocTemplate> fakeTemplate(const QString& docString) {

@@ -4,8 +4,6 @@
 #include "support/ModalAnswers.h"
 #include "support/TestApplication.h"
 
-#include <QFile>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,9 +15,7 @@ std::vector<std::unique_ptr<CDocTemplate>> flowchartEditor() {
 }
 
 void touch(const QString& path) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write("contenu");
+    writeFile(path, "contenu");
 }
 
 QString missingSet(const char* name) {

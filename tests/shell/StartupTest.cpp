@@ -21,11 +21,6 @@ QString question(const QString& root) {
     return "Le répertoire " + root + " n'existe pas.\nVoulez-vous le créer ?";
 }
 
-void expectAllFolders(const QString& root) {
-    for (const std::string& folder : Configuration(root.toStdString()).folders())
-        EXPECT_TRUE(QFileInfo(root + QString::fromStdString(folder)).isDir()) << folder;
-}
-
 bool isCurrentDirectory(const QString& folder) {
     return QFileInfo(QDir::currentPath()).canonicalFilePath() ==
            QFileInfo(folder).canonicalFilePath();
@@ -53,7 +48,7 @@ TEST(Startup, MissingRootCreatesNothingUntilTheUserConfirmsARoot) {
     EXPECT_EQ(answers.seen(),
               (QStringList{kWorkingDirectoryMessage, "Configuration...", question(root)}));
     EXPECT_FALSE(rootExistedInDialog);
-    expectAllFolders(root);
+    expectDataFolders(root);
     EXPECT_EQ(test.application().configuration().dataRoot, root.toStdString());
     EXPECT_TRUE(isCurrentDirectory(root));
 }
@@ -81,7 +76,7 @@ TEST(Startup, ExistingRootGetsItsMissingFoldersWithoutAnyQuestion) {
     ModalAnswers none;
     test.start();
 
-    expectAllFolders(test.root());
+    expectDataFolders(test.root());
     EXPECT_TRUE(isCurrentDirectory(test.root()));
     EXPECT_TRUE(none.seen().isEmpty());
 }

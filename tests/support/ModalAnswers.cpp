@@ -1,5 +1,7 @@
 #include "support/ModalAnswers.h"
 
+#include "support/Typing.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
@@ -61,7 +63,7 @@ void ModalAnswers::poll() {
 
 QAbstractButton* findButton(QWidget& window, const QString& text) {
     for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        if (button->isVisible() && button->text().remove('&') == text)
+        if (button->isVisibleTo(&window) && button->text().remove('&') == text)
             return button;
     }
     return nullptr;
@@ -87,21 +89,6 @@ ModalAnswers::Answer clickButton(const QString& text) {
         }
         clickWithMouse(button);
     };
-}
-
-void typeOver(QWidget* edit, const QString& text) {
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(edit, Qt::Key_Delete);
-    for (const QChar c : text) {
-        // QTest's character helpers know ASCII only.
-        if (c.unicode() < 128)
-            QTest::keyClick(edit, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(c.toUpper().unicode()), QString(c),
-                                Qt::NoModifier);
-    }
 }
 
 ModalAnswers::Answer chooseFile(const QString& path) {

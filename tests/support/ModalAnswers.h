@@ -52,7 +52,5 @@ ModalAnswers::Answer chooseFile(const QString& path);
 // For answers that look before they click.
 QAbstractButton* findButton(QWidget& window, const QString& text);
 void clickWithMouse(QAbstractButton* button);
-// Selects everything in a line edit and types `text` over it, key by key.
-void typeOver(QWidget* edit, const QString& text);
 // Deletes the windows closed since the last turn of the event loop.
 void flushDeletes();

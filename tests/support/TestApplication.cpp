@@ -4,6 +4,7 @@
 #include "shell/MainFrm.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -32,4 +33,15 @@ void TestApplication::start() {
 
 CMainFrame& TestApplication::frame() {
     return *m_application->mainFrame();
+}
+
+void expectDataFolders(const QString& root) {
+    for (const std::string& folder : Configuration(root.toStdString()).folders())
+        EXPECT_TRUE(QFileInfo(root + QString::fromStdString(folder)).isDir()) << folder;
+}
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(content);
 }

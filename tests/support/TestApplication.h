@@ -36,3 +36,7 @@ private:
     QString m_root;
     std::unique_ptr<CApplication> m_application;
 };
+
+// Every folder of the data root exists.
+void expectDataFolders(const QString& root);
+void writeFile(const QString& path, const QByteArray& content);
