@@ -11,8 +11,7 @@ static void loadResources() {
 
 void prepareApplication(QApplication& application) {
     QApplication::setOrganizationName("Local AppWizard-Generated Applications");
-    QApplication::setApplicationName("Strovik");
-    QApplication::setApplicationDisplayName("Velmora");
+    QApplication::setApplicationName("Velmora");
     QApplication::setApplicationVersion("1.0");
     loadResources();
     auto* translator = new QTranslator(&application);
