@@ -369,7 +369,31 @@ void CStrovikView::insertFromMimeData(const QMimeData* source) {
         setTextCursor(cursor);
         return;
     }
+    QTextCursor step(document());
+    step.beginEditBlock();
+    const int from = textCursor().selectionStart();
     QTextEdit::insertFromMimeData(source);
+    dropLinkedImages(from, textCursor().position());
+    step.endEditBlock();
+}
+
+bool CStrovikView::canInsertFromMimeData(const QMimeData* source) const {
+    return source->hasImage() || QTextEdit::canInsertFromMimeData(source);
+}
+
+// A document keeps its images inside it: pictures that pasted text only links
+// to are left out.
+void CStrovikView::dropLinkedImages(int from, int to) {
+    QTextCursor cursor(document());
+    for (int i = to - 1; i >= from; --i) {
+        if (document()->characterAt(i) != QChar::ObjectReplacementCharacter)
+            continue;
+        cursor.setPosition(i);
+        cursor.setPosition(i + 1, QTextCursor::KeepAnchor);
+        const QTextCharFormat format = cursor.charFormat();
+        if (format.isImageFormat() && !format.toImageFormat().name().startsWith("data:"))
+            cursor.removeSelectedText();
+    }
 }
 
 void CStrovikView::OnEditCollageSpecial() {

@@ -73,6 +73,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
 
 private:
     double now() const;
@@ -90,6 +91,7 @@ private:
     void select(int anchor, int position);
     QString selectedPlainText() const;
     void insertSelected(int at, const QString& text);
+    void dropLinkedImages(int from, int to);
     void moveSelectionTo(int target);
     void openSearch(CRechercheDlg::Mode mode);
 

@@ -170,6 +170,30 @@ TEST_F(TextWindow, PasteSpecialChoosesFormattedOrPlainText) {
                                     "Texte mis en forme", "Texte sans mise en forme"}));
 }
 
+TEST_F(TextWindow, PastedPicturesAreKeptInsideTheDocument) {
+    const QByteArray png = pngOf(6, 4, Qt::red);
+    auto* html = new QMimeData;
+    html->setHtml("<p>a<img src=\"https://exemple.fr/x.png\" />b<img src=\"data:image/png;base64," +
+                  QString::fromLatin1(png.toBase64()) + "\" />c<img src=\"/etc/motd\" /></p>");
+    QApplication::clipboard()->setMimeData(html);
+    command(DocCommand::Paste);
+    EXPECT_EQ(view.toPlainText(), QString("ab") + QChar::ObjectReplacementCharacter + "c");
+    EXPECT_EQ(CStrovikCntrItem(view.strovikDoc(), 2).naturalSize(), QSize(6, 4));
+    view.undo();
+    EXPECT_EQ(view.toPlainText(), "");
+
+    // A picture alone on the clipboard comes in as an image of the document.
+    auto* picture = new QMimeData;
+    picture->setImageData(QImage::fromData(pngOf(8, 3, Qt::green)));
+    QApplication::clipboard()->setMimeData(picture);
+    EXPECT_TRUE(enabled(DocCommand::Paste));
+    command(DocCommand::Paste);
+    ASSERT_EQ(view.toPlainText(), QString(QChar::ObjectReplacementCharacter));
+    const CStrovikCntrItem item(view.strovikDoc(), 0);
+    EXPECT_EQ(item.naturalSize(), QSize(8, 3));
+    EXPECT_EQ(item.typeName(), "PNG");
+}
+
 TEST_F(TextWindow, FindFindNextAndReplace) {
     setText(view, "Le chat et le chaton voient un autre CHAT.");
     backToText();
