@@ -267,17 +267,25 @@ void CStrovik::OnFileSaveAs() {
 void CStrovik::OnFilePrint() {
     QPrintDialog dialog(&printer(), this);
     if (dialog.exec() == QDialog::Accepted)
-        m_view->printOn(printer());
+        m_view->print(printer());
 }
 
 void CStrovik::OnFilePrintDirect() {
-    m_view->printOn(printer());
+    m_view->print(printer());
 }
 
+// The preview draws its pages after printing them, with the margins of the
+// printer it has then: it gets a printer of its own, set up like the
+// application's, with the text's margins.
 void CStrovik::OnFilePrintPreview() {
-    QPrintPreviewDialog preview(&printer(), this);
+    QPrinter pages;
+    pages.setPrinterName(printer().printerName());
+    pages.setOutputFileName(printer().outputFileName());
+    pages.setPageLayout(printer().pageLayout());
+    CStrovikView::setTextMargins(pages);
+    QPrintPreviewDialog preview(&pages, this);
     preview.setWindowTitle("Aperçu avant impression");
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { m_view->printOn(*target); });
+            [this](QPrinter* target) { m_view->render(*target); });
     preview.exec();
 }

@@ -485,15 +485,27 @@ void CStrovikView::OnProprietesObjet() {
         item->setDisplaySize(dialog.displaySize());
 }
 
-void CStrovikView::printOn(QPrinter& printer) const {
-    const std::unique_ptr<QTextDocument> copy(document()->clone(document()));
-    const bool fullPage = printer.fullPage();
-    printer.setFullPage(true);
-    copy->documentLayout()->setPaintDevice(&printer);
-    copy->setPageSize(printer.pageLayout().fullRectPixels(printer.resolution()).size());
-    QTextFrameFormat margins = copy->rootFrame()->frameFormat();
-    margins.setMargin(printer.resolution() / 2.0);
-    copy->rootFrame()->setFrameFormat(margins);
-    copy->print(&printer);
-    printer.setFullPage(fullPage);
+void CStrovikView::setTextMargins(QPrinter& printer) {
+    constexpr double kHalfInch = 36.0; // 720 twips, in points
+    printer.setPageMargins(QMarginsF(kHalfInch, kHalfInch, kHalfInch, kHalfInch),
+                           QPageLayout::Point);
+}
+
+void CStrovikView::print(QPrinter& printer) const {
+    const QPageLayout kept = printer.pageLayout();
+    setTextMargins(printer);
+    render(printer);
+    printer.setPageLayout(kept);
+}
+
+// Laid out page by page for the printer, the text fills the printer's page
+// rectangle: the printer's margins are the only ones.
+void CStrovikView::render(QPrinter& printer) const {
+    const std::unique_ptr<QTextDocument> pages(document()->clone(document()));
+    pages->documentLayout()->setPaintDevice(&printer);
+    pages->setPageSize(printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    QTextFrameFormat frame = pages->rootFrame()->frameFormat();
+    frame.setMargin(0);
+    pages->rootFrame()->setFrameFormat(frame);
+    pages->print(&printer);
 }

@@ -60,8 +60,12 @@ public:
     void OnProprietesObjet();
     bool hasObjectSelected() const;
 
-    // Prints with half-inch margins.
-    void printOn(QPrinter& printer) const;
+    // Half-inch margins on the four sides of the page.
+    static void setTextMargins(QPrinter& printer);
+    // Prints with those margins, then gives the printer its own back.
+    void print(QPrinter& printer) const;
+    // Prints with the printer's margins.
+    void render(QPrinter& printer) const;
 
 signals:
     void pointerModeChanged();

@@ -8,6 +8,7 @@
 #include "text/StrovikView.h"
 #include "text/TextEditor.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -85,6 +86,41 @@ QStringList describe(const QTextDocument& document) {
         }
     }
     return lines;
+}
+
+// Where the first ink lies on the page that a print preview shows: the share of
+// the page's width left of it and of its height above it. The page is the white
+// rectangle on the preview's grey.
+QRectF inkOnPage(const QImage& shot) {
+    const auto white = [&shot](int x, int y) { return shot.pixel(x, y) == qRgb(255, 255, 255); };
+    int top = 0;
+    while (top < shot.height() && [&] {
+        for (int x = 0; x < shot.width(); ++x)
+            if (white(x, top))
+                return false;
+        return true;
+    }())
+        ++top;
+    if (top == shot.height())
+        return {};
+    int left = 0;
+    while (!white(left, top))
+        ++left;
+    int right = left;
+    while (right + 1 < shot.width() && white(right + 1, top))
+        ++right;
+    int bottom = top;
+    while (bottom + 1 < shot.height() && white(left, bottom + 1))
+        ++bottom;
+    int inkLeft = right, inkTop = bottom;
+    for (int y = top; y <= bottom; ++y)
+        for (int x = left; x <= right; ++x)
+            if (qGray(shot.pixel(x, y)) < 128) {
+                inkLeft = std::min(inkLeft, x);
+                inkTop = std::min(inkTop, y);
+            }
+    return QRectF(double(inkLeft - left) / (right - left), double(inkTop - top) / (bottom - top), 0,
+                  0);
 }
 
 } // namespace
@@ -239,7 +275,7 @@ TEST_F(TextDocument, TheSaveDialogOfANewDocumentStartsInTheTextFolder) {
     EXPECT_EQ(folder, QFileInfo(m_app.root() + "Editeur/").absoluteFilePath());
 }
 
-TEST_F(TextDocument, PrintsDirectlyAndPreviewsWithHalfInchMargins) {
+TEST_F(TextDocument, PrintsAndPreviewsWithHalfInchMargins) {
     CStrovik& window = newText();
     QTextCursor cursor(window.view().document());
     for (int i = 1; i <= 120; ++i)
@@ -248,23 +284,34 @@ TEST_F(TextDocument, PrintsDirectlyAndPreviewsWithHalfInchMargins) {
     QPrinter& printer = m_app.application().printer();
     printer.setOutputFileName(pdf);
     printer.setPageSize(QPageSize(QPageSize::A4));
+    const QMarginsF margins = printer.pageLayout().margins();
     chooseMenuEntry(frame(), "&Editeur", "Impression &directe");
     const QByteArray printed = readFile(pdf);
     EXPECT_TRUE(printed.startsWith("%PDF"));
     const qsizetype pageObjects =
         QString::fromLatin1(printed).count(QRegularExpression("/Type\\s*/Page\\b(?!s)"));
     EXPECT_GE(pageObjects, 3);
-    EXPECT_FALSE(printer.fullPage()) << "the printer's own setting comes back";
+    EXPECT_EQ(printer.pageLayout().margins(), margins) << "the printer's own margins come back";
 
     ModalAnswers answers;
     int previewPages = 0;
-    answers.then([&previewPages](QWidget& dialog) {
+    QImage page;
+    answers.then([&previewPages, &page](QWidget& dialog) {
         auto* preview = dialog.findChild<QPrintPreviewWidget*>();
         ASSERT_NE(preview, nullptr);
         previewPages = preview->pageCount();
+        dialog.resize(900, 1200);
+        preview->setViewMode(QPrintPreviewWidget::SinglePageView);
+        preview->fitInView();
+        QApplication::processEvents();
+        page = preview->grab().toImage();
         static_cast<QDialog&>(dialog).reject();
     });
     chooseMenuEntry(frame(), "&Editeur", "Aperç&u avant impression");
     EXPECT_EQ(answers.seen(), QStringList{"Aperçu avant impression"});
     EXPECT_EQ(previewPages, pageObjects);
+    // Half an inch is 36 points of the page's 595 by 842.
+    const QRectF ink = inkOnPage(page);
+    EXPECT_NEAR(ink.left(), 36.0 / 595, 0.006);
+    EXPECT_NEAR(ink.top(), 36.0 / 842, 0.008);
 }
