@@ -34,7 +34,6 @@ CStrovik::CStrovik(CStrovikDoc& document)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
     setFocusProxy(m_view);
-    resize(640, 440);
 
     const auto changed = [this] {
         updateEditActions();

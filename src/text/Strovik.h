@@ -17,6 +17,7 @@ public:
     explicit CStrovik(CStrovikDoc& document);
 
     CStrovikView& view() const { return *m_view; }
+    QSize sizeHint() const override { return {640, 440}; }
 
     void fillMenuBar(CMainFrame& mainFrame, QMenuBar& bar) override;
     bool isCommandEnabled(DocCommand command) const override;

@@ -62,7 +62,8 @@ CStrovikView::CStrovikView(CStrovikDoc& document, QWidget* parent)
     setDocument(&document.text());
     document.text().setDefaultFont(QFont("Times New Roman", 12));
     setAcceptRichText(true);
-    viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
+    // The right button draws: no context menu takes it.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     viewport()->setMouseTracking(true);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &CStrovikView::OnTimer);

@@ -1,3 +1,4 @@
+#include "shell/GesturePlayer.h"
 #include "shell/MainFrm.h"
 #include "support/Menus.h"
 #include "support/ModalAnswers.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +25,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextList>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -408,6 +411,30 @@ TEST_F(TextWindow, AMoveWithTheRightButtonPressedElsewhereDrawsNothing) {
     EXPECT_EQ(frame().paneText(1), "");
     EXPECT_EQ(redPixels(*view.viewport()), 0);
     EXPECT_FALSE(view.isRecognitionPending());
+}
+
+// As the window system delivers it, the right button is followed by a
+// request for a context menu: none may open and take the gesture away.
+TEST_F(TextWindow, TheRightButtonOpensNoContextMenu) {
+    setText(view, "texte");
+    QString popup;
+    QTimer::singleShot(0, [&popup] {
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            popup = menu->metaObject()->className();
+            menu->close();
+        }
+    });
+    GesturePlayer player(*view.viewport(), m_clock);
+    player.setButton(Qt::RightButton);
+    player.press({20, 10});
+    QContextMenuEvent request(QContextMenuEvent::Mouse, {20, 10},
+                              view.viewport()->mapToGlobal(QPoint(20, 10)));
+    QApplication::sendEvent(view.viewport(), &request);
+    player.move({60, 12});
+    player.release({60, 12});
+    QApplication::processEvents();
+    EXPECT_EQ(popup, "");
+    EXPECT_TRUE(view.isRecognitionPending());
 }
 
 TEST_F(TextWindow, TheLeftButtonStillEditsAsUsual) {
