@@ -12,6 +12,8 @@ mkdir -p "$seeds/drawing_text"
 cp "$here"/tools/samples/*.txt "$seeds/drawing_text/"
 mkdir -p "$seeds/gesture_set"
 cp "$here"/tools/samples/*.gst "$seeds/gesture_set/"
+mkdir -p "$seeds/svk"
+cp "$here"/tools/samples/*.svk "$seeds/svk/"
 
 status=0
 for target in "$build"/fuzz/fuzz_*; do
