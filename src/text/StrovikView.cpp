@@ -61,7 +61,6 @@ CStrovikView::CStrovikView(CStrovikDoc& document, QWidget* parent)
       m_recognizer(true, 0.0) {
     setDocument(&document.text());
     document.text().setDefaultFont(QFont("Times New Roman", 12));
-    setAcceptRichText(true);
     // The right button draws: no context menu takes it.
     setContextMenuPolicy(Qt::PreventContextMenu);
     viewport()->setMouseTracking(true);

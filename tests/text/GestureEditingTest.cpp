@@ -21,13 +21,6 @@ QString selected(const CStrovikView& view) {
     return view.textCursor().selectedText();
 }
 
-void selectRange(CStrovikView& view, int from, int to) {
-    QTextCursor cursor(view.document());
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    view.setTextCursor(cursor);
-}
-
 ModalAnswers::Answer typeAndConfirm(const QString& text) {
     return [text](QWidget& dialog) {
         auto* edit = dialog.findChild<QPlainTextEdit*>("texte");

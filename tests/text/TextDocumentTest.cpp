@@ -35,17 +35,6 @@ QByteArray readFile(const QString& path) {
     return file.readAll();
 }
 
-QByteArray pngOf(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::darkGreen);
-    image.setPixel(1, 1, qRgb(255, 255, 0));
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png;
-}
-
 // Each run of characters with the formats it shows, block by block: what must
 // come back from a file as it went in.
 QStringList describe(const QTextDocument& document) {
@@ -168,7 +157,8 @@ TEST_F(TextDocument, ARichDocumentSavesAndReopensIdentical) {
     cursor.insertText("Au centre, une autre police", sans);
     cursor.insertBlock(QTextBlockFormat());
     cursor.insertText("Une image : ", plain);
-    ASSERT_TRUE(CStrovikCntrItem::insertEncoded(cursor, pngOf(24, 12)));
+    ASSERT_TRUE(
+        CStrovikCntrItem::insertEncoded(cursor, pngOf(24, 12, Qt::darkGreen, qRgb(255, 255, 0))));
     cursor.insertText(" fin.", plain);
     const QStringList before = describe(*view.document());
     ASSERT_EQ(before.size(), 15) << before.join("\n").toStdString();

@@ -6,6 +6,8 @@
 #include "text/Strovik.h"
 #include "text/StrovikView.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QStatusBar>
 #include <QTextCursor>
 
@@ -35,6 +37,24 @@ void TextEditorTest::setText(CStrovikView& view, const QString& text) {
 
 QString TextEditorTest::statusMessage() {
     return frame().statusBar()->currentMessage();
+}
+
+void TextEditorTest::selectRange(CStrovikView& view, int from, int to) {
+    QTextCursor cursor(view.document());
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    view.setTextCursor(cursor);
+}
+
+QByteArray TextEditorTest::pngOf(int width, int height, QColor colour, QRgb dot) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    image.setPixel(1, 1, dot);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
 }
 
 QRect TextEditorTest::charBox(CStrovikView& view, int i) {

@@ -4,6 +4,7 @@
 #include "shell/GestureClock.h"
 #include "support/TestApplication.h"
 
+#include <QColor>
 #include <QRect>
 #include <QString>
 
@@ -28,6 +29,9 @@ protected:
     // Replaces the text of the view without leaving anything to undo.
     void setText(CStrovikView& view, const QString& text);
     QString statusMessage();
+    static void selectRange(CStrovikView& view, int from, int to);
+    // A picture of one colour, with the pixel at (1, 1) in `dot`, as a PNG file holds it.
+    static QByteArray pngOf(int width, int height, QColor colour, QRgb dot);
 
     // The box of character `i` in the view's viewport; the character and the
     // next one must be on the same line.

@@ -43,13 +43,6 @@ QStringList entries(QMainWindow& window, const QString& menu) {
     return texts;
 }
 
-void selectRange(CStrovikView& view, int from, int to) {
-    QTextCursor cursor(view.document());
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    view.setTextCursor(cursor);
-}
-
 int redPixels(QWidget& widget) {
     const QImage image = widget.grab().toImage();
     int red = 0;
@@ -58,16 +51,6 @@ int redPixels(QWidget& widget) {
             if (image.pixel(x, y) == qRgb(255, 0, 0))
                 ++red;
     return red;
-}
-
-QByteArray pngOf(int width, int height, QColor colour) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png;
 }
 
 } // namespace
@@ -174,7 +157,7 @@ TEST_F(TextWindow, PasteSpecialChoosesFormattedOrPlainText) {
 }
 
 TEST_F(TextWindow, PastedPicturesAreKeptInsideTheDocument) {
-    const QByteArray png = pngOf(6, 4, Qt::red);
+    const QByteArray png = pngOf(6, 4, Qt::red, qRgb(0, 0, 0));
     auto* html = new QMimeData;
     html->setHtml("<p>a<img src=\"https://exemple.fr/x.png\" />b<img src=\"data:image/png;base64," +
                   QString::fromLatin1(png.toBase64()) + "\" />c<img src=\"/etc/motd\" /></p>");
@@ -187,7 +170,7 @@ TEST_F(TextWindow, PastedPicturesAreKeptInsideTheDocument) {
 
     // A picture alone on the clipboard comes in as an image of the document.
     auto* picture = new QMimeData;
-    picture->setImageData(QImage::fromData(pngOf(8, 3, Qt::green)));
+    picture->setImageData(QImage::fromData(pngOf(8, 3, Qt::green, qRgb(0, 0, 0))));
     QApplication::clipboard()->setMimeData(picture);
     EXPECT_TRUE(enabled(DocCommand::Paste));
     command(DocCommand::Paste);
@@ -254,7 +237,7 @@ TEST_F(TextWindow, FindFindNextAndReplace) {
 
 TEST_F(TextWindow, InsertsAnImageFileAndChangesItsSize) {
     const QString picture = m_app.root() + "Editeur/carre.png";
-    writeFile(picture, pngOf(40, 20, Qt::blue));
+    writeFile(picture, pngOf(40, 20, Qt::blue, qRgb(255, 255, 255)));
     const QString notPicture = m_app.root() + "Editeur/faux.png";
     writeFile(notPicture, "pas une image");
     setText(view, "avant apres");
