@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 
 namespace {
@@ -53,33 +54,44 @@ TEST(Apex, IsTheVertexOppositeTheShortestSide) {
 }
 
 TEST(SelectionCorners, TakeOppositeCornersOrTheInscribedBox) {
-    // A side along an axis: the first and the third corner.
-    EXPECT_EQ(selectionCorners({P(10, 10), P(90, 10), P(90, 50), P(10, 50)}).start, P(10, 10));
-    EXPECT_EQ(selectionCorners({P(10, 10), P(90, 10), P(90, 50), P(10, 50)}).end, P(90, 50));
-    EXPECT_EQ(selectionCorners({P(12, 8), P(90, 10), P(90, 50), P(10, 52)}).start, P(12, 8));
-    EXPECT_EQ(selectionCorners({P(12, 8), P(90, 10), P(90, 50), P(10, 52)}).end, P(90, 50));
-
-    // A diamond: top, right, bottom, left. The box inscribed in it.
-    const TextSpan diamond = selectionCorners({P(50, 0), P(100, 50), P(50, 100), P(0, 50)});
-    EXPECT_EQ(diamond.start, P(25, 25));
-    EXPECT_EQ(diamond.end, P(75, 75));
-
-    // A turned rectangle: L = (0, 40), R = (100, 20), T = (10, 0), B = (90, 60);
-    // c = 10 < a = 90 and d = 20 < b = 40, so the pairs are exchanged.
-    const TextSpan turned = selectionCorners({P(10, 0), P(100, 20), P(90, 60), P(0, 40)});
-    EXPECT_EQ(turned.start, P(5, 10));
-    EXPECT_EQ(turned.end, P(95, 50));
-
-    // Turned the other way: nothing is exchanged. L = (0, 20), R = (100, 40),
-    // T = (90, 0), B = (10, 60): a = 10, b = 20, c = 90, d = 40.
-    const TextSpan other = selectionCorners({P(90, 0), P(100, 40), P(10, 60), P(0, 20)});
-    EXPECT_EQ(other.start, P(5, 10));
-    EXPECT_EQ(other.end, P(95, 50));
-
-    // Halves are truncated: a = 3 and L.x = 0 give 1, c = 2 and R.x = 9 give 5.
-    const TextSpan odd = selectionCorners({P(2, 0), P(9, 4), P(3, 7), P(0, 3)});
-    EXPECT_EQ(odd.start, P(1, 1));
-    EXPECT_EQ(odd.end, P(5, 5));
+    struct Case {
+        const char* what;
+        std::array<CInkPoint, 4> corners;
+        CInkPoint start, end;
+    };
+    const Case cases[] = {
+        {"a side along an axis: the first and the third corner",
+         {P(10, 10), P(90, 10), P(90, 50), P(10, 50)},
+         P(10, 10),
+         P(90, 50)},
+        {"only the right side along an axis",
+         {P(12, 8), P(90, 10), P(90, 50), P(10, 52)},
+         P(12, 8),
+         P(90, 50)},
+        {"a diamond, top, right, bottom, left: the box inscribed in it",
+         {P(50, 0), P(100, 50), P(50, 100), P(0, 50)},
+         P(25, 25),
+         P(75, 75)},
+        // L = (0, 40), R = (100, 20), T = (10, 0), B = (90, 60).
+        {"turned: c = 10 < a = 90 and d = 20 < b = 40, the pairs are exchanged",
+         {P(10, 0), P(100, 20), P(90, 60), P(0, 40)},
+         P(5, 10),
+         P(95, 50)},
+        // L = (0, 20), R = (100, 40), T = (90, 0), B = (10, 60).
+        {"turned the other way: a = 10, b = 20, c = 90, d = 40 stay",
+         {P(90, 0), P(100, 40), P(10, 60), P(0, 20)},
+         P(5, 10),
+         P(95, 50)},
+        {"halves truncated: (3 + 0) / 2 = 1, (2 + 9) / 2 = 5",
+         {P(2, 0), P(9, 4), P(3, 7), P(0, 3)},
+         P(1, 1),
+         P(5, 5)},
+    };
+    for (const Case& c : cases) {
+        const TextSpan span = selectionCorners(c.corners);
+        EXPECT_EQ(span.start, c.start) << c.what;
+        EXPECT_EQ(span.end, c.end) << c.what;
+    }
 }
 
 TEST(OutlineCentre, IsTheCentreOfTheVerticesExtent) {
