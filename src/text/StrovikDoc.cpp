@@ -25,13 +25,6 @@ CStrovikDoc::CStrovikDoc(const CDocTemplate& docTemplate)
 
 CStrovikDoc::~CStrovikDoc() = default;
 
-bool CStrovikDoc::onNewDocument() {
-    m_text->clear();
-    m_text->clearUndoRedoStacks();
-    m_text->setModified(false);
-    return true;
-}
-
 bool CStrovikDoc::onOpenDocument(const QString& path) {
     QWidget* parent = mainWindow();
     std::string content;

@@ -5,7 +5,7 @@
 class CStrovikText;
 
 // A text document: rich text with embedded images, read from and written to
-// .svk files.
+// .svk files. A new one is empty.
 class CStrovikDoc : public CDocument {
     Q_OBJECT
 public:
@@ -14,7 +14,6 @@ public:
 
     CStrovikText& text() const { return *m_text; }
 
-    bool onNewDocument() override;
     bool onOpenDocument(const QString& path) override;
     bool onSaveDocument(const QString& path) override;
     QString defaultFolder() const override;

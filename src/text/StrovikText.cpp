@@ -1,9 +1,12 @@
 #include "text/StrovikText.h"
 
+#include <QFont>
 #include <QImage>
 #include <QUrl>
 
-CStrovikText::CStrovikText(QObject* parent) : QTextDocument(parent) {}
+CStrovikText::CStrovikText(QObject* parent) : QTextDocument(parent) {
+    setDefaultFont(QFont("Times New Roman", 12));
+}
 
 QByteArray CStrovikText::toSvk() const {
     const QByteArray html = toHtml().toUtf8();

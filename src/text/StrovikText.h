@@ -6,8 +6,9 @@
 
 #include <string_view>
 
-// The rich text of a text document. Its images live inside it as data URIs:
-// nothing is ever fetched from a file or the network to show it.
+// The rich text of a text document, in Times New Roman 12 points unless told
+// otherwise. Its images live inside it as data URIs: nothing is ever fetched
+// from a file or the network to show it.
 class CStrovikText : public QTextDocument {
     Q_OBJECT
 public:

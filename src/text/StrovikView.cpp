@@ -60,7 +60,6 @@ CStrovikView::CStrovikView(CStrovikDoc& document, QWidget* parent)
     : QTextEdit(parent), CView(document), m_clockOrigin(GestureClock::now()),
       m_recognizer(true, 0.0) {
     setDocument(&document.text());
-    document.text().setDefaultFont(QFont("Times New Roman", 12));
     // The right button draws: no context menu takes it.
     setContextMenuPolicy(Qt::PreventContextMenu);
     viewport()->setMouseTracking(true);

@@ -275,6 +275,14 @@ TEST_F(TextDocument, PrintsAndPreviewsWithHalfInchMargins) {
     printer.setOutputFileName(pdf);
     printer.setPageSize(QPageSize(QPageSize::A4));
     const QMarginsF margins = printer.pageLayout().margins();
+    {
+        // The print button asks first; Annuler prints nothing.
+        ModalAnswers answers;
+        answers.then(clickButton("Annuler"));
+        frame().commandAction(DocCommand::Print)->trigger();
+        EXPECT_EQ(answers.seen(), QStringList{"Imprimer"});
+        EXPECT_FALSE(QFile::exists(pdf));
+    }
     chooseMenuEntry(frame(), "&Editeur", "Impression &directe");
     const QByteArray printed = readFile(pdf);
     EXPECT_TRUE(printed.startsWith("%PDF"));

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSpinBox>
@@ -93,6 +94,14 @@ TEST_F(TextWindow, HasItsOwnEditeurAndEditionMenus) {
                      "&Imprimer...", "Impression &directe", "Aperç&u avant impression",
                      "&Configuration de l'impression...", "&Quitter"}));
     EXPECT_EQ(frame().windowTitle(), "Velmora - sans_nom_1");
+
+    // Untouched, it closes without a question.
+    EXPECT_FALSE(window.document().isModified());
+    ModalAnswers none;
+    chooseMenuEntry(frame(), "&Editeur", "&Fermer");
+    flushDeletes();
+    EXPECT_TRUE(frame().mdiArea()->subWindowList().isEmpty());
+    EXPECT_EQ(frame().windowTitle(), "Velmora");
 }
 
 TEST_F(TextWindow, EditionEntriesFollowTheSelectionAndTheHistory) {
