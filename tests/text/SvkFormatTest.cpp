@@ -26,8 +26,7 @@ TEST(SvkFormat, AMarkedDocumentIsAccepted) {
     EXPECT_EQ(svk.size(), kHtml.size() + 43);
     // Written on Windows or touched by an editor: a byte-order mark, CRLF, a final newline.
     EXPECT_EQ(checkSvk("\xEF\xBB\xBF" + svk + "\r\n"), SvkProblem::None);
-    std::string lowercase = svk;
-    lowercase.replace(0, 9, "<!doctype");
+    const std::string lowercase = "<!doctype" + svk.substr(9);
     EXPECT_EQ(checkSvk(lowercase), SvkProblem::None);
 }
 
@@ -53,8 +52,9 @@ TEST(SvkFormat, EveryCutAfterTheMarkIsTruncated) {
 }
 
 TEST(SvkFormat, BytesThatAreNotUtf8AreDamage) {
-    std::string svk = markAsSvk(kHtml);
-    svk.replace(svk.find("été"), 2, "\xE9");
+    const std::string marked = markAsSvk(kHtml);
+    const std::size_t at = marked.find("été");
+    const std::string svk = marked.substr(0, at) + "\xE9" + marked.substr(at + 2);
     EXPECT_EQ(checkSvk(svk), SvkProblem::NotUtf8);
     std::string cutCharacter = markAsSvk(kHtml);
     cutCharacter.erase(cutCharacter.find("été") + 1, 1);
