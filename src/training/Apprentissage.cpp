@@ -101,6 +101,16 @@ void CApprentissage::OnEnregistrerSous() {
         m_form->OnEnregistrerSous();
 }
 
+// The window around this one is sized once, so that the panes get their
+// 800 x 410 pixels whatever its frame takes.
+void CApprentissage::showEvent(QShowEvent* event) {
+    CChildFrame::showEvent(event);
+    if (m_sized || parentWidget() == nullptr)
+        return;
+    m_sized = true;
+    parentWidget()->resize(parentWidget()->size() + QSize(800, 410) - size());
+}
+
 bool CApprentissage::canClose() {
     m_form->DemanderEnregistrement();
     return m_form->mayClose();

@@ -33,6 +33,7 @@ public:
 
 protected:
     bool canClose() override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     enum class Pane { Form, Result, View };
@@ -47,6 +48,7 @@ private:
     CReconForm* m_result;
     CExempleView* m_view;
     Pane m_active = Pane::Form;
+    bool m_sized = false;
     QMenu* m_gestes;
     QAction* m_fermer;
     QAction* m_enregistrer;

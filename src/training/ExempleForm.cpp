@@ -30,10 +30,14 @@ constexpr int kNomMax = 49;
 constexpr int kDescriptionMax = 499;
 const QString kAucuneSelection = QStringLiteral("aucune sélection");
 
+// As narrow as its text: the style's usual minimum would not let three
+// buttons share a column of the form.
 QPushButton* button(const QString& text, const char* name, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
+    b->setMinimumWidth(b->fontMetrics().horizontalAdvance(QString(text).remove('&')) + 10);
+    b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     return b;
 }
 
@@ -52,6 +56,7 @@ QFont arial(int pixelSize, QFont::Weight weight) {
 
 QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
     auto* layout = new QHBoxLayout;
+    layout->setSpacing(3);
     for (QWidget* w : widgets)
         layout->addWidget(w);
     return layout;
@@ -62,6 +67,10 @@ QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
 CExempleForm::CExempleForm(CApprentissageDoc& document, QWidget* parent)
     : QWidget(parent), m_document(document) {
     setObjectName("formulaire");
+    // The small type of dialog boxes, so that the form holds in its 475 pixels.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
 
     auto* set = new QGroupBox("ENSEMBLE", this);
     m_nomEnsemble = label("nomEnsemble", set);
@@ -103,7 +112,7 @@ CExempleForm::CExempleForm(CApprentissageDoc& document, QWidget* parent)
     newClass->addRow(m_libelleCode);
     newClass->addRow(m_code);
     auto* classLayout = new QVBoxLayout(classes);
-    classLayout->setContentsMargins(6, 4, 6, 4);
+    classLayout->setContentsMargins(4, 4, 4, 4);
     classLayout->setSpacing(3);
     classLayout->addWidget(m_classes, 1);
     classLayout->addLayout(row({m_supprimerClasse, m_renommerClasse, m_proprietesClasse}));
@@ -122,7 +131,7 @@ CExempleForm::CExempleForm(CApprentissageDoc& document, QWidget* parent)
     m_nomExemple->setMaxLength(kNomMax);
     m_ajouterExemple = button("&Ajouter", "ajouterExemple", examples);
     auto* exampleLayout = new QVBoxLayout(examples);
-    exampleLayout->setContentsMargins(6, 4, 6, 4);
+    exampleLayout->setContentsMargins(4, 4, 4, 4);
     exampleLayout->setSpacing(3);
     exampleLayout->addWidget(m_exemples, 1);
     exampleLayout->addLayout(row({m_supprimerExemple, m_renommerExemple, m_proprietesExemple}));

@@ -137,7 +137,8 @@ TEST_F(DrawingArea, AStrokeBeforeTheTimerJoinsTheGestureAndTheDelayFollowsTheMea
     ASSERT_EQ(view.exempleCourant().dessin()->strokeCount(), 2);
     view.OnTimer();
     EXPECT_TRUE(view.gesteComplet());
-    EXPECT_EQ(view.exempleCourant().nbPoints(), 5);
+    // Each release repeats the last point of its stroke.
+    EXPECT_EQ(view.exempleCourant().nbPoints(), 7);
 }
 
 TEST_F(DrawingArea, PointsAreStampedFromTheClockReadingWhenTheAreaWasMade) {
@@ -169,7 +170,7 @@ TEST_F(DrawingArea, APressAfterACompleteGestureStartsAnotherAndLeavesTheOldDrawi
     EXPECT_NE(editor.view().exempleCourant().dessin(), first);
     EXPECT_EQ(editor.view().exempleCourant().dessin()->strokeCount(), 1);
     EXPECT_EQ(first->strokeCount(), 1);
-    EXPECT_EQ(first->stroke(0).pointCount(), 2);
+    EXPECT_EQ(first->stroke(0).pointCount(), 3);
 }
 
 TEST_F(DrawingArea, ATimerThatFiresWhileNothingWaitsChangesNothing) {
@@ -225,7 +226,7 @@ TEST_F(DrawingArea, EachMoveRepaintsOnlyItsNewSegment) {
     spy.rects.clear();
     editor.click("effacer");
     ASSERT_FALSE(spy.rects.empty());
-    EXPECT_EQ(spy.rects.back(), view.rect());
+    EXPECT_EQ(spy.rects.back(), view.visibleRegion().boundingRect());
 }
 
 TEST_F(DrawingArea, AStoredExampleShowsEachStrokeFromASmallThickCircle) {

@@ -22,6 +22,9 @@
 
 GestureEditor::GestureEditor() : m_test(applicationTemplates()) {
     m_test.startReady();
+    // Focus changes, which tell the active pane, need an active window.
+    m_test.frame().activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&m_test.frame()));
 }
 
 GestureEditor::~GestureEditor() = default;

@@ -189,6 +189,7 @@ TEST_F(Properties, AStoredExampleShowsItsFirstAndLastPointsAndItsBox) {
 
 TEST_F(Properties, CancellingAChoiceOpensNothing) {
     editor.open(*twoClasses(), "deux.gst");
+    editor.chooseRow("classes", "droite");
     answers.then(clickButton("Annuler")).then(clickButton("Annuler")).then(clickButton("Annuler"));
     editor.click("proprietesEnsemble");
     editor.click("proprietesClasse");
