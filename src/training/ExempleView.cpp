@@ -30,12 +30,11 @@ void showStatus(const QString& text) {
         frame->statusBar()->showMessage(text);
 }
 
-QPolygon polygonOf(const CStroke& stroke) {
-    QPolygon polygon;
-    polygon.reserve(stroke.pointCount());
+TraceEncre inkOf(const CStroke& stroke) {
+    TraceEncre ink;
     for (const CInkPoint& p : stroke.points())
-        polygon.append(QPoint(p.x, p.y));
-    return polygon;
+        ink.ajouter(QPoint(p.x, p.y));
+    return ink;
 }
 
 // The box that a segment covers with its 1-pixel pen.
@@ -86,7 +85,7 @@ void CExempleView::DessinerExemple() {
     m_encre.clear();
     if (const auto& dessin = m_exemple->dessin())
         for (int s = 0; s < dessin->strokeCount(); ++s)
-            m_encre.push_back(polygonOf(dessin->stroke(s)));
+            m_encre.push_back(inkOf(dessin->stroke(s)));
     update();
 }
 
@@ -95,22 +94,22 @@ void CExempleView::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), Qt::white);
     const QPen thin(kRed, 1);
     const QPen thick(kRed, 3);
-    for (const QPolygon& stroke : m_encre) {
+    for (const TraceEncre& stroke : m_encre) {
         if (stroke.isEmpty())
             continue;
-        const QPoint start = stroke.first();
+        const QPoint start = stroke.debut();
         painter.setPen(thick);
         painter.drawEllipse(QRect(start.x() - 2, start.y() - 2, 4, 4));
         painter.setPen(thin);
-        painter.drawPolyline(stroke);
+        stroke.dessiner(painter, event->rect());
     }
     painter.setPen(thin);
-    painter.drawPolyline(m_encreVive);
+    m_encreVive.dessiner(painter, event->rect());
 }
 
 void CExempleView::prolonger(QPoint p) {
     m_trait->addPoint(p.x(), p.y(), horodatage());
-    m_encreVive.append(p);
+    m_encreVive.ajouter(p);
     update(segmentBox(m_dernierPoint, p));
     m_dernierPoint = p;
 }
@@ -126,7 +125,7 @@ void CExempleView::mousePressEvent(QMouseEvent* event) {
     showStatus("Reconnaissance du geste...");
     m_trait = std::make_unique<CStroke>();
     m_trait->addPoint(p.x(), p.y(), horodatage());
-    m_encreVive = QPolygon{p};
+    m_encreVive = TraceEncre(p);
     m_capture = true;
     m_dernierPoint = p;
     m_form->DesactiverPendantTrace();
@@ -153,7 +152,7 @@ void CExempleView::mouseReleaseEvent(QMouseEvent* event) {
     CDessin& dessin = *m_exemple->dessin();
     dessin.addStroke(std::move(m_trait));
     m_encre.push_back(std::move(m_encreVive));
-    m_encreVive.clear();
+    m_encreVive = TraceEncre();
     m_timer.start(dessin.recognitionDelay() - 100);
     m_enAttente = true;
 }

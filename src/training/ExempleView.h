@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QPolygon>
+#include "training/TraceEncre.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -72,6 +73,6 @@ private:
     QTimer m_timer;
     // What the screen shows: the strokes of the current example's drawing, then
     // the stroke being drawn.
-    std::vector<QPolygon> m_encre;
-    QPolygon m_encreVive;
+    std::vector<TraceEncre> m_encre;
+    TraceEncre m_encreVive;
 };
