@@ -43,9 +43,11 @@ void CReconForm::setPanes(CExempleForm* form, CExempleView* view) {
 }
 
 void CReconForm::OnInitialUpdate() {
+    // Weight 300 of Verdana, which has no light face: Windows draws it with the
+    // regular one, whereas a substitute font here would pick a faint light face.
     QFont verdana("Verdana");
     verdana.setPixelSize(13);
-    verdana.setWeight(QFont::Light);
+    verdana.setWeight(QFont::Normal);
     m_ligne1->setFont(verdana);
     m_ligne2->setFont(verdana);
     setLignes("", "");
