@@ -1,18 +1,9 @@
-#include "shell/Application.h"
-#include "shell/Configuration.h"
+#include "QtBench.h"
 #include "shell/DocManager.h"
-#include "shell/DocTemplate.h"
-#include "shell/DocTemplates.h"
 #include "shell/GestureClock.h"
 #include "shell/GesturePlayer.h"
-#include "shell/MainFrm.h"
-#include "shell/Setup.h"
 #include "training/Apprentissage.h"
 #include "training/ExempleView.h"
-
-#include <QApplication>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <benchmark/benchmark.h>
 
@@ -21,25 +12,9 @@
 // Drawing in the gesture-set editor: one mouse move with the left button down,
 // with a stroke of 2,000 points already on screen, handled and painted (the
 // event, the point added to the stroke, and the repaint of what changed). Goal:
-// under 1 ms. The platform is the one of QT_QPA_PLATFORM (offscreen when there
-// is no display).
+// under 1 ms.
 
 namespace {
-
-int g_argc = 1;
-char g_name[] = "bench_training";
-char* g_argv[] = {g_name, nullptr};
-
-std::unique_ptr<QApplication> g_qt;
-
-void startQt() {
-    if (g_qt)
-        return;
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    g_qt = std::make_unique<QApplication>(g_argc, g_argv);
-    prepareApplication(*g_qt);
-}
 
 constexpr int kPointsOnScreen = 2000;
 constexpr int kMoves = 1000;
@@ -50,17 +25,12 @@ QPoint pointOnPath(int i) {
 }
 
 struct Editor {
-    QTemporaryDir folder;
-    std::string root = folder.path().toStdString() + "/Données/";
+    DataRoot data;
     GestureClock::Manual clock;
-    std::unique_ptr<CApplication> application;
+    std::unique_ptr<CApplication> application = startApplication(data.root);
     CExempleView* view = nullptr;
 
     Editor() {
-        createFolder(root);
-        createMissingFolders(Configuration(root));
-        application = std::make_unique<CApplication>(root, applicationTemplates());
-        application->initInstance(CApplication::Splash::Skip);
         CDocManager& documents = application->documents();
         documents.openNewDocument(*documents.findTemplate("Gesture"));
         auto* window = qobject_cast<CApprentissage*>(application->mainFrame()->activeChildFrame());
