@@ -514,10 +514,7 @@ void CExempleForm::OnRenommerClasse() {
         classe.setNom(toStdString(dialog.name()));
         classe.setDescription(toStdString(dialog.description()));
         classe.setCode(static_cast<std::uint16_t>(codeDuNom(type, toStdString(dialog.codeName()))));
-        const int renamed = m_classes->selection();
-        m_classes->supprimer(renamed);
-        m_classes->inserer(renamed, dialog.name());
-        m_classes->selectionner(renamed);
+        m_classes->remplacer(m_classes->selection(), dialog.name());
         afficherClasse();
     }
     setModifie();
@@ -532,10 +529,7 @@ void CExempleForm::OnRenommerExemple() {
     CRenommerExempleDlg dialog(toQString(exemple.nom()), this);
     if (dialog.exec() == QDialog::Accepted) {
         exemple.setNom(toStdString(dialog.name()));
-        const int renamed = m_exemples->selection();
-        m_exemples->supprimer(renamed);
-        m_exemples->inserer(renamed, dialog.name());
-        m_exemples->selectionner(renamed);
+        m_exemples->remplacer(m_exemples->selection(), dialog.name());
         m_selectionExemple->setText(dialog.name());
     }
     setModifie();

@@ -26,6 +26,12 @@ void ListeTriee::supprimer(int row) {
     delete takeItem(row);
 }
 
+void ListeTriee::remplacer(int row, const QString& text) {
+    supprimer(row);
+    inserer(row, text);
+    selectionner(row);
+}
+
 void ListeTriee::vider() {
     const QSignalBlocker quiet(this);
     clear();

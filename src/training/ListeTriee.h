@@ -15,6 +15,8 @@ public:
     // Inserts at `row`, wherever that falls in the order.
     void inserer(int row, const QString& text);
     void supprimer(int row);
+    // Gives `row` another text where it stands, and selects it.
+    void remplacer(int row, const QString& text);
     void vider();
     // -1 for no selection.
     void selectionner(int row);

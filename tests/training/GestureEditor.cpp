@@ -29,13 +29,11 @@ GestureEditor::GestureEditor() : m_test(applicationTemplates()) {
 
 GestureEditor::~GestureEditor() = default;
 
-CApprentissage& GestureEditor::open(CEnsemble& set, const QString& fileName) {
+void GestureEditor::open(CEnsemble& set, const QString& fileName) {
     const FileResult written =
         enregistrerEnsemble(set, gestureFolder().toStdString(), fileName.toStdString());
     EXPECT_TRUE(written.ok) << written.error;
     m_test.application().openFile(gestureFolder() + fileName);
-    CApprentissage* opened = window();
-    return *opened;
 }
 
 CApprentissage* GestureEditor::window() {

@@ -31,8 +31,8 @@ public:
     QString gestureFolder() const { return m_test.root() + "Gestes/"; }
 
     // Writes `set` into the gesture-set folder and opens it as a user would
-    // through the application; returns its window.
-    CApprentissage& open(CEnsemble& set, const QString& fileName);
+    // through the application; its window becomes the active one.
+    void open(CEnsemble& set, const QString& fileName);
     // The active gesture-set window; fails the test when there is none.
     CApprentissage* window();
 
