@@ -63,24 +63,6 @@ TEST(ShippedFiles, AreWhatTheGeneratorMakes) {
     }
 }
 
-// Thirty fresh drawings of every class, from a seed the files were not made
-// from: at least 98 % recognised, at most 5 % rejected, hardly any taken for
-// another class, and no class left behind.
-TEST(ShippedFiles, RecogniseFreshDrawingsOfEveryClass) {
-    for (const ShippedSet& info : kShippedSets) {
-        const auto set = loadShipped(info);
-        ASSERT_TRUE(set);
-        const FreshRecognition fresh = recogniseFresh(*set, 30, 4242);
-        ASSERT_TRUE(fresh.possible);
-        for (int c = 0; c < set->nbClasses(); ++c)
-            EXPECT_GE(fresh.classes[c].right, 27) << set->classe(c).nom();
-        const FreshRecognition::PerClass total = fresh.total();
-        EXPECT_GE(total.right, 0.98 * total.drawings) << info.fichier;
-        EXPECT_LE(total.rejected, 0.05 * total.drawings) << info.fichier;
-        EXPECT_LE(total.wronglyAccepted, 0.01 * total.drawings) << info.fichier;
-    }
-}
-
 // A new flowchart with the shipped sets: a rectangle drawn creates a rectangle
 // over the gesture, then "R" drawn over it turns it red and the scribble erases
 // it, as the flowchart view does with the codes it recognises.
