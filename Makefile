@@ -56,7 +56,7 @@ sets: build
 guide: build
 	@mkdir -p docs/gestes
 	@for set in formes commandes lettres; do \
-	  $(BUILD_DIR)/tools/velmora-guide src/res/$$set.gst docs/gestes/$$set.png || exit 1; \
+	  $(BUILD_DIR)/tools/velmora-sets guide src/res/$$set.gst docs/gestes/$$set.png || exit 1; \
 	done
 
 # The whole test suite again, built with clang under AddressSanitizer and

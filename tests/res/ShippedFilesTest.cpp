@@ -5,6 +5,7 @@
 #include "flowchart/RecordingCanvas.h"
 #include "generator/ShippedSets.h"
 #include "recognizer/Files.h"
+#include "support/ShippedSetChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -38,17 +39,7 @@ TEST(ShippedFiles, HoldOneUsableClassPerCode) {
     for (const ShippedSet& info : kShippedSets) {
         const auto set = loadShipped(info);
         ASSERT_TRUE(set);
-        EXPECT_EQ(set->typeAction(), info.typeAction) << info.fichier;
-        const std::vector<int> codes = codesDuType(info.typeAction);
-        ASSERT_EQ(set->nbClasses(), static_cast<int>(codes.size())) << info.fichier;
-        for (int c = 0; c < set->nbClasses(); ++c) {
-            const CClasse& classe = set->classe(c);
-            EXPECT_EQ(classe.code(), codes[c]);
-            EXPECT_EQ(classe.nom(), nomCode(info.typeAction, codes[c]));
-            EXPECT_GE(classe.nbExemples(), 15);
-            EXPECT_EQ(classe.etat(), CClasse::ETAT_UTILISABLE) << classe.nom();
-        }
-        EXPECT_TRUE(set->reconnaissancePossible()) << info.fichier;
+        expectOneUsableClassPerCode(*set, info.typeAction, 15);
     }
 }
 

@@ -1,19 +1,26 @@
-// velmora-sets: makes the gesture sets shipped with Velmora and checks them on
-// fresh drawings.
+// velmora-sets: makes the gesture sets shipped with Velmora, checks them on
+// fresh drawings, and draws the picture of a set that tells what to draw.
+#include "GuidePicture.h"
+
 #include "engine/Ensemble.h"
 #include "engine/FichierEnsemble.h"
 #include "generator/ShippedSets.h"
 
+#include <QGuiApplication>
+
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
+#include <map>
 #include <string>
 #include <vector>
 
 namespace {
 
 const char* const kUsage =
-    "Usage : velmora-sets COMMANDE DOSSIER [OPTIONS]\n"
+    "Usage : velmora-sets COMMANDE ARGUMENTS [OPTIONS]\n"
     "\n"
     "Commandes :\n"
     "  ecrire DOSSIER [--graine S] [--exemples N]\n"
@@ -26,76 +33,71 @@ const char* const kUsage =
     "      dessins neufs de chacune de ses classes (30 par défaut, graine S,\n"
     "      1000 par défaut) ; affiche les taux, et finit en erreur si un\n"
     "      ensemble reconnaît moins de 98 % des dessins ou en rejette plus de 5 %.\n"
+    "  guide ENSEMBLE.gst IMAGE.png [--colonnes N]\n"
+    "      Dessine le premier exemple de chaque classe de l'ensemble sous le nom\n"
+    "      de la classe, avec le point de départ et le sens du tracé, en N\n"
+    "      colonnes (4 par défaut), et l'enregistre en PNG.\n"
     "  --help\n"
     "      Affiche cette aide.\n";
 
 constexpr double kMinimumRight = 0.98;
 constexpr double kMaximumRejected = 0.05;
 
-struct Options {
-    std::string folder;
-    std::uint32_t seed = 0;
-    int count = 0; // 0: each set's own
+// A numeric option: its value, and the range it must lie in.
+struct NumberOption {
+    long long value;
+    long long min;
+    long long max;
 };
 
-bool parseNumber(const std::string& text, long long min, long long max, long long& value) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && value >= min && value <= max;
-}
-
-// Reads DOSSIER, "--graine S" and the count option named `countOption`.
-bool parseOptions(const std::vector<std::string>& args, const std::string& countOption,
-                  Options& options) {
+// Splits `args` into the words and the options named in `options`, whose values
+// are checked against their range; says what is wrong and returns false.
+bool parseArguments(const std::vector<std::string>& args, std::size_t wordCount,
+                    std::map<std::string, NumberOption>& options, std::vector<std::string>& words) {
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        long long value = 0;
-        if (arg == "--graine" || arg == countOption) {
-            if (i + 1 == args.size()) {
-                std::cerr << arg << " attend une valeur.\n";
+        const auto option = options.find(args[i]);
+        if (option == options.end()) {
+            if (args[i].starts_with("--") || words.size() == wordCount) {
+                std::cerr << "Argument inattendu : " << args[i] << '\n';
                 return false;
             }
-            const std::string& text = args[++i];
-            if (arg == "--graine") {
-                if (!parseNumber(text, 0, 0xFFFFFFFF, value)) {
-                    std::cerr << "Graine invalide : " << text
-                              << " (entier de 0 à 4294967295 attendu).\n";
-                    return false;
-                }
-                options.seed = static_cast<std::uint32_t>(value);
-            } else {
-                if (!parseNumber(text, 2, 10000, value)) {
-                    std::cerr << "Nombre invalide : " << text
-                              << " (entier de 2 à 10000 attendu).\n";
-                    return false;
-                }
-                options.count = static_cast<int>(value);
-            }
-        } else if (options.folder.empty() && !arg.starts_with("--")) {
-            options.folder = arg.ends_with('/') ? arg : arg + '/';
-        } else {
-            std::cerr << "Argument inattendu : " << arg << '\n';
+            words.push_back(args[i]);
+            continue;
+        }
+        const std::string text = i + 1 < args.size() ? args[++i] : "";
+        NumberOption& number = option->second;
+        long long value = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (error != std::errc() || end != text.data() + text.size() || value < number.min ||
+            value > number.max) {
+            std::cerr << "Valeur invalide pour " << args[i - 1] << " : « " << text
+                      << " » (entier de " << number.min << " à " << number.max << " attendu).\n";
             return false;
         }
+        number.value = value;
     }
-    if (options.folder.empty()) {
-        std::cerr << "Indiquez le dossier des ensembles de gestes.\n";
+    if (words.size() != wordCount) {
+        std::cerr << kUsage;
         return false;
     }
     return true;
 }
 
-int write(const Options& options) {
+// `count` examples per class; 0 for each set's own count. A missing folder is
+// made; when it cannot be, writing the first set says so.
+int write(const std::string& folder, std::uint32_t seed, int count) {
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
     for (const ShippedSet& info : kShippedSets) {
-        const int examples = options.count > 0 ? options.count : info.exemples;
-        const auto set = shippedSet(info, examples, options.seed);
-        const FileResult written =
-            enregistrerEnsemble(*set, options.folder, std::string(info.fichier));
+        const int examples = count > 0 ? count : info.exemples;
+        const auto set = shippedSet(info, examples, seed);
+        const FileResult written = enregistrerEnsemble(*set, folder, std::string(info.fichier));
         if (!written.ok) {
             std::cerr << written.error << '\n';
             return 1;
         }
-        std::cout << options.folder << info.fichier << " : " << set->nbClasses() << " classes, "
-                  << examples << " exemples chacune\n";
+        std::cout << folder << info.fichier << " : " << set->nbClasses() << " classes, " << examples
+                  << " exemples chacune\n";
     }
     return 0;
 }
@@ -110,23 +112,23 @@ std::string percent(int count, int total) {
     return s;
 }
 
-int verify(const Options& options) {
+int verify(const std::string& folder, std::uint32_t seed, int perClass) {
     bool allPassed = true;
     for (const ShippedSet& info : kShippedSets) {
-        const std::string path = options.folder + std::string(info.fichier);
-        LectureEnsemble read = chargerEnsemble(path);
+        const std::string path = folder + std::string(info.fichier);
+        const LectureEnsemble read = chargerEnsemble(path);
         if (!read.erreur.empty()) {
             std::cerr << read.erreur << '\n';
             return 1;
         }
         const CEnsemble& set = *read.ensemble;
-        const FreshRecognition fresh = recogniseFresh(set, options.count, options.seed);
+        const FreshRecognition fresh = recogniseFresh(set, perClass, seed);
         const FreshRecognition::PerClass total = fresh.total();
         const bool passed = total.right >= kMinimumRight * total.drawings &&
                             total.rejected <= kMaximumRejected * total.drawings;
         allPassed = allPassed && passed;
-        std::cout << path << " : " << total.drawings << " dessins neufs (" << options.count
-                  << " par classe, graine " << options.seed << ")\n"
+        std::cout << path << " : " << total.drawings << " dessins neufs (" << perClass
+                  << " par classe, graine " << seed << ")\n"
                   << "  reconnus " << percent(total.right, total.drawings) << "   rejetés "
                   << percent(total.rejected, total.drawings) << "   acceptés à tort "
                   << percent(total.wronglyAccepted, total.drawings) << "   "
@@ -142,6 +144,27 @@ int verify(const Options& options) {
     return allPassed ? 0 : 1;
 }
 
+int drawGuide(int argc, char** argv, const std::string& setFile, const std::string& imageFile,
+              int columns) {
+    // Pictures are drawn without a display.
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication application(argc, argv);
+
+    const LectureEnsemble read = chargerEnsemble(setFile);
+    if (!read.erreur.empty()) {
+        std::cerr << read.erreur << '\n';
+        return 1;
+    }
+    const QImage picture = guidePicture(*read.ensemble, columns);
+    if (!picture.save(QString::fromStdString(imageFile), "PNG")) {
+        std::cerr << "L'image " << imageFile << " ne peut être enregistrée.\n";
+        return 1;
+    }
+    std::cout << imageFile << " : " << read.ensemble->nbClasses() << " gestes\n";
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -150,17 +173,30 @@ int main(int argc, char** argv) {
         std::cout << kUsage;
         return args.empty() ? 2 : 0;
     }
+    const std::string& command = args[0];
     const std::vector<std::string> rest(args.begin() + 1, args.end());
-    Options options;
-    if (args[0] == "ecrire") {
-        options.seed = kShippedSeed;
-        return parseOptions(rest, "--exemples", options) ? write(options) : 2;
+    std::vector<std::string> words;
+    if (command == "ecrire" || command == "verifier") {
+        // The sets are written from their own seed; fresh drawings come from another.
+        const bool writing = command == "ecrire";
+        const std::string countOption = writing ? "--exemples" : "--dessins";
+        std::map<std::string, NumberOption> options{
+            {"--graine", {writing ? kShippedSeed : 1000, 0, 0xFFFFFFFF}},
+            {countOption, {writing ? 0 : 30, writing ? 2 : 1, 10000}}};
+        if (!parseArguments(rest, 1, options, words))
+            return 2;
+        const std::string folder = words[0].ends_with('/') ? words[0] : words[0] + '/';
+        const auto seed = static_cast<std::uint32_t>(options["--graine"].value);
+        const auto count = static_cast<int>(options[countOption].value);
+        return writing ? write(folder, seed, count) : verify(folder, seed, count);
     }
-    if (args[0] == "verifier") {
-        options.seed = 1000;
-        options.count = 30;
-        return parseOptions(rest, "--dessins", options) ? verify(options) : 2;
+    if (command == "guide") {
+        std::map<std::string, NumberOption> options{{"--colonnes", {4, 1, 20}}};
+        if (!parseArguments(rest, 2, options, words))
+            return 2;
+        return drawGuide(argc, argv, words[0], words[1],
+                         static_cast<int>(options["--colonnes"].value));
     }
-    std::cerr << "Commande inconnue : " << args[0] << "\n\n" << kUsage;
+    std::cerr << "Commande inconnue : " << command << "\n\n" << kUsage;
     return 2;
 }
