@@ -7,8 +7,6 @@
 //   303 "Lettre majuscule"  a stroke upward (shift up);
 //   304 "Effacer"           a stroke right to left, as the backspace key goes back;
 //   305 "Espace"            the space sign: down, across to the right, up.
-inline constexpr int kFirstTextCode = 302;
-inline constexpr int kTextGestureCount = 4;
 
 // Paths of one drawing of text gesture `code` (302..305), `size` pixels across.
 std::vector<Path> textGesture(int code, DrawingGenerator& g, Vec2 centre, double size);

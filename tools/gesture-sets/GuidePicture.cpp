@@ -1,9 +1,8 @@
-#include "GuidePicture.h"
+#include "gesture-sets/GuidePicture.h"
 
 #include "engine/Ensemble.h"
 
 #include <QFont>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>

@@ -1,6 +1,6 @@
 // velmora-sets: makes the gesture sets shipped with Velmora, checks them on
 // fresh drawings, and draws the picture of a set that tells what to draw.
-#include "GuidePicture.h"
+#include "gesture-sets/GuidePicture.h"
 
 #include "engine/Ensemble.h"
 #include "engine/FichierEnsemble.h"
