@@ -50,10 +50,10 @@ public:
     bool atEnd() const { return m_pos >= m_text.size(); }
     bool startsWith(std::string_view s) const { return m_text.substr(m_pos).starts_with(s); }
 
-    void skipPast(std::string_view end, const char* what) {
+    void skipPast(std::string_view end, const char* unterminated) {
         const std::size_t found = m_text.find(end, m_pos);
         if (found == std::string_view::npos)
-            fail(std::string(what) + " non terminé (fichier tronqué ?).");
+            fail(std::string(unterminated) + " (fichier tronqué).");
         m_pos = found + end.size();
     }
 
@@ -188,11 +188,11 @@ GestureLog readLog(XmlReader& in, std::string kind, const std::string& stem) {
         if (in.peek() != '<')
             in.fail("texte inattendu hors des balises.");
         if (in.startsWith("<?")) {
-            in.skipPast("?>", "déclaration");
+            in.skipPast("?>", "déclaration non terminée");
         } else if (in.startsWith("<!--")) {
-            in.skipPast("-->", "commentaire");
+            in.skipPast("-->", "commentaire non terminé");
         } else if (in.startsWith("<!")) {
-            in.skipPast(">", "déclaration");
+            in.skipPast(">", "déclaration non terminée");
         } else if (in.startsWith("</")) {
             in.advance(2);
             const std::string_view element = in.name();
