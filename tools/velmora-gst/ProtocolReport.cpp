@@ -49,12 +49,12 @@ void printText(const CEnsemble& set, const std::string& source, std::uint32_t se
               << "« Probab. », « Distance » : rejetés par chacun des deux tests (un geste peut\n"
               << "l'être par les deux).\n";
     for (const PersonSpeedResult& r : results) {
-        std::cout << "\nN = " << r.training << " exemples d'apprentissage par classe, " << r.groups
-                  << " personnes et vitesses, " << r.overall.tests << " gestes reconnus\n";
+        std::cout << "\nN = " << r.training << " exemples d'apprentissage par classe ; groupes "
+                  << "(personne, vitesse) : " << r.groups
+                  << " ; gestes reconnus : " << r.overall.tests << '\n';
         if (r.classesLeftOut > 0)
-            std::cout << r.classesLeftOut
-                      << " classes d'une personne à une vitesse écartées (pas plus de "
-                      << r.training << " exemples)\n";
+            std::cout << "Classes écartées d'un groupe faute d'exemples (pas plus de " << r.training
+                      << ") : " << r.classesLeftOut << '\n';
         if (r.overall.impossible > 0)
             std::cout << "Reconnaissance impossible : "
                       << percent(r.overall.share(r.overall.impossible)) << '\n';
