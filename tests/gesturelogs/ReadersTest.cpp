@@ -29,6 +29,26 @@ void expectStrokes(const CDessin& drawing, const std::vector<std::vector<Expecte
     }
 }
 
+void expectLog(const LogReadResult& read, const std::string& kind, const std::string& name,
+               const std::vector<std::vector<Expected>>& strokes) {
+    ASSERT_TRUE(read.log) << read.error;
+    EXPECT_EQ(read.log->kind, kind);
+    EXPECT_EQ(read.log->name, name);
+    expectStrokes(*read.log->drawing, strokes);
+}
+
+// A broken log and what its message must say.
+struct Refusal {
+    std::string text;
+    std::string message;
+};
+
+void expectRefused(const LogReadResult& read, const Refusal& c) {
+    EXPECT_FALSE(read.log) << c.text;
+    EXPECT_NE(read.error.find(c.message), std::string::npos)
+        << "text: " << c.text << "\nerror: " << read.error;
+}
+
 const std::string kXml = "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
                          "<Gesture Name=\"check03\" Subject=\"4\" Speed=\"slow\" NumPts=\"4\">\n"
                          "  <Point X=\"10\" Y=\"20\" T=\"5000\" />\n"
@@ -40,33 +60,23 @@ const std::string kXml = "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>
 } // namespace
 
 TEST(GestureXml, ReadsOneStrokeWithSecondsFromTheFirstPoint) {
-    const LogReadResult read = readGestureXml(kXml, "check03.xml");
-    ASSERT_TRUE(read.log) << read.error;
-    EXPECT_EQ(read.log->kind, "check");
-    EXPECT_EQ(read.log->name, "s04-slow-check03");
-    expectStrokes(*read.log->drawing,
-                  {{{10, 20, 0.0}, {12, 25, 0.017}, {15, 31, 0.017}, {30, -4, 1.25}}});
+    expectLog(readGestureXml(kXml, "check03.xml"), "check", "s04-slow-check03",
+              {{{10, 20, 0.0}, {12, 25, 0.017}, {15, 31, 0.017}, {30, -4, 1.25}}});
 }
 
 TEST(GestureXml, AcceptsWhatXmlAllowsAroundThePoints) {
     const std::string text = "<!-- exported -->\r\n<Gesture Speed='fast' Subject='12'>"
                              "<Point T='1' Y='2' X='3'/><Extra a=\"b\"><Point X='9' Y='9' T='9'/>"
                              "</Extra><Point X = \"4\" Y = \"5\" T = \"2001\" /></Gesture>\n\n";
-    const LogReadResult read = readGestureXml(text, "/some/folder/x10.xml");
-    ASSERT_TRUE(read.log) << read.error;
-    EXPECT_EQ(read.log->kind, "x");
-    EXPECT_EQ(read.log->name, "s12-fast-x10");
     // Only the gesture's own points count: the one inside <Extra> does not.
-    expectStrokes(*read.log->drawing, {{{3, 2, 0.0}, {4, 5, 2.0}}});
+    expectLog(readGestureXml(text, "/some/folder/x10.xml"), "x", "s12-fast-x10",
+              {{{3, 2, 0.0}, {4, 5, 2.0}}});
 }
 
 TEST(GestureXml, RefusesBrokenFilesWithTheLineAndTheReason) {
     const std::string head = "<Gesture Subject=\"2\" Speed=\"fast\">\n";
     const std::string point = "<Point X=\"1\" Y=\"2\" T=\"3\" />\n";
-    const struct {
-        std::string text;
-        std::string message;
-    } cases[] = {
+    const Refusal cases[] = {
         {"", "ligne 1 : aucun élément <Gesture>."},
         {head + point, "ligne 3 : fin du fichier avant </Gesture> (fichier tronqué)."},
         {head + "<Point X=\"1\" Y=\"2", "ligne 2 : valeur de l'attribut Y non terminée"},
@@ -92,12 +102,8 @@ TEST(GestureXml, RefusesBrokenFilesWithTheLineAndTheReason) {
         {"<?xml version=\"1.0\"", "ligne 1 : déclaration non terminée (fichier tronqué)."},
         {std::string("\x00\xFF<", 3), "ligne 1 : texte inattendu hors des balises."},
     };
-    for (const auto& c : cases) {
-        const LogReadResult read = readGestureXml(c.text, "arrow01.xml");
-        EXPECT_FALSE(read.log) << c.text;
-        EXPECT_NE(read.error.find(c.message), std::string::npos)
-            << "text: " << c.text << "\nerror: " << read.error;
-    }
+    for (const Refusal& c : cases)
+        expectRefused(readGestureXml(c.text, "arrow01.xml"), c);
 }
 
 TEST(GestureXml, TheFileNameMustNameTheKindAndNumber) {
@@ -120,20 +126,14 @@ TEST(GestureCsv, FlipsYBreaksStrokesAndKeepsTimeFromGoingBack) {
                              "72,-85,1,1302127282302,2\n"
                              "81,-84,1,1302127282318,2\n"
                              "107,-146,1,1302127282802,3\n";
-    const LogReadResult read = readGestureCsv(text, "10-stylus-fast-H-02.csv");
-    ASSERT_TRUE(read.log) << read.error;
-    EXPECT_EQ(read.log->kind, "H");
-    EXPECT_EQ(read.log->name, "10-stylus-fast-H-02");
-    expectStrokes(*read.log->drawing, {{{63, 44, 0.0}, {65, 34, 0.0}, {51, 117, 0.093}},
-                                       {{51, 99, 0.312}, {72, 85, 0.312}, {81, 84, 0.327}},
-                                       {{107, 146, 0.811}}});
+    expectLog(readGestureCsv(text, "10-stylus-fast-H-02.csv"), "H", "10-stylus-fast-H-02",
+              {{{63, 44, 0.0}, {65, 34, 0.0}, {51, 117, 0.093}},
+               {{51, 99, 0.312}, {72, 85, 0.312}, {81, 84, 0.327}},
+               {{107, 146, 0.811}}});
 }
 
 TEST(GestureCsv, RefusesBrokenLinesAndNames) {
-    const struct {
-        std::string text;
-        std::string message;
-    } cases[] = {
+    const Refusal cases[] = {
         {"", "ligne 1 : le geste n'a aucun point."},
         {"\n  \n", "ligne 3 : le geste n'a aucun point."},
         {"1,2,1,5\n", "ligne 1 : 4 champs au lieu de 5 (X,-Y,1,T,trait attendu)."},
@@ -145,12 +145,8 @@ TEST(GestureCsv, RefusesBrokenLinesAndNames) {
         {"1,-200000000,1,5,1\n", "ligne 1 : -Y hors limites"},
         {std::string("1,2,1,5,1\n\x01\x02,\xFF", 14), "ligne 2 : 2 champs au lieu de 5"},
     };
-    for (const auto& c : cases) {
-        const LogReadResult read = readGestureCsv(c.text, "22-finger-slow-null-10.csv");
-        EXPECT_FALSE(read.log) << c.text;
-        EXPECT_NE(read.error.find(c.message), std::string::npos)
-            << "text: " << c.text << "\nerror: " << read.error;
-    }
+    for (const Refusal& c : cases)
+        expectRefused(readGestureCsv(c.text, "22-finger-slow-null-10.csv"), c);
     for (const char* name :
          {"10-stylus-fast-X.csv", "10-stylus-quick-X-01.csv", "10--fast-X-01.csv", "x01.csv"}) {
         const LogReadResult read = readGestureCsv("1,2,1,5,1\n", name);

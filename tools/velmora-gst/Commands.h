@@ -28,14 +28,11 @@ bool readInput(const std::string& name, std::string& content);
 // when the file is not sound.
 std::unique_ptr<CEnsemble> loadSet(const std::string& path);
 
-// The examples to take from a gesture source: --people P,..., --speeds V,...
-// and --per-class N, read at args[i] (i then moves past the value). NotOption
-// when args[i] is none of them; Bad when its value is wrong (message printed,
-// prefixed with `command`).
-enum class SelectionOption { NotOption, Read, Bad };
-SelectionOption readSelectionOption(const std::string& command,
-                                    const std::vector<std::string>& args, std::size_t& i,
-                                    LogSelection& selection);
+// Takes the options that pick examples from a gesture source out of `args`,
+// with their values: --people P,..., --speeds V,... and --per-class N. False,
+// with a message that starts with `command`, when a value is wrong.
+bool takeSelection(const std::string& command, std::vector<std::string>& args,
+                   LogSelection& selection);
 
 // A trained set from a gesture-set file or from a folder of gesture logs, with
 // the examples `selection` keeps. Refused logs are reported on the error output

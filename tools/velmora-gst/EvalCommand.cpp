@@ -49,16 +49,11 @@ struct Evaluation {
     double share(int count) const { return examples > 0 ? double(count) / examples : 0.0; }
 };
 
-bool parseOptions(const std::vector<std::string>& args, Options& options) {
+bool parseOptions(const std::vector<std::string>& arguments, Options& options) {
+    std::vector<std::string> args = arguments;
+    if (!takeSelection("eval", args, options.selection))
+        return false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        switch (readSelectionOption("eval", args, i, options.selection)) {
-        case SelectionOption::Bad:
-            return false;
-        case SelectionOption::Read:
-            continue;
-        case SelectionOption::NotOption:
-            break;
-        }
         const std::string& arg = args[i];
         long long value = 0;
         if (arg == "--json") {

@@ -5,19 +5,14 @@
 #include <filesystem>
 #include <iostream>
 
-int runImport(const std::vector<std::string>& args) {
-    std::vector<std::string> files;
+int runImport(const std::vector<std::string>& arguments) {
+    std::vector<std::string> args = arguments;
     LogSelection selection;
+    if (!takeSelection("import", args, selection))
+        return 2;
+    std::vector<std::string> files;
     std::string name;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        switch (readSelectionOption("import", args, i, selection)) {
-        case SelectionOption::Bad:
-            return 2;
-        case SelectionOption::Read:
-            continue;
-        case SelectionOption::NotOption:
-            break;
-        }
         if (args[i] == "--name") {
             if (i + 1 == args.size() || args[i + 1].empty()) {
                 std::cerr << "import : --name attend un nom.\n";

@@ -7,18 +7,13 @@
 #include <algorithm>
 #include <iostream>
 
-int runShapesEval(const std::vector<std::string>& args) {
-    std::string source;
+int runShapesEval(const std::vector<std::string>& arguments) {
+    std::vector<std::string> args = arguments;
     LogSelection selection;
+    if (!takeSelection("shapes-eval", args, selection))
+        return 2;
+    std::string source;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        switch (readSelectionOption("shapes-eval", args, i, selection)) {
-        case SelectionOption::Bad:
-            return 2;
-        case SelectionOption::Read:
-            continue;
-        case SelectionOption::NotOption:
-            break;
-        }
         if (source.empty() && !args[i].starts_with("--")) {
             source = args[i];
         } else {

@@ -15,45 +15,61 @@ std::vector<std::string> commaList(const std::string& text) {
     return items;
 }
 
-SelectionOption readSelectionOption(const std::string& command,
-                                    const std::vector<std::string>& args, std::size_t& i,
-                                    LogSelection& selection) {
-    const std::string& option = args[i];
-    if (option != "--people" && option != "--speeds" && option != "--per-class")
-        return SelectionOption::NotOption;
-    if (i + 1 == args.size()) {
-        std::cerr << command << " : " << option << " attend une valeur.\n";
-        return SelectionOption::Bad;
-    }
-    const std::string& value = args[++i];
+namespace {
+
+// The value of selection option `option`; false when it is wrong (message printed).
+bool readSelectionValue(const std::string& command, const std::string& option,
+                        const std::string& value, LogSelection& selection) {
     if (option == "--per-class") {
         long long count = 0;
         if (!parseNumber(value, 1, 1'000'000, count)) {
             std::cerr << command << " : nombre d'exemples par classe invalide : " << value
                       << " (entier de 1 à 1000000 attendu).\n";
-            return SelectionOption::Bad;
+            return false;
         }
         selection.perClass = static_cast<int>(count);
-        return SelectionOption::Read;
+        return true;
     }
     std::vector<std::string> items = commaList(value);
     if (std::find(items.begin(), items.end(), std::string()) != items.end()) {
         std::cerr << command << " : " << option << " attend une liste séparée par des virgules.\n";
-        return SelectionOption::Bad;
+        return false;
     }
     if (option == "--speeds") {
         for (const std::string& speed : items) {
             if (!isKnownSpeed(speed)) {
                 std::cerr << command << " : vitesse inconnue : " << speed
                           << " (fast, medium ou slow attendu).\n";
-                return SelectionOption::Bad;
+                return false;
             }
         }
         selection.speeds = std::move(items);
     } else {
         selection.people = std::move(items);
     }
-    return SelectionOption::Read;
+    return true;
+}
+
+} // namespace
+
+bool takeSelection(const std::string& command, std::vector<std::string>& args,
+                   LogSelection& selection) {
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (option != "--people" && option != "--speeds" && option != "--per-class") {
+            rest.push_back(option);
+            continue;
+        }
+        if (i + 1 == args.size()) {
+            std::cerr << command << " : " << option << " attend une valeur.\n";
+            return false;
+        }
+        if (!readSelectionValue(command, option, args[++i], selection))
+            return false;
+    }
+    args = std::move(rest);
+    return true;
 }
 
 std::unique_ptr<CEnsemble> loadSource(const std::string& path, const LogSelection& selection) {
