@@ -43,7 +43,7 @@ const char* const kUsage =
     "      défaut, graine S). Pour chaque N : taux de reconnaissance, part où la\n"
     "      meilleure classe est la bonne (rejet ou non), parts rejetées (par la\n"
     "      probabilité, par la distance) et part acceptée à tort, en tout et par\n"
-    "      classe.\n"
+    "      classe ; --json donne le même résultat en JSON.\n"
     "  recognize ENSEMBLE.gst DESSIN [--sans-temps]\n"
     "      Reconnaît le dessin DESSIN (même forme que pour shapes) avec\n"
     "      l'ensemble appris : classe, code, probabilité, distance et rejets,\n"
