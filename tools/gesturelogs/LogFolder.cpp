@@ -5,6 +5,7 @@
 #include "recognizer/Files.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <map>
 #include <set>
