@@ -18,7 +18,8 @@ inline std::unique_ptr<CStroke> strokeOf(std::initializer_list<Pt> points) {
     return stroke;
 }
 
-inline std::unique_ptr<CDessin> drawingOf(std::initializer_list<std::initializer_list<Pt>> strokes) {
+inline std::unique_ptr<CDessin>
+drawingOf(std::initializer_list<std::initializer_list<Pt>> strokes) {
     auto drawing = std::make_unique<CDessin>();
     for (const auto& s : strokes)
         drawing->addStroke(strokeOf(s));
@@ -27,4 +28,6 @@ inline std::unique_ptr<CDessin> drawingOf(std::initializer_list<std::initializer
 
 #include <ostream>
 
-inline void PrintTo(const CInkPoint& p, std::ostream* out) { *out << "(" << p.x << ", " << p.y << ")"; }
+inline void PrintTo(const CInkPoint& p, std::ostream* out) {
+    *out << "(" << p.x << ", " << p.y << ")";
+}

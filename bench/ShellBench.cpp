@@ -1,0 +1,86 @@
+#include "shell/Application.h"
+#include "shell/Configuration.h"
+#include "shell/DocTemplate.h"
+#include "shell/DocTemplates.h"
+#include "shell/MainFrm.h"
+#include "shell/Setup.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+// Start-up to a shown and painted main window, splash aside: the document
+// types, the main frame with its menus, bars and status bar, showing it
+// maximised, painting it, and the data-folder check. The platform is the one
+// of QT_QPA_PLATFORM (offscreen when there is no display).
+
+namespace {
+
+int g_argc = 1;
+char g_name[] = "bench_shell";
+char* g_argv[] = {g_name, nullptr};
+std::unique_ptr<QApplication> g_qt;
+
+void startQt() {
+    if (g_qt)
+        return;
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_qt = std::make_unique<QApplication>(g_argc, g_argv);
+    prepareApplication(*g_qt);
+}
+
+struct DataRoot {
+    QTemporaryDir folder;
+    std::string root = folder.path().toStdString() + "/Données/";
+    DataRoot() {
+        createFolder(root);
+        createMissingFolders(Configuration(root));
+    }
+};
+
+std::unique_ptr<CApplication> startApplication(const std::string& root) {
+    auto application = std::make_unique<CApplication>(root, applicationTemplates());
+    application->initInstance(CApplication::Splash::Skip);
+    CMainFrame* frame = application->mainFrame();
+    if (!QTest::qWaitForWindowExposed(frame))
+        qFatal("the main window was never shown");
+    frame->repaint();
+    return application;
+}
+
+// Closing the application is not part of its start.
+void stop(benchmark::State& state, std::unique_ptr<CApplication> application) {
+    state.PauseTiming();
+    application.reset();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+}
+
+// The first start of the process: Qt's application object, our resources and
+// the French translation, first fonts and style, then the main window.
+void BM_FirstStart(benchmark::State& state) {
+    const DataRoot data;
+    for (auto _ : state) {
+        startQt();
+        stop(state, startApplication(data.root));
+    }
+}
+BENCHMARK(BM_FirstStart)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Every later start in the same process: the main window only.
+void BM_Start(benchmark::State& state) {
+    startQt();
+    const DataRoot data;
+    for (auto _ : state)
+        stop(state, startApplication(data.root));
+}
+BENCHMARK(BM_Start)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,250 @@
+#include "shell/Application.h"
+
+#include "engine/Ensemble.h"
+#include "recognizer/Files.h"
+#include "shell/Config.h"
+#include "shell/DocTemplate.h"
+#include "shell/Document.h"
+#include "shell/FileDialogs.h"
+#include "shell/GestureSetFiles.h"
+#include "shell/MainFrm.h"
+#include "shell/Messages.h"
+#include "shell/Strings.h"
+#include "training/NouvelEnsembleDlg.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrinter>
+#include <QSplashScreen>
+#include <QSvgRenderer>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cassert>
+
+CApplication* CApplication::s_instance = nullptr;
+
+CApplication::CApplication(const std::string& dataRoot,
+                           std::vector<std::unique_ptr<CDocTemplate>> templates)
+    : m_configuration(dataRoot), m_documents(std::move(templates)) {
+    assert(s_instance == nullptr);
+    s_instance = this;
+}
+
+CApplication::~CApplication() {
+    m_mainFrame.reset();
+    s_instance = nullptr;
+}
+
+void CApplication::initInstance(Splash splash) {
+    m_mainFrame = std::make_unique<CMainFrame>(*this);
+    m_documents.setMdiArea(m_mainFrame->mdiArea());
+    if (splash == Splash::Show)
+        showSplash();
+    m_mainFrame->showMaximized();
+    checkDataFolders();
+}
+
+void CApplication::showSplash() {
+    QSvgRenderer picture(QStringLiteral(":/splash.svg"));
+    if (!picture.isValid()) {
+        qWarning("Warning: creation of CSplashWnd dialog failed\n");
+        return;
+    }
+    QPixmap pixmap(picture.defaultSize());
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    picture.render(&painter);
+    painter.end();
+
+    QSplashScreen window(pixmap);
+    window.show();
+    window.repaint();
+    QEventLoop wait;
+    QTimer::singleShot(1000, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void CApplication::checkDataFolders() {
+    if (!isUsableFolder(m_configuration.dataRoot) ||
+        !QDir::setCurrent(toQString(m_configuration.dataRoot))) {
+        showMessage(m_mainFrame.get(), "Une erreur a été trouvée dans le chemin du répertoire de "
+                                       "travail...\nVous devez modifier le chemin...");
+        OnConfiguration();
+        return;
+    }
+    createMissingFolders(m_configuration);
+}
+
+QPrinter& CApplication::printer() {
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>();
+    return *m_printer;
+}
+
+void CApplication::setTraceMode(int mode) {
+    m_traceMode = mode;
+    emit traceModeChanged(mode);
+}
+
+// A gesture set is read by the application and handed to a new document, never
+// read by the document itself.
+void CApplication::openFile(const QString& path) {
+    const CDocTemplate* gestures = m_documents.findTemplate("Gesture");
+    if (gestures != nullptr && gestures->matchesFile(path))
+        openGestureSet(path);
+    else
+        m_documents.openDocumentFile(path);
+}
+
+std::unique_ptr<CEnsemble> CApplication::takePendingSet() {
+    return std::move(m_pendingSet);
+}
+
+void CApplication::openPendingSet() {
+    if (CDocTemplate* gestures = m_documents.findTemplate("Gesture"))
+        m_lastGestureDocument = m_documents.openNewDocument(*gestures);
+}
+
+void CApplication::openGestureSet(const QString& path) {
+    if (std::unique_ptr<CEnsemble> set = readGestureSet(m_mainFrame.get(), path)) {
+        m_pendingSet = std::move(set);
+        openPendingSet();
+    }
+}
+
+void CApplication::OnNouveauGestes() {
+    CNouvelEnsembleDlg dialog(m_mainFrame.get());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    auto set = std::make_unique<CEnsemble>();
+    set->setNom(toStdString(dialog.setName()));
+    set->setDescription(toStdString(dialog.setDescription()));
+    set->setNomFichier(toStdString(dialog.setName()) + ".gst");
+    set->setTypeAction(dialog.actionType());
+    auto first = std::make_unique<CClasse>(toStdString(dialog.gestureName()),
+                                           toStdString(dialog.gestureDescription()));
+    first->setCode(
+        static_cast<std::uint16_t>(codeDuNom(set->typeAction(), toStdString(dialog.codeName()))));
+    set->ajouterClasse(std::move(first));
+    m_pendingSet = std::move(set);
+    openPendingSet();
+}
+
+void CApplication::OnOuvrirGestes() {
+    const QString path = askGestureSetFile(m_mainFrame.get(), m_configuration, {},
+                                           " ne peut être ouvert.\n(Mauvaise extension)");
+    if (!path.isEmpty())
+        openGestureSet(path);
+}
+
+void CApplication::OnNouveauTexte() {
+    if (CDocTemplate* text = m_documents.findTemplate("Strovik"))
+        m_documents.openNewDocument(*text);
+}
+
+void CApplication::OnFileOpen() {
+    QStringList filters;
+    for (const auto& docTemplate : m_documents.templates())
+        filters << docTemplate->filterName();
+    filters << allFilesFilter();
+    const QString path =
+        askOpenFileName(m_mainFrame.get(), {.filters = filters, .folder = QDir::currentPath()});
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void CApplication::OnFilePrintSetup() {
+    QPageSetupDialog dialog(&printer(), m_mainFrame.get());
+    dialog.exec();
+}
+
+void CApplication::OnNouvelOrga() {
+    setTraceMode(0);
+    if (CDocTemplate* flowchart = m_documents.findTemplate("Orga"))
+        m_documents.openNewDocument(*flowchart);
+}
+
+void CApplication::OnOuvrirOrga() {
+    const Configuration& c = m_configuration;
+    const QString chosen = askOpenFileName(
+        m_mainFrame.get(), {.defaultSuffix = "org",
+                            .filters = {"Organigramme Files (*.org)", allFilesFilter()},
+                            .folder = toQString(c.dataRoot + c.flowchartFolder)});
+    if (chosen.isEmpty())
+        return;
+    const QFileInfo file(chosen);
+    if (file.suffix() != "org") {
+        showMessage(m_mainFrame.get(), "Le fichier " + file.fileName() + " ne peut être ouvert.");
+        return;
+    }
+    bool missing = false;
+    for (const std::string& set : {c.componentSet, c.commandSet, c.textSet}) {
+        if (!fileExists(c.gestureSetPath(set))) {
+            showMessage(m_mainFrame.get(), "L'ensemble de gestes '" +
+                                               toQString(c.gestureFolder + set) +
+                                               "' n'existe pas...\nPour le créer, utiliser "
+                                               "l'application 'Gestes'");
+            missing = true;
+        }
+    }
+    if (!missing)
+        m_documents.openDocumentFile(toQString(c.flowchartPath(file.fileName().toStdString())));
+}
+
+void CApplication::OnConfiguration() {
+    CConfigurationDlg dialog(m_configuration, m_mainFrame.get());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_configuration.dataRoot = dialog.root().toStdString();
+    m_configuration.resetFolders();
+    QDir::setCurrent(dialog.root());
+}
+
+bool CApplication::OnChoisirGestes() {
+    CChoixFichiers dialog(m_configuration, m_mainFrame.get());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    m_configuration.setsChanged = dialog.setsChanged();
+    if (m_configuration.setsChanged) {
+        m_configuration.componentSet = toStdString(dialog.fileName(1));
+        m_configuration.commandSet = toStdString(dialog.fileName(2));
+        m_configuration.textSet = toStdString(dialog.fileName(3));
+    }
+    return m_configuration.setsChanged;
+}
+
+void CApplication::OnAppAbout() {
+    CAboutDlg dialog(m_mainFrame.get());
+    dialog.exec();
+}
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("A propos de Strovik");
+    auto* icon = new QLabel(this);
+    icon->setPixmap(QIcon(":/icons/velmora.svg").pixmap(48, 48));
+    auto* name = new QLabel("Velmora", this);
+    QFont bold = name->font();
+    bold.setBold(true);
+    name->setFont(bold);
+    auto* version = new QLabel("version 1.0", this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* text = new QVBoxLayout;
+    text->addWidget(name);
+    text->addWidget(version);
+    auto* row = new QHBoxLayout;
+    row->addWidget(icon);
+    row->addSpacing(12);
+    row->addLayout(text, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    setFixedSize(sizeHint());
+}

@@ -1,0 +1,112 @@
+#include "support/ModalAnswers.h"
+
+#include "support/Typing.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+ModalAnswers::ModalAnswers() {
+    m_timer.setInterval(5);
+    connect(&m_timer, &QTimer::timeout, this, &ModalAnswers::poll);
+    m_timer.start();
+}
+
+ModalAnswers::~ModalAnswers() {
+    if (!m_answers.empty())
+        ADD_FAILURE() << m_answers.size() << " modal window(s) expected but never opened";
+}
+
+ModalAnswers& ModalAnswers::then(Answer answer) {
+    m_answers.push_back(std::move(answer));
+    return *this;
+}
+
+void ModalAnswers::poll() {
+    QWidget* window = QApplication::activeModalWidget();
+    if (window == nullptr || !window->isVisible())
+        return;
+    if (std::find(m_answering.begin(), m_answering.end(), window) != m_answering.end())
+        return;
+    const auto* box = qobject_cast<QMessageBox*>(window);
+    m_seen.append(box != nullptr ? box->text() : window->windowTitle());
+    if (m_answers.empty()) {
+        ADD_FAILURE() << "unexpected modal window: " << m_seen.last().toStdString();
+        if (auto* dialog = qobject_cast<QDialog*>(window))
+            dialog->reject();
+        else
+            window->close();
+        return;
+    }
+    m_answering.emplace_back(window);
+    // A timer does not fire again while its own slot runs: answering from a
+    // queued call lets the polls go on inside the event loops the answer opens.
+    QMetaObject::invokeMethod(
+        this,
+        [this, answer = std::move(m_answers.front()), target = QPointer<QWidget>(window)] {
+            if (target)
+                answer(*target);
+            std::erase_if(m_answering,
+                          [&](const QPointer<QWidget>& w) { return !w || w == target; });
+        },
+        Qt::QueuedConnection);
+    m_answers.pop_front();
+}
+
+QAbstractButton* findButton(QWidget& window, const QString& text) {
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (button->isVisibleTo(&window) && button->text().remove('&') == text)
+            return button;
+    }
+    return nullptr;
+}
+
+void clickWithMouse(QAbstractButton* button) {
+    if (button == nullptr) {
+        ADD_FAILURE() << "no such button";
+        return;
+    }
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+ModalAnswers::Answer clickButton(const QString& text) {
+    return [text](QWidget& window) {
+        QAbstractButton* button = findButton(window, text);
+        if (button == nullptr) {
+            ADD_FAILURE() << "no button " << text.toStdString() << " in "
+                          << window.windowTitle().toStdString();
+            if (auto* dialog = qobject_cast<QDialog*>(&window))
+                dialog->reject();
+            return;
+        }
+        clickWithMouse(button);
+    };
+}
+
+ModalAnswers::Answer chooseFile(const QString& path) {
+    return [path](QWidget& window) {
+        auto* dialog = qobject_cast<QFileDialog*>(&window);
+        auto* name = dialog != nullptr ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+        if (name == nullptr) {
+            ADD_FAILURE() << "not a file dialog: " << window.windowTitle().toStdString();
+            if (dialog != nullptr)
+                dialog->reject();
+            return;
+        }
+        typeOver(name, path);
+        QTest::keyClick(name, Qt::Key_Return);
+    };
+}
+
+void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+class QComboBox;
+class QWidget;
+
+// Selects everything in an edit and types `text` over it, key by key.
+void typeOver(QWidget* edit, const QString& text);
+// Gives the combo box the focus and walks down its list with the arrow keys to
+// `name`; fails the test when another item is then current.
+void chooseByKeys(QComboBox* combo, const QString& name);
