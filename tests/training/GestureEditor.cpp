@@ -1,6 +1,7 @@
 #include "training/GestureEditor.h"
 
 #include "engine/FichierEnsemble.h"
+#include "generator/CommandGestures.h"
 #include "generator/ComponentGestures.h"
 #include "generator/ShapePaths.h"
 #include "shell/DocTemplates.h"
@@ -147,4 +148,9 @@ std::unique_ptr<CDessin> circle(std::uint32_t seed) {
 std::unique_ptr<CDessin> scribble(std::uint32_t seed) {
     DrawingGenerator g(seed);
     return g.draw({paths::scribble(kCentre, 140, 90, 9, 0.3)});
+}
+
+std::unique_ptr<CDessin> command(int code, std::uint32_t seed) {
+    DrawingGenerator g(seed);
+    return g.draw(commandGesture(code, g, kCentre, 120));
 }

@@ -78,3 +78,5 @@ std::unique_ptr<CDessin> horizontalLine(std::uint32_t seed);
 std::unique_ptr<CDessin> verticalLine(std::uint32_t seed);
 std::unique_ptr<CDessin> circle(std::uint32_t seed);
 std::unique_ptr<CDessin> scribble(std::uint32_t seed);
+// A drawing of flowchart command `code` (202..217).
+std::unique_ptr<CDessin> command(int code, std::uint32_t seed);
