@@ -3,6 +3,8 @@
 #include <QCollator>
 #include <QSignalBlocker>
 
+#include <memory>
+
 ListeTriee::ListeTriee(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
@@ -23,7 +25,7 @@ void ListeTriee::inserer(int row, const QString& text) {
 
 void ListeTriee::supprimer(int row) {
     const QSignalBlocker quiet(this);
-    delete takeItem(row);
+    std::unique_ptr<QListWidgetItem> removed(takeItem(row));
 }
 
 void ListeTriee::remplacer(int row, const QString& text) {
