@@ -1,8 +1,10 @@
 #include "shell/DocTemplates.h"
 
 #include "shell/DocTemplate.h"
+#include "training/Apprentissage.h"
 
 std::vector<std::unique_ptr<CDocTemplate>> applicationTemplates() {
     std::vector<std::unique_ptr<CDocTemplate>> templates;
+    templates.push_back(gestureSetTemplate());
     return templates;
 }
