@@ -14,6 +14,13 @@ mkdir -p "$seeds/gesture_set"
 cp "$here"/tools/samples/*.gst "$seeds/gesture_set/"
 mkdir -p "$seeds/svk"
 cp "$here"/tools/samples/*.svk "$seeds/svk/"
+# A few gestures drawn by people, read where they live (never copied into the project).
+mkdir -p "$seeds/gesture_logs"
+logs="$here/../shared/datasets"
+if [ -d "$logs" ]; then
+    cp "$logs"/dollar1/s02/fast/arrow0[1-3].xml "$logs"/mmg/H/10-stylus-fast-H-0[1-3].csv \
+        "$seeds/gesture_logs/"
+fi
 
 status=0
 for target in "$build"/fuzz/fuzz_*; do

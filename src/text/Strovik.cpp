@@ -1,6 +1,7 @@
 #include "text/Strovik.h"
 
 #include "shell/Application.h"
+#include "shell/DocTemplate.h"
 #include "shell/MainFrm.h"
 #include "text/StrovikDoc.h"
 #include "text/StrovikView.h"
@@ -287,4 +288,11 @@ void CStrovik::OnFilePrintPreview() {
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { m_view->render(*target); });
     preview.exec();
+}
+
+std::unique_ptr<CDocTemplate> textTemplate() {
+    return std::make_unique<CDocTemplate>(
+        "\nsans_nom_\nStrovik\nText Files (*.svk)\n.svk\nStrovik.Document\nStrovik Document",
+        [](const CDocTemplate& t) { return std::make_unique<CStrovikDoc>(t); },
+        [](CDocument& d) { return std::make_unique<CStrovik>(static_cast<CStrovikDoc&>(d)); });
 }

@@ -4,6 +4,9 @@
 
 #include <QPointer>
 
+#include <memory>
+
+class CDocTemplate;
 class CStrovikDoc;
 class CStrovikView;
 class QAction;
@@ -53,3 +56,6 @@ private:
     QAction* m_pasteSpecial = nullptr;
     QAction* m_properties = nullptr;
 };
+
+// The "Strovik" document type: text documents in their windows.
+std::unique_ptr<CDocTemplate> textTemplate();
