@@ -44,16 +44,6 @@ QPen inkPen() {
     return QPen(QColor(255, 0, 0), 1);
 }
 
-void drawStroke(QPainter& painter, const CStroke& stroke) {
-    QPolygon line;
-    for (const CInkPoint& p : stroke.points())
-        line << QPoint(p.x, p.y);
-    if (line.size() == 1)
-        painter.drawPoint(line.first());
-    else
-        painter.drawPolyline(line);
-}
-
 } // namespace
 
 CStrovikView::CStrovikView(CStrovikDoc& document, QWidget* parent)
@@ -134,6 +124,7 @@ void CStrovikView::penDown(QPoint p) {
     showStatus("Reconnaissance du geste...");
     m_stroke = std::make_unique<CStroke>();
     m_stroke->addPoint(p.x(), p.y(), now());
+    m_ink.emplace_back(p);
     m_capturing = true;
     m_lastPoint = p;
     viewport()->update(QRect(p, p).adjusted(-1, -1, 1, 1));
@@ -141,6 +132,7 @@ void CStrovikView::penDown(QPoint p) {
 
 void CStrovikView::inkTo(QPoint p) {
     m_stroke->addPoint(p.x(), p.y(), now());
+    m_ink.back().ajouter(p);
     viewport()->update(QRect(m_lastPoint, p).normalized().adjusted(-2, -2, 2, 2));
     m_lastPoint = p;
 }
@@ -158,15 +150,12 @@ void CStrovikView::penUp(QPoint p) {
 
 void CStrovikView::paintEvent(QPaintEvent* event) {
     QTextEdit::paintEvent(event);
-    if (!m_drawing && !m_stroke)
+    if (m_ink.empty())
         return;
     QPainter painter(viewport());
     painter.setPen(inkPen());
-    if (m_drawing)
-        for (int i = 0; i < m_drawing->strokeCount(); ++i)
-            drawStroke(painter, m_drawing->stroke(i));
-    if (m_stroke)
-        drawStroke(painter, *m_stroke);
+    for (const TraceEncre& stroke : m_ink)
+        stroke.dessiner(painter, event->rect());
 }
 
 void CStrovikView::OnTimer() {
@@ -175,6 +164,7 @@ void CStrovikView::OnTimer() {
     m_timer.stop();
     m_recognitionPending = false;
     const std::unique_ptr<CDessin> drawing = std::move(m_drawing);
+    m_ink.clear();
     viewport()->repaint();
     const CSortedList<CShapeGesture*> results = m_recognizer.recognize(*drawing);
     const CShapeGesture& best = *results.at(0);

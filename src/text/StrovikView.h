@@ -4,12 +4,14 @@
 #include "recognizer/ShapeRecognizer.h"
 #include "shell/Document.h"
 #include "text/RechercheDlg.h"
+#include "training/TraceEncre.h"
 
 #include <QPointer>
 #include <QTextEdit>
 #include <QTimer>
 
 #include <memory>
+#include <vector>
 
 class CStrovikDoc;
 struct TextAction;
@@ -104,6 +106,8 @@ private:
     CIndexedList<std::unique_ptr<CShapeGesture>> m_history;
     std::unique_ptr<CDessin> m_drawing;
     std::unique_ptr<CStroke> m_stroke;
+    // What is on screen of the strokes not yet recognised.
+    std::vector<TraceEncre> m_ink;
     QPoint m_lastPoint;
     bool m_capturing = false;
     QTimer m_timer;
