@@ -1,8 +1,10 @@
 #include "shell/DocTemplates.h"
 
+#include "flowchart/Orga.h"
 #include "shell/DocTemplate.h"
 
 std::vector<std::unique_ptr<CDocTemplate>> applicationTemplates() {
     std::vector<std::unique_ptr<CDocTemplate>> templates;
+    templates.push_back(orgaTemplate());
     return templates;
 }
