@@ -145,8 +145,19 @@ std::unique_ptr<CElement> creerComposant(int code, const CRect& g,
 }
 
 CRect gestureRectangle(const CDessin& gesture) {
-    const CPolygon& box = gesture.boundingRectangle();
-    return {box.vertex(0).x, box.vertex(0).y, box.vertex(2).x, box.vertex(2).y};
+    if (gesture.pointCount() == 0)
+        return {};
+    const CInkPoint first = gesture.firstPoint();
+    CRect box{first.x, first.y, first.x, first.y};
+    for (int s = 0; s < gesture.strokeCount(); ++s) {
+        for (const CInkPoint& p : gesture.stroke(s).points()) {
+            box.left = std::min(box.left, p.x);
+            box.top = std::min(box.top, p.y);
+            box.right = std::max(box.right, p.x);
+            box.bottom = std::max(box.bottom, p.y);
+        }
+    }
+    return box;
 }
 
 CRect textRectangle(Canvas& dc, CPoint origin, std::string_view text, int pointSize) {

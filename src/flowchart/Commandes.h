@@ -63,7 +63,8 @@ struct CommandResult {
 std::unique_ptr<CElement> creerComposant(int code, const CRect& gestureRect,
                                          const COrganigramme& organigramme);
 
-// The rectangle from the smallest to the largest coordinates of the gesture's ink.
+// The rectangle from the smallest to the largest coordinates of all the points
+// of the gesture's strokes.
 CRect gestureRectangle(const CDessin& gesture);
 
 // Where a text line of `pointSize` points is written from `origin`: the extent

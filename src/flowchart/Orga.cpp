@@ -23,7 +23,6 @@ COrga::COrga(COrgaDoc& document)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_scroll);
     setFocusProxy(m_view);
-    resize(640, 480);
     createMenus();
     connect(&document, &COrgaDoc::changed, this, &COrga::checkColour);
 }
@@ -31,7 +30,7 @@ COrga::COrga(COrgaDoc& document)
 void COrga::createMenus() {
     m_dessin = new QMenu("&Dessin", this);
     QAction* save =
-        m_dessin->addAction("&Enregistrer", this, [this] { runCommand(DocCommand::Save); });
+        m_dessin->addAction("En&registrer", this, [this] { runCommand(DocCommand::Save); });
     save->setShortcut(QKeySequence::Save);
     save->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     save->setStatusTip("Enregistre l'organigramme");

@@ -28,6 +28,9 @@ public:
     // The colour entries: "&Noir", "&Rouge", "&Vert", "&Bleu", "&Autre couleur...".
     QAction* colourAction(const QString& text) const;
 
+    // Room for a page of flowchart.
+    QSize sizeHint() const override { return {720, 520}; }
+
     void fillMenuBar(CMainFrame& mainFrame, QMenuBar& bar) override;
     bool isCommandEnabled(DocCommand command) const override;
     void runCommand(DocCommand command) override;

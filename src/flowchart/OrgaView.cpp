@@ -393,6 +393,8 @@ void COrgaView::paintEvent(QPaintEvent* event) {
     for (const auto& element : m_doc.organigramme().elements())
         if (region.intersects(paintedRect(*element)))
             element->Draw(dc, m_pSelected);
+    // Ink is a one-pixel trace, as crisp as the pointer that leaves it.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     for (const InkSegment& segment : m_ink) {
         if (region.intersects(segment.bounds)) {
             painter.setPen(QPen(segment.colour, 1));

@@ -43,7 +43,10 @@ bool CParsedEdit::allows(QChar c) const {
 }
 
 void CParsedEdit::keyPressEvent(QKeyEvent* event) {
-    for (const QChar c : event->text()) {
+    // Shortcuts (select all, copy, paste...) carry their letter as text.
+    const bool shortcut =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    for (const QChar c : shortcut ? QString() : event->text()) {
         if (!allows(c)) {
             bool beep = true;
             emit refusing(c, &beep);

@@ -140,6 +140,10 @@ TEST(CreerComposant, EachKindTakesItsOwnParameters) {
 TEST(Commandes, GestureRectangleSpansTheInk) {
     EXPECT_EQ(gestureRectangle(*drawingOf({{{30, 40}, {10, 70}}, {{50, 20}}})),
               (CRect{10, 20, 50, 70}));
+    // A ">" whose tip is within five pixels of the points beside it: the
+    // recogniser's thinned hull loses the tip, the rectangle does not.
+    const auto chevron = drawingOf({{{0, 40}, {78, 3}, {80, 0}, {78, -3}, {0, -40}}});
+    EXPECT_EQ(gestureRectangle(*chevron), (CRect{0, -40, 80, 40}));
 }
 
 TEST(Deplacement, OffsetsComeFromTheGesture) {
