@@ -58,8 +58,10 @@ void COrga::createMenus() {
         action->setCheckable(true);
         m_colours[colour] = action;
     }
-    m_autreCouleur =
-        m_couleur->addAction("&Autre couleur...", this, [this] { m_doc.OnAutreCouleur(this); });
+    m_autreCouleur = m_couleur->addAction("&Autre couleur...", this, [this] {
+        m_doc.OnAutreCouleur(this);
+        checkColour();
+    });
     m_autreCouleur->setCheckable(true);
     for (QAction* action : m_couleur->actions())
         action->setStatusTip("Couleur des formes créées");
