@@ -4,6 +4,7 @@
 #include "generator/FamilyGestures.h"
 #include "generator/ShapePaths.h"
 
+#include <cmath>
 #include <string>
 
 using namespace paths;
@@ -14,45 +15,48 @@ constexpr double kPi = 3.14159265358979323846;
 
 std::vector<Path> commandGesture(int code, DrawingGenerator& g, Vec2 c, double size) {
     const double s = size * g.uniform(0.8, 1.25);
-    const double slant = g.uniform(-0.08, 0.08);
-    const double h = s / 2;
-    const auto at = [&](double dx, double dy) {
-        return rotated(Vec2{c.x + dx, c.y + dy}, c, slant);
-    };
+    const double tilt = g.uniform(-0.08, 0.08);
     const double opening = g.uniform(1.0, 1.4);
+    // Chevrons point where they move, their tip half an arm from the centre.
+    const auto chevronTo = [&](double direction) {
+        const Vec2 tip{c.x + s / 4 * std::cos(direction), c.y + s / 4 * std::sin(direction)};
+        return std::vector<Path>{chevron(tip, s / 2, opening, direction)};
+    };
+    const auto straight = [&](Vec2 from, Vec2 to) { return rotated(line(from, to), c, tilt); };
     switch (code) {
     case 202:
-        return {chevron(at(-h / 2, 0), h, opening, kPi + slant)};
+        return chevronTo(kPi + tilt);
     case 203:
-        return {chevron(at(h / 2, 0), h, opening, slant)};
+        return chevronTo(tilt);
     case 204:
-        return {chevron(at(0, h / 2), h, opening, kPi / 2 + slant)};
+        return chevronTo(kPi / 2 + tilt);
     case 205:
-        return {chevron(at(0, -h / 2), h, opening, -kPi / 2 + slant)};
+        return chevronTo(-kPi / 2 + tilt);
     case 206:
-        return {line(at(-h, -h / 2), at(h, h / 2))};
+        return {straight({c.x - s / 2, c.y - s / 4}, {c.x + s / 2, c.y + s / 4})};
     case 207:
-        return familyGesture(FamilyKind::Delete, g, c, s, slant);
+        return familyGesture(FamilyKind::Delete, g, c, s, tilt);
     case 208:
-        return familyGesture(FamilyKind::Cross, g, c, s, slant);
+        return familyGesture(FamilyKind::Cross, g, c, s, tilt);
     case 209:
-        return familyGesture(FamilyKind::WavyLine, g, c, s, slant);
+        return familyGesture(FamilyKind::WavyLine, g, c, s, tilt);
     case 210:
-        return {triangle(c, s, s * g.uniform(0.8, 0.95), slant)};
+        return {triangle(c, s, s * g.uniform(0.8, 0.95), tilt)};
     case 211:
-        return familyGesture(FamilyKind::Copy, g, c, s, slant);
+        return familyGesture(FamilyKind::Copy, g, c, s, tilt);
     case 212:
-        return {ellipse(c, h, h * g.uniform(0.95, 1.05), slant, -kPi / 2)};
+        return {ellipse(c, s / 2, s / 2 * g.uniform(0.95, 1.05), tilt, -kPi / 2)};
     case 213:
-        return {diamond(c, s, s * g.uniform(0.6, 0.75), slant)};
+        return {diamond(c, s, s * g.uniform(0.6, 0.75), tilt)};
     case 214:
-        return {line(at(-h, 0), at(h, 0))};
+        return {straight({c.x - s / 2, c.y}, {c.x + s / 2, c.y})};
     case 215:
-        return {line(at(-h, 0), at(h, 0)), line(at(0, -h), at(0, h))};
+        return {straight({c.x - s / 2, c.y}, {c.x + s / 2, c.y}),
+                straight({c.x, c.y - s / 2}, {c.x, c.y + s / 2})};
     case 216:
-        return {rectangle(c, s, s * g.uniform(0.15, 0.8), slant)};
+        return {rectangle(c, s, s * g.uniform(0.15, 0.8), tilt)};
     default:
-        return {line(at(0, -h), at(0, h))};
+        return {straight({c.x, c.y - s / 2}, {c.x, c.y + s / 2})};
     }
 }
 

@@ -242,14 +242,8 @@ TEST_F(OrgaCommands, EraseTheSelectionOrEverything) {
 
 TEST_F(OrgaCommands, AGestureThatIsNoCommandIsRefusedAndChangesNothing) {
     circle({200, 200});
-    std::vector<Vec2> spiral;
-    for (int step = 0; step <= 300; ++step) {
-        const double a = step * 0.1;
-        spiral.push_back(
-            {300 + (10 + step / 3.0) * std::cos(a), 300 + (10 + step / 3.0) * std::sin(a)});
-    }
     m_answers.then(clickButton("OK"));
-    command({200, 200}, *traced({spiral}));
+    command({200, 200}, *traced({spiralVertices()}));
     EXPECT_EQ(m_answers.seen(), QStringList{"Erreur : mauvaise commande"});
     EXPECT_FALSE(doc().isModified());
     EXPECT_EQ(elements().size(), 1u);

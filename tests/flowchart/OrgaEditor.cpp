@@ -173,3 +173,13 @@ void typeInto(QWidget& dialog, const char* name, const QString& text) {
     }
     typeOver(edit, text);
 }
+
+std::vector<Vec2> spiralVertices() {
+    std::vector<Vec2> points;
+    for (int step = 0; step <= 300; ++step) {
+        const double a = step * 0.1;
+        const double r = 10 + step / 3.0;
+        points.push_back({300 + r * std::cos(a), 300 + r * std::sin(a)});
+    }
+    return points;
+}

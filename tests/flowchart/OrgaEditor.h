@@ -59,6 +59,8 @@ protected:
 // A drawing through exactly these vertices, sampled every few pixels at a
 // steady 400 pixels a second, strokes a tenth of a second apart.
 std::unique_ptr<CDessin> traced(const std::vector<std::vector<Vec2>>& strokes);
+// A spiral of three turns about (300, 300), like no flowchart gesture.
+std::vector<Vec2> spiralVertices();
 // Types over the text of the dialog's field of that name.
 void typeInto(QWidget& dialog, const char* name, const QString& text);
 // Clicks a radio button on its round box: a click beside its text does nothing.

@@ -1,17 +1,22 @@
+#include "engine/AReconnaitre.h"
 #include "engine/Codes.h"
 #include "engine/Ensemble.h"
 #include "engine/FichierEnsemble.h"
 #include "flowchart/Commandes.h"
 #include "flowchart/OrgaEditor.h"
 #include "flowchart/PainterCanvas.h"
+#include "generator/ComponentGestures.h"
 #include "shell/GesturePlayer.h"
 #include "shell/Strings.h"
 #include "support/Menus.h"
 #include "support/Typing.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <functional>
 
@@ -169,16 +174,10 @@ TEST_F(OrgaView, StrokesDrawnBeforeTheTimerFiresAreOneGesture) {
 }
 
 TEST_F(OrgaView, AnUnknownGestureIsKeptAsInkOrDiscarded) {
-    std::vector<Vec2> spiral;
-    for (int step = 0; step <= 300; ++step) {
-        const double a = step * 0.1;
-        spiral.push_back(
-            {300 + (10 + step / 3.0) * std::cos(a), 300 + (10 + step / 3.0) * std::sin(a)});
-    }
-    const auto drawing = traced({spiral});
+    const auto drawing = traced({spiralVertices()});
     m_answers.then(clickButton("Oui"));
     play(*drawing);
-    EXPECT_TRUE(status().startsWith("Geste rejetéinconnu (")) << status().toStdString();
+    EXPECT_EQ(status(), "Geste rejetéinconnu (2) ");
     EXPECT_EQ(m_answers.seen(),
               QStringList{"Le geste est inconnu. Voulez-vous conserver le tracé ?"});
     ASSERT_EQ(elements().size(), 1u);
@@ -277,4 +276,68 @@ TEST_F(OrgaView, InkIsDrawnSegmentBySegmentInTheTraceModesColour) {
     player.press({100, 400});
     player.move({200, 400});
     EXPECT_EQ(view().grab().toImage().pixelColor(150, 400), QColor(Qt::red));
+}
+
+// "(1)": rejected as too ambiguous; "(2)": too far from the class chosen.
+TEST_F(OrgaView, TheStatusLineSaysWhatWasRecognisedOrWhichTestsRejected) {
+    std::vector<Vec2> twice = ellipseVertices({300, 300}, 26, 40);
+    twice.insert(twice.end(), twice.begin(), twice.end());
+    const struct {
+        std::unique_ptr<CDessin> drawing;
+        bool byProbability;
+        bool byDistance;
+        QString status;
+    } cases[] = {
+        {traced({{{200, 200}, {300, 200}, {300, 300}, {200, 300}, {200, 200}}}), false, false,
+         "Geste reconnu : Carré"},
+        {traced({ellipseVertices({300, 300}, 28, 40)}), true, false, "Geste rejetéinconnu (1) "},
+        {traced({spiralVertices()}), false, true, "Geste rejetéinconnu (2) "},
+        {traced({twice}), true, true, "Geste rejetéinconnu (1) (2) "},
+    };
+    for (const auto& c : cases) {
+        CAReconnaitre shape(components());
+        shape.setDessin(c.drawing->clone());
+        shape.calculerCaracteristiques();
+        shape.reconnaitre();
+        ASSERT_EQ(shape.rejeteParProbabilite(), c.byProbability) << c.status.toStdString();
+        ASSERT_EQ(shape.rejeteParDistance(), c.byDistance) << c.status.toStdString();
+        if (shape.rejete())
+            m_answers.then(clickButton("Non"));
+        play(*c.drawing);
+        EXPECT_EQ(status(), c.status);
+    }
+    EXPECT_EQ(elements().size(), 1u);
+}
+
+TEST_F(OrgaView, TheViewScrollsToComponentsBeyondTheWindow) {
+    QScrollBar* across = frame().scrollArea()->horizontalScrollBar();
+    EXPECT_EQ(across->maximum(), 0);
+    doc().AddElement(std::make_unique<CCarre>(kNoir, 2, CRect{1900, 300, 2000, 400}));
+    doc().updateAllViews(nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_GE(view().width(), 2000);
+    EXPECT_GT(across->maximum(), 0);
+    across->setValue(across->maximum());
+    QCoreApplication::processEvents();
+    // The pointer over the square, where the view now shows it.
+    const QPoint onScreen =
+        frame().scrollArea()->viewport()->mapFromGlobal(view().mapToGlobal(QPoint(1950, 310)));
+    EXPECT_TRUE(frame().scrollArea()->viewport()->rect().contains(onScreen));
+    hover({1950, 310});
+    EXPECT_EQ(view().selection(), elements()[0].get());
+}
+
+// A class of the components set that stands for a command creates nothing.
+TEST_F(OrgaView, AComponentGestureWithACommandCodeIsAWrongCommand) {
+    const auto odd = componentSet(3, 10, 4);
+    odd->classe(0).setCode(commande::TailleAgrandir);
+    ASSERT_TRUE(
+        enregistrerEnsemble(*odd, (m_app.root() + "Gestes/").toStdString(), "formes.gst").ok);
+    doc().LoadGestureSets();
+    m_answers.then(clickButton("OK"));
+    play(*traced({{{200, 300}, {400, 300}}}));
+    ASSERT_EQ(status(), "Geste reconnu : Ligne horizontale");
+    EXPECT_EQ(m_answers.seen(), QStringList{"Erreur : mauvaise commande"});
+    EXPECT_TRUE(elements().empty());
+    EXPECT_FALSE(doc().isModified());
 }
