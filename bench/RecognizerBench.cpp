@@ -54,10 +54,18 @@ void recognizeBench(benchmark::State& state, std::unique_ptr<CDessin> (*make)(in
     state.SetComplexityN(state.range(0));
 }
 
-void BM_RecognizeClosedStroke(benchmark::State& state) { recognizeBench(state, closedStroke); }
-void BM_RecognizeScribble(benchmark::State& state) { recognizeBench(state, scribble); }
+void BM_RecognizeClosedStroke(benchmark::State& state) {
+    recognizeBench(state, closedStroke);
+}
+void BM_RecognizeScribble(benchmark::State& state) {
+    recognizeBench(state, scribble);
+}
 
 } // namespace
 
 BENCHMARK(BM_RecognizeClosedStroke)->Arg(100)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_RecognizeScribble)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->Complexity(benchmark::oNLogN);
+BENCHMARK(BM_RecognizeScribble)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity(benchmark::oNLogN);

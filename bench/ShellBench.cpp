@@ -1,12 +1,9 @@
+#include "QtBench.h"
 #include "shell/Application.h"
-#include "shell/Configuration.h"
 #include "shell/DocTemplate.h"
 #include "shell/DocTemplates.h"
 #include "shell/MainFrm.h"
-#include "shell/Setup.h"
 
-#include <QApplication>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -19,29 +16,6 @@
 // of QT_QPA_PLATFORM (offscreen when there is no display).
 
 namespace {
-
-int g_argc = 1;
-char g_name[] = "bench_shell";
-char* g_argv[] = {g_name, nullptr};
-std::unique_ptr<QApplication> g_qt;
-
-void startQt() {
-    if (g_qt)
-        return;
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    g_qt = std::make_unique<QApplication>(g_argc, g_argv);
-    prepareApplication(*g_qt);
-}
-
-struct DataRoot {
-    QTemporaryDir folder;
-    std::string root = folder.path().toStdString() + "/Données/";
-    DataRoot() {
-        createFolder(root);
-        createMissingFolders(Configuration(root));
-    }
-};
 
 std::unique_ptr<CApplication> startApplication(const std::string& root) {
     auto application = std::make_unique<CApplication>(root, applicationTemplates());

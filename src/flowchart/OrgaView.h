@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flowchart/Geometry.h"
+#include "flowchart/PainterCanvas.h"
 #include "shell/Document.h"
 
 #include <QFont>
@@ -79,7 +80,10 @@ private:
 
     // Where a component shows on the screen: its enclosing rectangle, and for a
     // text what its font really covers.
-    QRect paintedRect(const CElement& element) const;
+    QRect paintedRect(const CElement& element);
+    // The painted rectangles of all the components, in drawing order, measured
+    // again after the flowchart changed.
+    const std::vector<QRect>& paintedRects();
     void updateElement(const CElement* element);
     void updateExtent();
     void forgetMissingSelection();
@@ -103,4 +107,7 @@ private:
     std::vector<InkSegment> m_ink;
     // The font that text rectangles are measured in.
     QFont m_defaultFont;
+    TextLayouts m_layouts;
+    std::vector<QRect> m_paintedRects;
+    bool m_paintedRectsValid = false;
 };

@@ -55,8 +55,8 @@ QPixmap blankPicture() {
 QPixmap shapePicture(int kind) {
     QPixmap picture = blankPicture();
     QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    CPainterCanvas canvas(painter, painter.font());
+    TextLayouts layouts;
+    CPainterCanvas canvas(painter, painter.font(), layouts);
     if (const auto component = creerComposant(kind, CRect{0, 0, kWidth, kHeight}, pictureSizes()))
         component->Draw(canvas, nullptr);
     return picture;
@@ -65,8 +65,8 @@ QPixmap shapePicture(int kind) {
 QPixmap arrowDimensionPicture(ArrowDimension dimension) {
     QPixmap picture = blankPicture();
     QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    CPainterCanvas canvas(painter, painter.font());
+    TextLayouts layouts;
+    CPainterCanvas canvas(painter, painter.font(), layouts);
     const CFleche arrow(kInk, 2, CRect{0, 4, kWidth, kHeight + 4}, 36, 8, 12, Axis::Horizontal,
                         Head::Forward);
     arrow.Draw(canvas, nullptr);

@@ -1,6 +1,7 @@
 #include "engine/Codes.h"
 #include "flowchart/Commandes.h"
 #include "flowchart/OrgaEditor.h"
+#include "flowchart/PainterCanvas.h"
 #include "shell/GesturePlayer.h"
 #include "shell/Strings.h"
 #include "support/Menus.h"
@@ -66,6 +67,7 @@ protected:
 
 TEST_F(OrgaCommands, MovesGoByTheGesturesWidthOrHeightWhicheverWayTheStrokeRuns) {
     CCercle* c = circle({300, 300});
+    EXPECT_EQ(view().grab().toImage().pixelColor(260, 300), QColor(Qt::black));
     // A ">" 80 wide drawn from its bottom end to its top end: the stroke itself
     // ends straight above where it began.
     const auto right = traced({{{200, 340}, {280, 300}, {200, 260}}});
@@ -74,6 +76,13 @@ TEST_F(OrgaCommands, MovesGoByTheGesturesWidthOrHeightWhicheverWayTheStrokeRuns)
     EXPECT_EQ(c->center(), (CPoint{380, 300}));
     EXPECT_EQ(view().selection(), c);
     EXPECT_TRUE(doc().isModified());
+    // Painted where it went, in the selection colour, and gone from where it was,
+    // even when only those places are painted again.
+    QImage moved(view().size(), QImage::Format_ARGB32_Premultiplied);
+    view().render(&moved, QPoint(250, 250), QRegion(250, 250, 50, 100));
+    view().render(&moved, QPoint(400, 250), QRegion(400, 250, 50, 100));
+    EXPECT_EQ(moved.pixelColor(260, 300), QColor(Qt::white));
+    EXPECT_EQ(moved.pixelColor(420, 300), toQColor(kSelectionColour));
 
     const auto left = commandDrawing(commande::DeplacementDroiteGauche, {300, 300});
     command({380, 300}, *left);
