@@ -13,7 +13,7 @@ SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 FUZZ_SECONDS ?= 60
 CLANG := CC=clang-14 CXX=clang++-14
 
-.PHONY: all setup configure build test run bench sanitize fuzz clean
+.PHONY: all setup configure build test run bench sets guide sanitize fuzz clean
 
 all: build
 
@@ -46,6 +46,18 @@ run: build
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; $$b; done
+
+# The gesture sets shipped in src/res/, made again from their seed, then checked
+# on fresh drawings; `make guide` draws their pictures for the README.
+sets: build
+	$(BUILD_DIR)/tools/velmora-sets ecrire src/res
+	$(BUILD_DIR)/tools/velmora-sets verifier src/res
+
+guide: build
+	@mkdir -p docs/gestes
+	@for set in formes commandes lettres; do \
+	  $(BUILD_DIR)/tools/velmora-sets guide src/res/$$set.gst docs/gestes/$$set.png || exit 1; \
+	done
 
 # The whole test suite again, built with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer.

@@ -108,6 +108,22 @@ void BM_ChargerEnsemble(benchmark::State& state) {
     std::filesystem::remove(path);
 }
 
+// What a new flowchart does first: reading and training the three shipped sets.
+// Goal: under 100 ms, so that the flowchart opens without a wait.
+void BM_ChargerEnsemblesLivres(benchmark::State& state) {
+    const std::string folder = VELMORA_RES_DIR;
+    for (auto _ : state) {
+        for (const char* name : {"formes.gst", "commandes.gst", "lettres.gst"}) {
+            LectureEnsemble read = chargerEnsemble(folder + name);
+            if (!read.erreur.empty()) {
+                state.SkipWithError(read.erreur.c_str());
+                return;
+            }
+            benchmark::DoNotOptimize(read.ensemble->nbClasses());
+        }
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_FeaturesAndRecognition)->Unit(benchmark::kMicrosecond);
@@ -115,3 +131,4 @@ BENCHMARK(BM_FeaturesAndRecognitionCachedHull)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Apprendre)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ApprendreNewDrawings)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ChargerEnsemble)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ChargerEnsemblesLivres)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -1,4 +1,6 @@
 #include "engine/FichierEnsemble.h"
+#include "flowchart/Commandes.h"
+#include "flowchart/OrgArchive.h"
 #include "generator/ComponentGestures.h"
 #include "generator/FamilyGestures.h"
 #include "recognizer/DrawingText.h"
@@ -30,6 +32,21 @@ int main(int argc, char** argv) {
         const auto set = componentSet(classes, 3, static_cast<std::uint32_t>(classes));
         std::ofstream(sets / ("generated-" + std::to_string(classes) + ".gst"))
             << ecrireEnsemble(*set);
+    }
+    const std::filesystem::path flowcharts = root / "organigramme";
+    std::filesystem::create_directories(flowcharts);
+    for (int fixed = 0; fixed < 2; ++fixed) {
+        COrganigramme org;
+        org.setFixedSize(fixed == 1);
+        for (int code = 102; code <= 117; ++code) {
+            const int x = 40 * (code - 100);
+            org.AddElement(creerComposant(code, CRect{x, 20, x + 35, 70}, org));
+        }
+        org.AddElement(
+            std::make_unique<CTexte>(0x0000FF, "Verdana", 12, CRect{5, 5, 90, 30}, "Été à 5 €"));
+        std::ofstream(flowcharts / ("generated-" + std::to_string(fixed) + ".org"),
+                      std::ios::binary)
+            << storeOrganigramme(org);
     }
     return 0;
 }

@@ -12,6 +12,13 @@ mkdir -p "$seeds/drawing_text"
 cp "$here"/tools/samples/*.txt "$seeds/drawing_text/"
 mkdir -p "$seeds/gesture_set"
 cp "$here"/tools/samples/*.gst "$seeds/gesture_set/"
+# A few gestures drawn by people, read where they live (never copied into the project).
+mkdir -p "$seeds/gesture_logs"
+logs="$here/../shared/datasets"
+if [ -d "$logs" ]; then
+    cp "$logs"/dollar1/s02/fast/arrow0[1-3].xml "$logs"/mmg/H/10-stylus-fast-H-0[1-3].csv \
+        "$seeds/gesture_logs/"
+fi
 
 status=0
 for target in "$build"/fuzz/fuzz_*; do

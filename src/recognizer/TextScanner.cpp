@@ -5,16 +5,18 @@
 
 namespace {
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+} // namespace
 
-std::string shown(std::string_view token) {
+std::string shownToken(std::string_view token) {
     constexpr std::size_t kMaxShown = 40;
     return token.size() > kMaxShown ? std::string(token.substr(0, kMaxShown)) + "..."
                                     : std::string(token);
 }
-} // namespace
 
-void TextScanner::fail(const std::string& message) const {
-    throw TextFormatError("ligne " + std::to_string(m_line) + " : " + message);
+void TextScanner::fail(const std::string& message) const { failAt(m_line, message); }
+
+void TextScanner::failAt(int line, const std::string& message) {
+    throw TextFormatError("ligne " + std::to_string(line) + " : " + message);
 }
 
 void TextScanner::skipSpace() {
@@ -42,14 +44,20 @@ std::string_view TextScanner::nextToken(std::string_view what) {
 
 long long TextScanner::readInteger(std::string_view what, long long min, long long max) {
     const std::string_view token = nextToken(what);
+    return parseInteger(token, what, min, max, m_line);
+}
+
+long long TextScanner::parseInteger(std::string_view token, std::string_view what, long long min,
+                                    long long max, int line) {
     long long value = 0;
     const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
     if (error == std::errc::result_out_of_range)
-        fail(std::string(what) + " hors limites : " + shown(token) + ".");
+        failAt(line, std::string(what) + " hors limites : " + shownToken(token) + ".");
     if (error != std::errc() || end != token.data() + token.size())
-        fail("« " + shown(token) + " » n'est pas un entier (" + std::string(what) + " attendu).");
+        failAt(line, "« " + shownToken(token) + " » n'est pas un entier (" + std::string(what) +
+                         " attendu).");
     if (value < min || value > max)
-        fail(std::string(what) + " hors limites : " + shown(token) + ".");
+        failAt(line, std::string(what) + " hors limites : " + shownToken(token) + ".");
     return value;
 }
 
@@ -58,7 +66,8 @@ double TextScanner::readReal(std::string_view what) {
     double value = 0.0;
     const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
     if (error != std::errc() || end != token.data() + token.size() || !std::isfinite(value))
-        fail("« " + shown(token) + " » n'est pas un nombre (" + std::string(what) + " attendu).");
+        fail("« " + shownToken(token) + " » n'est pas un nombre (" + std::string(what) +
+             " attendu).");
     return value;
 }
 

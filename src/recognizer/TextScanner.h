@@ -10,6 +10,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A token as messages quote it: cut after 40 bytes, so that garbage stays readable.
+std::string shownToken(std::string_view token);
+
 // Whitespace-separated tokens of a text held in memory. Numbers are read
 // independently of the C locale; nothing is read past the end of the text.
 class TextScanner {
@@ -27,6 +30,13 @@ public:
     int line() const { return m_line; }
 
     [[noreturn]] void fail(const std::string& message) const;
+
+    // What the readers of other text formats share with this one: the same
+    // messages, starting with the line.
+    [[noreturn]] static void failAt(int line, const std::string& message);
+    // The integer `token`, in [min, max], `what` naming it in the message.
+    static long long parseInteger(std::string_view token, std::string_view what, long long min,
+                                  long long max, int line);
 
 private:
     void skipSpace();

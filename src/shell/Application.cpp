@@ -9,6 +9,7 @@
 #include "shell/GestureSetFiles.h"
 #include "shell/MainFrm.h"
 #include "shell/Messages.h"
+#include "shell/ShippedSetFiles.h"
 #include "shell/Strings.h"
 #include "training/NouvelEnsembleDlg.h"
 
@@ -79,6 +80,12 @@ void CApplication::checkDataFolders() {
         return;
     }
     createMissingFolders(m_configuration);
+    installSets();
+}
+
+void CApplication::installSets() {
+    for (const QString& error : installShippedSets(m_configuration))
+        qWarning("%s", qPrintable(error));
 }
 
 QPrinter& CApplication::printer() {
@@ -204,6 +211,7 @@ void CApplication::OnConfiguration() {
     m_configuration.dataRoot = dialog.root().toStdString();
     m_configuration.resetFolders();
     QDir::setCurrent(dialog.root());
+    installSets();
 }
 
 bool CApplication::OnChoisirGestes() {

@@ -30,7 +30,8 @@ public:
     static CApplication* instance() { return s_instance; }
 
     // Builds and shows the main frame, then makes the data root the current
-    // directory and creates the missing data folders.
+    // directory, creates the missing data folders and copies the shipped
+    // gesture sets that are missing from the gesture-set folder.
     void initInstance(Splash splash);
 
     Configuration& configuration() { return m_configuration; }
@@ -71,6 +72,8 @@ signals:
 private:
     void showSplash();
     void checkDataFolders();
+    // The shipped gesture sets missing from the gesture-set folder are copied there.
+    void installSets();
     void openGestureSet(const QString& path);
     void openPendingSet();
 

@@ -163,6 +163,8 @@ TEST_F(ConfigurationCommand, TheApplicationTakesTheNewRootAndTheDefaultFolders) 
     EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath(),
               QFileInfo(newRoot).canonicalFilePath());
     expectDataFolders(newRoot);
+    EXPECT_EQ(QDir(newRoot + "Gestes").entryList(QDir::Files),
+              (QStringList{"commandes.gst", "formes.gst", "lettres.gst"}));
 }
 
 TEST_F(ConfigurationCommand, CancelKeepsTheConfiguration) {

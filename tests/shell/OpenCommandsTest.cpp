@@ -4,6 +4,8 @@
 #include "support/ModalAnswers.h"
 #include "support/TestApplication.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,7 +45,9 @@ TEST(OpenFlowchart, TwoMissingSetsGiveTwoMessagesAndNothingOpens) {
     TestApplication test(flowchartEditor());
     test.startReady();
     touch(test.root() + "Organigrammes/plan.org");
-    touch(test.root() + "Gestes/commandes.gst");
+    // The sets installed at start-up, two of them deleted since.
+    ASSERT_TRUE(QFile::remove(test.root() + "Gestes/formes.gst"));
+    ASSERT_TRUE(QFile::remove(test.root() + "Gestes/lettres.gst"));
     ModalAnswers answers;
     answers.then(chooseFile(test.root() + "Organigrammes/plan.org"))
         .then(clickButton("OK"))

@@ -1,12 +1,43 @@
 #include "generator/ShapePaths.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace paths {
 
 namespace {
+
 constexpr double kPi = 3.14159265358979323846;
+
+// `path` with `shift` pixels of its way taken off its start, or, when negative,
+// its first segment drawn on that far back before its start.
+Path shiftedStart(Path path, double shift) {
+    if (path.size() < 2)
+        return path;
+    if (shift < 0) {
+        const double dx = path[1].x - path[0].x, dy = path[1].y - path[0].y;
+        const double length = std::hypot(dx, dy);
+        if (length > 0)
+            path[0] = {path[0].x + shift * dx / length, path[0].y + shift * dy / length};
+        return path;
+    }
+    std::size_t i = 0;
+    while (i + 2 < path.size()) {
+        const double length = std::hypot(path[i + 1].x - path[i].x, path[i + 1].y - path[i].y);
+        if (length > shift)
+            break;
+        shift -= length;
+        ++i;
+    }
+    const double dx = path[i + 1].x - path[i].x, dy = path[i + 1].y - path[i].y;
+    const double length = std::hypot(dx, dy);
+    const double f = length > 0 ? std::min(1.0, shift / length) : 0.0;
+    path[i] = {path[i].x + f * dx, path[i].y + f * dy};
+    path.erase(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(i));
+    return path;
 }
+
+} // namespace
 
 Vec2 rotated(Vec2 p, Vec2 centre, double rotation) {
     const double c = std::cos(rotation), s = std::sin(rotation);
@@ -21,6 +52,32 @@ Path rotated(Path path, Vec2 centre, double rotation) {
 }
 
 Path line(Vec2 from, Vec2 to) { return {from, to}; }
+
+Path bowed(Vec2 from, Vec2 to, double bow) {
+    const double dx = to.x - from.x, dy = to.y - from.y;
+    const double length = std::hypot(dx, dy);
+    if (length == 0)
+        return {from, to};
+    // A quadratic curve whose middle lies `bow` off the chord: its control
+    // point lies twice as far.
+    const Vec2 control{(from.x + to.x) / 2 + 2 * bow * dy / length,
+                       (from.y + to.y) / 2 - 2 * bow * dx / length};
+    constexpr int kSegments = 8;
+    Path path;
+    for (int i = 0; i <= kSegments; ++i) {
+        const double t = double(i) / kSegments, u = 1 - t;
+        path.push_back({u * u * from.x + 2 * u * t * control.x + t * t * to.x,
+                        u * u * from.y + 2 * u * t * control.y + t * t * to.y});
+    }
+    return path;
+}
+
+Path placed(const Path& unit, Vec2 centre, double width, double height, double rotation) {
+    Path path;
+    for (const Vec2& u : unit)
+        path.push_back({centre.x + u.x * width, centre.y + u.y * height});
+    return rotated(path, centre, rotation);
+}
 
 Path polygon(const std::vector<Vec2>& corners, bool closed, int startCorner) {
     Path path;
@@ -97,6 +154,14 @@ Path scribble(Vec2 centre, double width, double height, int passes, double rotat
         path.push_back({x, y});
     }
     return rotated(path, centre, rotation);
+}
+
+Path withEnds(Path path, double startShift, double endShift) {
+    path = shiftedStart(std::move(path), startShift);
+    std::reverse(path.begin(), path.end());
+    path = shiftedStart(std::move(path), endShift);
+    std::reverse(path.begin(), path.end());
+    return path;
 }
 
 } // namespace paths

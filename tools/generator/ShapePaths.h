@@ -10,6 +10,12 @@ Vec2 rotated(Vec2 p, Vec2 centre, double rotation);
 Path rotated(Path path, Vec2 centre, double rotation);
 
 Path line(Vec2 from, Vec2 to);
+// A path given in a unit box (-0.5..0.5 both ways), stretched to `width` x
+// `height` about `centre` and turned by `rotation`.
+Path placed(const Path& unit, Vec2 centre, double width, double height, double rotation);
+// A stroke meant to be straight, curving as a hand's does: its middle lies `bow`
+// pixels to the left of the chord (to the right when negative).
+Path bowed(Vec2 from, Vec2 to, double bow);
 // Closed polygons repeat their first corner; `startCorner` picks where the pen starts.
 Path polygon(const std::vector<Vec2>& corners, bool closed, int startCorner = 0);
 Path rectangle(Vec2 centre, double width, double height, double rotation, int startCorner = 0);
@@ -24,5 +30,9 @@ Path chevron(Vec2 apex, double armLength, double openingAngle, double direction)
 Path wave(Vec2 start, double length, double amplitude, int periods, double rotation);
 // Back-and-forth strokes filling a box, as when scribbling something out.
 Path scribble(Vec2 centre, double width, double height, int passes, double rotation);
+// The pen starting and stopping a little off: `startShift` pixels of the way are
+// left out at the start (when negative, the first segment begins that far
+// before it), and likewise `endShift` at the end.
+Path withEnds(Path path, double startShift, double endShift);
 
 } // namespace paths

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "gesturelogs/LogFolder.h"
+
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -7,6 +10,7 @@
 class CDessin;
 class CEnsemble;
 class CShapeRecognizer;
+struct PersonSpeedResult;
 
 // Each subcommand takes the arguments after its name and returns the exit status:
 // 0 done, 1 unreadable input, 2 wrong arguments.
@@ -14,6 +18,8 @@ int runShapes(const std::vector<std::string>& args);
 int runInfo(const std::vector<std::string>& args);
 int runEval(const std::vector<std::string>& args);
 int runRecognize(const std::vector<std::string>& args);
+int runImport(const std::vector<std::string>& args);
+int runShapesEval(const std::vector<std::string>& args);
 
 // Reads FILE, or standard input for "-"; prints a French message on failure.
 bool readInput(const std::string& name, std::string& content);
@@ -22,8 +28,35 @@ bool readInput(const std::string& name, std::string& content);
 // when the file is not sound.
 std::unique_ptr<CEnsemble> loadSet(const std::string& path);
 
+// Takes the options that pick examples from a gesture source out of `args`,
+// with their values: --people P,..., --speeds V,... and --per-class N. False,
+// with a message that starts with `command`, when a value is wrong.
+bool takeSelection(const std::string& command, std::vector<std::string>& args,
+                   LogSelection& selection);
+
+// A trained set from a gesture-set file or from a folder of gesture logs, with
+// the examples `selection` keeps. Refused logs are reported on the error output
+// and skipped; null, with a message printed, when nothing usable was read.
+std::unique_ptr<CEnsemble> loadSource(const std::string& path, const LogSelection& selection);
+
+// The per-person protocol's figures for each N, as text or JSON.
+void printProtocol(const CEnsemble& set, const std::string& source, std::uint32_t seed,
+                   const std::vector<PersonSpeedResult>& results, bool json);
+
+// "a,b,,c" gives a, b, "" and c.
+std::vector<std::string> commaList(const std::string& text);
+
+// Whole decimal number in [min, max].
+bool parseNumber(const std::string& text, long long min, long long max, long long& value);
+
+// "12,5 %": one decimal, French decimal comma, right-aligned on 7 characters.
+std::string percent(double share);
+std::string jsonString(const std::string& text);
+
 // Prints the rule-based recogniser's candidates for `drawing`, best first.
 void printShapeCandidates(CShapeRecognizer& recognizer, const CDessin& drawing);
 
 // `text` followed by spaces up to `width` characters (not bytes).
 std::string padded(const std::string& text, std::size_t width);
+// Spaces up to `width` characters, then `text`.
+std::string rightAligned(const std::string& text, std::size_t width);

@@ -2,6 +2,7 @@
 
 #include "engine/AReconnaitre.h"
 #include "engine/Ensemble.h"
+#include "gesturelogs/PersonSpeedEvaluation.h"
 
 #include <algorithm>
 #include <charconv>
@@ -17,9 +18,23 @@ namespace {
 struct Options {
     std::string file;
     int folds = 5;
+    bool foldsGiven = false;
+    std::vector<int> train; // examples per class of the per-person protocol; empty: folds
+    int repeat = 100;
     std::uint32_t seed = 1;
     bool json = false;
+    LogSelection selection;
 };
+
+bool parseTrainingCounts(const std::string& text, std::vector<int>& counts) {
+    for (const std::string& item : commaList(text)) {
+        long long n = 0;
+        if (!parseNumber(item, 1, 1000, n))
+            return false;
+        counts.push_back(static_cast<int>(n));
+    }
+    return true;
+}
 
 struct Evaluation {
     int examples = 0;
@@ -34,18 +49,16 @@ struct Evaluation {
     double share(int count) const { return examples > 0 ? double(count) / examples : 0.0; }
 };
 
-bool parseNumber(const std::string& text, long long min, long long max, long long& value) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && value >= min && value <= max;
-}
-
-bool parseOptions(const std::vector<std::string>& args, Options& options) {
+bool parseOptions(const std::vector<std::string>& arguments, Options& options) {
+    std::vector<std::string> args = arguments;
+    if (!takeSelection("eval", args, options.selection))
+        return false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         long long value = 0;
         if (arg == "--json") {
             options.json = true;
-        } else if (arg == "--folds" || arg == "--seed") {
+        } else if (arg == "--folds" || arg == "--seed" || arg == "--train" || arg == "--repeat") {
             if (i + 1 == args.size()) {
                 std::cerr << "eval : " << arg << " attend une valeur.\n";
                 return false;
@@ -58,6 +71,21 @@ bool parseOptions(const std::vector<std::string>& args, Options& options) {
                     return false;
                 }
                 options.folds = static_cast<int>(value);
+                options.foldsGiven = true;
+            } else if (arg == "--train") {
+                options.train.clear();
+                if (!parseTrainingCounts(text, options.train)) {
+                    std::cerr << "eval : nombres d'exemples d'apprentissage invalides : " << text
+                              << " (entiers de 1 à 1000 séparés par des virgules attendus).\n";
+                    return false;
+                }
+            } else if (arg == "--repeat") {
+                if (!parseNumber(text, 1, 100'000, value)) {
+                    std::cerr << "eval : nombre de tirages invalide : " << text
+                              << " (entier de 1 à 100000 attendu).\n";
+                    return false;
+                }
+                options.repeat = static_cast<int>(value);
             } else {
                 if (!parseNumber(text, 0, 0xFFFFFFFF, value)) {
                     std::cerr << "eval : graine invalide : " << text
@@ -74,7 +102,13 @@ bool parseOptions(const std::vector<std::string>& args, Options& options) {
         }
     }
     if (options.file.empty()) {
-        std::cerr << "eval : indiquez un fichier d'ensemble de gestes (.gst).\n";
+        std::cerr << "eval : indiquez un ensemble de gestes (.gst) ou un dossier de journaux de "
+                     "gestes.\n";
+        return false;
+    }
+    if (options.foldsGiven && !options.train.empty()) {
+        std::cerr << "eval : --folds et --train ne vont pas ensemble (validation croisée ou "
+                     "protocole par personne).\n";
         return false;
     }
     return true;
@@ -156,31 +190,6 @@ Evaluation evaluate(const CEnsemble& set, int folds, std::uint32_t seed) {
     return result;
 }
 
-std::string percent(double share) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%5.1f %%", 100.0 * share);
-    std::string s = text;
-    std::replace(s.begin(), s.end(), '.', ',');
-    return s;
-}
-
-std::string jsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
 void printText(const CEnsemble& set, const Options& options, const Evaluation& r) {
     std::cout << "Validation croisée de « " << set.nom() << " » (" << options.file
               << ") : " << options.folds << " plis, graine " << options.seed << '\n'
@@ -257,9 +266,16 @@ int runEval(const std::vector<std::string>& args) {
     Options options;
     if (!parseOptions(args, options))
         return 2;
-    const auto set = loadSet(options.file);
+    const auto set = loadSource(options.file, options.selection);
     if (!set)
         return 1;
+    if (!options.train.empty()) {
+        std::vector<PersonSpeedResult> results;
+        for (const int n : options.train)
+            results.push_back(evaluatePerPersonAndSpeed(*set, n, options.repeat, options.seed));
+        printProtocol(*set, options.file, options.seed, results, options.json);
+        return 0;
+    }
     const Evaluation result = evaluate(*set, options.folds, options.seed);
     if (options.json)
         printJson(*set, options, result);

@@ -5,6 +5,8 @@
 #include "recognizer/TextEncoding.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdio>
 #include <iostream>
 #include <iterator>
 
@@ -23,16 +25,45 @@ const char* const kUsage =
     "      Affiche le nom, la description et le type d'action de l'ensemble de\n"
     "      gestes, puis pour chaque classe son nom, son code, son nombre\n"
     "      d'exemples et son état, et dit si l'ensemble peut reconnaître.\n"
-    "  eval ENSEMBLE.gst [--folds K] [--seed S] [--json]\n"
+    "  eval SOURCE [--folds K] [--seed S] [--json]\n"
     "      Validation croisée stratifiée en K plis (5 par défaut, graine S, 1 par\n"
     "      défaut) : chaque pli est reconnu par l'ensemble appris sur les autres.\n"
     "      Affiche le taux de reconnaissance, les parts rejetées par la\n"
     "      probabilité et par la distance, la part acceptée à tort et la matrice\n"
-    "      de confusion ; --json donne le même résultat en JSON.\n"
+    "      de confusion ; --json donne le même résultat en JSON. SOURCE est un\n"
+    "      ensemble de gestes (.gst) ou un dossier de journaux de gestes, lu\n"
+    "      comme par import (--people, --speeds et --per-class s'appliquent).\n"
+    "  eval SOURCE --train N[,N...] [--repeat R] [--seed S] [--json]\n"
+    "      Protocole par personne et par vitesse : pour chaque personne et\n"
+    "      chaque vitesse que portent les noms des exemples\n"
+    "      (PERSONNE-[APPAREIL-]VITESSE-..., comme les nomme import ; les\n"
+    "      exemples aux autres noms forment un seul groupe), N exemples par\n"
+    "      classe tirés au hasard apprennent un ensemble qui reconnaît tous les\n"
+    "      autres exemples de cette personne à cette vitesse ; R tirages (100 par\n"
+    "      défaut, graine S). Pour chaque N : taux de reconnaissance, part où la\n"
+    "      meilleure classe est la bonne (rejet ou non), parts rejetées (par la\n"
+    "      probabilité, par la distance) et part acceptée à tort, en tout et par\n"
+    "      classe ; --json donne le même résultat en JSON.\n"
     "  recognize ENSEMBLE.gst DESSIN [--sans-temps]\n"
     "      Reconnaît le dessin DESSIN (même forme que pour shapes) avec\n"
     "      l'ensemble appris : classe, code, probabilité, distance et rejets,\n"
     "      puis les candidats du reconnaisseur à règles.\n"
+    "  import DOSSIER SORTIE.gst [--people P,...] [--speeds V,...] [--per-class N]\n"
+    "         [--name NOM]\n"
+    "      Lit les journaux de gestes de DOSSIER et de ses sous-dossiers (.xml :\n"
+    "      un geste d'un trait, X, Y et T en millisecondes ; .csv : un geste de\n"
+    "      plusieurs traits, X,-Y,1,T,trait) et écrit l'ensemble SORTIE.gst : une\n"
+    "      classe par sorte de geste, un exemple par fichier, nommé\n"
+    "      PERSONNE-[APPAREIL-]VITESSE-... d'après le fichier. Un fichier mal\n"
+    "      formé est signalé et ignoré. --people et --speeds ne gardent que ces\n"
+    "      personnes (s02, 10...) et ces vitesses (fast, medium, slow) ;\n"
+    "      --per-class N garde au plus N exemples par classe, pris tour à tour\n"
+    "      chez chaque personne à chaque vitesse ; --name nomme l'ensemble (par\n"
+    "      défaut, comme le dossier).\n"
+    "  shapes-eval SOURCE [--people P,...] [--speeds V,...] [--per-class N]\n"
+    "      Reconnaît chaque dessin de SOURCE (dossier de journaux de gestes ou\n"
+    "      ensemble .gst) avec le reconnaisseur à règles et affiche, pour chaque\n"
+    "      sorte de geste, combien de fois chaque membre est venu en premier.\n"
     "  --help\n"
     "      Affiche cette aide.\n";
 
@@ -58,9 +89,44 @@ std::unique_ptr<CEnsemble> loadSet(const std::string& path) {
     return std::move(read.ensemble);
 }
 
+bool parseNumber(const std::string& text, long long min, long long max, long long& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && value >= min && value <= max;
+}
+
+std::string percent(double share) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%5.1f %%", 100.0 * share);
+    std::string s = text;
+    std::replace(s.begin(), s.end(), '.', ',');
+    return s;
+}
+
+std::string jsonString(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
 std::string padded(const std::string& text, std::size_t width) {
     const std::size_t length = codePointCount(text);
     return length >= width ? text : text + std::string(width - length, ' ');
+}
+
+std::string rightAligned(const std::string& text, std::size_t width) {
+    const std::size_t length = codePointCount(text);
+    return length >= width ? text : std::string(width - length, ' ') + text;
 }
 
 int main(int argc, char** argv) {
@@ -80,6 +146,10 @@ int main(int argc, char** argv) {
         return runEval(rest);
     if (args[0] == "recognize")
         return runRecognize(rest);
+    if (args[0] == "import")
+        return runImport(rest);
+    if (args[0] == "shapes-eval")
+        return runShapesEval(rest);
     std::cerr << "Commande inconnue : " << args[0] << "\n\n" << kUsage;
     return 2;
 }

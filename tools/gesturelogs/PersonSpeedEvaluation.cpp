@@ -1,0 +1,118 @@
+#include "gesturelogs/PersonSpeedEvaluation.h"
+
+#include "engine/AReconnaitre.h"
+#include "engine/Ensemble.h"
+#include "gesturelogs/GestureLog.h"
+
+#include <map>
+#include <random>
+
+namespace {
+
+// For each person and speed, each class's examples by position in the class.
+using Groups = std::map<std::string, std::vector<std::vector<int>>>;
+
+Groups groupsOf(const CEnsemble& set) {
+    Groups groups;
+    for (int c = 0; c < set.nbClasses(); ++c) {
+        const CClasse& classe = set.classe(c);
+        for (int e = 0; e < classe.nbExemples(); ++e) {
+            const auto who = personSpeedOf(classe.exemple(e).nom());
+            auto& perClass = groups[who ? who->group : std::string()];
+            perClass.resize(static_cast<std::size_t>(set.nbClasses()));
+            perClass[c].push_back(e);
+        }
+    }
+    return groups;
+}
+
+// Statistics from features already computed: mean and scatter of each class,
+// then the set step, which is what apprendre() does after the features.
+void train(CEnsemble& set) {
+    for (int c = 0; c < set.nbClasses(); ++c) {
+        set.classe(c).calculerMoyenne();
+        set.classe(c).calculerCovariance();
+    }
+    set.calculerStatistiques();
+}
+
+} // namespace
+
+void RecognitionCounts::add(const RecognitionCounts& other) {
+    tests += other.tests;
+    right += other.right;
+    bestRight += other.bestRight;
+    rejected += other.rejected;
+    rejectedByProbability += other.rejectedByProbability;
+    rejectedByDistance += other.rejectedByDistance;
+    wronglyAccepted += other.wronglyAccepted;
+    impossible += other.impossible;
+}
+
+PersonSpeedResult evaluatePerPersonAndSpeed(const CEnsemble& set, int training, int repetitions,
+                                            std::uint32_t seed) {
+    PersonSpeedResult result;
+    result.training = training;
+    result.repetitions = repetitions;
+    result.perClass.resize(static_cast<std::size_t>(set.nbClasses()));
+    std::seed_seq seeds{seed, static_cast<std::uint32_t>(training)};
+    std::mt19937 random(seeds);
+
+    for (auto& [group, perClass] : groupsOf(set)) {
+        std::vector<int> classes; // those of the set that this group can evaluate
+        for (int c = 0; c < set.nbClasses(); ++c) {
+            if (static_cast<int>(perClass[c].size()) > training)
+                classes.push_back(c);
+            else if (!perClass[c].empty())
+                ++result.classesLeftOut;
+        }
+        if (classes.empty())
+            continue;
+        ++result.groups;
+        for (int r = 0; r < repetitions; ++r) {
+            CEnsemble trained(set.nom(), set.description());
+            for (const int c : classes) {
+                std::vector<int>& examples = perClass[c];
+                const auto n = static_cast<std::uint32_t>(examples.size());
+                // The first `training` places of a partial shuffle are the draw.
+                for (std::uint32_t k = 0; k < static_cast<std::uint32_t>(training); ++k)
+                    std::swap(examples[k], examples[k + random() % (n - k)]);
+                const CClasse& source = set.classe(c);
+                auto classe = std::make_unique<CClasse>(source.nom(), source.description());
+                classe->setCode(source.code());
+                for (int k = 0; k < training; ++k)
+                    classe->ajouterExemple(std::make_unique<CExemple>(source.exemple(examples[k])));
+                trained.ajouterClasse(std::move(classe));
+            }
+            train(trained);
+            const bool possible = trained.reconnaissancePossible();
+            for (std::size_t position = 0; position < classes.size(); ++position) {
+                const int c = classes[position];
+                RecognitionCounts& counts = result.perClass[c];
+                for (std::size_t k = static_cast<std::size_t>(training); k < perClass[c].size();
+                     ++k) {
+                    ++counts.tests;
+                    if (!possible) {
+                        ++counts.impossible;
+                        continue;
+                    }
+                    CAReconnaitre shape(set.classe(c).exemple(perClass[c][k]), trained);
+                    shape.reconnaitre();
+                    const bool best = shape.meilleurIndice() == static_cast<int>(position);
+                    counts.bestRight += best;
+                    counts.rejectedByProbability += shape.rejeteParProbabilite();
+                    counts.rejectedByDistance += shape.rejeteParDistance();
+                    if (shape.rejete())
+                        ++counts.rejected;
+                    else if (best)
+                        ++counts.right;
+                    else
+                        ++counts.wronglyAccepted;
+                }
+            }
+        }
+    }
+    for (const RecognitionCounts& counts : result.perClass)
+        result.overall.add(counts);
+    return result;
+}
