@@ -18,6 +18,7 @@ picture() { # name [--insertion]
     log=$(mktemp)
     export data log name out mode="${1:-}"
     xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+        set -euo pipefail
         "$demo" "$data/Données" $mode > "$log" &
         pid=$!
         trap "kill $pid 2>/dev/null || true" EXIT

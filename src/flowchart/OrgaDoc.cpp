@@ -74,8 +74,10 @@ void COrgaDoc::modelChanged() {
 }
 
 void COrgaDoc::setColor(Colour colour) {
-    m_organigramme->setColor(colour);
-    m_organigramme->setModified(true);
+    if (colour != m_organigramme->color()) {
+        m_organigramme->setColor(colour);
+        m_organigramme->setModified(true);
+    }
     modelChanged();
 }
 

@@ -68,12 +68,12 @@ protected:
 TEST_F(OrgaCommands, MovesGoByTheGesturesWidthOrHeightWhicheverWayTheStrokeRuns) {
     CCercle* c = circle({300, 300});
     EXPECT_EQ(view().grab().toImage().pixelColor(260, 300), QColor(Qt::black));
-    // A ">" 80 wide drawn from its bottom end to its top end: the stroke itself
-    // ends straight above where it began.
-    const auto right = traced({{{200, 340}, {280, 300}, {200, 260}}});
+    // A stroke to the right that ends in a hook: 85 wide, it ends 80 to the
+    // right of where it began, and lower.
+    const auto right = traced({{{200, 300}, {285, 300}, {280, 306}}});
     command({300, 300}, *right);
     ASSERT_EQ(status(), recognised(commande::DeplacementGaucheDroite));
-    EXPECT_EQ(c->center(), (CPoint{380, 300}));
+    EXPECT_EQ(c->center(), (CPoint{385, 300}));
     EXPECT_EQ(view().selection(), c);
     EXPECT_TRUE(doc().isModified());
     // Painted where it went, in the selection colour, and gone from where it was,
@@ -82,11 +82,11 @@ TEST_F(OrgaCommands, MovesGoByTheGesturesWidthOrHeightWhicheverWayTheStrokeRuns)
     view().render(&moved, QPoint(250, 250), QRegion(250, 250, 50, 100));
     view().render(&moved, QPoint(400, 250), QRegion(400, 250, 50, 100));
     EXPECT_EQ(moved.pixelColor(260, 300), QColor(Qt::white));
-    EXPECT_EQ(moved.pixelColor(420, 300), toQColor(kSelectionColour));
+    EXPECT_EQ(moved.pixelColor(425, 300), toQColor(kSelectionColour));
 
     const auto left = commandDrawing(commande::DeplacementDroiteGauche, {300, 300});
-    command({380, 300}, *left);
-    EXPECT_EQ(c->center(), (CPoint{380 - gestureRectangle(*left).width(), 300}));
+    command({385, 300}, *left);
+    EXPECT_EQ(c->center(), (CPoint{385 - gestureRectangle(*left).width(), 300}));
 
     const CPoint before = c->center();
     const auto down = commandDrawing(commande::DeplacementHautBas, {300, 300});
@@ -174,10 +174,10 @@ TEST_F(OrgaCommands, ReduceAndEnlargeByTheStepAboveTheMinimum) {
 TEST_F(OrgaCommands, SizeOfTheGestureGivesAHorizontalLineTheGesturesHeight) {
     auto* line = static_cast<CLigne*>(
         add(std::make_unique<CLigne>(kNoir, 2, CRect{299, 299, 301, 301}, 50, Axis::Horizontal)));
-    // A rectangle 100 wide and 20 high.
-    command({300, 300}, *traced({{{200, 300}, {300, 300}, {300, 320}, {200, 320}, {200, 300}}}));
+    // An L 100 wide and 40 high: the line takes its height.
+    command({300, 300}, *traced({{{200, 300}, {200, 340}, {300, 340}}}));
     ASSERT_EQ(status(), recognised(commande::TailleGeste));
-    EXPECT_EQ(line->length(), 20);
+    EXPECT_EQ(line->length(), 40);
     EXPECT_EQ(line->center(), (CPoint{300, 300}));
 }
 
@@ -275,9 +275,10 @@ TEST_F(OrgaCommands, ARightButtonGestureKeepsItsSelection) {
     hover({500, 200});
     EXPECT_EQ(view().selection(), a);
     view().OnTimer();
-    EXPECT_EQ(status(), recognised(commande::TailleReduire));
-    EXPECT_EQ(a->radius(), 35);
-    EXPECT_EQ(b->radius(), 40);
+    // Only the press and the release count: a stroke 100 to the right.
+    EXPECT_EQ(status(), recognised(commande::DeplacementGaucheDroite));
+    EXPECT_EQ(a->center(), (CPoint{300, 200}));
+    EXPECT_EQ(b->center(), (CPoint{500, 200}));
     hover({500, 200});
     EXPECT_EQ(view().selection(), b);
 }

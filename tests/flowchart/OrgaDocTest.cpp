@@ -5,16 +5,20 @@
 #include "flowchart/OrgaEditor.h"
 #include "flowchart/PropEltDlg.h"
 #include "generator/ComponentGestures.h"
+#include "generator/ShippedSets.h"
 #include "shell/Application.h"
 #include "shell/ChildFrame.h"
+#include "shell/DocTemplates.h"
 #include "shell/GesturePlayer.h"
 #include "support/Menus.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -132,6 +136,10 @@ TEST_F(OrgaDocument, AFileThatIsNotAFlowchartIsRefused) {
 TEST_F(OrgaDocument, TheColourEntriesSetTheColourOfNewComponentsAndAreChecked) {
     newFlowchart();
     EXPECT_TRUE(frame().colourAction("&Noir")->isChecked());
+    // The colour it already has: checked still, and nothing to save.
+    chooseMenuEntry(mainFrame(), "&Couleur", "&Noir");
+    EXPECT_TRUE(frame().colourAction("&Noir")->isChecked());
+    EXPECT_FALSE(doc().isModified());
     chooseMenuEntry(mainFrame(), "&Couleur", "&Bleu");
     EXPECT_EQ(doc().color(), kBleu);
     EXPECT_TRUE(frame().colourAction("&Bleu")->isChecked());
@@ -259,4 +267,36 @@ TEST_F(OrgaDocument, ANewFlowchartStartsInComponentTraceMode) {
     EXPECT_TRUE(menuEntry(mainFrame(), "&trace", "composant")->isChecked());
     menuEntry(mainFrame(), "&trace", "commande")->trigger();
     EXPECT_EQ(m_app.application().traceMode(), 1);
+}
+
+// A new user's flowchart: the sets shipped with the program are in the gesture
+// folder from the start, and recognise what is drawn.
+TEST(ShippedSets, ARectangleDrawnOnANewFlowchartIsARectangleAndTurnsRed) {
+    GestureClock::Manual clock;
+    TestApplication app(applicationTemplates());
+    app.startReady();
+    ModalAnswers answers;
+    chooseMenuEntry(app.frame(), "&Organigrammes", "&Nouveau");
+    auto* frame = qobject_cast<COrga*>(app.frame().activeChildFrame());
+    ASSERT_NE(frame, nullptr);
+    COrgaView& view = *frame->view();
+    GesturePlayer player(view, clock);
+    DrawingGenerator g(8);
+    player.play(*shippedGesture(TYPE_COMPOSANTS, kind::RectangleHorizontal, g),
+                [&view] { view.OnTimer(); });
+    const auto& elements = frame->orgaDocument().organigramme().elements();
+    ASSERT_EQ(elements.size(), 1u);
+    auto* rectangle = dynamic_cast<const CRectangle*>(elements[0].get());
+    ASSERT_NE(rectangle, nullptr);
+
+    const CPoint inside = rectangle->GetBoundRect().centerPoint();
+    QMouseEvent move(QEvent::MouseMove, QPointF(inside.x, inside.y),
+                     QPointF(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&view, &move);
+    ASSERT_EQ(view.selection(), rectangle);
+    app.application().setTraceMode(1);
+    clock.advance(1.0);
+    player.play(*shippedGesture(TYPE_COMMANDES, commande::CouleurRouge, g),
+                [&view] { view.OnTimer(); });
+    EXPECT_EQ(rectangle->color(), kRouge);
 }

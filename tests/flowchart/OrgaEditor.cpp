@@ -2,10 +2,11 @@
 
 #include "engine/AReconnaitre.h"
 #include "engine/FichierEnsemble.h"
-#include "flowchart/CommandGestures.h"
 #include "flowchart/Elements.h"
+#include "generator/CommandGestures.h"
 #include "generator/ComponentGestures.h"
 #include "generator/ShapePaths.h"
+#include "generator/ShippedSets.h"
 #include "shell/Application.h"
 #include "shell/DocTemplates.h"
 #include "shell/GesturePlayer.h"
@@ -45,7 +46,7 @@ const CEnsemble& OrgaEditor::components() {
 }
 
 const CEnsemble& OrgaEditor::commands() {
-    static const std::unique_ptr<CEnsemble> set = commandSet(15, 3);
+    static const std::unique_ptr<CEnsemble> set = shippedSet(kShippedSets[1], 15, 3);
     return *set;
 }
 

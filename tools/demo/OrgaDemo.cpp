@@ -1,18 +1,17 @@
 // Draws a small flowchart by gestures in a running Velmora, for the pictures of
-// the README: the gestures are generated, recognised by a components set
-// trained from generated examples, and played into the view as mouse events.
+// the README: the gestures are generated, recognised by the shipped components
+// set, and played into the view as mouse events.
 // Usage: velmora-demo-organigramme DATA_ROOT [--insertion]; prints "prêt" once
 // it is drawn. With --insertion a last "Texte" gesture leaves the insert-text
 // dialog open, two lines filled in.
 
 #include "engine/AReconnaitre.h"
-#include "engine/FichierEnsemble.h"
 #include "flowchart/Commandes.h"
 #include "flowchart/Orga.h"
 #include "flowchart/OrgaDoc.h"
 #include "flowchart/OrgaView.h"
 #include "flowchart/TextDlg.h"
-#include "generator/ComponentGestures.h"
+#include "generator/ShippedSets.h"
 #include "shell/Application.h"
 #include "shell/DocTemplate.h"
 #include "shell/DocTemplates.h"
@@ -29,6 +28,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -68,17 +68,36 @@ void ready() {
     std::fflush(stdout);
 }
 
-// A drawing of the gesture that the set recognises as it; the writer tries again.
+// The drawing moved so that its box is centred on `centre`.
+std::unique_ptr<CDessin> movedTo(const CDessin& drawing, Vec2 centre) {
+    const CPoint middle = gestureRectangle(drawing).centerPoint();
+    const int dx = static_cast<int>(centre.x) - middle.x;
+    const int dy = static_cast<int>(centre.y) - middle.y;
+    auto moved = std::make_unique<CDessin>();
+    for (int s = 0; s < drawing.strokeCount(); ++s) {
+        auto stroke = std::make_unique<CStroke>();
+        for (const CInkPoint& p : drawing.stroke(s).points())
+            stroke->addPoint(p.x + dx, p.y + dy, p.t);
+        moved->addStroke(std::move(stroke));
+    }
+    return moved;
+}
+
+// A drawing of the gesture, as a new user draws it, about the size wanted and
+// recognised by the set; the writer tries again until it is.
 std::unique_ptr<CDessin> recognisable(const CEnsemble& set, DrawingGenerator& g, const Step& step) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        auto drawing =
-            g.draw(componentGesture(step.code - kFirstComponentCode, g, step.centre, step.size));
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        auto drawing = shippedGesture(TYPE_COMPOSANTS, step.code, g);
+        const CRect box = gestureRectangle(*drawing);
+        const int size = std::max(box.width(), box.height());
+        if (size < step.size * 0.8 || size > step.size * 1.25)
+            continue;
         CAReconnaitre shape(set);
         shape.setDessin(drawing->clone());
         shape.calculerCaracteristiques();
         shape.reconnaitre();
         if (shape.code() == step.code)
-            return drawing;
+            return movedTo(*drawing, step.centre);
     }
     qFatal("gesture %d never recognised", step.code);
 }
@@ -112,15 +131,9 @@ int main(int argc, char* argv[]) {
                      "usage : velmora-demo-organigramme DOSSIER_DE_DONNEES [--insertion]\n");
         return 2;
     }
+    // The shipped gesture sets are copied into the new data folder at start.
     const Configuration configuration(withTrailingSlash(argv[1]));
     createFolder(configuration.dataRoot);
-    createMissingFolders(configuration);
-    const std::unique_ptr<CEnsemble> components = componentSet(kComponentGestureCount, 15, 1);
-    for (const std::string& name :
-         {configuration.componentSet, configuration.commandSet, configuration.textSet})
-        enregistrerEnsemble(*components, configuration.dataRoot + configuration.gestureFolder,
-                            name);
-
     CApplication application(configuration.dataRoot, applicationTemplates());
     application.initInstance(CApplication::Splash::Skip);
     // A virtual display has no window manager to maximise the window.
