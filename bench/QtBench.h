@@ -1,18 +1,23 @@
 #pragma once
 
+#include "shell/Application.h"
 #include "shell/Configuration.h"
+#include "shell/DocTemplate.h"
+#include "shell/DocTemplates.h"
+#include "shell/MainFrm.h"
 #include "shell/Setup.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 #include <string>
 
-// What the benchmarks of the interface share: one Qt application for the
-// process, on the platform of QT_QPA_PLATFORM (offscreen when there is no
-// display), and a data root in a temporary folder.
+// What the interface benchmarks share. The platform is the one of
+// QT_QPA_PLATFORM, offscreen when there is no display.
 
+// Qt's application object for the whole process, made on the first call.
 inline void startQt() {
     static int argc = 1;
     static char name[] = "velmora-bench";
@@ -26,6 +31,7 @@ inline void startQt() {
     prepareApplication(*qt);
 }
 
+// A data root with its folders in a temporary folder.
 struct DataRoot {
     QTemporaryDir folder;
     std::string root = folder.path().toStdString() + "/Données/";
@@ -34,3 +40,14 @@ struct DataRoot {
         createMissingFolders(Configuration(root));
     }
 };
+
+// Velmora started over `root`, its main window shown and painted.
+inline std::unique_ptr<CApplication> startApplication(const std::string& root) {
+    auto application = std::make_unique<CApplication>(root, applicationTemplates());
+    application->initInstance(CApplication::Splash::Skip);
+    CMainFrame* frame = application->mainFrame();
+    if (!QTest::qWaitForWindowExposed(frame))
+        qFatal("the main window was never shown");
+    frame->repaint();
+    return application;
+}

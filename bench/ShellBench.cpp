@@ -1,10 +1,4 @@
 #include "QtBench.h"
-#include "shell/Application.h"
-#include "shell/DocTemplate.h"
-#include "shell/DocTemplates.h"
-#include "shell/MainFrm.h"
-
-#include <QTest>
 
 #include <benchmark/benchmark.h>
 
@@ -16,16 +10,6 @@
 // of QT_QPA_PLATFORM (offscreen when there is no display).
 
 namespace {
-
-std::unique_ptr<CApplication> startApplication(const std::string& root) {
-    auto application = std::make_unique<CApplication>(root, applicationTemplates());
-    application->initInstance(CApplication::Splash::Skip);
-    CMainFrame* frame = application->mainFrame();
-    if (!QTest::qWaitForWindowExposed(frame))
-        qFatal("the main window was never shown");
-    frame->repaint();
-    return application;
-}
 
 // Closing the application is not part of its start.
 void stop(benchmark::State& state, std::unique_ptr<CApplication> application) {

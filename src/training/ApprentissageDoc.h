@@ -1,0 +1,37 @@
+#pragma once
+
+#include "shell/Document.h"
+
+#include <memory>
+
+class CEnsemble;
+
+// The document of a gesture-set window. It never reads a file: it takes over
+// the set that the application's New or Open gesture-set command prepared.
+// The set's own modified flag is the only one; the form keeps it.
+class CApprentissageDoc : public CDocument {
+    Q_OBJECT
+public:
+    explicit CApprentissageDoc(const CDocTemplate& docTemplate);
+    ~CApprentissageDoc() override;
+
+    CEnsemble& ensemble() const { return *m_ensemble; }
+    // The set's file name without its folder, as the window and messages name it.
+    QString nomFichier() const;
+
+    // Writes the set into the gesture-set folder under `fileName` (its folder,
+    // if any, is ignored); the set then carries that name. A failure is shown
+    // to the user; false then.
+    bool enregistrerEnsemble(const QString& fileName);
+    enum class Resultat { Ecrit, Annule, Echec };
+    // Asks for a file name, then writes there: always into the gesture-set
+    // folder, whatever folder was browsed. The set is unmodified once written.
+    Resultat enregistrerSous();
+
+    // Gesture sets are read by the application, never through the document.
+    bool onOpenDocument(const QString& path) override;
+    bool onSaveDocument(const QString& path) override;
+
+private:
+    std::unique_ptr<CEnsemble> m_ensemble;
+};
