@@ -36,7 +36,7 @@ bool CDocument::doSave(const QString& path) {
     QString target = path;
     if (target.isEmpty()) {
         const QString folder =
-            m_pathName.isEmpty() ? QString() : QFileInfo(m_pathName).absolutePath();
+            m_pathName.isEmpty() ? defaultFolder() : QFileInfo(m_pathName).absolutePath();
         target = askSaveFileName(nullptr, {.defaultSuffix = m_template.extension().mid(1),
                                            .filters = m_template.dialogFilters(),
                                            .folder = folder,
