@@ -1,5 +1,6 @@
 #include "flowchart/Commandes.h"
 
+#include "engine/Codes.h"
 #include "recognizer/DrawingText.h"
 
 #include <algorithm>
@@ -34,9 +35,6 @@ bool isColour(int code) {
 }
 bool isMove(int code) {
     return code >= commande::DeplacementDroiteGauche && code <= commande::DeplacementAutre;
-}
-bool isSize(int code) {
-    return code >= commande::TailleReduire && code <= commande::TailleAutre;
 }
 
 bool allAbove(int minimum, std::initializer_list<int> dimensions) {
@@ -147,8 +145,19 @@ std::unique_ptr<CElement> creerComposant(int code, const CRect& g,
 }
 
 CRect gestureRectangle(const CDessin& gesture) {
-    const CPolygon& box = gesture.boundingRectangle();
-    return {box.vertex(0).x, box.vertex(0).y, box.vertex(2).x, box.vertex(2).y};
+    if (gesture.pointCount() == 0)
+        return {};
+    const CInkPoint first = gesture.firstPoint();
+    CRect box{first.x, first.y, first.x, first.y};
+    for (int s = 0; s < gesture.strokeCount(); ++s) {
+        for (const CInkPoint& p : gesture.stroke(s).points()) {
+            box.left = std::min(box.left, p.x);
+            box.top = std::min(box.top, p.y);
+            box.right = std::max(box.right, p.x);
+            box.bottom = std::max(box.bottom, p.y);
+        }
+    }
+    return box;
 }
 
 CRect textRectangle(Canvas& dc, CPoint origin, std::string_view text, int pointSize) {
@@ -170,27 +179,24 @@ void appliquerTexte(Canvas& dc, CTexte& texte, std::string text, std::string fon
 
 CommandResult appliquerCommande(int code, CElement* selection, const CDessin& gesture, Canvas& dc,
                                 COrganigramme& organigramme) {
+    if (!estCommande(code))
+        return CommandResult::refused(kMauvaiseCommande);
     CommandResult result;
     if (!selection) {
-        if (isMove(code) || code == commande::EffacerSelection || isSize(code))
-            result = CommandResult::refused(kSurSelection);
-        else if (code == commande::EffacerTout)
+        if (code == commande::EffacerTout)
             organigramme.DeleteAllElements();
         else if (isColour(code))
             result = traitementCmdeCouleur(code, organigramme);
         else
-            return CommandResult::refused(kMauvaiseCommande);
+            result = CommandResult::refused(kSurSelection);
+    } else if (isMove(code)) {
+        result = traitementCmdeDeplct(code, gesture, *selection);
+    } else if (code == commande::EffacerSelection || code == commande::EffacerTout) {
+        result = traitementCmdeEffacer(code, selection, organigramme);
+    } else if (isColour(code)) {
+        result = traitementCmdeCouleurSel(code, *selection);
     } else {
-        if (isMove(code))
-            result = traitementCmdeDeplct(code, gesture, *selection);
-        else if (code == commande::EffacerSelection || code == commande::EffacerTout)
-            result = traitementCmdeEffacer(code, selection, organigramme);
-        else if (isColour(code))
-            result = traitementCmdeCouleurSel(code, *selection);
-        else if (isSize(code))
-            result = sizeWithSelection(code, *selection, gesture, dc, organigramme);
-        else
-            return CommandResult::refused(kMauvaiseCommande);
+        result = sizeWithSelection(code, *selection, gesture, dc, organigramme);
     }
     organigramme.setModified(true);
     return result;
@@ -383,6 +389,111 @@ CommandResult modifTailleRect(const CDessin& gesture, CElement& element) {
         return CommandResult::needsDialog();
     default:
         return CommandResult::refused("Erreur dans modifTailleRect();");
+    }
+    return CommandResult::done();
+}
+
+TailleAutre tailleAutre(const CElement& element) {
+    TailleAutre asked;
+    asked.dialog = TailleAutre::Dialog::Size;
+    asked.title = nomCode(TYPE_COMPOSANTS, element.type());
+    auto& d = asked.dimensions;
+    switch (element.type()) {
+    case kind::Inconnu:
+        return {.refusal = kTailleImpossible, .title = {}, .dimensions = {}};
+    case kind::LigneHorizontale:
+    case kind::LigneVerticale:
+        d = {{"longueur : ", static_cast<const CLigne&>(element).length()}};
+        break;
+    case kind::RectangleVertical:
+    case kind::RectangleHorizontal:
+    case kind::Croix: {
+        const auto& e = static_cast<const CHeightLengthElement&>(element);
+        d = {{"hauteur : ", e.height()}, {"longueur : ", e.length()}};
+        break;
+    }
+    case kind::TrianglePointeEnV:
+    case kind::TrianglePointeEnHaut: {
+        const auto& e = static_cast<const CTriangle&>(element);
+        d = {{"hauteur : ", e.height()}, {"longueur : ", e.length()}};
+        break;
+    }
+    case kind::Losange: {
+        const auto& e = static_cast<const CLosange&>(element);
+        d = {{"hauteur : ", e.height()}, {"longueur : ", e.length()}};
+        break;
+    }
+    case kind::Carre:
+        d = {{"longueur : ", static_cast<const CCarre&>(element).side()}};
+        break;
+    case kind::Cercle:
+        d = {{"rayon : ", static_cast<const CCercle&>(element).radius()}};
+        break;
+    case kind::EllipseVerticale:
+    case kind::EllipseHorizontale: {
+        const auto& e = static_cast<const CEllipse&>(element);
+        d = {{"rayon hauteur : ", e.verticalRadius()}, {"rayon longueur : ", e.horizontalRadius()}};
+        break;
+    }
+    case kind::FlecheGaucheDroite:
+    case kind::FlecheDroiteGauche:
+    case kind::FlecheHautBas:
+    case kind::FlecheBasHaut: {
+        const auto& e = static_cast<const CFleche&>(element);
+        asked.dialog = TailleAutre::Dialog::Arrow;
+        asked.title = "Flèche";
+        d = {{"longueur : ", e.length()},
+             {"hauteur pointe : ", e.headHalfHeight()},
+             {"longueur pointe : ", e.headLength()}};
+        break;
+    }
+    case kind::Texte:
+        asked.dialog = TailleAutre::Dialog::Text;
+        break;
+    default:
+        return {.refusal = "Erreur dans OnTailleModif();", .title = {}, .dimensions = {}};
+    }
+    return asked;
+}
+
+CommandResult appliquerTailleAutre(CElement& element, std::span<const int> values) {
+    const TailleAutre asked = tailleAutre(element);
+    if (asked.dialog == TailleAutre::Dialog::None || asked.dialog == TailleAutre::Dialog::Text ||
+        values.size() != asked.dimensions.size())
+        return CommandResult::refused("Erreur dans OnTailleModif();");
+    switch (element.type()) {
+    case kind::LigneHorizontale:
+    case kind::LigneVerticale:
+        static_cast<CLigne&>(element).Resize(values[0]);
+        break;
+    case kind::RectangleVertical:
+    case kind::RectangleHorizontal:
+    case kind::Croix:
+        static_cast<CHeightLengthElement&>(element).Resize(values[0], values[1]);
+        break;
+    case kind::TrianglePointeEnV:
+    case kind::TrianglePointeEnHaut:
+        static_cast<CTriangle&>(element).Resize(values[0], values[1]);
+        break;
+    case kind::Losange:
+        static_cast<CLosange&>(element).Resize(values[0], values[1]);
+        break;
+    case kind::Carre:
+        static_cast<CCarre&>(element).Resize(values[0]);
+        break;
+    case kind::Cercle:
+        static_cast<CCercle&>(element).Resize(values[0]);
+        break;
+    case kind::EllipseVerticale:
+    case kind::EllipseHorizontale:
+        static_cast<CEllipse&>(element).Resize(values[1], values[0]);
+        break;
+    case kind::FlecheGaucheDroite:
+    case kind::FlecheDroiteGauche:
+    case kind::FlecheHautBas:
+    case kind::FlecheBasHaut:
+        static_cast<CFleche&>(element).Resize(values[0], values[1], values[2]);
+        break;
     }
     return CommandResult::done();
 }

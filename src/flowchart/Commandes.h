@@ -7,8 +7,10 @@
 #include "recognizer/Dessin.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Codes of the command gestures.
 namespace commande {
@@ -29,6 +31,10 @@ inline constexpr int TailleAgrandir = 215;
 inline constexpr int TailleGeste = 216;
 inline constexpr int TailleAutre = 217;
 } // namespace commande
+
+inline constexpr bool estCommande(int code) {
+    return code >= commande::DeplacementDroiteGauche && code <= commande::TailleAutre;
+}
 
 inline constexpr Colour kNoir = 0x000000;
 inline constexpr Colour kRouge = 0x0000FF;
@@ -57,7 +63,8 @@ struct CommandResult {
 std::unique_ptr<CElement> creerComposant(int code, const CRect& gestureRect,
                                          const COrganigramme& organigramme);
 
-// The rectangle from the smallest to the largest coordinates of the gesture's ink.
+// The rectangle from the smallest to the largest coordinates of all the points
+// of the gesture's strokes.
 CRect gestureRectangle(const CDessin& gesture);
 
 // Where a text line of `pointSize` points is written from `origin`: the extent
@@ -86,3 +93,27 @@ CommandResult traitementCmdeDeplct(int code, const CDessin& gesture, CElement& e
 CommandResult modifTaille(Canvas& dc, CElement& element, int minimum, int delta);
 // The component takes the size of the gesture's rectangle.
 CommandResult modifTailleRect(const CDessin& gesture, CElement& element);
+
+// One dimension that "Taille : Autre" asks for, with the label of its field.
+struct Dimension {
+    std::string label;
+    int value = 0;
+};
+
+// What "Taille : Autre" asks about a component: the size dialog titled with the
+// component's name, the arrow dialog, the text dialog, or nothing at all.
+struct TailleAutre {
+    enum class Dialog { None, Size, Arrow, Text };
+
+    Dialog dialog = Dialog::None;
+    // Why nothing is asked.
+    std::string refusal;
+    std::string title;
+    // In the order of the dialog's fields; an arrow's are its length, head
+    // half-height and head length.
+    std::vector<Dimension> dimensions;
+};
+
+TailleAutre tailleAutre(const CElement& element);
+// The values entered, in the order of tailleAutre()'s dimensions; no minimum applies.
+CommandResult appliquerTailleAutre(CElement& element, std::span<const int> values);

@@ -3,6 +3,9 @@
 #include <array>
 #include <string>
 
+// The font face that texts get unless the user chooses another.
+inline constexpr const char* kDefaultFontFace = "Verdana";
+
 // Where the documents live: a data root and one folder per kind of document,
 // each ending with '/', so that a path is always root + folder + file name.
 // The values start from these defaults at every start and are never stored.

@@ -36,7 +36,7 @@ public:
     // Reading and writing report their own errors to the user.
     virtual bool onOpenDocument(const QString& path) = 0;
     virtual bool onSaveDocument(const QString& path) = 0;
-    // Where the save dialog of an untitled document starts; "" for the current folder.
+    // Where the save dialog starts for an untitled document; "" for the current folder.
     virtual QString defaultFolder() const { return {}; }
 
     // Saves under `path`, or asks for a file name when `path` is empty; true

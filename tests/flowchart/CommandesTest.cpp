@@ -140,6 +140,10 @@ TEST(CreerComposant, EachKindTakesItsOwnParameters) {
 TEST(Commandes, GestureRectangleSpansTheInk) {
     EXPECT_EQ(gestureRectangle(*drawingOf({{{30, 40}, {10, 70}}, {{50, 20}}})),
               (CRect{10, 20, 50, 70}));
+    // A ">" whose tip is within five pixels of the points beside it: the
+    // recogniser's thinned hull loses the tip, the rectangle does not.
+    const auto chevron = drawingOf({{{0, 40}, {78, 3}, {80, 0}, {78, -3}, {0, -40}}});
+    EXPECT_EQ(gestureRectangle(*chevron), (CRect{0, -40, 80, 40}));
 }
 
 TEST(Deplacement, OffsetsComeFromTheGesture) {
@@ -452,4 +456,95 @@ TEST(Texte, RectangleMeasuredFromTheTextExtent) {
     EXPECT_EQ(text.pointSize(), 20);
     EXPECT_EQ(text.GetBoundRect(), (CRect{30, 40, 147, 73}));
     EXPECT_EQ(text.center(), (CPoint{45, 45}));
+}
+
+// "Taille : Autre" asks for each kind's own dimensions, under the component's
+// name, and applies what was entered with no minimum.
+TEST(TailleAutre, AsksForEachKindsDimensionsAndAppliesThem) {
+    CCercle circle(0, 1, kAround100, 40);
+    TailleAutre asked = tailleAutre(circle);
+    EXPECT_EQ(asked.dialog, TailleAutre::Dialog::Size);
+    EXPECT_EQ(asked.title, "Cercle");
+    ASSERT_EQ(asked.dimensions.size(), 1u);
+    EXPECT_EQ(asked.dimensions[0].label, "rayon : ");
+    EXPECT_EQ(asked.dimensions[0].value, 40);
+    const int radius[] = {3};
+    expectDone(appliquerTailleAutre(circle, radius));
+    EXPECT_EQ(circle.radius(), 3);
+    EXPECT_EQ(circle.center(), (CPoint{100, 100}));
+
+    CEllipse ellipse(0, 1, kAround100, 100, 50);
+    asked = tailleAutre(ellipse);
+    EXPECT_EQ(asked.title, "Ellipse horizontale");
+    ASSERT_EQ(asked.dimensions.size(), 2u);
+    EXPECT_EQ(asked.dimensions[0].label, "rayon hauteur : ");
+    EXPECT_EQ(asked.dimensions[0].value, 50);
+    EXPECT_EQ(asked.dimensions[1].label, "rayon longueur : ");
+    EXPECT_EQ(asked.dimensions[1].value, 100);
+    const int radii[] = {70, 20};
+    expectDone(appliquerTailleAutre(ellipse, radii));
+    EXPECT_EQ(ellipse.verticalRadius(), 70);
+    EXPECT_EQ(ellipse.horizontalRadius(), 20);
+
+    CRectangle rect(0, 1, kAround100, 80, 150);
+    asked = tailleAutre(rect);
+    EXPECT_EQ(asked.title, "Rectangle horizontal");
+    EXPECT_EQ(asked.dimensions[0].label, "hauteur : ");
+    EXPECT_EQ(asked.dimensions[1].label, "longueur : ");
+    const int zero[] = {0, 0};
+    expectDone(appliquerTailleAutre(rect, zero));
+    EXPECT_EQ(rect.box(), (CRect{100, 100, 100, 100}));
+
+    CCarre square(0, 1, kAround100, 100);
+    asked = tailleAutre(square);
+    ASSERT_EQ(asked.dimensions.size(), 1u);
+    EXPECT_EQ(asked.dimensions[0].label, "longueur : ");
+    EXPECT_EQ(asked.dimensions[0].value, 100);
+    CLigne line(0, 1, kAround100, 50, Axis::Vertical);
+    EXPECT_EQ(tailleAutre(line).title, "Ligne verticale");
+    const int length[] = {31};
+    expectDone(appliquerTailleAutre(line, length));
+    EXPECT_EQ(line.start(), (CPoint{100, 85}));
+    CTriangle triangle(0, 1, kAround100, 30, 40, Apex::Down);
+    const int triangleSize[] = {10, 60};
+    expectDone(appliquerTailleAutre(triangle, triangleSize));
+    EXPECT_EQ(triangle.c(), (CPoint{100, 105}));
+    CLosange diamond(0, 1, kAround100, 80, 150);
+    EXPECT_EQ(tailleAutre(diamond).dimensions[1].value, 150);
+    CCroix cross(0, 1, kAround100, 40);
+    const int crossSize[] = {10, 30};
+    expectDone(appliquerTailleAutre(cross, crossSize));
+    EXPECT_EQ(cross.box(), (CRect{85, 95, 115, 105}));
+}
+
+TEST(TailleAutre, ArrowsTextsAndUnknownGestures) {
+    CFleche arrow(0, 1, kAround100, 50, 8, 12, Axis::Vertical, Head::Backward);
+    TailleAutre asked = tailleAutre(arrow);
+    EXPECT_EQ(asked.dialog, TailleAutre::Dialog::Arrow);
+    EXPECT_EQ(asked.title, "Flèche");
+    ASSERT_EQ(asked.dimensions.size(), 3u);
+    EXPECT_EQ(asked.dimensions[0].label, "longueur : ");
+    EXPECT_EQ(asked.dimensions[0].value, 50);
+    EXPECT_EQ(asked.dimensions[1].label, "hauteur pointe : ");
+    EXPECT_EQ(asked.dimensions[1].value, 8);
+    EXPECT_EQ(asked.dimensions[2].label, "longueur pointe : ");
+    EXPECT_EQ(asked.dimensions[2].value, 12);
+    const int arrowSize[] = {100, 20, 30};
+    expectDone(appliquerTailleAutre(arrow, arrowSize));
+    EXPECT_EQ(arrow.h1(), (CPoint{100, 50}));
+    EXPECT_EQ(arrow.h0(), (CPoint{80, 80}));
+    const int tooFew[] = {100};
+    expectRefused(appliquerTailleAutre(arrow, tooFew), "Erreur dans OnTailleModif();");
+    EXPECT_EQ(arrow.length(), 100);
+
+    CTexte text(0, "Arial", 12, CRect{0, 0, 10, 10}, "x");
+    EXPECT_EQ(tailleAutre(text).dialog, TailleAutre::Dialog::Text);
+    expectRefused(appliquerTailleAutre(text, {}), "Erreur dans OnTailleModif();");
+
+    CInconnu unknown(0, 1, kAround100, *drawingOf({{{80, 90}, {120, 110}}}));
+    asked = tailleAutre(unknown);
+    EXPECT_EQ(asked.dialog, TailleAutre::Dialog::None);
+    EXPECT_EQ(asked.refusal, kTailleImpossible);
+    CInconnu loaded;
+    EXPECT_EQ(tailleAutre(loaded).refusal, "Erreur dans OnTailleModif();");
 }

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "flowchart/Organigramme.h"
+#include "shell/Document.h"
+
+#include <memory>
+#include <optional>
+
+class CEnsemble;
+class QWidget;
+
+// A flowchart: its components, what new components get, and the three gesture
+// sets that its view recognises with (components, commands, characters), read
+// from the configured files when the document is made and again when the user
+// chooses other sets.
+class COrgaDoc : public CDocument {
+    Q_OBJECT
+public:
+    explicit COrgaDoc(const CDocTemplate& docTemplate);
+    ~COrgaDoc() override;
+
+    bool onOpenDocument(const QString& path) override;
+    bool onSaveDocument(const QString& path) override;
+    QString defaultFolder() const override;
+
+    COrganigramme& organigramme() { return *m_organigramme; }
+    const COrganigramme& organigramme() const { return *m_organigramme; }
+
+    CElement* AddElement(std::unique_ptr<CElement> element);
+    void DeleteAllElements();
+    // To be called after the flowchart was changed through organigramme():
+    // takes its modified mark into the document's and tells changed().
+    void modelChanged();
+
+    Colour color() const { return m_organigramme->color(); }
+    void setColor(Colour colour);
+    int penWidth() const { return m_organigramme->penWidth(); }
+
+    const CEnsemble& componentSet() const { return *m_pComponentSet; }
+    const CEnsemble& commandSet() const { return *m_pCommandSet; }
+    const CEnsemble& characterSet() const { return *m_pCharacterSet; }
+    // Reads the three configured sets; says which could not be read.
+    void LoadGestureSets();
+
+    // Menu commands: "&Autre couleur...", "&Taille des éléments...", "&Choisir les gestes...".
+    void OnAutreCouleur(QWidget* parent);
+    void OnTailleElements(QWidget* parent);
+    void OnChoisirGestes();
+
+signals:
+    // The components, the colour or the sets changed.
+    void changed();
+
+private:
+    std::unique_ptr<COrganigramme> m_organigramme;
+    std::unique_ptr<CEnsemble> m_pComponentSet;
+    std::unique_ptr<CEnsemble> m_pCommandSet;
+    std::unique_ptr<CEnsemble> m_pCharacterSet;
+};
+
+// The colour chooser, opened on `initial`; the chosen colour, or none when cancelled.
+std::optional<Colour> chooseColour(Colour initial, QWidget* parent);

@@ -1,0 +1,420 @@
+#include "flowchart/OrgaView.h"
+
+#include "engine/AReconnaitre.h"
+#include "engine/Ensemble.h"
+#include "flowchart/Commandes.h"
+#include "flowchart/ModifTailleDlg.h"
+#include "flowchart/OrgaDoc.h"
+#include "flowchart/PainterCanvas.h"
+#include "flowchart/TextDlg.h"
+#include "shell/Application.h"
+#include "shell/GestureClock.h"
+#include "shell/MainFrm.h"
+#include "shell/Messages.h"
+#include "shell/Strings.h"
+
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPicture>
+#include <QStatusBar>
+
+#include <algorithm>
+
+namespace {
+
+const QColor kInk = Qt::black;
+const QColor kCommandInk = Qt::red;
+// Room left beyond the farthest component, so that one can draw past it.
+constexpr int kMargin = 200;
+// The scroll extent of an empty flowchart.
+constexpr int kMinimumExtent = 100;
+
+QRect toQRect(const CRect& r) {
+    return QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)).normalized();
+}
+
+// Commands and text insertion measure texts in the view's default font; what
+// they would draw goes to a picture that nobody shows, since the view repaints
+// afterwards.
+class MeasuringCanvas {
+public:
+    MeasuringCanvas(const QFont& font, TextLayouts& layouts)
+        : m_painter(&m_picture), m_canvas(m_painter, font, layouts) {}
+    Canvas& canvas() { return m_canvas; }
+
+private:
+    QPicture m_picture;
+    QPainter m_painter;
+    CPainterCanvas m_canvas;
+};
+
+} // namespace
+
+COrgaView::COrgaView(COrgaDoc& document, QWidget* parent)
+    : QWidget(parent), CView(document), m_doc(document),
+      m_pReco(std::make_unique<CAReconnaitre>(document.componentSet())),
+      m_startTime(GestureClock::now()) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_defaultFont = font();
+    m_defaultFont.setPointSize(10);
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &COrgaView::OnTimer);
+    connect(&document, &COrgaDoc::changed, this, [this] { m_paintedRectsValid = false; });
+    CApplication::instance()->setTraceMode(0);
+    updateExtent();
+}
+
+COrgaView::~COrgaView() = default;
+
+void COrgaView::onUpdate(CView*, int) {
+    m_paintedRectsValid = false;
+    forgetMissingSelection();
+    updateExtent();
+    update();
+}
+
+void COrgaView::showStatus(const QString& text) const {
+    if (CMainFrame* frame = CApplication::instance()->mainFrame())
+        frame->statusBar()->showMessage(text);
+}
+
+void COrgaView::addPoint(QPoint p) {
+    m_pStroke->addPoint(p.x(), p.y(), GestureClock::now() - m_startTime);
+    m_lastPoint = p;
+}
+
+void COrgaView::addInk(QPoint to, const QColor& ink) {
+    const QLine line(m_lastPoint, to);
+    const QRect bounds = QRect(m_lastPoint, to).normalized().adjusted(-2, -2, 2, 2);
+    m_ink.push_back({line, ink, bounds});
+    update(bounds);
+}
+
+void COrgaView::eraseInk() {
+    m_ink.clear();
+    update();
+}
+
+void COrgaView::buttonDown(QPoint p, bool command) {
+    m_timer.stop();
+    m_waiting = false;
+    showStatus("Reconnaissance du geste...");
+    m_captured = true;
+    m_pStroke = std::make_unique<CStroke>();
+    addPoint(p);
+    if (command) {
+        m_commandGesture = true;
+        m_set = GestureSet::Commands;
+    } else {
+        m_drawing = true;
+        m_set = CApplication::instance()->traceMode() == 0 ? GestureSet::Components
+                                                           : GestureSet::Commands;
+    }
+}
+
+void COrgaView::buttonUp(QPoint p, const QColor& ink) {
+    addInk(p, ink);
+    addPoint(p);
+    m_captured = false;
+    if (!m_gesture)
+        m_gesture = std::make_shared<CDessin>();
+    m_gesture->addStroke(std::move(m_pStroke));
+    m_timer.start(m_gesture->recognitionDelay() - 100);
+    m_waiting = true;
+}
+
+void COrgaView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        buttonDown(event->position().toPoint(), false);
+    else if (event->button() == Qt::RightButton)
+        buttonDown(event->position().toPoint(), true);
+}
+
+void COrgaView::mouseReleaseEvent(QMouseEvent* event) {
+    if (!m_captured)
+        return;
+    if (event->button() == Qt::LeftButton)
+        buttonUp(event->position().toPoint(), kInk);
+    else if (event->button() == Qt::RightButton)
+        buttonUp(event->position().toPoint(), kCommandInk);
+}
+
+void COrgaView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (m_drawing) {
+        if (m_captured) {
+            addInk(p, CApplication::instance()->traceMode() == 0 ? kInk : kCommandInk);
+            addPoint(p);
+        }
+    } else if (CElement* hit = m_doc.organigramme().elementAt({p.x(), p.y()});
+               hit != m_pSelected && !m_commandGesture) {
+        updateElement(m_pSelected);
+        m_pSelected = hit;
+        updateElement(m_pSelected);
+    }
+    if (CMainFrame* frame = CApplication::instance()->mainFrame())
+        frame->setPaneText(1, QStringLiteral("Pointeur (x = %1 , y = %2)").arg(p.x()).arg(p.y()));
+}
+
+void COrgaView::OnTimer() {
+    if (!m_waiting)
+        return;
+    m_timer.stop();
+    m_waiting = false;
+    const CEnsemble& set =
+        m_set == GestureSet::Components ? m_doc.componentSet() : m_doc.commandSet();
+    m_pReco->setEnsemble(set);
+    m_pReco->setDessin(m_gesture);
+    m_pReco->calculerCaracteristiques();
+    if (!set.reconnaissancePossible()) {
+        showMessage(this, "Reconnaissance impossible");
+    } else if (m_set == GestureSet::Components) {
+        ProcessComponent();
+    } else {
+        ProcessCommand();
+        m_commandGesture = false;
+    }
+    m_drawing = false;
+}
+
+void COrgaView::ShowRecognition() {
+    const bool byProbability = m_pReco->rejeteParProbabilite();
+    const bool byDistance = m_pReco->rejeteParDistance();
+    QString text = byProbability || byDistance
+                       ? QStringLiteral("Geste rejetéinconnu")
+                       : "Geste reconnu : " + toQString(m_pReco->nomReconnu());
+    if (byProbability && byDistance)
+        text += " (1) (2) ";
+    else if (byProbability)
+        text += " (1) ";
+    else if (byDistance)
+        text += " (2) ";
+    showStatus(text);
+}
+
+void COrgaView::ProcessComponent() {
+    m_pReco->reconnaitre();
+    ShowRecognition();
+    m_gestureRect = gestureRectangle(*m_gesture);
+    m_cancelled = false;
+    std::vector<std::unique_ptr<CElement>> made;
+    if (m_pReco->code() == kind::Texte)
+        made = insertText();
+    else if (std::unique_ptr<CElement> element = CreateElement(m_pReco->code()))
+        made.push_back(std::move(element));
+    eraseInk();
+    m_gesture.reset();
+    if (made.empty())
+        return;
+    for (std::unique_ptr<CElement>& element : made)
+        m_doc.AddElement(std::move(element));
+    m_doc.updateAllViews(this);
+    updateExtent();
+}
+
+std::unique_ptr<CElement> COrgaView::CreateElement(int code) {
+    m_cancelled = false;
+    if (code == kind::Inconnu) {
+        QMessageBox question(QMessageBox::Question, "Geste inconnu...",
+                             "Le geste est inconnu. Voulez-vous conserver le tracé ?",
+                             QMessageBox::Yes | QMessageBox::No, this);
+        if (question.exec() == QMessageBox::Yes)
+            return std::make_unique<CInconnu>(m_doc.color(), m_doc.penWidth(), m_gestureRect,
+                                              *m_gesture);
+        m_cancelled = true;
+        return nullptr;
+    }
+    if (std::unique_ptr<CElement> element =
+            creerComposant(code, m_gestureRect, m_doc.organigramme()))
+        return element;
+    showMessage(this, "Erreur : mauvaise commande");
+    m_cancelled = true;
+    return nullptr;
+}
+
+std::vector<std::unique_ptr<CElement>> COrgaView::insertText() {
+    std::vector<std::unique_ptr<CElement>> lines;
+    CInsertTextDlg dialog(this);
+    if (dialog.exec() != QDialog::Accepted) {
+        m_cancelled = true;
+        return lines;
+    }
+    MeasuringCanvas dc(m_defaultFont, m_layouts);
+    CPoint origin = m_gestureRect.topLeft();
+    for (int i = 0; i < CInsertTextDlg::kLines; ++i) {
+        const TextLine& line = dialog.line(i);
+        if (i > 0 && line.text.isEmpty())
+            break;
+        const std::string text = toStdString(line.text);
+        m_gestureRect = textRectangle(dc.canvas(), origin, text, line.size);
+        lines.push_back(std::make_unique<CTexte>(m_doc.color(), toStdString(line.font), line.size,
+                                                 m_gestureRect, text));
+        origin = {m_gestureRect.left, m_gestureRect.bottom};
+    }
+    return lines;
+}
+
+void COrgaView::ProcessCommand() {
+    m_cancelled = false;
+    m_pReco->reconnaitre();
+    ShowRecognition();
+    const int code = m_pReco->code();
+    MeasuringCanvas dc(m_defaultFont, m_layouts);
+    const CommandResult result =
+        appliquerCommande(code, m_pSelected, *m_gesture, dc.canvas(), m_doc.organigramme());
+    if (!estCommande(code))
+        m_cancelled = true;
+    if (result.status == CommandResult::Status::Refused)
+        showMessage(this, toQString(result.message));
+    else if (result.status == CommandResult::Status::NeedsDialog)
+        finishCommand(code);
+    if (code == commande::EffacerSelection || code == commande::EffacerTout)
+        m_pSelected = nullptr;
+    eraseInk();
+    m_gesture.reset();
+    if (!m_cancelled) {
+        m_doc.modelChanged();
+        m_doc.updateAllViews(this);
+        updateExtent();
+    }
+}
+
+// What the commands leave to the user: a colour to choose, a size or a text to enter.
+void COrgaView::finishCommand(int code) {
+    if (code == commande::CouleurAutre)
+        changeColour();
+    else if (code == commande::TailleAutre)
+        OnTailleModif(*m_pSelected);
+    else
+        modifierTexte(*m_pSelected);
+}
+
+void COrgaView::changeColour() {
+    if (m_pSelected == nullptr) {
+        m_doc.OnAutreCouleur(this);
+    } else if (const std::optional<Colour> colour = chooseColour(m_pSelected->color(), this)) {
+        m_pSelected->setColor(*colour);
+    }
+}
+
+void COrgaView::OnTailleModif(CElement& element) {
+    const TailleAutre asked = tailleAutre(element);
+    std::vector<int> values;
+    switch (asked.dialog) {
+    case TailleAutre::Dialog::None:
+        showMessage(this, toQString(asked.refusal));
+        return;
+    case TailleAutre::Dialog::Text:
+        modifierTexte(element);
+        return;
+    case TailleAutre::Dialog::Size: {
+        CModifTailleDlg dialog(toQString(asked.title), asked.dimensions, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        values.assign(dialog.values().begin(), dialog.values().begin() + asked.dimensions.size());
+        break;
+    }
+    case TailleAutre::Dialog::Arrow: {
+        CModifTailleFlecheDlg dialog(asked.dimensions[0].value, asked.dimensions[1].value,
+                                     asked.dimensions[2].value, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        values = {dialog.length(), dialog.headHalfHeight(), dialog.headLength()};
+        break;
+    }
+    }
+    const CommandResult result = appliquerTailleAutre(element, values);
+    if (result.status == CommandResult::Status::Refused)
+        showMessage(this, toQString(result.message));
+}
+
+void COrgaView::modifierTexte(CElement& element) {
+    auto& texte = static_cast<CTexte&>(element);
+    CTextDlg dialog({toQString(texte.text()), toQString(texte.fontName()), texte.pointSize()},
+                    this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    MeasuringCanvas dc(m_defaultFont, m_layouts);
+    const TextLine& line = dialog.line();
+    appliquerTexte(dc.canvas(), texte, toStdString(line.text), toStdString(line.font), line.size);
+}
+
+void COrgaView::OnToutEffacer() {
+    m_doc.DeleteAllElements();
+    m_pSelected = nullptr;
+    m_doc.updateAllViews(this);
+    updateExtent();
+    update();
+}
+
+QRect COrgaView::paintedRect(const CElement& element) {
+    QRect rect = toQRect(element.GetBoundRect()).adjusted(-1, -1, 1, 1);
+    if (element.type() == kind::Texte) {
+        const auto& texte = static_cast<const CTexte&>(element);
+        const QRect written =
+            m_layouts.of(texte.text(), texte.fontName(), texte.tenthsOfPoint()).bounds;
+        rect |= written.translated(texte.origin().x, texte.origin().y).adjusted(-1, -1, 1, 1);
+    }
+    return rect;
+}
+
+const std::vector<QRect>& COrgaView::paintedRects() {
+    const auto& elements = m_doc.organigramme().elements();
+    if (!m_paintedRectsValid || m_paintedRects.size() != elements.size()) {
+        m_paintedRects.clear();
+        m_paintedRects.reserve(elements.size());
+        for (const auto& element : elements)
+            m_paintedRects.push_back(paintedRect(*element));
+        m_paintedRectsValid = true;
+    }
+    return m_paintedRects;
+}
+
+void COrgaView::updateElement(const CElement* element) {
+    if (element != nullptr)
+        update(paintedRect(*element));
+}
+
+void COrgaView::updateExtent() {
+    int right = kMinimumExtent;
+    int bottom = kMinimumExtent;
+    for (const auto& element : m_doc.organigramme().elements()) {
+        const CRect& r = element->GetBoundRect();
+        right = std::max(right, r.right + kMargin);
+        bottom = std::max(bottom, r.bottom + kMargin);
+    }
+    setMinimumSize(right, bottom);
+}
+
+void COrgaView::forgetMissingSelection() {
+    const auto& elements = m_doc.organigramme().elements();
+    if (std::none_of(elements.begin(), elements.end(),
+                     [this](const auto& e) { return e.get() == m_pSelected; }))
+        m_pSelected = nullptr;
+}
+
+// Each rectangle of the region is painted under a clip of its own: a clip of
+// one rectangle is much faster to draw through than a region.
+void COrgaView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    CPainterCanvas dc(painter, m_defaultFont, m_layouts);
+    const auto& elements = m_doc.organigramme().elements();
+    const std::vector<QRect>& painted = paintedRects();
+    for (const QRect& area : event->region()) {
+        painter.setClipRect(area);
+        painter.fillRect(area, Qt::white);
+        for (std::size_t i = 0; i < elements.size(); ++i)
+            if (area.intersects(painted[i]))
+                elements[i]->Draw(dc, m_pSelected);
+        for (const InkSegment& segment : m_ink) {
+            if (area.intersects(segment.bounds)) {
+                painter.setPen(QPen(segment.colour, 1));
+                painter.drawLine(segment.line);
+            }
+        }
+    }
+}

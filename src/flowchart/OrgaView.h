@@ -1,0 +1,113 @@
+#pragma once
+
+#include "flowchart/Geometry.h"
+#include "flowchart/PainterCanvas.h"
+#include "shell/Document.h"
+
+#include <QFont>
+#include <QLine>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class CAReconnaitre;
+class CDessin;
+class CElement;
+class CEnsemble;
+class COrgaDoc;
+class CStroke;
+
+// The drawing surface of a flowchart. Gestures drawn on it are recognised when
+// the writer pauses: with the left button against the components set or the
+// commands set as the trace mode says, with the right button always against the
+// commands set. A component gesture creates a component where it was drawn; a
+// command gesture acts on the component that was under the pointer when it
+// began, or on the whole flowchart.
+class COrgaView : public QWidget, public CView {
+    Q_OBJECT
+public:
+    COrgaView(COrgaDoc& document, QWidget* parent);
+    ~COrgaView() override;
+
+    COrgaDoc& document() const { return m_doc; }
+    void onUpdate(CView* sender, int hint) override;
+
+    // The end of a gesture: recognises it and acts. The timer calls it; tests
+    // call it instead of waiting.
+    void OnTimer();
+    // "Tout &effacer".
+    void OnToutEffacer();
+
+    // The component under the pointer, which commands act on.
+    const CElement* selection() const { return m_pSelected; }
+    bool isWaiting() const { return m_waiting; }
+    // Milliseconds the timer was last armed with.
+    int timerDelay() const { return m_timer.interval(); }
+    // Where the gesture in progress has been drawn, in ink segments.
+    int inkSegmentCount() const { return static_cast<int>(m_ink.size()); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    enum class GestureSet { Components, Commands };
+    struct InkSegment {
+        QLine line;
+        QColor colour;
+        QRect bounds;
+    };
+
+    void buttonDown(QPoint p, bool command);
+    void buttonUp(QPoint p, const QColor& ink);
+    void addInk(QPoint to, const QColor& ink);
+    void eraseInk();
+    void addPoint(QPoint p);
+
+    void ShowRecognition();
+    void ProcessComponent();
+    std::unique_ptr<CElement> CreateElement(int code);
+    std::vector<std::unique_ptr<CElement>> insertText();
+    void ProcessCommand();
+    void finishCommand(int code);
+    void changeColour();
+    void OnTailleModif(CElement& element);
+    void modifierTexte(CElement& element);
+
+    // Where a component shows on the screen: its enclosing rectangle, and for a
+    // text what its font really covers.
+    QRect paintedRect(const CElement& element);
+    // The painted rectangles of all the components, in drawing order, measured
+    // again after the flowchart changed.
+    const std::vector<QRect>& paintedRects();
+    void updateElement(const CElement* element);
+    void updateExtent();
+    void forgetMissingSelection();
+    void showStatus(const QString& text) const;
+
+    COrgaDoc& m_doc;
+    std::unique_ptr<CAReconnaitre> m_pReco;
+    std::unique_ptr<CStroke> m_pStroke;
+    std::shared_ptr<CDessin> m_gesture;
+    GestureSet m_set = GestureSet::Components;
+    CRect m_gestureRect;
+    CElement* m_pSelected = nullptr;
+    bool m_cancelled = false;
+    bool m_drawing = false;
+    bool m_waiting = false;
+    bool m_commandGesture = false;
+    bool m_captured = false;
+    QPoint m_lastPoint;
+    double m_startTime;
+    QTimer m_timer;
+    std::vector<InkSegment> m_ink;
+    // The font that text rectangles are measured in.
+    QFont m_defaultFont;
+    TextLayouts m_layouts;
+    std::vector<QRect> m_paintedRects;
+    bool m_paintedRectsValid = false;
+};

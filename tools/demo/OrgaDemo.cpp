@@ -1,0 +1,172 @@
+// Draws a small flowchart by gestures in a running Velmora, for the pictures of
+// the README: the gestures are generated, recognised by the shipped components
+// set, and played into the view as mouse events.
+// Usage: velmora-demo-organigramme DATA_ROOT [--insertion]; prints "prêt" once
+// it is drawn. With --insertion a last "Texte" gesture leaves the insert-text
+// dialog open, two lines filled in.
+
+#include "engine/AReconnaitre.h"
+#include "flowchart/Commandes.h"
+#include "flowchart/Orga.h"
+#include "flowchart/OrgaDoc.h"
+#include "flowchart/OrgaView.h"
+#include "flowchart/TextDlg.h"
+#include "generator/ShippedSets.h"
+#include "shell/Application.h"
+#include "shell/DocTemplate.h"
+#include "shell/DocTemplates.h"
+#include "shell/GesturePlayer.h"
+#include "shell/MainFrm.h"
+#include "shell/Setup.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+struct Step {
+    int code;
+    Vec2 centre;
+    double size;
+    const char* text = nullptr; // for a "Texte" gesture
+    Colour colour = kNoir;
+};
+
+const Step kSteps[] = {
+    {kind::EllipseHorizontale, {330, 60}, 130},
+    {kind::Texte, {330, 58}, 50, "Début"},
+    {kind::FlecheHautBas, {330, 140}, 55},
+    {kind::RectangleHorizontal, {330, 225}, 170},
+    {kind::Texte, {330, 222}, 90, "Lire n"},
+    {kind::FlecheHautBas, {330, 310}, 55},
+    {kind::Losange, {330, 400}, 190, nullptr, kBleu},
+    {kind::Texte, {330, 397}, 60, "n > 0 ?", kBleu},
+    {kind::FlecheGaucheDroite, {500, 400}, 90},
+    {kind::RectangleHorizontal, {680, 400}, 170, nullptr, kVert},
+    {kind::Texte, {680, 397}, 100, "Afficher n", kVert},
+    {kind::FlecheHautBas, {330, 500}, 55},
+    {kind::Cercle, {330, 570}, 55, nullptr, kRouge},
+    {kind::Croix, {900, 120}, 60, nullptr, kRouge},
+    {kind::TrianglePointeEnHaut, {1000, 120}, 70},
+    {kind::Carre, {1100, 120}, 70},
+    {kind::RectangleVertical, {900, 250}, 110},
+    {kind::EllipseVerticale, {1000, 250}, 110},
+    {kind::FlecheBasHaut, {1100, 250}, 90},
+};
+
+void ready() {
+    std::printf("prêt\n");
+    std::fflush(stdout);
+}
+
+// The drawing moved so that its box is centred on `centre`.
+std::unique_ptr<CDessin> movedTo(const CDessin& drawing, Vec2 centre) {
+    const CPoint middle = gestureRectangle(drawing).centerPoint();
+    const int dx = static_cast<int>(centre.x) - middle.x;
+    const int dy = static_cast<int>(centre.y) - middle.y;
+    auto moved = std::make_unique<CDessin>();
+    for (int s = 0; s < drawing.strokeCount(); ++s) {
+        auto stroke = std::make_unique<CStroke>();
+        for (const CInkPoint& p : drawing.stroke(s).points())
+            stroke->addPoint(p.x + dx, p.y + dy, p.t);
+        moved->addStroke(std::move(stroke));
+    }
+    return moved;
+}
+
+// A drawing of the gesture, as a new user draws it, about the size wanted and
+// recognised by the set; the writer tries again until it is.
+std::unique_ptr<CDessin> recognisable(const CEnsemble& set, DrawingGenerator& g, const Step& step) {
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        auto drawing = shippedGesture(TYPE_COMPOSANTS, step.code, g);
+        const CRect box = gestureRectangle(*drawing);
+        const int size = std::max(box.width(), box.height());
+        if (size < step.size * 0.8 || size > step.size * 1.25)
+            continue;
+        CAReconnaitre shape(set);
+        shape.setDessin(drawing->clone());
+        shape.calculerCaracteristiques();
+        shape.reconnaitre();
+        if (shape.code() == step.code)
+            return movedTo(*drawing, step.centre);
+    }
+    qFatal("gesture %d never recognised", step.code);
+}
+
+// Fills in the insert-text dialog that a "Texte" gesture opens; `second` is
+// left open on the screen.
+void writeWhenAsked(const char* text, const char* second = nullptr) {
+    QTimer::singleShot(0, [text, second] {
+        auto* dialog = qobject_cast<CInsertTextDlg*>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+            return;
+        dialog->findChild<QLineEdit*>("text1")->setText(QString::fromUtf8(text));
+        if (second == nullptr) {
+            dialog->accept();
+            return;
+        }
+        dialog->findChild<QLineEdit*>("text2")->setText(QString::fromUtf8(second));
+        dialog->findChild<QComboBox*>("size1")->setCurrentText("16");
+        ready();
+    });
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication qtApplication(argc, argv);
+    prepareApplication(qtApplication);
+    const bool insertion = argc == 3 && QString(argv[2]) == "--insertion";
+    if (argc != 2 && !insertion) {
+        std::fprintf(stderr,
+                     "usage : velmora-demo-organigramme DOSSIER_DE_DONNEES [--insertion]\n");
+        return 2;
+    }
+    // The shipped gesture sets are copied into the new data folder at start.
+    const Configuration configuration(withTrailingSlash(argv[1]));
+    createFolder(configuration.dataRoot);
+    CApplication application(configuration.dataRoot, applicationTemplates());
+    application.initInstance(CApplication::Splash::Skip);
+    // A virtual display has no window manager to maximise the window.
+    application.mainFrame()->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    application.OnNouvelOrga();
+    auto* frame = qobject_cast<COrga*>(application.mainFrame()->activeChildFrame());
+    frame->parentWidget()->showMaximized();
+    COrgaView& view = *frame->view();
+    QApplication::processEvents();
+
+    GestureClock::Manual clock;
+    GesturePlayer player(view, clock);
+    DrawingGenerator generator(11);
+    for (const Step& step : kSteps) {
+        frame->orgaDocument().setColor(step.colour);
+        const auto drawing = recognisable(frame->orgaDocument().componentSet(), generator, step);
+        if (step.text != nullptr)
+            writeWhenAsked(step.text);
+        clock.advance(1.0);
+        player.play(*drawing, [&view] { view.OnTimer(); });
+        QApplication::processEvents();
+    }
+    frame->orgaDocument().setColor(kNoir);
+    if (insertion) {
+        writeWhenAsked("Fin du programme", "(n lu)");
+        clock.advance(1.0);
+        player.play(*recognisable(frame->orgaDocument().componentSet(), generator,
+                                  {kind::Texte, {620, 560}, 120}),
+                    [&view] { view.OnTimer(); });
+    } else {
+        player.move({330, 380});
+        QApplication::processEvents();
+        ready();
+    }
+    return QApplication::exec();
+}
