@@ -9,7 +9,7 @@
 #include "shell/Strings.h"
 #include "text/CntrItem.h"
 #include "text/CollageSpecialDlg.h"
-#include "text/InsertTextDlg.h"
+#include "text/StrovikInsertDlg.h"
 #include "text/ProprietesObjetDlg.h"
 #include "text/StrovikDoc.h"
 #include "text/StrovikText.h"
@@ -228,7 +228,7 @@ void CStrovikView::applyEdit(const TextAction& action) {
         select(m_rangeStart, charAt(action.at));
         break;
     case TextEdit::InsertText: {
-        CInsertTextDlg dialog(this);
+        CStrovikInsertDlg dialog(this);
         dialog.exec();
         insertSelected(charAt(action.at), dialog.text());
         break;

@@ -5,10 +5,10 @@
 class QPlainTextEdit;
 
 // Asks for the text that an arrow gesture inserts.
-class CInsertTextDlg : public QDialog {
+class CStrovikInsertDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CInsertTextDlg(QWidget* parent);
+    explicit CStrovikInsertDlg(QWidget* parent);
 
     // What was typed, once confirmed with OK; empty otherwise.
     QString text() const;

@@ -1,4 +1,4 @@
-#include "text/InsertTextDlg.h"
+#include "text/StrovikInsertDlg.h"
 
 #include "shell/DialogButtons.h"
 
@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CInsertTextDlg::CInsertTextDlg(QWidget* parent)
+CStrovikInsertDlg::CStrovikInsertDlg(QWidget* parent)
     : QDialog(parent), m_edit(new QPlainTextEdit(this)) {
     setWindowTitle("Insérer le texte...");
     m_edit->setObjectName("texte");
@@ -22,6 +22,6 @@ CInsertTextDlg::CInsertTextDlg(QWidget* parent)
     resize(360, 200);
 }
 
-QString CInsertTextDlg::text() const {
+QString CStrovikInsertDlg::text() const {
     return result() == QDialog::Accepted ? m_edit->toPlainText() : QString();
 }
