@@ -12,6 +12,8 @@ mkdir -p "$seeds/drawing_text"
 cp "$here"/tools/samples/*.txt "$seeds/drawing_text/"
 mkdir -p "$seeds/gesture_set"
 cp "$here"/tools/samples/*.gst "$seeds/gesture_set/"
+mkdir -p "$seeds/svk"
+cp "$here"/tools/samples/*.svk "$seeds/svk/"
 # A few gestures drawn by people, read where they live (never copied into the project).
 mkdir -p "$seeds/gesture_logs"
 logs="$here/../shared/datasets"

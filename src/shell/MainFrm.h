@@ -46,6 +46,10 @@ public:
     QAction* action(Action action) const { return m_actions.at(action); }
     QAction* commandAction(DocCommand command) const { return m_commands.at(command); }
 
+    // The entries of the recent files, for a document window's own file menu;
+    // they are replaced whenever the list changes.
+    const QList<QAction*>& recentFileActions() const { return m_recentActions; }
+
     QMdiArea* mdiArea() const { return m_mdiArea; }
     CChildFrame* activeChildFrame() const;
 

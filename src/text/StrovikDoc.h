@@ -1,0 +1,23 @@
+#pragma once
+
+#include "shell/Document.h"
+
+class CStrovikText;
+
+// A text document: rich text with embedded images, read from and written to
+// .svk files. A new one is empty.
+class CStrovikDoc : public CDocument {
+    Q_OBJECT
+public:
+    explicit CStrovikDoc(const CDocTemplate& docTemplate);
+    ~CStrovikDoc() override;
+
+    CStrovikText& text() const { return *m_text; }
+
+    bool onOpenDocument(const QString& path) override;
+    bool onSaveDocument(const QString& path) override;
+    QString defaultFolder() const override;
+
+private:
+    CStrovikText* m_text;
+};

@@ -1,0 +1,500 @@
+#include "text/StrovikView.h"
+
+#include "recognizer/Files.h"
+#include "shell/Application.h"
+#include "shell/FileDialogs.h"
+#include "shell/GestureClock.h"
+#include "shell/MainFrm.h"
+#include "shell/Messages.h"
+#include "shell/Strings.h"
+#include "text/CntrItem.h"
+#include "text/CollageSpecialDlg.h"
+#include "text/StrovikInsertDlg.h"
+#include "text/ProprietesObjetDlg.h"
+#include "text/StrovikDoc.h"
+#include "text/StrovikText.h"
+#include "text/TextGestures.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTextDocumentFragment>
+#include <QTextFrame>
+#include <QTextList>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace {
+
+CMainFrame* mainFrame() {
+    return CApplication::instance() ? CApplication::instance()->mainFrame() : nullptr;
+}
+
+QPen inkPen() {
+    return QPen(QColor(255, 0, 0), 1);
+}
+
+} // namespace
+
+CStrovikView::CStrovikView(CStrovikDoc& document, QWidget* parent)
+    : QTextEdit(parent), CView(document), m_clockOrigin(GestureClock::now()),
+      m_recognizer(true, 0.0) {
+    setDocument(&document.text());
+    // The right button draws: no context menu takes it.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    viewport()->setMouseTracking(true);
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &CStrovikView::OnTimer);
+    setPointerMode(m_pointerMode);
+}
+
+CStrovikView::~CStrovikView() = default;
+
+CStrovikDoc& CStrovikView::strovikDoc() const {
+    return static_cast<CStrovikDoc&>(CView::document());
+}
+
+void CStrovikView::onUpdate(CView*, int) {
+    viewport()->update();
+}
+
+void CStrovikView::setPointerMode(int mode) {
+    m_pointerMode = mode;
+    showPointerCursor();
+    emit pointerModeChanged();
+}
+
+// The text control sets its own cursor as the mouse moves: the mode's cursor
+// is put back after it.
+void CStrovikView::showPointerCursor() {
+    const Qt::CursorShape shape = m_pointerMode == ArrowPointer ? Qt::ArrowCursor : Qt::IBeamCursor;
+    if (viewport()->cursor().shape() != shape)
+        viewport()->setCursor(shape);
+}
+
+double CStrovikView::now() const {
+    return GestureClock::now() - m_clockOrigin;
+}
+
+void CStrovikView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton)
+        penDown(event->position().toPoint());
+    else
+        QTextEdit::mousePressEvent(event);
+}
+
+void CStrovikView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (event->buttons() & Qt::RightButton) {
+        if (!m_capturing)
+            return;
+        inkTo(p);
+    }
+    showPointer(p);
+    showCaret();
+    QTextEdit::mouseMoveEvent(event);
+    showPointerCursor();
+}
+
+void CStrovikView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::RightButton)
+        QTextEdit::mouseReleaseEvent(event);
+    else if (m_capturing)
+        penUp(event->position().toPoint());
+}
+
+void CStrovikView::keyPressEvent(QKeyEvent* event) {
+    showCaret();
+    QTextEdit::keyPressEvent(event);
+}
+
+void CStrovikView::penDown(QPoint p) {
+    m_timer.stop();
+    m_recognitionPending = false;
+    showStatus("Reconnaissance du geste...");
+    m_stroke = std::make_unique<CStroke>();
+    m_stroke->addPoint(p.x(), p.y(), now());
+    m_ink.emplace_back(p);
+    m_capturing = true;
+    m_lastPoint = p;
+    viewport()->update(QRect(p, p).adjusted(-1, -1, 1, 1));
+}
+
+void CStrovikView::inkTo(QPoint p) {
+    m_stroke->addPoint(p.x(), p.y(), now());
+    m_ink.back().ajouter(p);
+    viewport()->update(QRect(m_lastPoint, p).normalized().adjusted(-2, -2, 2, 2));
+    m_lastPoint = p;
+}
+
+void CStrovikView::penUp(QPoint p) {
+    inkTo(p);
+    m_capturing = false;
+    if (!m_drawing)
+        m_drawing = std::make_unique<CDessin>();
+    m_drawing->addStroke(std::move(m_stroke));
+    m_timer.start(m_drawing->recognitionDelay() - 100);
+    m_recognitionPending = true;
+    showStatus("");
+}
+
+void CStrovikView::paintEvent(QPaintEvent* event) {
+    QTextEdit::paintEvent(event);
+    if (m_ink.empty())
+        return;
+    QPainter painter(viewport());
+    painter.setPen(inkPen());
+    for (const TraceEncre& stroke : m_ink)
+        stroke.dessiner(painter, event->rect());
+}
+
+void CStrovikView::OnTimer() {
+    if (!m_recognitionPending)
+        return;
+    m_timer.stop();
+    m_recognitionPending = false;
+    const std::unique_ptr<CDessin> drawing = std::move(m_drawing);
+    m_ink.clear();
+    viewport()->repaint();
+    const CSortedList<CShapeGesture*> results = m_recognizer.recognize(*drawing);
+    const CShapeGesture& best = *results.at(0);
+    std::unique_ptr<CShapeGesture> entry = best.clone();
+    entry->detach();
+    m_history.append(std::move(entry));
+    applyResult(best);
+}
+
+void CStrovikView::showStatus(const QString& message) {
+    if (CMainFrame* frame = mainFrame()) {
+        frame->statusBar()->showMessage(message);
+        frame->statusBar()->repaint();
+    }
+}
+
+void CStrovikView::showPointer(QPoint p) {
+    if (CMainFrame* frame = mainFrame())
+        frame->setPaneText(1, QString("Pointeur (x = %1 , y = %2)").arg(p.x()).arg(p.y()));
+}
+
+void CStrovikView::showCaret() {
+    if (CMainFrame* frame = mainFrame()) {
+        const QPoint caret = cursorRect().topLeft();
+        frame->setPaneText(2, QString("Curseur (x = %1 , y = %2, Caractère n°%3)")
+                                  .arg(caret.x())
+                                  .arg(caret.y())
+                                  .arg(textCursor().position()));
+    }
+}
+
+bool CStrovikView::hasTextSelected() const {
+    const QString selected = textCursor().selectedText();
+    return std::any_of(selected.begin(), selected.end(),
+                       [](QChar c) { return c != QChar::ObjectReplacementCharacter; });
+}
+
+void CStrovikView::applyResult(const CShapeGesture& best) {
+    const TextAction action =
+        textActionFor(best, {.rangeStartPending = m_rangeStartPending,
+                             .textSelected = hasTextSelected(),
+                             .clipboardHasText = !QApplication::clipboard()->text().isEmpty()});
+    m_rangeStartPending = action.edit == TextEdit::StartRange;
+    if (!action.message.empty())
+        showStatus(toQString(action.message));
+    applyEdit(action);
+}
+
+void CStrovikView::applyEdit(const TextAction& action) {
+    switch (action.edit) {
+    case TextEdit::None:
+        break;
+    case TextEdit::DeleteBetween:
+        select(charAt(action.at), charAt(action.to));
+        textCursor().removeSelectedText();
+        break;
+    case TextEdit::StartRange:
+        m_rangeStart = charAt(action.at);
+        break;
+    case TextEdit::EndRange:
+        select(m_rangeStart, charAt(action.at));
+        break;
+    case TextEdit::InsertText: {
+        CStrovikInsertDlg dialog(this);
+        dialog.exec();
+        insertSelected(charAt(action.at), dialog.text());
+        break;
+    }
+    case TextEdit::MoveSelection:
+        moveSelectionTo(charAt(action.at));
+        break;
+    case TextEdit::PasteAtCaret:
+        insertSelected(textCursor().position(), QApplication::clipboard()->text());
+        break;
+    case TextEdit::SelectBetween:
+        select(charAt(action.at), charAt(action.to));
+        break;
+    case TextEdit::SelectWord: {
+        QTextCursor word = cursorForPosition(QPoint(action.at.x, action.at.y));
+        word.select(QTextCursor::WordUnderCursor);
+        setTextCursor(word);
+        break;
+    }
+    case TextEdit::CopySelection:
+        QApplication::clipboard()->setText(selectedPlainText());
+        break;
+    case TextEdit::CutSelection: {
+        const QString text = selectedPlainText();
+        textCursor().removeSelectedText();
+        QApplication::clipboard()->setText(text);
+        break;
+    }
+    case TextEdit::ClearSelection:
+        textCursor().removeSelectedText();
+        break;
+    }
+}
+
+int CStrovikView::charAt(const CInkPoint& p) const {
+    return cursorForPosition(QPoint(p.x, p.y)).position();
+}
+
+void CStrovikView::select(int anchor, int position) {
+    const int last = document()->characterCount() - 1;
+    QTextCursor cursor(document());
+    cursor.setPosition(std::clamp(anchor, 0, last));
+    cursor.setPosition(std::clamp(position, 0, last), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+// Embedded objects have no plain-text form.
+QString CStrovikView::selectedPlainText() const {
+    return textCursor().selection().toPlainText().remove(QChar::ObjectReplacementCharacter);
+}
+
+void CStrovikView::insertSelected(int at, const QString& text) {
+    select(at, at);
+    textCursor().insertText(text);
+    select(at, at + static_cast<int>(text.size()));
+}
+
+void CStrovikView::moveSelectionTo(int target) {
+    QTextCursor cursor = textCursor();
+    const int start = cursor.selectionStart(), end = cursor.selectionEnd();
+    const QString text = selectedPlainText();
+    QTextCursor first(document());
+    first.setPosition(start + 1);
+    const QTextCharFormat charFormat =
+        first.charFormat().isImageFormat() ? QTextCharFormat() : first.charFormat();
+    const QTextBlockFormat blockFormat = cursor.blockFormat();
+
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    const int at = moveTarget(start, end, target);
+    cursor.setPosition(at);
+    cursor.insertText(text);
+    cursor.setPosition(at, QTextCursor::KeepAnchor);
+    cursor.setCharFormat(charFormat);
+    cursor.setBlockFormat(blockFormat);
+    cursor.endEditBlock();
+    select(at, at + static_cast<int>(text.size()));
+}
+
+bool CStrovikView::isBold() const {
+    return fontWeight() >= QFont::Bold;
+}
+
+bool CStrovikView::hasBullets() const {
+    return textCursor().currentList() != nullptr;
+}
+
+void CStrovikView::toggleBold() {
+    setFontWeight(isBold() ? QFont::Normal : QFont::Bold);
+}
+
+void CStrovikView::toggleItalic() {
+    setFontItalic(!fontItalic());
+}
+
+void CStrovikView::toggleUnderline() {
+    setFontUnderline(!fontUnderline());
+}
+
+void CStrovikView::toggleBullets() {
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    if (hasBullets()) {
+        QTextCursor each(document());
+        const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+        for (QTextBlock block = document()->findBlock(cursor.selectionStart()); block.isValid();
+             block = block.next()) {
+            if (QTextList* list = block.textList())
+                list->remove(block);
+            each.setPosition(block.position());
+            QTextBlockFormat format = block.blockFormat();
+            format.setIndent(0);
+            each.setBlockFormat(format);
+            if (block == last)
+                break;
+        }
+    } else {
+        cursor.createList(QTextListFormat::ListDisc);
+    }
+    cursor.endEditBlock();
+}
+
+void CStrovikView::insertFromMimeData(const QMimeData* source) {
+    if (source->hasImage() && !source->hasHtml()) {
+        QTextCursor cursor = textCursor();
+        CStrovikCntrItem::insertImage(cursor, qvariant_cast<QImage>(source->imageData()));
+        setTextCursor(cursor);
+        return;
+    }
+    QTextCursor step(document());
+    step.beginEditBlock();
+    const int from = textCursor().selectionStart();
+    QTextEdit::insertFromMimeData(source);
+    dropLinkedImages(from, textCursor().position());
+    step.endEditBlock();
+}
+
+bool CStrovikView::canInsertFromMimeData(const QMimeData* source) const {
+    return source->hasImage() || QTextEdit::canInsertFromMimeData(source);
+}
+
+// A document keeps its images inside it: pictures that pasted text only links
+// to are left out.
+void CStrovikView::dropLinkedImages(int from, int to) {
+    QTextCursor cursor(document());
+    for (int i = to - 1; i >= from; --i) {
+        if (document()->characterAt(i) != QChar::ObjectReplacementCharacter)
+            continue;
+        cursor.setPosition(i);
+        cursor.setPosition(i + 1, QTextCursor::KeepAnchor);
+        const QTextCharFormat format = cursor.charFormat();
+        if (format.isImageFormat() && !format.toImageFormat().name().startsWith("data:"))
+            cursor.removeSelectedText();
+    }
+}
+
+void CStrovikView::OnEditCollageSpecial() {
+    const QMimeData* source = QApplication::clipboard()->mimeData();
+    CCollageSpecialDlg dialog(*source, this);
+    if (!dialog.hasForms()) {
+        showMessage(this, "Le Presse-papiers est vide.");
+        return;
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QTextCursor cursor = textCursor();
+    switch (dialog.form()) {
+    case CCollageSpecialDlg::Form::Formatted: {
+        QMimeData html;
+        html.setHtml(source->html());
+        insertFromMimeData(&html);
+        return;
+    }
+    case CCollageSpecialDlg::Form::Plain:
+        cursor.insertText(source->text());
+        break;
+    case CCollageSpecialDlg::Form::Image:
+        CStrovikCntrItem::insertImage(cursor, qvariant_cast<QImage>(source->imageData()));
+        break;
+    }
+    setTextCursor(cursor);
+}
+
+void CStrovikView::openSearch(CRechercheDlg::Mode mode) {
+    if (m_searchDialog && m_searchDialog->mode() != mode) {
+        m_searchDialog->close();
+        m_searchDialog = nullptr;
+    }
+    if (!m_searchDialog)
+        m_searchDialog = new CRechercheDlg(*this, m_search, mode, this);
+    m_searchDialog->show();
+    m_searchDialog->raise();
+    m_searchDialog->activateWindow();
+}
+
+void CStrovikView::OnEditRechercher() {
+    openSearch(CRechercheDlg::Mode::Find);
+}
+
+void CStrovikView::OnEditRemplacer() {
+    openSearch(CRechercheDlg::Mode::Replace);
+}
+
+void CStrovikView::OnEditSuivant() {
+    if (m_search.text.isEmpty())
+        OnEditRechercher();
+    else
+        findNextOrTell(*this, m_search);
+}
+
+void CStrovikView::OnInsererObjet() {
+    constexpr std::size_t kMaxImageBytes = std::size_t{64} << 20;
+    const QString path = askOpenFileName(
+        this, {.filters = {"Images (*.png *.jpg *.jpeg *.gif *.bmp)", allFilesFilter()},
+               .folder = QDir::currentPath()});
+    if (path.isEmpty())
+        return;
+    std::string bytes;
+    const FileResult read = readWholeFile(toStdString(path), bytes, kMaxImageBytes);
+    if (!read.ok) {
+        showMessage(this, toQString(read.error));
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    if (!CStrovikCntrItem::insertEncoded(cursor, QByteArray::fromStdString(bytes))) {
+        showMessage(this, "Le fichier " + QFileInfo(path).fileName() +
+                              " n'est pas une image que Strovik sait lire.");
+        return;
+    }
+    setTextCursor(cursor);
+}
+
+bool CStrovikView::hasObjectSelected() const {
+    return CStrovikCntrItem::selectedIn(strovikDoc(), textCursor()).has_value();
+}
+
+void CStrovikView::OnProprietesObjet() {
+    std::optional<CStrovikCntrItem> item = CStrovikCntrItem::selectedIn(strovikDoc(), textCursor());
+    if (!item)
+        return;
+    CProprietesObjetDlg dialog(*item, this);
+    if (dialog.exec() == QDialog::Accepted && dialog.displaySize() != item->displaySize())
+        item->setDisplaySize(dialog.displaySize());
+}
+
+void CStrovikView::setTextMargins(QPrinter& printer) {
+    constexpr double kHalfInch = 36.0; // 720 twips, in points
+    printer.setPageMargins(QMarginsF(kHalfInch, kHalfInch, kHalfInch, kHalfInch),
+                           QPageLayout::Point);
+}
+
+void CStrovikView::print(QPrinter& printer) const {
+    const QPageLayout kept = printer.pageLayout();
+    setTextMargins(printer);
+    render(printer);
+    printer.setPageLayout(kept);
+}
+
+// Laid out page by page for the printer, the text fills the printer's page
+// rectangle: the printer's margins are the only ones.
+void CStrovikView::render(QPrinter& printer) const {
+    const std::unique_ptr<QTextDocument> pages(document()->clone(document()));
+    pages->documentLayout()->setPaintDevice(&printer);
+    pages->setPageSize(printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    QTextFrameFormat frame = pages->rootFrame()->frameFormat();
+    frame.setMargin(0);
+    pages->rootFrame()->setFrameFormat(frame);
+    pages->print(&printer);
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "recognizer/IndexedList.h"
+#include "recognizer/ShapeRecognizer.h"
+#include "shell/Document.h"
+#include "text/RechercheDlg.h"
+#include "training/TraceEncre.h"
+
+#include <QPointer>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
+class CStrovikDoc;
+struct TextAction;
+class QPrinter;
+
+// The text of a document, edited with the keyboard and the left button as
+// usual, and with gestures drawn with the right button: once the writer pauses,
+// the rule-based recogniser names the gesture and the view edits the text under it.
+class CStrovikView : public QTextEdit, public CView {
+    Q_OBJECT
+public:
+    enum PointerMode { ArrowPointer = 0, TextPointer = 1 };
+
+    CStrovikView(CStrovikDoc& document, QWidget* parent);
+    ~CStrovikView() override;
+
+    // The text; the document of the view is strovikDoc().
+    using QTextEdit::document;
+    CStrovikDoc& strovikDoc() const;
+    void onUpdate(CView* sender, int hint) override;
+
+    int pointerMode() const { return m_pointerMode; }
+    void setPointerMode(int mode);
+
+    // The end-of-gesture timer's work: recognises the drawing and edits the text.
+    void OnTimer();
+    bool isRecognitionPending() const { return m_recognitionPending; }
+    // Milliseconds the timer waits after the last stroke.
+    int recognitionInterval() const { return m_timer.interval(); }
+    bool isRangeStartPending() const { return m_rangeStartPending; }
+    // The best result of every recognition, in order.
+    const CIndexedList<std::unique_ptr<CShapeGesture>>& history() const { return m_history; }
+
+    // A selection holding something else than embedded objects.
+    bool hasTextSelected() const;
+    bool isBold() const;
+    bool hasBullets() const;
+    void toggleBold();
+    void toggleItalic();
+    void toggleUnderline();
+    void toggleBullets();
+
+    void OnEditCollageSpecial();
+    void OnEditRechercher();
+    void OnEditSuivant();
+    void OnEditRemplacer();
+    void OnInsererObjet();
+    void OnProprietesObjet();
+    bool hasObjectSelected() const;
+
+    // Half-inch margins on the four sides of the page.
+    static void setTextMargins(QPrinter& printer);
+    // Prints with those margins, then gives the printer its own back.
+    void print(QPrinter& printer) const;
+    // Prints with the printer's margins.
+    void render(QPrinter& printer) const;
+
+signals:
+    void pointerModeChanged();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+
+private:
+    double now() const;
+    void penDown(QPoint p);
+    void penUp(QPoint p);
+    void inkTo(QPoint p);
+    void showStatus(const QString& message);
+    void showPointer(QPoint p);
+    void showPointerCursor();
+    void showCaret();
+    void applyResult(const CShapeGesture& best);
+    void applyEdit(const TextAction& action);
+
+    int charAt(const CInkPoint& p) const;
+    void select(int anchor, int position);
+    QString selectedPlainText() const;
+    void insertSelected(int at, const QString& text);
+    void dropLinkedImages(int from, int to);
+    void moveSelectionTo(int target);
+    void openSearch(CRechercheDlg::Mode mode);
+
+    const double m_clockOrigin;
+    CShapeRecognizer m_recognizer;
+    CIndexedList<std::unique_ptr<CShapeGesture>> m_history;
+    std::unique_ptr<CDessin> m_drawing;
+    std::unique_ptr<CStroke> m_stroke;
+    // What is on screen of the strokes not yet recognised.
+    std::vector<TraceEncre> m_ink;
+    QPoint m_lastPoint;
+    bool m_capturing = false;
+    QTimer m_timer;
+    bool m_recognitionPending = false;
+    bool m_rangeStartPending = false;
+    int m_rangeStart = 0;
+    int m_pointerMode = TextPointer;
+    TextSearch m_search;
+    QPointer<CRechercheDlg> m_searchDialog;
+};

@@ -1,0 +1,315 @@
+#include "shell/Application.h"
+#include "shell/MainFrm.h"
+#include "support/Menus.h"
+#include "support/ModalAnswers.h"
+#include "text/CntrItem.h"
+#include "text/Strovik.h"
+#include "text/StrovikDoc.h"
+#include "text/StrovikView.h"
+#include "text/TextEditor.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextList>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+// Each run of characters with the formats it shows, block by block: what must
+// come back from a file as it went in.
+QStringList describe(const QTextDocument& document) {
+    const QFont base = document.defaultFont();
+    QStringList lines;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextBlockFormat paragraph = block.blockFormat();
+        const QTextList* list = block.textList();
+        lines << QString("paragraph align=%1 list=%2")
+                     .arg(int(paragraph.alignment() & Qt::AlignHorizontal_Mask))
+                     .arg(list ? int(list->format().style()) : 0);
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat f = fragment.charFormat();
+            const QStringList families = f.hasProperty(QTextFormat::FontFamilies)
+                                             ? f.fontFamilies().toStringList()
+                                             : QStringList{base.family()};
+            const double size =
+                f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : base.pointSizeF();
+            QString run = QString("  \"%1\" weight=%2 italic=%3 underline=%4 font=%5 %6pt")
+                              .arg(fragment.text())
+                              .arg(f.fontWeight())
+                              .arg(f.fontItalic())
+                              .arg(f.fontUnderline())
+                              .arg(families.join(","))
+                              .arg(size);
+            if (f.isImageFormat())
+                run += QString(" image=%1 %2x%3")
+                           .arg(qHash(f.toImageFormat().name()))
+                           .arg(f.toImageFormat().width())
+                           .arg(f.toImageFormat().height());
+            if (!lines.isEmpty() && lines.last().startsWith("  ") &&
+                lines.last().section('"', 2) == run.section('"', 2))
+                lines.last() = "  \"" + lines.last().section('"', 1, 1) + fragment.text() + "\"" +
+                               run.section('"', 2);
+            else
+                lines << run;
+        }
+    }
+    return lines;
+}
+
+// Where the first ink lies on the page that a print preview shows: the share of
+// the page's width left of it and of its height above it. The page is the white
+// rectangle on the preview's grey.
+QRectF inkOnPage(const QImage& shot) {
+    const auto white = [&shot](int x, int y) { return shot.pixel(x, y) == qRgb(255, 255, 255); };
+    int top = 0;
+    while (top < shot.height() && [&] {
+        for (int x = 0; x < shot.width(); ++x)
+            if (white(x, top))
+                return false;
+        return true;
+    }())
+        ++top;
+    if (top == shot.height())
+        return {};
+    int left = 0;
+    while (!white(left, top))
+        ++left;
+    int right = left;
+    while (right + 1 < shot.width() && white(right + 1, top))
+        ++right;
+    int bottom = top;
+    while (bottom + 1 < shot.height() && white(left, bottom + 1))
+        ++bottom;
+    int inkLeft = right, inkTop = bottom;
+    for (int y = top; y <= bottom; ++y)
+        for (int x = left; x <= right; ++x)
+            if (qGray(shot.pixel(x, y)) < 128) {
+                inkLeft = std::min(inkLeft, x);
+                inkTop = std::min(inkTop, y);
+            }
+    return QRectF(double(inkLeft - left) / (right - left), double(inkTop - top) / (bottom - top), 0,
+                  0);
+}
+
+} // namespace
+
+class TextDocument : public TextEditorTest {
+protected:
+    QString path(const QString& name) { return m_app.root() + "Editeur/" + name; }
+    CStrovik* activeText() { return qobject_cast<CStrovik*>(frame().activeChildFrame()); }
+    int windowCount() { return frame().mdiArea()->subWindowList().size(); }
+
+    // Saves the active untitled document through its menu, answering the file dialog.
+    void saveAs(const QString& file) {
+        ModalAnswers answers;
+        answers.then(chooseFile(file));
+        chooseMenuEntry(frame(), "&Editeur", "&Enregistrer");
+    }
+    void closeActive() {
+        frame().mdiArea()->activeSubWindow()->close();
+        flushDeletes();
+    }
+};
+
+TEST_F(TextDocument, ARichDocumentSavesAndReopensIdentical) {
+    CStrovik& window = newText();
+    CStrovikView& view = window.view();
+    QTextCursor cursor(view.document());
+    QTextCharFormat bold, italic, underline, sans, plain;
+    bold.setFontWeight(QFont::Bold);
+    italic.setFontItalic(true);
+    underline.setFontUnderline(true);
+    sans.setFontFamilies(QStringList{"DejaVu Sans"});
+    sans.setFontPointSize(16);
+    cursor.insertText("Du gras,", bold);
+    cursor.insertText(" de l'italique", italic);
+    cursor.insertText(" et du souligné ", underline);
+    cursor.insertText("à côté.", plain);
+    cursor.insertBlock();
+    cursor.createList(QTextListFormat::ListDisc);
+    cursor.insertText("premier point");
+    cursor.insertBlock();
+    cursor.insertText("second point");
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.insertBlock(centred);
+    cursor.insertText("Au centre, une autre police", sans);
+    cursor.insertBlock(QTextBlockFormat());
+    cursor.insertText("Une image : ", plain);
+    ASSERT_TRUE(
+        CStrovikCntrItem::insertEncoded(cursor, pngOf(24, 12, Qt::darkGreen, qRgb(255, 255, 0))));
+    cursor.insertText(" fin.", plain);
+    const QStringList before = describe(*view.document());
+    ASSERT_EQ(before.size(), 15) << before.join("\n").toStdString();
+    EXPECT_TRUE(window.document().isModified());
+
+    const QString file = path("riche.svk");
+    saveAs(file);
+    EXPECT_FALSE(window.document().isModified());
+    EXPECT_EQ(window.document().title(), "riche.svk");
+    const QByteArray saved = readFile(file);
+    EXPECT_TRUE(saved.startsWith("<!DOCTYPE HTML"));
+    EXPECT_TRUE(saved.contains("<meta name=\"generator\" content=\"Strovik\" />"));
+    EXPECT_TRUE(saved.contains("src=\"data:image/png;base64,"));
+    EXPECT_TRUE(saved.contains("à côté."));
+    closeActive();
+    ASSERT_EQ(windowCount(), 0);
+
+    m_app.application().openFile(file);
+    CStrovik* reopened = activeText();
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(describe(*reopened->view().document()), before);
+    EXPECT_FALSE(reopened->document().isModified());
+    EXPECT_FALSE(reopened->view().document()->isUndoAvailable());
+    const int at =
+        int(reopened->view().document()->toRawText().indexOf(QChar::ObjectReplacementCharacter));
+    EXPECT_EQ(at, 113);
+    const CStrovikCntrItem image(static_cast<CStrovikDoc&>(reopened->document()), at);
+    EXPECT_EQ(image.naturalSize(), QSize(24, 12));
+    EXPECT_EQ(image.image().pixel(1, 1), qRgb(255, 255, 0));
+
+    // Saved again unchanged, the file is the same bytes.
+    reopened->OnFileSave();
+    EXPECT_EQ(readFile(file), saved);
+}
+
+TEST_F(TextDocument, ForeignTruncatedAndDamagedFilesAreRefused) {
+    writeFile(path("lettre.svk"), "Cher ami,\nceci est un texte brut.\n");
+    writeFile(path("page.svk"), "<!DOCTYPE HTML><html><head></head><body>Salut</body></html>");
+    CStrovik& window = newText();
+    QTextCursor(window.view().document()).insertText("Un texte à couper.");
+    const QString whole = path("entier.svk");
+    saveAs(whole);
+    closeActive();
+    const QByteArray content = readFile(whole);
+    writeFile(path("coupe.svk"), content.left(content.size() / 2));
+    QByteArray damaged = content;
+    damaged.replace("à couper", "\xE0 couper");
+    writeFile(path("abime.svk"), damaged);
+
+    ModalAnswers answers;
+    for (int i = 0; i < 5; ++i)
+        answers.then(clickButton("OK"));
+    for (const char* name : {"lettre.svk", "page.svk", "coupe.svk", "abime.svk", "absent.svk"})
+        m_app.application().openFile(path(name));
+    EXPECT_EQ(answers.seen(),
+              (QStringList{"Le fichier lettre.svk n'est pas un document Strovik.",
+                           "Le fichier page.svk n'est pas un document Strovik.",
+                           "Le fichier coupe.svk est incomplet : il a été tronqué.",
+                           "Le fichier abime.svk est endommagé : son texte n'est pas en UTF-8.",
+                           "Le fichier absent.svk ne peut être ouvert."}));
+    EXPECT_EQ(windowCount(), 0);
+
+    m_app.application().openFile(whole);
+    ASSERT_NE(activeText(), nullptr);
+    EXPECT_EQ(activeText()->view().toPlainText(), "Un texte à couper.");
+}
+
+TEST_F(TextDocument, AWriteFailureIsReportedAndTheDocumentStaysModified) {
+    CStrovik& window = newText();
+    QTest::keyClicks(&window.view(), "A garder");
+    ASSERT_TRUE(window.document().isModified());
+    const QString nowhere = m_app.root() + "absent/texte.svk";
+    ModalAnswers answers;
+    answers.then(clickButton("OK"));
+    EXPECT_FALSE(window.document().doSave(nowhere));
+    EXPECT_EQ(answers.seen(),
+              QStringList{"Impossible d'écrire le fichier " + nowhere + " : il n'existe pas."});
+    EXPECT_TRUE(window.document().isModified());
+    EXPECT_EQ(window.document().title(), "sans_nom_1");
+    EXPECT_FALSE(QFile::exists(nowhere));
+
+    // A folder in the way: nothing is written, not even a temporary file.
+    const QString folder = path("dossier.svk");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    writeFile(folder + "/dedans.txt", "garde");
+    answers.then(clickButton("OK"));
+    EXPECT_FALSE(window.document().doSave(folder));
+    EXPECT_EQ(answers.seen().last(),
+              "Impossible d'écrire le fichier " + folder + " : c'est un dossier.");
+    EXPECT_TRUE(window.document().isModified());
+    EXPECT_EQ(QDir(path("")).entryList(QDir::Files), QStringList{});
+    EXPECT_EQ(readFile(folder + "/dedans.txt"), "garde");
+}
+
+TEST_F(TextDocument, TheSaveDialogOfANewDocumentStartsInTheTextFolder) {
+    newText();
+    ModalAnswers answers;
+    QString folder;
+    answers.then([&folder](QWidget& dialog) {
+        folder = static_cast<QFileDialog&>(dialog).directory().absolutePath() + "/";
+        static_cast<QDialog&>(dialog).reject();
+    });
+    chooseMenuEntry(frame(), "&Editeur", "&Enregistrer");
+    EXPECT_EQ(folder, QFileInfo(m_app.root() + "Editeur/").absoluteFilePath());
+}
+
+TEST_F(TextDocument, PrintsAndPreviewsWithHalfInchMargins) {
+    CStrovik& window = newText();
+    QTextCursor cursor(window.view().document());
+    for (int i = 1; i <= 120; ++i)
+        cursor.insertText(QString("Ligne %1 du texte à imprimer.\n").arg(i));
+    const QString pdf = m_app.root() + "texte.pdf";
+    QPrinter& printer = m_app.application().printer();
+    printer.setOutputFileName(pdf);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    const QMarginsF margins = printer.pageLayout().margins();
+    {
+        // The print button asks first; Annuler prints nothing.
+        ModalAnswers answers;
+        answers.then(clickButton("Annuler"));
+        frame().commandAction(DocCommand::Print)->trigger();
+        EXPECT_EQ(answers.seen(), QStringList{"Imprimer"});
+        EXPECT_FALSE(QFile::exists(pdf));
+    }
+    chooseMenuEntry(frame(), "&Editeur", "Impression &directe");
+    const QByteArray printed = readFile(pdf);
+    EXPECT_TRUE(printed.startsWith("%PDF"));
+    const qsizetype pageObjects =
+        QString::fromLatin1(printed).count(QRegularExpression("/Type\\s*/Page\\b(?!s)"));
+    EXPECT_GE(pageObjects, 3);
+    EXPECT_EQ(printer.pageLayout().margins(), margins) << "the printer's own margins come back";
+
+    ModalAnswers answers;
+    int previewPages = 0;
+    QImage page;
+    answers.then([&previewPages, &page](QWidget& dialog) {
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(preview, nullptr);
+        previewPages = preview->pageCount();
+        dialog.resize(900, 1200);
+        preview->setViewMode(QPrintPreviewWidget::SinglePageView);
+        preview->fitInView();
+        QApplication::processEvents();
+        page = preview->grab().toImage();
+        static_cast<QDialog&>(dialog).reject();
+    });
+    chooseMenuEntry(frame(), "&Editeur", "Aperç&u avant impression");
+    EXPECT_EQ(answers.seen(), QStringList{"Aperçu avant impression"});
+    EXPECT_EQ(previewPages, pageObjects);
+    // Half an inch is 36 points of the page's 595 by 842.
+    const QRectF ink = inkOnPage(page);
+    EXPECT_NEAR(ink.left(), 36.0 / 595, 0.006);
+    EXPECT_NEAR(ink.top(), 36.0 / 842, 0.008);
+}
