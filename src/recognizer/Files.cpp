@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <string>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -21,12 +22,18 @@ std::string reason(int error) {
     case ENOSPC:
     case EDQUOT:
         return "le disque est plein";
+    case EFBIG:
+        return "le fichier dépasse la taille permise";
     case EISDIR:
         return "c'est un dossier";
+    case ENOTDIR:
+        return "un élément du chemin n'est pas un dossier";
+    case ENAMETOOLONG:
+        return "le nom est trop long";
     case 0:
         return "erreur d'entrée-sortie";
     default:
-        return std::generic_category().message(error);
+        return "erreur du système n° " + std::to_string(error);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "shell/ChildFrame.h"
 #include "shell/DocTemplates.h"
 #include "shell/GesturePlayer.h"
+#include "support/FailingDisks.h"
 #include "support/Menus.h"
 
 #include <QColorDialog>
@@ -122,6 +123,48 @@ TEST_F(OrgaDocument, AFailedWriteIsReportedAndTheFlowchartStaysModified) {
     EXPECT_TRUE(m_answers.seen()[0].contains("dossier.org")) << m_answers.seen()[0].toStdString();
     EXPECT_TRUE(doc().isModified());
     EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+// Whatever refuses the save, the user is told why, the file saved before is
+// left as it was, and the change is still there to save.
+TEST_F(OrgaDocument, AFolderWithoutWritePermissionOrAFullDiskRefusesTheSave) {
+    newFlowchart();
+    play(*componentDrawing(kind::Carre, {200, 200}));
+    const QString path = flowcharts() + "plein.org";
+    const auto save = [this] { mainFrame().commandAction(DocCommand::Save)->trigger(); };
+    doc().setPathName(path);
+    save();
+    const QByteArray saved = contentOf(path);
+    ASSERT_FALSE(saved.isEmpty());
+
+    play(*componentDrawing(kind::Cercle, {400, 200}));
+    {
+        UnwritableFolder locked(flowcharts());
+        m_answers.then(clickButton("OK"));
+        save();
+    }
+    EXPECT_EQ(m_answers.seen().value(0), UnwritableFolder::message(path));
+    EXPECT_TRUE(doc().isModified());
+    EXPECT_EQ(contentOf(path), saved);
+
+    {
+        FullDisk disk(flowcharts());
+        save();
+        const QByteArray small = contentOf(path);
+        ASSERT_EQ(small, stored(doc().organigramme()));
+        for (int i = 0; i < 1000; ++i)
+            doc().AddElement(std::make_unique<CCercle>(kNoir, 1, CRect{i, i, i + 40, i + 40}));
+        m_answers.then(clickButton("OK"));
+        save();
+        EXPECT_EQ(m_answers.seen().value(1), disk.message(path));
+        EXPECT_TRUE(doc().isModified());
+        EXPECT_EQ(contentOf(path), small);
+        EXPECT_EQ(QDir(flowcharts()).entryList({"plein.org*"}, QDir::Files),
+                  QStringList{"plein.org"});
+    }
+    save();
+    EXPECT_FALSE(doc().isModified());
+    EXPECT_EQ(contentOf(path), stored(doc().organigramme()));
 }
 
 TEST_F(OrgaDocument, AFileThatIsNotAFlowchartIsRefused) {
@@ -290,8 +333,8 @@ TEST(ShippedSets, ARectangleDrawnOnANewFlowchartIsARectangleAndTurnsRed) {
     ASSERT_NE(rectangle, nullptr);
 
     const CPoint inside = rectangle->GetBoundRect().centerPoint();
-    QMouseEvent move(QEvent::MouseMove, QPointF(inside.x, inside.y),
-                     QPointF(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(inside.x, inside.y), QPointF(), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&view, &move);
     ASSERT_EQ(view.selection(), rectangle);
     app.application().setTraceMode(1);

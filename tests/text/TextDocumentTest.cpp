@@ -1,5 +1,6 @@
 #include "shell/Application.h"
 #include "shell/MainFrm.h"
+#include "support/FailingDisks.h"
 #include "support/Menus.h"
 #include "support/ModalAnswers.h"
 #include "text/CntrItem.h"
@@ -251,6 +252,47 @@ TEST_F(TextDocument, AWriteFailureIsReportedAndTheDocumentStaysModified) {
     EXPECT_TRUE(window.document().isModified());
     EXPECT_EQ(QDir(path("")).entryList(QDir::Files), QStringList{});
     EXPECT_EQ(readFile(folder + "/dedans.txt"), "garde");
+}
+
+// Whatever refuses the save, the user is told why, the file saved before is
+// left as it was, and the change is still there to save.
+TEST_F(TextDocument, AFolderWithoutWritePermissionOrAFullDiskRefusesTheSave) {
+    CStrovik& window = newText();
+    QTest::keyClicks(&window.view(), "Premier jet");
+    const QString file = path("plein.svk");
+    saveAs(file);
+    const QByteArray saved = readFile(file);
+    // A refused save shows one message, answered with OK; any other message fails.
+    const auto save = [this](bool refused) {
+        ModalAnswers answers;
+        if (refused)
+            answers.then(clickButton("OK"));
+        chooseMenuEntry(frame(), "&Editeur", "&Enregistrer");
+        return answers.seen();
+    };
+
+    QTest::keyClicks(&window.view(), ", repris");
+    {
+        UnwritableFolder locked(path(""));
+        EXPECT_EQ(save(true), QStringList{UnwritableFolder::message(file)});
+    }
+    EXPECT_TRUE(window.document().isModified());
+    EXPECT_EQ(readFile(file), saved);
+
+    {
+        FullDisk disk(path(""));
+        EXPECT_EQ(save(false), QStringList{});
+        const QByteArray small = readFile(file);
+        ASSERT_FALSE(window.document().isModified());
+        QTextCursor(window.view().document()).insertText(QString(FullDisk::kRoom, u'x'));
+        EXPECT_EQ(save(true), QStringList{disk.message(file)});
+        EXPECT_TRUE(window.document().isModified());
+        EXPECT_EQ(readFile(file), small);
+        EXPECT_EQ(QDir(path("")).entryList({"plein.svk*"}, QDir::Files), QStringList{"plein.svk"});
+    }
+    EXPECT_EQ(save(false), QStringList{});
+    EXPECT_FALSE(window.document().isModified());
+    EXPECT_TRUE(QString::fromUtf8(readFile(file)).contains(QString(FullDisk::kRoom, u'x')));
 }
 
 TEST_F(TextDocument, TheSaveDialogOfANewDocumentStartsInTheTextFolder) {

@@ -3,6 +3,7 @@
 #include "engine/FichierEnsemble.h"
 #include "shell/MainFrm.h"
 #include "support/Drawings.h"
+#include "support/FailingDisks.h"
 #include "support/Menus.h"
 #include "training/ExempleForm.h"
 #include "training/ExempleView.h"
@@ -60,6 +61,16 @@ protected:
     GestureEditor editor;
     ModalAnswers answers;
 };
+
+// A zigzag of 1,600 points: its example alone takes some 25 KiB in a file.
+std::unique_ptr<CDessin> longZigzag() {
+    auto stroke = std::make_unique<CStroke>();
+    for (int i = 0; i < 1600; ++i)
+        stroke->addPoint(40 + (i % 200), 20 + (i / 200) * 30 + (i % 2) * 15, i * 0.01);
+    auto drawing = std::make_unique<CDessin>();
+    drawing->addStroke(std::move(stroke));
+    return drawing;
+}
 
 } // namespace
 
@@ -189,6 +200,44 @@ TEST_F(GestureWindow, ClosingAChangedSetWithOuiWritesItFirst) {
         chargerEnsemble((editor.gestureFolder() + "petit.gst").toStdString());
     EXPECT_EQ(read.erreur, "");
     EXPECT_EQ(read.ensemble->nom(), "petit");
+}
+
+// Whatever refuses the save, the user is told why, the file saved before is
+// left as it was, and the change is still there to save.
+TEST_F(GestureWindow, AFolderWithoutWritePermissionOrAFullDiskRefusesTheSave) {
+    const QString folder = editor.gestureFolder();
+    const QString path = folder + "petit.gst";
+    touch();
+    editor.form().OnEnregistrer();
+    const std::string saved = editor.fileText("petit.gst");
+    ASSERT_TRUE(written("petit.gst"));
+
+    touch();
+    {
+        UnwritableFolder locked(folder);
+        answers.then(clickButton("OK"));
+        editor.form().OnEnregistrer();
+    }
+    EXPECT_EQ(answers.seen().value(0), UnwritableFolder::message(path));
+    EXPECT_TRUE(editor.set().modifie());
+    EXPECT_EQ(editor.fileText("petit.gst"), saved);
+
+    {
+        FullDisk disk(folder);
+        editor.form().OnEnregistrer();
+        const std::string small = editor.fileText("petit.gst");
+        ASSERT_EQ(small, saved);
+        editor.addExample(*longZigzag(), "long");
+        answers.then(clickButton("OK"));
+        editor.form().OnEnregistrer();
+        EXPECT_EQ(answers.seen().value(1), disk.message(path));
+        EXPECT_TRUE(editor.set().modifie());
+        EXPECT_EQ(editor.fileText("petit.gst"), small);
+        EXPECT_EQ(QDir(folder).entryList({"petit.gst*"}, QDir::Files), QStringList{"petit.gst"});
+    }
+    editor.form().OnEnregistrer();
+    EXPECT_FALSE(editor.set().modifie());
+    EXPECT_EQ(chargerEnsemble(path.toStdString()).ensemble->classe(0).nbExemples(), 2);
 }
 
 TEST_F(GestureWindow, AFailedWriteIsReportedAndKeepsTheChange) {
