@@ -43,13 +43,13 @@ struct Step {
 
 const Step kSteps[] = {
     {kind::EllipseHorizontale, {330, 60}, 130},
-    {kind::Texte, {330, 58}, 50, "Début"},
+    {kind::Texte, {330, 58}, 95, "Début"},
     {kind::FlecheHautBas, {330, 140}, 55},
     {kind::RectangleHorizontal, {330, 225}, 170},
-    {kind::Texte, {330, 222}, 90, "Lire n"},
+    {kind::Texte, {330, 222}, 95, "Lire n"},
     {kind::FlecheHautBas, {330, 310}, 55},
     {kind::Losange, {330, 400}, 190, nullptr, kBleu},
-    {kind::Texte, {330, 397}, 60, "n > 0 ?", kBleu},
+    {kind::Texte, {330, 397}, 95, "n > 0 ?", kBleu},
     {kind::FlecheGaucheDroite, {500, 400}, 90},
     {kind::RectangleHorizontal, {680, 400}, 170, nullptr, kVert},
     {kind::Texte, {680, 397}, 100, "Afficher n", kVert},
