@@ -31,9 +31,12 @@ std::unique_ptr<CDessin> shippedGesture(int typeAction, int code, DrawingGenerat
     std::vector<Path> strokes;
     if (typeAction == TYPE_COMPOSANTS) {
         strokes = componentGesture(code - kFirstComponentCode, g, {x, y}, size);
-        // Round shapes and triangles are drawn counterclockwise from the top, as
-        // most hands draw them, and unlike squares, rectangles and diamonds.
-        if ((code >= 110 && code <= 112) || code == 106 || code == 107)
+        // Closed shapes go counterclockwise on the screen, rectangles from their
+        // top-left corner down first, round shapes and triangles from the top:
+        // every rectangle, circle and triangle of the people's gesture logs is
+        // drawn that way. The diamond (109), which the logs do not have, stays
+        // clockwise: counterclockwise from the top it starts like a triangle.
+        if (code >= 104 && code <= 112 && code != 109)
             std::reverse(strokes[0].begin(), strokes[0].end());
     } else if (typeAction == TYPE_COMMANDES) {
         strokes = commandGesture(code, g, {x, y}, size);
@@ -41,15 +44,21 @@ std::unique_ptr<CDessin> shippedGesture(int typeAction, int code, DrawingGenerat
         strokes = textGesture(code, g, {x, y}, size);
     }
     for (Path& stroke : strokes) {
-        // A closed figure is closed with an overshoot that grows with it; an
-        // open stroke starts and stops a few pixels either side of its ends.
+        // People stop a closed figure short of where it began, by a tenth of its
+        // size on average; an open stroke starts and stops a few pixels either
+        // side of its ends.
         const bool closed = stroke.size() > 2 && std::hypot(stroke.front().x - stroke.back().x,
                                                             stroke.front().y - stroke.back().y) < 1;
         const double startShift = closed ? g.uniform(-1, 1) : g.uniform(-4, 4);
-        const double endShift = closed ? -size * g.uniform(0.03, 0.07) : g.uniform(-4, 4);
+        const double endShift = closed ? size * g.uniform(0.05, 0.2) : g.uniform(-4, 4);
         stroke = paths::withEnds(std::move(stroke), startShift, endShift);
     }
-    return g.draw(strokes);
+    // The people's logs are drawn at 100 to 900 pixels a second on average,
+    // 200 to 300 mostly, and report 40 to 110 points a second.
+    PenStyle style = g.randomStyle();
+    style.speed = sizeBetween(g, 130, 1100);
+    style.sampleRateHz = g.uniform(40, 120);
+    return g.draw(strokes, style);
 }
 
 std::unique_ptr<CEnsemble> shippedSet(const ShippedSet& info, int examples, std::uint32_t seed) {

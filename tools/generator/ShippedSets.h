@@ -21,7 +21,7 @@ struct ShippedSet {
 };
 
 inline constexpr ShippedSet kShippedSets[] = {
-    {TYPE_COMPOSANTS, "formes.gst", "formes", "Composants d'organigramme", 30},
+    {TYPE_COMPOSANTS, "formes.gst", "formes", "Composants d'organigramme", 40},
     {TYPE_COMMANDES, "commandes.gst", "commandes", "Commandes d'organigramme", 30},
     {TYPE_TEXTE, "lettres.gst", "lettres", "Insertion de texte", 50},
 };
