@@ -14,6 +14,12 @@ mkdir -p "$seeds/gesture_set"
 cp "$here"/tools/samples/*.gst "$seeds/gesture_set/"
 mkdir -p "$seeds/svk"
 cp "$here"/tools/samples/*.svk "$seeds/svk/"
+# Inputs that once found a fault are replayed first on every run.
+for found in "$here"/fuzz/regressions/*/; do
+    name=$(basename "$found")
+    mkdir -p "$seeds/$name"
+    cp "$found"* "$seeds/$name/"
+done
 # A few gestures drawn by people, read where they live (never copied into the project).
 mkdir -p "$seeds/gesture_logs"
 logs="$here/../shared/datasets"
@@ -29,7 +35,7 @@ for target in "$build"/fuzz/fuzz_*; do
     artifacts="$build/artifacts/$name/"
     mkdir -p "$corpus" "$artifacts" "$seeds/$name"
     echo "== $name: $seconds s"
-    if ! "$target" -max_total_time="$seconds" -rss_limit_mb=2048 -malloc_limit_mb=512 \
+    if ! "$target" -max_total_time="$seconds" -rss_limit_mb=2048 -malloc_limit_mb=512 -max_len=65536 \
             -timeout=10 -artifact_prefix="$artifacts" -print_final_stats=1 \
             "$corpus" "$seeds/$name" 2>"$build/fuzz-$name.log"; then
         tail -n 40 "$build/fuzz-$name.log"

@@ -18,6 +18,10 @@ SvkProblem CStrovikText::readSvk(std::string_view content) {
     if (problem != SvkProblem::None)
         return problem;
     setHtml(QString::fromUtf8(content.data(), static_cast<qsizetype>(content.size())));
+    // Some HTML (text right after a table) reads into a document that reads
+    // back from its own HTML with one more paragraph; read once more, the text
+    // shown is the text that a save brings back.
+    setHtml(toHtml());
     clearUndoRedoStacks();
     setModified(false);
     return SvkProblem::None;

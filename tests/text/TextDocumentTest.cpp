@@ -6,7 +6,9 @@
 #include "text/CntrItem.h"
 #include "text/Strovik.h"
 #include "text/StrovikDoc.h"
+#include "text/StrovikText.h"
 #include "text/StrovikView.h"
+#include "text/SvkFormat.h"
 #include "text/TextEditor.h"
 
 #include <QApplication>
@@ -193,6 +195,21 @@ TEST_F(TextDocument, ARichDocumentSavesAndReopensIdentical) {
     // Saved again unchanged, the file is the same bytes.
     reopened->OnFileSave();
     EXPECT_EQ(readFile(file), saved);
+}
+
+// Text right after a table: once read, the document shows what a save of it
+// brings back, paragraph for paragraph.
+TEST_F(TextDocument, TextAfterATableReadsBackAsItWasShown) {
+    const std::string svk =
+        markAsSvk("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0//EN\">\n<html><head></head><body>"
+                  "<table><tr><td>case</td></tr></table>après</body></html>");
+    CStrovikText text;
+    ASSERT_EQ(text.readSvk(svk), SvkProblem::None);
+    const QByteArray saved = text.toSvk();
+    CStrovikText again;
+    ASSERT_EQ(again.readSvk(std::string_view(saved.constData(), saved.size())), SvkProblem::None);
+    EXPECT_EQ(again.toRawText(), text.toRawText());
+    EXPECT_TRUE(text.toRawText().endsWith("après"));
 }
 
 TEST_F(TextDocument, ForeignTruncatedAndDamagedFilesAreRefused) {
