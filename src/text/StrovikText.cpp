@@ -2,6 +2,8 @@
 
 #include <QFont>
 #include <QImage>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QUrl>
 
 CStrovikText::CStrovikText(QObject* parent) : QTextDocument(parent) {
@@ -18,9 +20,25 @@ SvkProblem CStrovikText::readSvk(std::string_view content) {
     if (problem != SvkProblem::None)
         return problem;
     setHtml(QString::fromUtf8(content.data(), static_cast<qsizetype>(content.size())));
+    dropAbsoluteAlignments();
     clearUndoRedoStacks();
     setModified(false);
     return SvkProblem::None;
+}
+
+// Qt reads a paragraph's align="right" as right whatever the writing direction.
+// The editor never gives a paragraph that flag: kept, it would read back as
+// another alignment, and the right-alignment button would not show it.
+void CStrovikText::dropAbsoluteAlignments() {
+    QTextCursor cursor(this);
+    for (QTextBlock block = begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        if (!format.alignment().testFlag(Qt::AlignAbsolute))
+            continue;
+        format.setAlignment(format.alignment() & ~Qt::AlignAbsolute);
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(format);
+    }
 }
 
 // Images are decoded once and kept. Any other name gets an empty answer that

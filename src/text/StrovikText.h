@@ -22,4 +22,7 @@ public:
 
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
+
+private:
+    void dropAbsoluteAlignments();
 };

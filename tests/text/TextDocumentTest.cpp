@@ -2,6 +2,7 @@
 #include "shell/MainFrm.h"
 #include "support/Menus.h"
 #include "support/ModalAnswers.h"
+#include "support/TextRuns.h"
 #include "text/CntrItem.h"
 #include "text/Strovik.h"
 #include "text/StrovikDoc.h"
@@ -33,48 +34,6 @@ QByteArray readFile(const QString& path) {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     return file.readAll();
-}
-
-// Each run of characters with the formats it shows, block by block: what must
-// come back from a file as it went in.
-QStringList describe(const QTextDocument& document) {
-    const QFont base = document.defaultFont();
-    QStringList lines;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QTextBlockFormat paragraph = block.blockFormat();
-        const QTextList* list = block.textList();
-        lines << QString("paragraph align=%1 list=%2")
-                     .arg(int(paragraph.alignment() & Qt::AlignHorizontal_Mask))
-                     .arg(list ? int(list->format().style()) : 0);
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const QTextCharFormat f = fragment.charFormat();
-            const QStringList families = f.hasProperty(QTextFormat::FontFamilies)
-                                             ? f.fontFamilies().toStringList()
-                                             : QStringList{base.family()};
-            const double size =
-                f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : base.pointSizeF();
-            QString run = QString("  \"%1\" weight=%2 italic=%3 underline=%4 font=%5 %6pt")
-                              .arg(fragment.text())
-                              .arg(f.fontWeight())
-                              .arg(f.fontItalic())
-                              .arg(f.fontUnderline())
-                              .arg(families.join(","))
-                              .arg(size);
-            if (f.isImageFormat())
-                run += QString(" image=%1 %2x%3")
-                           .arg(qHash(f.toImageFormat().name()))
-                           .arg(f.toImageFormat().width())
-                           .arg(f.toImageFormat().height());
-            if (!lines.isEmpty() && lines.last().startsWith("  ") &&
-                lines.last().section('"', 2) == run.section('"', 2))
-                lines.last() = "  \"" + lines.last().section('"', 1, 1) + fragment.text() + "\"" +
-                               run.section('"', 2);
-            else
-                lines << run;
-        }
-    }
-    return lines;
 }
 
 // Where the first ink lies on the page that a print preview shows: the share of
@@ -160,7 +119,7 @@ TEST_F(TextDocument, ARichDocumentSavesAndReopensIdentical) {
     ASSERT_TRUE(
         CStrovikCntrItem::insertEncoded(cursor, pngOf(24, 12, Qt::darkGreen, qRgb(255, 255, 0))));
     cursor.insertText(" fin.", plain);
-    const QStringList before = describe(*view.document());
+    const QStringList before = describeText(*view.document());
     ASSERT_EQ(before.size(), 15) << before.join("\n").toStdString();
     EXPECT_TRUE(window.document().isModified());
 
@@ -179,7 +138,7 @@ TEST_F(TextDocument, ARichDocumentSavesAndReopensIdentical) {
     m_app.application().openFile(file);
     CStrovik* reopened = activeText();
     ASSERT_NE(reopened, nullptr);
-    EXPECT_EQ(describe(*reopened->view().document()), before);
+    EXPECT_EQ(describeText(*reopened->view().document()), before);
     EXPECT_FALSE(reopened->document().isModified());
     EXPECT_FALSE(reopened->view().document()->isUndoAvailable());
     const int at =
@@ -192,6 +151,28 @@ TEST_F(TextDocument, ARichDocumentSavesAndReopensIdentical) {
     // Saved again unchanged, the file is the same bytes.
     reopened->OnFileSave();
     EXPECT_EQ(readFile(file), saved);
+}
+
+TEST_F(TextDocument, ARightAlignedParagraphReopensRightAlignedWithItsButtonChecked) {
+    CStrovik& window = newText();
+    setText(window.view(), "à gauche\nà droite");
+    window.view().moveCursor(QTextCursor::End);
+    frame().commandAction(DocCommand::AlignRight)->trigger();
+    const QString file = path("droite.svk");
+    saveAs(file);
+    closeActive();
+
+    m_app.application().openFile(file);
+    CStrovik* reopened = activeText();
+    ASSERT_NE(reopened, nullptr);
+    const QTextDocument& text = *reopened->view().document();
+    ASSERT_EQ(text.blockCount(), 2);
+    EXPECT_EQ(text.firstBlock().blockFormat().alignment(), Qt::AlignLeft);
+    EXPECT_EQ(text.lastBlock().blockFormat().alignment(), Qt::AlignRight);
+    reopened->view().moveCursor(QTextCursor::End);
+    EXPECT_TRUE(frame().commandAction(DocCommand::AlignRight)->isChecked());
+    EXPECT_FALSE(reopened->document().isModified());
+    EXPECT_FALSE(text.isUndoAvailable());
 }
 
 TEST_F(TextDocument, ForeignTruncatedAndDamagedFilesAreRefused) {
