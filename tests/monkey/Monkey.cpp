@@ -203,6 +203,9 @@ Monkey::Monkey(CMainFrame& frame, GestureClock::Manual& clock, const QString& da
     : m_frame(frame), m_clock(clock), m_root(dataRoot), m_home(std::move(home)), m_seed(seed),
       m_random(seed), m_trace(qEnvironmentVariableIsSet("VELMORA_MONKEY_TRACE")) {
     m_answers.otherwise([this](QWidget& window) { answer(window); });
+    m_menuWatch.setInterval(10);
+    QObject::connect(&m_menuWatch, &QTimer::timeout, [this] { answerMenu(); });
+    m_menuWatch.start();
 }
 
 void Monkey::run(int events) {
@@ -446,7 +449,7 @@ void Monkey::pressKeys() {
     QWidget* target = QApplication::focusWidget();
     if (target == nullptr || !target->isVisible())
         target = QApplication::activeWindow();
-    if (target == nullptr)
+    if (target == nullptr || qobject_cast<QMenu*>(target) != nullptr)
         target = &m_frame;
     const QPointer<QWidget> alive(target);
     if (chance(0.3)) {
@@ -481,7 +484,7 @@ void Monkey::chooseMenu(const QString& menuText, const QString& entryText) {
     for (QAction* title : bar->actions()) {
         if (title->text() != menuText || title->menu() == nullptr)
             continue;
-        openMenuAndClick(*title, [&](const QList<QAction*>& entries) -> QAction* {
+        openMenuAndClick(*title, [&entryText](const QList<QAction*>& entries) -> QAction* {
             for (QAction* entry : entries)
                 if (entry->text() == entryText)
                     return entry;
@@ -504,29 +507,57 @@ void Monkey::chooseRandomMenuCommand() {
 }
 
 // Opens the menu under its title as a click on the menu bar does, so that it
-// fills itself as it is about to show, then clicks one of its enabled entries.
-void Monkey::openMenuAndClick(QAction& title,
-                              const std::function<QAction*(const QList<QAction*>&)>& choose) {
+// fills itself as it is about to show, then clicks one of its entries.
+void Monkey::openMenuAndClick(QAction& title, const Chooser& choose) {
     QMenuBar* bar = m_frame.menuBar();
-    const QPointer<QMenu> menu(title.menu());
-    menu->popup(bar->mapToGlobal(bar->actionGeometry(&title).bottomLeft()));
+    QMenu& menu = *title.menu();
+    m_menuOpened = &menu;
+    menu.popup(bar->mapToGlobal(bar->actionGeometry(&title).bottomLeft()));
     sent();
+    clickMenuEntry(menu, "menu " + title.text(), choose);
+}
+
+// Clicks the entry that `choose` picks among the enabled ones, or closes the
+// menu when it picks none.
+void Monkey::clickMenuEntry(QMenu& menu, const QString& where, const Chooser& choose) {
+    const QPointer<QMenu> alive(&menu);
     QList<QAction*> entries;
-    for (QAction* entry : menu->actions())
+    for (QAction* entry : menu.actions())
         if (!entry->isSeparator() && entry->isVisible() && entry->isEnabled() &&
             entry->menu() == nullptr && !excluded(*entry))
             entries << entry;
     QAction* entry = choose(entries);
     if (entry == nullptr) {
-        log("menu " + title.text() + " opened and closed");
-        menu->close();
+        log(where + " closed");
+        menu.close();
         return;
     }
-    log("menu " + title.text() + " > " + entry->text());
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+    log(where + " > " + entry->text());
+    QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(entry).center());
     sent();
-    if (menu && menu->isVisible())
-        menu->close();
+    if (alive && alive->isVisible())
+        alive->close();
+}
+
+// A menu that runs a loop of its own, as the New tool button's does, gets an
+// entry chosen or is closed, from inside that loop.
+void Monkey::answerMenu() {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr || menu == m_menuOpened || m_answeringMenu)
+        return;
+    m_answeringMenu = true;
+    // Answered from a queued call, as modal windows are: the entry may open
+    // one, whose loop must not run inside this timer's slot.
+    QMetaObject::invokeMethod(
+        &m_menuWatch,
+        [this, menu = QPointer<QMenu>(menu)] {
+            if (menu)
+                clickMenuEntry(*menu, "popup menu", [this](const QList<QAction*>& entries) {
+                    return entries.isEmpty() || chance(0.3) ? nullptr : pick(entries);
+                });
+            m_answeringMenu = false;
+        },
+        Qt::QueuedConnection);
 }
 
 void Monkey::clickToolButton() {
@@ -535,11 +566,9 @@ void Monkey::clickToolButton() {
         if (!bar->isVisible())
             continue;
         for (QAction* action : bar->actions()) {
-            // The New button's menu runs a loop of its own that nothing here
-            // answers; its entries are the menus' New entries.
             auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
             if (button != nullptr && button->isVisible() && button->isEnabled() &&
-                button->menu() == nullptr && !excluded(*action))
+                !excluded(*action))
                 buttons << button;
         }
     }
@@ -568,11 +597,14 @@ void Monkey::wait() {
 }
 
 // Popups that clicks opened, such as a combo box's list, are answered with
-// keys; a menu left open is only ever closed, since its Return could trigger
-// an entry left out.
+// keys. A menu left open is only ever closed: a key there could trigger an
+// entry left out, as Q does "&Quitter".
 void Monkey::closePopups() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<QMenu*>(window) != nullptr && window->isVisible())
+            window->close();
     for (int tries = 0; QWidget* popup = QApplication::activePopupWidget(); ++tries) {
-        if (tries >= 4 || qobject_cast<QMenu*>(popup) != nullptr) {
+        if (tries >= 4) {
             popup->close();
             if (QApplication::activePopupWidget() == popup)
                 popup->hide();

@@ -5,8 +5,10 @@
 
 #include <QList>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <cstdint>
 #include <deque>
@@ -18,6 +20,7 @@ class CChildFrame;
 class CMainFrame;
 class QAction;
 class QFileDialog;
+class QMenu;
 class QWidget;
 
 // The seed of a run, from VELMORA_MONKEY_SEED when set, and its number of
@@ -75,8 +78,10 @@ private:
     void pressKeys();
     void chooseMenu(const QString& menuText, const QString& entryText);
     void chooseRandomMenuCommand();
-    void openMenuAndClick(QAction& title,
-                          const std::function<QAction*(const QList<QAction*>&)>& choose);
+    using Chooser = std::function<QAction*(const QList<QAction*>&)>;
+    void openMenuAndClick(QAction& title, const Chooser& choose);
+    void clickMenuEntry(QMenu& menu, const QString& where, const Chooser& choose);
+    void answerMenu();
     void clickToolButton();
     void closeActiveWindow();
     void wait();
@@ -107,6 +112,10 @@ private:
     // VELMORA_MONKEY_TRACE set: every action is printed as it is done.
     bool m_trace;
     ModalAnswers m_answers;
+    QTimer m_menuWatch;
+    // The menu that the monkey opened itself, and is about to click in.
+    QPointer<QMenu> m_menuOpened;
+    bool m_answeringMenu = false;
     int m_events = 0;
     int m_actions = 0;
     // The last actions, told when a check fails.
