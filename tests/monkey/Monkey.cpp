@@ -221,8 +221,8 @@ void Monkey::run(int events) {
             return;
         idle = m_events == before ? idle + 1 : 0;
         if (idle == 1000) {
-            ADD_FAILURE() << "graine " << m_seed << " : nothing left to do after " << m_events
-                          << " events";
+            ADD_FAILURE() << "graine du singe " << m_seed << ": nothing left to do after "
+                          << m_events << " events";
             return;
         }
     }

@@ -50,6 +50,7 @@ public:
     Monkey(CMainFrame& frame, GestureClock::Manual& clock, const QString& dataRoot, Home home,
            std::uint32_t seed);
 
+    const Home& home() const { return m_home; }
     // Answers queued here go before the random ones.
     ModalAnswers& answers() { return m_answers; }
 

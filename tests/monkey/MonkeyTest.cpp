@@ -58,7 +58,16 @@ protected:
         return found;
     }
 
-    void runMonkey(Monkey& monkey) {
+    template <typename Window> Monkey monkeyAt(const QString& menu, const QString& entry) {
+        return Monkey(frame(), m_clock, m_app.root(),
+                      {.owns = isA<Window>, .menu = menu, .entry = entry}, m_seed);
+    }
+
+    // Opens the first document of the monkey's home through its menu, as a
+    // user at the keyboard would, then lets the monkey play.
+    template <typename Window> void openAndPlay(Monkey& monkey) {
+        chooseMenuEntry(frame(), monkey.home().menu, monkey.home().entry);
+        ASSERT_NE(active<Window>(), nullptr);
         monkey.run(m_events);
         std::cout << monkey.actions() << " actions, " << monkey.eventsSent() << " événements"
                   << std::endl;
@@ -71,34 +80,27 @@ protected:
 };
 
 TEST_F(MonkeyTest, TheGestureSetEditorSurvivesAnything) {
-    Monkey monkey(frame(), m_clock, m_app.root(),
-                  {.owns = isA<CApprentissage>, .menu = "&Gestes", .entry = "&Nouveau"}, m_seed);
+    Monkey monkey = monkeyAt<CApprentissage>("&Gestes", "&Nouveau");
     monkey.answers().then([](QWidget& dialog) {
         typeOver(dialog.findChild<QLineEdit*>("setName"), "Singe");
         typeOver(dialog.findChild<QLineEdit*>("gestureName"), "geste");
         clickWithMouse(findButton(dialog, "OK"));
     });
-    chooseMenuEntry(frame(), "&Gestes", "&Nouveau");
-    ASSERT_NE(active<CApprentissage>(), nullptr);
-    runMonkey(monkey);
+    openAndPlay<CApprentissage>(monkey);
 }
 
 TEST_F(MonkeyTest, TheFlowchartEditorSurvivesAnything) {
-    Monkey monkey(frame(), m_clock, m_app.root(),
-                  {.owns = isA<COrga>, .menu = "&Organigrammes", .entry = "&Nouveau"}, m_seed);
-    chooseMenuEntry(frame(), "&Organigrammes", "&Nouveau");
-    ASSERT_NE(active<COrga>(), nullptr);
-    runMonkey(monkey);
+    Monkey monkey = monkeyAt<COrga>("&Organigrammes", "&Nouveau");
+    openAndPlay<COrga>(monkey);
 }
 
 // At the end, every text still open is saved, closed and opened again: it
 // comes back with the same characters and formats.
 TEST_F(MonkeyTest, TheTextEditorSurvivesAnythingAndLosesNothing) {
-    Monkey monkey(frame(), m_clock, m_app.root(),
-                  {.owns = isA<CStrovik>, .menu = "&Editeur", .entry = "&Nouveau"}, m_seed);
-    chooseMenuEntry(frame(), "&Editeur", "&Nouveau");
-    ASSERT_NE(active<CStrovik>(), nullptr);
-    runMonkey(monkey);
+    Monkey monkey = monkeyAt<CStrovik>("&Editeur", "&Nouveau");
+    openAndPlay<CStrovik>(monkey);
+    if (HasFatalFailure())
+        return;
 
     int saved = 0;
     for (const QPointer<CStrovik> window : windows<CStrovik>()) {
