@@ -2,6 +2,8 @@
 
 #include "engine/Classe.h"
 #include "engine/Ensemble.h"
+#include "engine/FichierEnsemble.h"
+#include "flowchart/OrgArchive.h"
 #include "flowchart/Orga.h"
 #include "flowchart/OrgaDoc.h"
 #include "flowchart/OrgaView.h"
@@ -60,6 +62,31 @@ testing::AssertionResult consistentFlowchart(COrga& window) {
            << "the flowchart view points at a component that its flowchart no longer holds";
 }
 
+// The flowchart as it would be saved reads back, and is saved again the same.
+testing::AssertionResult flowchartSavesWhole(COrga& window) {
+    const std::string bytes = storeOrganigramme(window.orgaDocument().organigramme());
+    const OrgLoadResult back = loadOrganigramme(bytes, "singe.org");
+    if (!back.organigramme)
+        return testing::AssertionFailure()
+               << "the saved flowchart is refused when read back: " << back.error;
+    if (storeOrganigramme(*back.organigramme) != bytes)
+        return testing::AssertionFailure() << "the saved flowchart reads back otherwise";
+    return testing::AssertionSuccess();
+}
+
+// The set as it would be saved reads back, and is saved again the same.
+testing::AssertionResult gestureSetSavesWhole(CApprentissage& window) {
+    const std::string text =
+        ecrireEnsemble(static_cast<CApprentissageDoc&>(window.document()).ensemble());
+    const LectureEnsemble back = lireEnsemble(text, "singe.gst");
+    if (!back.erreur.empty())
+        return testing::AssertionFailure()
+               << "the saved set is refused when read back: " << back.erreur;
+    if (ecrireEnsemble(*back.ensemble) != text)
+        return testing::AssertionFailure() << "the saved set reads back otherwise";
+    return testing::AssertionSuccess();
+}
+
 QStringList sortedRows(const ListeTriee& list) {
     QStringList rows;
     for (int row = 0; row < list.count(); ++row)
@@ -104,7 +131,7 @@ testing::AssertionResult consistentGestureSet(CApprentissage& window) {
 }
 
 // The text as it would be saved reads back with the same characters and formats.
-testing::AssertionResult consistentText(CStrovik& window) {
+testing::AssertionResult textSavesWhole(CStrovik& window) {
     const auto& text = static_cast<const CStrovikText&>(*window.view().document());
     CStrovikText copy;
     const SvkProblem problem = copy.readSvk(text.toSvk().toStdString());
@@ -119,13 +146,19 @@ testing::AssertionResult consistentText(CStrovik& window) {
     return testing::AssertionSuccess();
 }
 
+// What must hold of a document window after every action; now and then, when
+// `thorough`, also that its document would be saved whole.
 testing::AssertionResult consistent(CChildFrame& window, bool thorough) {
-    if (auto* flowchart = qobject_cast<COrga*>(&window))
-        return consistentFlowchart(*flowchart);
-    if (auto* gestures = qobject_cast<CApprentissage*>(&window))
-        return consistentGestureSet(*gestures);
+    if (auto* flowchart = qobject_cast<COrga*>(&window)) {
+        testing::AssertionResult result = consistentFlowchart(*flowchart);
+        return result && thorough ? flowchartSavesWhole(*flowchart) : result;
+    }
+    if (auto* gestures = qobject_cast<CApprentissage*>(&window)) {
+        testing::AssertionResult result = consistentGestureSet(*gestures);
+        return result && thorough ? gestureSetSavesWhole(*gestures) : result;
+    }
     if (auto* text = qobject_cast<CStrovik*>(&window); text != nullptr && thorough)
-        return consistentText(*text);
+        return textSavesWhole(*text);
     return testing::AssertionSuccess();
 }
 
