@@ -20,7 +20,7 @@ SvkProblem CStrovikText::readSvk(std::string_view content) {
     if (problem != SvkProblem::None)
         return problem;
     setHtml(QString::fromUtf8(content.data(), static_cast<qsizetype>(content.size())));
-    dropAbsoluteAlignments();
+    dropAbsoluteAlignments(0, characterCount());
     clearUndoRedoStacks();
     setModified(false);
     return SvkProblem::None;
@@ -29,9 +29,10 @@ SvkProblem CStrovikText::readSvk(std::string_view content) {
 // Qt reads a paragraph's align="right" as right whatever the writing direction.
 // The editor never gives a paragraph that flag: kept, it would read back as
 // another alignment, and the right-alignment button would not show it.
-void CStrovikText::dropAbsoluteAlignments() {
+void CStrovikText::dropAbsoluteAlignments(int from, int to) {
     QTextCursor cursor(this);
-    for (QTextBlock block = begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = findBlock(from); block.isValid() && block.position() <= to;
+         block = block.next()) {
         QTextBlockFormat format = block.blockFormat();
         if (!format.alignment().testFlag(Qt::AlignAbsolute))
             continue;

@@ -9,9 +9,9 @@
 #include "shell/Strings.h"
 #include "text/CntrItem.h"
 #include "text/CollageSpecialDlg.h"
-#include "text/StrovikInsertDlg.h"
 #include "text/ProprietesObjetDlg.h"
 #include "text/StrovikDoc.h"
+#include "text/StrovikInsertDlg.h"
 #include "text/StrovikText.h"
 #include "text/TextGestures.h"
 
@@ -363,6 +363,7 @@ void CStrovikView::insertFromMimeData(const QMimeData* source) {
     const int from = textCursor().selectionStart();
     QTextEdit::insertFromMimeData(source);
     dropLinkedImages(from, textCursor().position());
+    strovikDoc().text().dropAbsoluteAlignments(from, textCursor().position());
     step.endEditBlock();
 }
 
