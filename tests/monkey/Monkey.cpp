@@ -249,6 +249,7 @@ void Monkey::run(int events) {
         activate();
         goHome();
         act();
+        endPendingGestures();
         ++m_actions;
         if (!checkAfter())
             return;
@@ -284,6 +285,15 @@ Monkey::Surface Monkey::surfaceOf(CChildFrame& window) {
                 }};
     }
     return {};
+}
+
+// A click on a drawing area is a gesture of one point: it ends with the action
+// that made it, as drawn gestures do, and never by its real timer.
+void Monkey::endPendingGestures() {
+    for (QMdiSubWindow* window : m_frame.mdiArea()->subWindowList())
+        if (auto* child = qobject_cast<CChildFrame*>(window->widget()))
+            if (const Surface surface = surfaceOf(*child); surface.widget != nullptr)
+                surface.endOfGesture();
 }
 
 CChildFrame* Monkey::activeWindow() const {
@@ -325,7 +335,7 @@ void Monkey::act() {
     if (m_frame.mdiArea()->subWindowList().size() > 5)
         closeActiveWindow();
     else if (drawable && roll < 30)
-        stroke(surface);
+        scrawl(surface);
     else if (drawable && roll < 38)
         playGesture(surface);
     else if (drawable && roll < 43)
@@ -340,16 +350,28 @@ void Monkey::act() {
         clickToolButton();
     else if (roll < 97)
         closeActiveWindow();
-    else if (roll < 98)
-        wait();
     else
         pressKeys();
 }
 
-void Monkey::stroke(const Surface& surface) {
+// One to three strokes, then the end of the gesture as if its timer had fired.
+// No real timer of a gesture ever gets the chance: it would fire at a moment
+// that depends on the machine's speed, and the run could not be played again.
+void Monkey::scrawl(const Surface& surface) {
     const QPointer<QWidget> target(surface.widget);
+    const int strokes = uniform(1, 3);
+    for (int s = 0; s < strokes && target; ++s) {
+        m_clock.advance(uniform(50, 400) / 1000.0);
+        stroke(*target);
+    }
+    log("end of gesture");
+    surface.endOfGesture();
+}
+
+void Monkey::stroke(QWidget& surface) {
+    const QPointer<QWidget> target(&surface);
     const Qt::MouseButton button = chance(0.5) ? Qt::LeftButton : Qt::RightButton;
-    GesturePlayer player(*target, m_clock);
+    GesturePlayer player(surface, m_clock);
     player.setButton(button);
     QPoint p = randomPointIn(*target, 20);
     const int moves = uniform(0, 40);
@@ -361,7 +383,7 @@ void Monkey::stroke(const Surface& surface) {
     player.press(p);
     sent();
     for (int i = 0; i < moves && target; ++i) {
-        p += QPoint(uniform(-30, 30), uniform(-30, 30));
+        p += QPoint{uniform(-30, 30), uniform(-30, 30)};
         m_clock.advance(uniform(5, 40) / 1000.0);
         player.move(p);
         sent();
@@ -371,7 +393,6 @@ void Monkey::stroke(const Surface& surface) {
     m_clock.advance(uniform(5, 40) / 1000.0);
     player.release(p);
     sent();
-    endStroke(surface, 0.6);
 }
 
 void Monkey::hover(const Surface& surface) {
@@ -437,16 +458,8 @@ void Monkey::playGesture(const Surface& surface) {
     player.play(*drawing);
     for (int s = 0; s < drawing->strokeCount(); ++s)
         sent(drawing->stroke(s).pointCount() + 1);
-    endStroke(surface, 0.85);
-}
-
-// The gesture ends at once as if its timer had fired, or goes on with the next
-// stroke, or ends when its real timer fires during a later action.
-void Monkey::endStroke(const Surface& surface, double endNow) {
-    if (chance(endNow)) {
-        log("end of gesture");
-        surface.endOfGesture();
-    }
+    log("end of gesture");
+    surface.endOfGesture();
 }
 
 void Monkey::clickWidget(CChildFrame& window) {
@@ -622,13 +635,6 @@ void Monkey::closeActiveWindow() {
     sent();
 }
 
-// A pause long enough for the timers of a gesture to fire on their own.
-void Monkey::wait() {
-    const int milliseconds = uniform(0, 400);
-    log(QStringLiteral("waiting %1 ms").arg(milliseconds));
-    QTest::qWait(milliseconds);
-}
-
 // Popups that clicks opened, such as a combo box's list, are answered with
 // keys. A menu left open is only ever closed: a key there could trigger an
 // entry left out, as Q does "&Quitter".
@@ -772,11 +778,14 @@ QString Monkey::randomPath(bool existing) {
         if (!files.isEmpty())
             return pick(files);
     }
+    // One draw a statement: the order in which a call's arguments are worked
+    // out differs between compilers, and the run must be the same with any.
     const auto folders = Configuration("").folders();
+    const QString folder = QString::fromStdString(pick(folders));
     QString name = randomText(10).trimmed();
     if (name.isEmpty())
         name = "x";
-    return m_root + QString::fromStdString(pick(folders)) + name + pick(kExtensions);
+    return m_root + folder + name + pick(kExtensions);
 }
 
 // Letters, accented ones too, digits and spaces; never '/', '.', '\\' or '~',

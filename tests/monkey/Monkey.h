@@ -68,13 +68,14 @@ private:
     static Surface surfaceOf(CChildFrame& window);
 
     CChildFrame* activeWindow() const;
+    void endPendingGestures();
     void activate();
     void goHome();
     void act();
-    void stroke(const Surface& surface);
+    void scrawl(const Surface& surface);
+    void stroke(QWidget& surface);
     void hover(const Surface& surface);
     void playGesture(const Surface& surface);
-    void endStroke(const Surface& surface, double endNow);
     void clickWidget(CChildFrame& window);
     void pressKeys();
     void chooseMenu(const QString& menuText, const QString& entryText);
@@ -85,7 +86,6 @@ private:
     void answerMenu();
     void clickToolButton();
     void closeActiveWindow();
-    void wait();
     void closePopups();
     bool checkAfter();
 
