@@ -4,14 +4,63 @@
 #include <QImage>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextList>
 #include <QUrl>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// A list item's own character format goes into the file as the item's style,
+// which its text inherits when read back: where the item sets a font property
+// that its text leaves to the default, the text is given the default outright.
+void pinListItemFonts(QTextDocument& document) {
+    const QFont base = document.defaultFont();
+    std::vector<std::pair<QTextFragment, QTextCharFormat>> pins;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.textList() == nullptr)
+            continue;
+        const QTextCharFormat item = block.charFormat();
+        const auto leftToDefault = [&item](const QTextCharFormat& own, int property) {
+            return item.hasProperty(property) && !own.hasProperty(property);
+        };
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat own = it.fragment().charFormat();
+            QTextCharFormat pin;
+            if (leftToDefault(own, QTextFormat::FontWeight))
+                pin.setFontWeight(base.weight());
+            if (leftToDefault(own, QTextFormat::FontItalic))
+                pin.setFontItalic(base.italic());
+            if (leftToDefault(own, QTextFormat::TextUnderlineStyle))
+                pin.setFontUnderline(false);
+            if (leftToDefault(own, QTextFormat::FontFamilies))
+                pin.setFontFamilies(QStringList{base.family()});
+            if (leftToDefault(own, QTextFormat::FontPointSize))
+                pin.setFontPointSize(base.pointSizeF());
+            if (!pin.properties().isEmpty())
+                pins.emplace_back(it.fragment(), pin);
+        }
+    }
+    QTextCursor cursor(&document);
+    for (const auto& [fragment, pin] : pins) {
+        cursor.setPosition(fragment.position());
+        cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(pin);
+    }
+}
+
+} // namespace
 
 CStrovikText::CStrovikText(QObject* parent) : QTextDocument(parent) {
     setDefaultFont(QFont("Times New Roman", 12));
 }
 
 QByteArray CStrovikText::toSvk() const {
-    const QByteArray html = toHtml().toUtf8();
+    const std::unique_ptr<QTextDocument> copy(clone());
+    pinListItemFonts(*copy);
+    const QByteArray html = copy->toHtml().toUtf8();
     return QByteArray::fromStdString(markAsSvk(std::string_view(html.data(), html.size())));
 }
 

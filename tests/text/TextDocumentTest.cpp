@@ -6,6 +6,7 @@
 #include "text/CntrItem.h"
 #include "text/Strovik.h"
 #include "text/StrovikDoc.h"
+#include "text/StrovikText.h"
 #include "text/StrovikView.h"
 #include "text/TextEditor.h"
 
@@ -173,6 +174,32 @@ TEST_F(TextDocument, ARightAlignedParagraphReopensRightAlignedWithItsButtonCheck
     EXPECT_TRUE(frame().commandAction(DocCommand::AlignRight)->isChecked());
     EXPECT_FALSE(reopened->document().isModified());
     EXPECT_FALSE(text.isUndoAvailable());
+}
+
+// A list item made bold while empty keeps that format for its bullet; text
+// typed there afterwards without bold reads back without bold.
+TEST(TextFile, PlainTextInABoldListItemReadsBackPlain) {
+    CStrovikText text;
+    QTextCursor cursor(&text);
+    cursor.insertText("avant");
+    cursor.insertBlock();
+    cursor.createList(QTextListFormat::ListDisc);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    bold.setFontItalic(true);
+    cursor.setBlockCharFormat(bold);
+    cursor.insertText("ni gras ni italique", QTextCharFormat());
+    cursor.insertText(" mais gras", bold);
+
+    CStrovikText reread;
+    ASSERT_EQ(reread.readSvk(text.toSvk().toStdString()), SvkProblem::None);
+    EXPECT_EQ(describeText(reread), describeText(text));
+    const QTextBlock item = reread.lastBlock();
+    ASSERT_NE(item.textList(), nullptr);
+    EXPECT_EQ(item.begin().fragment().text(), "ni gras ni italique");
+    EXPECT_EQ(item.begin().fragment().charFormat().fontWeight(), QFont::Normal);
+    EXPECT_FALSE(item.begin().fragment().charFormat().fontItalic());
+    EXPECT_EQ(item.charFormat().fontWeight(), QFont::Bold);
 }
 
 TEST_F(TextDocument, ForeignTruncatedAndDamagedFilesAreRefused) {
