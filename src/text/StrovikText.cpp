@@ -7,48 +7,47 @@
 #include <QTextList>
 #include <QUrl>
 
-#include <memory>
-#include <utility>
 #include <vector>
 
 namespace {
 
-// A list item's own character format goes into the file as the item's style,
-// which its text inherits when read back: where the item sets a font property
-// that its text leaves to the default, the text is given the default outright.
-void pinListItemFonts(QTextDocument& document) {
+struct Pin {
+    int from;
+    int to;
+    QTextCharFormat format;
+};
+
+// Where a list item sets a font property that its text leaves to the default:
+// the default, for that text.
+std::vector<Pin> listItemPins(const QTextDocument& document) {
     const QFont base = document.defaultFont();
-    std::vector<std::pair<QTextFragment, QTextCharFormat>> pins;
+    std::vector<Pin> pins;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         if (block.textList() == nullptr)
             continue;
         const QTextCharFormat item = block.charFormat();
-        const auto leftToDefault = [&item](const QTextCharFormat& own, int property) {
-            return item.hasProperty(property) && !own.hasProperty(property);
-        };
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat own = it.fragment().charFormat();
+            const auto leftToDefault = [&](int property) {
+                return item.hasProperty(property) && !own.hasProperty(property);
+            };
             QTextCharFormat pin;
-            if (leftToDefault(own, QTextFormat::FontWeight))
+            if (leftToDefault(QTextFormat::FontWeight))
                 pin.setFontWeight(base.weight());
-            if (leftToDefault(own, QTextFormat::FontItalic))
+            if (leftToDefault(QTextFormat::FontItalic))
                 pin.setFontItalic(base.italic());
-            if (leftToDefault(own, QTextFormat::TextUnderlineStyle))
+            if (leftToDefault(QTextFormat::TextUnderlineStyle))
                 pin.setFontUnderline(false);
-            if (leftToDefault(own, QTextFormat::FontFamilies))
+            if (leftToDefault(QTextFormat::FontFamilies))
                 pin.setFontFamilies(QStringList{base.family()});
-            if (leftToDefault(own, QTextFormat::FontPointSize))
+            if (leftToDefault(QTextFormat::FontPointSize))
                 pin.setFontPointSize(base.pointSizeF());
             if (!pin.properties().isEmpty())
-                pins.emplace_back(it.fragment(), pin);
+                pins.push_back({it.fragment().position(),
+                                it.fragment().position() + it.fragment().length(), pin});
         }
     }
-    QTextCursor cursor(&document);
-    for (const auto& [fragment, pin] : pins) {
-        cursor.setPosition(fragment.position());
-        cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-        cursor.mergeCharFormat(pin);
-    }
+    return pins;
 }
 
 } // namespace
@@ -58,10 +57,30 @@ CStrovikText::CStrovikText(QObject* parent) : QTextDocument(parent) {
 }
 
 QByteArray CStrovikText::toSvk() const {
-    const std::unique_ptr<QTextDocument> copy(clone());
-    pinListItemFonts(*copy);
-    const QByteArray html = copy->toHtml().toUtf8();
+    const QByteArray html = htmlForFile().toUtf8();
     return QByteArray::fromStdString(markAsSvk(std::string_view(html.data(), html.size())));
+}
+
+// Qt writes a list item's own character format as the item's style, which its
+// text inherits when read back. The text is read back here, the fonts that it
+// leaves to the default are given the default outright, and it is written
+// again; unless the reading changed the characters, and the pins would miss.
+QString CStrovikText::htmlForFile() const {
+    const QString html = toHtml();
+    const std::vector<Pin> pins = listItemPins(*this);
+    if (pins.empty())
+        return html;
+    CStrovikText reread;
+    reread.setHtml(html);
+    if (reread.toRawText() != toRawText())
+        return html;
+    QTextCursor cursor(&reread);
+    for (const Pin& pin : pins) {
+        cursor.setPosition(pin.from);
+        cursor.setPosition(pin.to, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(pin.format);
+    }
+    return reread.toHtml();
 }
 
 SvkProblem CStrovikText::readSvk(std::string_view content) {

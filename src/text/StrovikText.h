@@ -26,4 +26,7 @@ public:
 
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
+
+private:
+    QString htmlForFile() const;
 };

@@ -36,7 +36,8 @@ int monkeyEvents(int byDefault);
 // another window is active it now and then activates, or opens, one of the
 // home's. After each action it checks what must always hold: the main window
 // is there, no modal window is left open, and every document window is
-// consistent with its document.
+// consistent with its document; every fiftieth action, also that each
+// document would be saved whole. VELMORA_MONKEY_TRACE set prints each action.
 class Monkey {
 public:
     struct Home {

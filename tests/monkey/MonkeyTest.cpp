@@ -22,7 +22,8 @@
 
 namespace {
 
-// Each test takes from 5 to 20 seconds under the sanitizers.
+// Each test takes a few seconds under the sanitizers, twenty at most on a
+// busy machine.
 constexpr int kDefaultEvents = 8000;
 
 template <typename Window> bool isA(CChildFrame& window) {

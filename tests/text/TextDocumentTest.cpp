@@ -202,6 +202,24 @@ TEST(TextFile, PlainTextInABoldListItemReadsBackPlain) {
     EXPECT_EQ(item.charFormat().fontWeight(), QFont::Bold);
 }
 
+TEST(TextFile, AnEmptyBulletedTextAndOneWithAnEmptyItemFirstReadBackTheSame) {
+    CStrovikText empty;
+    QTextCursor(&empty).createList(QTextListFormat::ListDisc);
+    CStrovikText emptyFirst;
+    QTextCursor cursor(&emptyFirst);
+    cursor.createList(QTextListFormat::ListDisc);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    cursor.setBlockCharFormat(bold);
+    cursor.insertBlock();
+    cursor.insertText("suite", QTextCharFormat());
+    for (const CStrovikText* text : {&empty, &emptyFirst}) {
+        CStrovikText reread;
+        ASSERT_EQ(reread.readSvk(text->toSvk().toStdString()), SvkProblem::None);
+        EXPECT_EQ(describeText(reread), describeText(*text));
+    }
+}
+
 TEST_F(TextDocument, ForeignTruncatedAndDamagedFilesAreRefused) {
     writeFile(path("lettre.svk"), "Cher ami,\nceci est un texte brut.\n");
     writeFile(path("page.svk"), "<!DOCTYPE HTML><html><head></head><body>Salut</body></html>");
@@ -271,6 +289,28 @@ TEST_F(TextDocument, TheSaveDialogOfANewDocumentStartsInTheTextFolder) {
     });
     chooseMenuEntry(frame(), "&Editeur", "&Enregistrer");
     EXPECT_EQ(folder, QFileInfo(m_app.root() + "Editeur/").absoluteFilePath());
+}
+
+TEST_F(TextDocument, AnEmptyBulletedTextPrintsAndPreviewsOnePage) {
+    CStrovik& window = newText();
+    frame().commandAction(DocCommand::Bullets)->trigger();
+    ASSERT_TRUE(window.view().hasBullets());
+    const QString pdf = m_app.root() + "puce.pdf";
+    QPrinter& printer = m_app.application().printer();
+    printer.setOutputFileName(pdf);
+    chooseMenuEntry(frame(), "&Editeur", "Impression &directe");
+    EXPECT_TRUE(readFile(pdf).startsWith("%PDF"));
+
+    int previewPages = 0;
+    ModalAnswers answers;
+    answers.then([&previewPages](QWidget& dialog) {
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(preview, nullptr);
+        previewPages = preview->pageCount();
+        static_cast<QDialog&>(dialog).reject();
+    });
+    chooseMenuEntry(frame(), "&Editeur", "Aperç&u avant impression");
+    EXPECT_EQ(previewPages, 1);
 }
 
 TEST_F(TextDocument, PrintsAndPreviewsWithHalfInchMargins) {
