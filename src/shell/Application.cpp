@@ -30,6 +30,18 @@
 
 CApplication* CApplication::s_instance = nullptr;
 
+namespace {
+
+// A root typed or given relative to the current folder is made absolute before
+// it becomes the current folder: every path is root + folder + file name.
+std::string absoluteRoot(const QString& root) {
+    if (root.isEmpty())
+        return {};
+    return withTrailingSlash(toStdString(QDir::current().absoluteFilePath(root)));
+}
+
+} // namespace
+
 CApplication::CApplication(const std::string& dataRoot,
                            std::vector<std::unique_ptr<CDocTemplate>> templates)
     : m_configuration(dataRoot), m_documents(std::move(templates)) {
@@ -72,6 +84,7 @@ void CApplication::showSplash() {
 }
 
 void CApplication::checkDataFolders() {
+    m_configuration.dataRoot = absoluteRoot(toQString(m_configuration.dataRoot));
     if (!isUsableFolder(m_configuration.dataRoot) ||
         !QDir::setCurrent(toQString(m_configuration.dataRoot))) {
         showMessage(m_mainFrame.get(), "Une erreur a été trouvée dans le chemin du répertoire de "
@@ -208,9 +221,9 @@ void CApplication::OnConfiguration() {
     CConfigurationDlg dialog(m_configuration, m_mainFrame.get());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_configuration.dataRoot = dialog.root().toStdString();
+    m_configuration.dataRoot = absoluteRoot(dialog.root());
     m_configuration.resetFolders();
-    QDir::setCurrent(dialog.root());
+    QDir::setCurrent(toQString(m_configuration.dataRoot));
     installSets();
 }
 

@@ -20,6 +20,13 @@ public:
     // the text then comes back unmodified, with nothing to undo.
     SvkProblem readSvk(std::string_view content);
 
+    // Gives the paragraphs from `from` to `to` the alignments the editor gives:
+    // right, not right whatever the writing direction, as HTML brings them.
+    void dropAbsoluteAlignments(int from, int to);
+
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
+
+private:
+    QString htmlForFile() const;
 };

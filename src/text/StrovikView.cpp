@@ -9,9 +9,9 @@
 #include "shell/Strings.h"
 #include "text/CntrItem.h"
 #include "text/CollageSpecialDlg.h"
-#include "text/StrovikInsertDlg.h"
 #include "text/ProprietesObjetDlg.h"
 #include "text/StrovikDoc.h"
+#include "text/StrovikInsertDlg.h"
 #include "text/StrovikText.h"
 #include "text/TextGestures.h"
 
@@ -363,6 +363,7 @@ void CStrovikView::insertFromMimeData(const QMimeData* source) {
     const int from = textCursor().selectionStart();
     QTextEdit::insertFromMimeData(source);
     dropLinkedImages(from, textCursor().position());
+    strovikDoc().text().dropAbsoluteAlignments(from, textCursor().position());
     step.endEditBlock();
 }
 
@@ -489,8 +490,30 @@ void CStrovikView::print(QPrinter& printer) const {
 
 // Laid out page by page for the printer, the text fills the printer's page
 // rectangle: the printer's margins are the only ones.
+namespace {
+
+// Qt cannot copy an empty text whose paragraph is a list item: the copy would
+// point at a list that it does not have. That one is copied by hand.
+std::unique_ptr<QTextDocument> copyOf(const QTextDocument& text, QTextDocument* parent) {
+    const QTextBlock only = text.firstBlock();
+    if (!text.isEmpty() || only.textList() == nullptr)
+        return std::unique_ptr<QTextDocument>(text.clone(parent));
+    auto copy = std::make_unique<QTextDocument>(parent);
+    copy->setDefaultFont(text.defaultFont());
+    copy->setDefaultTextOption(text.defaultTextOption());
+    QTextCursor cursor(copy.get());
+    QTextBlockFormat paragraph = only.blockFormat();
+    paragraph.clearProperty(QTextFormat::ObjectIndex);
+    cursor.setBlockFormat(paragraph);
+    cursor.setBlockCharFormat(only.charFormat());
+    cursor.createList(only.textList()->format());
+    return copy;
+}
+
+} // namespace
+
 void CStrovikView::render(QPrinter& printer) const {
-    const std::unique_ptr<QTextDocument> pages(document()->clone(document()));
+    const std::unique_ptr<QTextDocument> pages = copyOf(*document(), document());
     pages->documentLayout()->setPaintDevice(&printer);
     pages->setPageSize(printer.pageLayout().paintRectPixels(printer.resolution()).size());
     QTextFrameFormat frame = pages->rootFrame()->frameFormat();

@@ -167,6 +167,28 @@ TEST_F(ConfigurationCommand, TheApplicationTakesTheNewRootAndTheDefaultFolders) 
               (QStringList{"commandes.gst", "formes.gst", "lettres.gst"}));
 }
 
+// The root becomes the current folder: a relative one must not be taken from
+// there again, where the sets would be copied into a folder that does not exist.
+TEST_F(ConfigurationCommand, ARelativeRootLiesInTheFolderCurrentWhenItIsTyped) {
+    const QString newRoot = test.root() + "Autre/";
+    ModalAnswers answers;
+    answers
+        .then([](QWidget& window) {
+            typeOver(rootEdit(window), "Autre");
+            clickWithMouse(findButton(window, "OK"));
+        })
+        .then(clickButton("Oui"));
+    chooseMenuEntry(test.frame(), "O&ption", "&Configuration...");
+
+    EXPECT_EQ(configuration().dataRoot, newRoot.toStdString());
+    EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath(),
+              QFileInfo(newRoot).canonicalFilePath());
+    expectDataFolders(newRoot);
+    EXPECT_EQ(QDir(newRoot + "Gestes").entryList(QDir::Files),
+              (QStringList{"commandes.gst", "formes.gst", "lettres.gst"}));
+    EXPECT_FALSE(QFileInfo::exists(newRoot + "Autre"));
+}
+
 TEST_F(ConfigurationCommand, CancelKeepsTheConfiguration) {
     run("/nulle/part", "Annuler");
 

@@ -30,6 +30,11 @@ ModalAnswers& ModalAnswers::then(Answer answer) {
     return *this;
 }
 
+ModalAnswers& ModalAnswers::otherwise(Answer answer) {
+    m_otherwise = std::move(answer);
+    return *this;
+}
+
 void ModalAnswers::poll() {
     QWidget* window = QApplication::activeModalWidget();
     if (window == nullptr || !window->isVisible())
@@ -38,7 +43,7 @@ void ModalAnswers::poll() {
         return;
     const auto* box = qobject_cast<QMessageBox*>(window);
     m_seen.append(box != nullptr ? box->text() : window->windowTitle());
-    if (m_answers.empty()) {
+    if (m_answers.empty() && !m_otherwise) {
         ADD_FAILURE() << "unexpected modal window: " << m_seen.last().toStdString();
         if (auto* dialog = qobject_cast<QDialog*>(window))
             dialog->reject();
@@ -49,16 +54,20 @@ void ModalAnswers::poll() {
     m_answering.emplace_back(window);
     // A timer does not fire again while its own slot runs: answering from a
     // queued call lets the polls go on inside the event loops the answer opens.
+    Answer answer = m_otherwise;
+    if (!m_answers.empty()) {
+        answer = std::move(m_answers.front());
+        m_answers.pop_front();
+    }
     QMetaObject::invokeMethod(
         this,
-        [this, answer = std::move(m_answers.front()), target = QPointer<QWidget>(window)] {
+        [this, answer = std::move(answer), target = QPointer<QWidget>(window)] {
             if (target)
                 answer(*target);
             std::erase_if(m_answering,
                           [&](const QPointer<QWidget>& w) { return !w || w == target; });
         },
         Qt::QueuedConnection);
-    m_answers.pop_front();
 }
 
 QAbstractButton* findButton(QWidget& window, const QString& text) {

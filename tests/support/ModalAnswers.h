@@ -31,6 +31,8 @@ public:
     ~ModalAnswers() override;
 
     ModalAnswers& then(Answer answer);
+    // The answer to every modal window once the queued ones are used up.
+    ModalAnswers& otherwise(Answer answer);
     int pending() const { return static_cast<int>(m_answers.size()); }
     // For each modal window met: a message box's text, else the window's title.
     const QStringList& seen() const { return m_seen; }
@@ -40,6 +42,7 @@ private:
 
     QTimer m_timer;
     std::deque<Answer> m_answers;
+    Answer m_otherwise;
     std::vector<QPointer<QWidget>> m_answering;
     QStringList m_seen;
 };

@@ -12,12 +12,16 @@ void typeOver(QWidget* edit, const QString& text) {
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty())
         QTest::keyClick(edit, Qt::Key_Delete);
+    typeText(edit, text);
+}
+
+void typeText(QWidget* widget, const QString& text) {
     for (const QChar c : text) {
         // QTest's character helpers know ASCII only.
         if (c.unicode() < 128)
-            QTest::keyClick(edit, c.toLatin1());
+            QTest::keyClick(widget, c.toLatin1());
         else
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key(c.toUpper().unicode()), QString(c),
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c),
                                 Qt::NoModifier);
     }
 }

@@ -3,6 +3,7 @@
 #include "support/FailingDisks.h"
 #include "support/Menus.h"
 #include "support/ModalAnswers.h"
+#include "support/TextRuns.h"
 #include "text/CntrItem.h"
 #include "text/Strovik.h"
 #include "text/StrovikDoc.h"
@@ -36,48 +37,6 @@ QByteArray readFile(const QString& path) {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     return file.readAll();
-}
-
-// Each run of characters with the formats it shows, block by block: what must
-// come back from a file as it went in.
-QStringList describe(const QTextDocument& document) {
-    const QFont base = document.defaultFont();
-    QStringList lines;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QTextBlockFormat paragraph = block.blockFormat();
-        const QTextList* list = block.textList();
-        lines << QString("paragraph align=%1 list=%2")
-                     .arg(int(paragraph.alignment() & Qt::AlignHorizontal_Mask))
-                     .arg(list ? int(list->format().style()) : 0);
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const QTextCharFormat f = fragment.charFormat();
-            const QStringList families = f.hasProperty(QTextFormat::FontFamilies)
-                                             ? f.fontFamilies().toStringList()
-                                             : QStringList{base.family()};
-            const double size =
-                f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : base.pointSizeF();
-            QString run = QString("  \"%1\" weight=%2 italic=%3 underline=%4 font=%5 %6pt")
-                              .arg(fragment.text())
-                              .arg(f.fontWeight())
-                              .arg(f.fontItalic())
-                              .arg(f.fontUnderline())
-                              .arg(families.join(","))
-                              .arg(size);
-            if (f.isImageFormat())
-                run += QString(" image=%1 %2x%3")
-                           .arg(qHash(f.toImageFormat().name()))
-                           .arg(f.toImageFormat().width())
-                           .arg(f.toImageFormat().height());
-            if (!lines.isEmpty() && lines.last().startsWith("  ") &&
-                lines.last().section('"', 2) == run.section('"', 2))
-                lines.last() = "  \"" + lines.last().section('"', 1, 1) + fragment.text() + "\"" +
-                               run.section('"', 2);
-            else
-                lines << run;
-        }
-    }
-    return lines;
 }
 
 // Where the first ink lies on the page that a print preview shows: the share of
@@ -163,7 +122,7 @@ TEST_F(TextDocument, ARichDocumentSavesAndReopensIdentical) {
     ASSERT_TRUE(
         CStrovikCntrItem::insertEncoded(cursor, pngOf(24, 12, Qt::darkGreen, qRgb(255, 255, 0))));
     cursor.insertText(" fin.", plain);
-    const QStringList before = describe(*view.document());
+    const QStringList before = describeText(*view.document());
     ASSERT_EQ(before.size(), 15) << before.join("\n").toStdString();
     EXPECT_TRUE(window.document().isModified());
 
@@ -182,7 +141,7 @@ TEST_F(TextDocument, ARichDocumentSavesAndReopensIdentical) {
     m_app.application().openFile(file);
     CStrovik* reopened = activeText();
     ASSERT_NE(reopened, nullptr);
-    EXPECT_EQ(describe(*reopened->view().document()), before);
+    EXPECT_EQ(describeText(*reopened->view().document()), before);
     EXPECT_FALSE(reopened->document().isModified());
     EXPECT_FALSE(reopened->view().document()->isUndoAvailable());
     const int at =
@@ -210,6 +169,72 @@ TEST_F(TextDocument, TextAfterATableReadsBackAsItWasShown) {
     ASSERT_EQ(again.readSvk(std::string_view(saved.constData(), saved.size())), SvkProblem::None);
     EXPECT_EQ(again.toRawText(), text.toRawText());
     EXPECT_TRUE(text.toRawText().endsWith("après"));
+}
+
+TEST_F(TextDocument, ARightAlignedParagraphReopensRightAlignedWithItsButtonChecked) {
+    CStrovik& window = newText();
+    setText(window.view(), "à gauche\nà droite");
+    window.view().moveCursor(QTextCursor::End);
+    frame().commandAction(DocCommand::AlignRight)->trigger();
+    const QString file = path("droite.svk");
+    saveAs(file);
+    closeActive();
+
+    m_app.application().openFile(file);
+    CStrovik* reopened = activeText();
+    ASSERT_NE(reopened, nullptr);
+    const QTextDocument& text = *reopened->view().document();
+    ASSERT_EQ(text.blockCount(), 2);
+    EXPECT_EQ(text.firstBlock().blockFormat().alignment(), Qt::AlignLeft);
+    EXPECT_EQ(text.lastBlock().blockFormat().alignment(), Qt::AlignRight);
+    reopened->view().moveCursor(QTextCursor::End);
+    EXPECT_TRUE(frame().commandAction(DocCommand::AlignRight)->isChecked());
+    EXPECT_FALSE(reopened->document().isModified());
+    EXPECT_FALSE(text.isUndoAvailable());
+}
+
+// A list item made bold while empty keeps that format for its bullet; text
+// typed there afterwards without bold reads back without bold.
+TEST(TextFile, PlainTextInABoldListItemReadsBackPlain) {
+    CStrovikText text;
+    QTextCursor cursor(&text);
+    cursor.insertText("avant");
+    cursor.insertBlock();
+    cursor.createList(QTextListFormat::ListDisc);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    bold.setFontItalic(true);
+    cursor.setBlockCharFormat(bold);
+    cursor.insertText("ni gras ni italique", QTextCharFormat());
+    cursor.insertText(" mais gras", bold);
+
+    CStrovikText reread;
+    ASSERT_EQ(reread.readSvk(text.toSvk().toStdString()), SvkProblem::None);
+    EXPECT_EQ(describeText(reread), describeText(text));
+    const QTextBlock item = reread.lastBlock();
+    ASSERT_NE(item.textList(), nullptr);
+    EXPECT_EQ(item.begin().fragment().text(), "ni gras ni italique");
+    EXPECT_EQ(item.begin().fragment().charFormat().fontWeight(), QFont::Normal);
+    EXPECT_FALSE(item.begin().fragment().charFormat().fontItalic());
+    EXPECT_EQ(item.charFormat().fontWeight(), QFont::Bold);
+}
+
+TEST(TextFile, AnEmptyBulletedTextAndOneWithAnEmptyItemFirstReadBackTheSame) {
+    CStrovikText empty;
+    QTextCursor(&empty).createList(QTextListFormat::ListDisc);
+    CStrovikText emptyFirst;
+    QTextCursor cursor(&emptyFirst);
+    cursor.createList(QTextListFormat::ListDisc);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    cursor.setBlockCharFormat(bold);
+    cursor.insertBlock();
+    cursor.insertText("suite", QTextCharFormat());
+    for (const CStrovikText* text : {&empty, &emptyFirst}) {
+        CStrovikText reread;
+        ASSERT_EQ(reread.readSvk(text->toSvk().toStdString()), SvkProblem::None);
+        EXPECT_EQ(describeText(reread), describeText(*text));
+    }
 }
 
 TEST_F(TextDocument, ForeignTruncatedAndDamagedFilesAreRefused) {
@@ -322,6 +347,28 @@ TEST_F(TextDocument, TheSaveDialogOfANewDocumentStartsInTheTextFolder) {
     });
     chooseMenuEntry(frame(), "&Editeur", "&Enregistrer");
     EXPECT_EQ(folder, QFileInfo(m_app.root() + "Editeur/").absoluteFilePath());
+}
+
+TEST_F(TextDocument, AnEmptyBulletedTextPrintsAndPreviewsOnePage) {
+    CStrovik& window = newText();
+    frame().commandAction(DocCommand::Bullets)->trigger();
+    ASSERT_TRUE(window.view().hasBullets());
+    const QString pdf = m_app.root() + "puce.pdf";
+    QPrinter& printer = m_app.application().printer();
+    printer.setOutputFileName(pdf);
+    chooseMenuEntry(frame(), "&Editeur", "Impression &directe");
+    EXPECT_TRUE(readFile(pdf).startsWith("%PDF"));
+
+    int previewPages = 0;
+    ModalAnswers answers;
+    answers.then([&previewPages](QWidget& dialog) {
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(preview, nullptr);
+        previewPages = preview->pageCount();
+        static_cast<QDialog&>(dialog).reject();
+    });
+    chooseMenuEntry(frame(), "&Editeur", "Aperç&u avant impression");
+    EXPECT_EQ(previewPages, 1);
 }
 
 TEST_F(TextDocument, PrintsAndPreviewsWithHalfInchMargins) {

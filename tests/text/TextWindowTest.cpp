@@ -189,6 +189,24 @@ TEST_F(TextWindow, PastedPicturesAreKeptInsideTheDocument) {
     EXPECT_EQ(item.typeName(), "PNG");
 }
 
+// A right-aligned paragraph pasted from HTML, as a copy in the editor gives it,
+// shows as right-aligned, with the button that says so checked, and goes with
+// one undo.
+TEST_F(TextWindow, APastedRightAlignedParagraphShowsAsRightAligned) {
+    auto* data = new QMimeData;
+    data->setHtml("<p>à gauche</p><p align=\"right\">à droite</p>");
+    QApplication::clipboard()->setMimeData(data);
+    command(DocCommand::Paste);
+
+    ASSERT_EQ(view.toPlainText(), "à gauche\nà droite");
+    EXPECT_EQ(view.document()->firstBlock().blockFormat().alignment(), Qt::AlignLeft);
+    EXPECT_EQ(view.document()->lastBlock().blockFormat().alignment(), Qt::AlignRight);
+    view.moveCursor(QTextCursor::End);
+    EXPECT_TRUE(checked(DocCommand::AlignRight));
+    view.undo();
+    EXPECT_EQ(view.toPlainText(), "");
+}
+
 TEST_F(TextWindow, FindFindNextAndReplace) {
     setText(view, "Le chat et le chaton voient un autre CHAT.");
     backToText();
