@@ -11,6 +11,8 @@
 #include "text/StrovikView.h"
 #include "training/Apprentissage.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -40,6 +42,9 @@ protected:
     MonkeyTest() : m_clock(5000.0), m_app(applicationTemplates()) {}
 
     void SetUp() override {
+        // What an earlier test copied would change what this one pastes: a
+        // test plays the same run alone or after the others.
+        QApplication::clipboard()->clear();
         m_app.startReady();
         frame().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
