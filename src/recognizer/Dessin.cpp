@@ -19,7 +19,9 @@ std::int64_t squaredDistance(const CInkPoint& a, const CInkPoint& b) {
     return dx * dx + dy * dy;
 }
 
-int truncated(double v) { return static_cast<int>(v); }
+int truncated(double v) {
+    return static_cast<int>(v);
+}
 
 // Polygon of `points` followed by copies of `filler` up to `size` vertices.
 std::unique_ptr<CPolygon> padded(const CIndexedList<CInkPoint>& points, const CInkPoint& filler,
@@ -35,23 +37,20 @@ std::unique_ptr<CPolygon> padded(const CIndexedList<CInkPoint>& points, const CI
 // Twice the area of a triangle or quadrilateral, exact in integers: the
 // searches below compare these instead of the halved doubles, in the same order.
 std::int64_t doubleArea(const CInkPoint& a, const CInkPoint& b, const CInkPoint& c) {
-    const std::int64_t area =
-        cross(std::int64_t{b.x} - a.x, std::int64_t{b.y} - a.y, std::int64_t{c.x} - a.x,
-              std::int64_t{c.y} - a.y);
+    const std::int64_t area = cross(std::int64_t{b.x} - a.x, std::int64_t{b.y} - a.y,
+                                    std::int64_t{c.x} - a.x, std::int64_t{c.y} - a.y);
     return area < 0 ? -area : area;
 }
 
 std::int64_t doubleArea(const CInkPoint& a, const CInkPoint& b, const CInkPoint& c,
                         const CInkPoint& d) {
-    const std::int64_t area =
-        cross(std::int64_t{c.x} - a.x, std::int64_t{c.y} - a.y, std::int64_t{d.x} - b.x,
-              std::int64_t{d.y} - b.y);
+    const std::int64_t area = cross(std::int64_t{c.x} - a.x, std::int64_t{c.y} - a.y,
+                                    std::int64_t{d.x} - b.x, std::int64_t{d.y} - b.y);
     return area < 0 ? -area : area;
 }
 
 // Advances `c` while the area it closes keeps growing; the best area starts at 0.
-template <typename AreaOf>
-std::pair<std::int64_t, int> climb(int c, int n, AreaOf areaOf) {
+template <typename AreaOf> std::pair<std::int64_t, int> climb(int c, int n, AreaOf areaOf) {
     std::int64_t best = 0;
     int bestIndex = c;
     while (c < n - 1) {
@@ -71,8 +70,7 @@ std::pair<std::int64_t, int> climb(int c, int n, AreaOf areaOf) {
 // gives what climbing from the start gives, in fewer steps.
 class ForwardClimber {
 public:
-    template <typename AreaOf>
-    std::pair<std::int64_t, int> climb(int start, int n, AreaOf areaOf) {
+    template <typename AreaOf> std::pair<std::int64_t, int> climb(int start, int n, AreaOf areaOf) {
         if (start >= n - 1)
             return {0, start};
         const auto result = ::climb(std::max(start, m_peak), n, areaOf);
@@ -154,8 +152,7 @@ Extremes extremesByScan(const std::vector<CInkPoint>& v, int m, const CInkPoint&
 // at most two equal vertices, then fall, cyclically; the peak for the next edge
 // lies at or after the peak for this one. Walks forward from `from` to the last
 // vertex of the peak.
-template <typename Value>
-int peakFrom(int from, int m, Value value) {
+template <typename Value> int peakFrom(int from, int m, Value value) {
     int k = from;
     for (int steps = 0; steps < m && value((k + 1) % m) >= value(k); ++steps)
         k = (k + 1) % m;
@@ -163,8 +160,7 @@ int peakFrom(int from, int m, Value value) {
 }
 
 // The first index of the peak ending at `k`.
-template <typename Value>
-int firstOfPeak(int k, int m, Value value) {
+template <typename Value> int firstOfPeak(int k, int m, Value value) {
     const int before = (k + m - 1) % m;
     return before < k && value(before) == value(k) ? before : k;
 }
@@ -454,8 +450,8 @@ const CPolygon& CDessin::boundingRectangle() const {
         hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
     }
     m_boundingRectangle = std::make_unique<CPolygon>();
-    for (const CInkPoint& p : {CInkPoint(lo.x, lo.y), CInkPoint(hi.x, lo.y),
-                               CInkPoint(hi.x, hi.y), CInkPoint(lo.x, hi.y), CInkPoint(lo.x, lo.y)})
+    for (const CInkPoint& p : {CInkPoint(lo.x, lo.y), CInkPoint(hi.x, lo.y), CInkPoint(hi.x, hi.y),
+                               CInkPoint(lo.x, hi.y), CInkPoint(lo.x, lo.y)})
         m_boundingRectangle->addVertex(p);
     return *m_boundingRectangle;
 }
@@ -529,8 +525,9 @@ const CPolygon& CDessin::largestTriangle() const {
     for (int a = first.a + 1; a <= first.b; ++a) {
         ForwardClimber climber;
         for (int b = a == first.b ? first.b + 1 : first.b; b <= first.c; ++b) {
-            const auto [area, c] = climber.climb(b == first.c ? first.c + 1 : first.c, n,
-                                                 [&](int k) { return doubleArea(h[a], h[b], h[k]); });
+            const auto [area, c] =
+                climber.climb(b == first.c ? first.c + 1 : first.c, n,
+                              [&](int k) { return doubleArea(h[a], h[b], h[k]); });
             if (area > best.area)
                 best = {a, b, c, area};
         }
@@ -557,9 +554,10 @@ const CPolygon& CDessin::largestQuadrilateral() const {
     std::vector<int> fourth(static_cast<std::size_t>(first.c + 1));
     ForwardClimber climber;
     for (int c = first.b; c <= first.c; ++c)
-        fourth[c] = climber.climb(c == first.c ? first.c + 1 : first.c, n, [&](int k) {
-            return doubleArea(h[first.a], h[c], h[k]);
-        }).second;
+        fourth[c] = climber
+                        .climb(c == first.c ? first.c + 1 : first.c, n,
+                               [&](int k) { return doubleArea(h[first.a], h[c], h[k]); })
+                        .second;
     int bestB = 1, bestC = 2, bestD = 3;
     std::int64_t bestArea = 0;
     for (int b = first.a + 1; b <= first.b; ++b) {
@@ -614,8 +612,8 @@ int CDessin::pointsInsideCoreTriangle() const {
     const auto strictlyWithin = [&](const CInkPoint& p) {
         bool left = false, right = false, above = false, below = false;
         for (const CInkPoint& w : v) {
-            left |= w.x < p.x, right |= w.x > p.x;
-            above |= w.y < p.y, below |= w.y > p.y;
+            left |= w.x<p.x, right |= w.x> p.x;
+            above |= w.y<p.y, below |= w.y> p.y;
         }
         return left && right && above && below;
     };

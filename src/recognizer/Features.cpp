@@ -4,7 +4,9 @@
 
 namespace features {
 
-double inkOverHullPerimeter(const CDessin& d) { return d.totalLength() / d.convexHull().perimeter(); }
+double inkOverHullPerimeter(const CDessin& d) {
+    return d.totalLength() / d.convexHull().perimeter();
+}
 
 double hullThinness(const CDessin& d) {
     const double p = d.convexHull().perimeter();
@@ -15,9 +17,13 @@ double hullPerimeterOverMeanStroke(const CDessin& d) {
     return d.convexHull().perimeter() / (d.totalLength() / d.strokeCount());
 }
 
-double coreTrianglePoints(const CDessin& d) { return d.pointsInsideCoreTriangle(); }
+double coreTrianglePoints(const CDessin& d) {
+    return d.pointsInsideCoreTriangle();
+}
 
-double strokeCount(const CDessin& d) { return d.strokeCount(); }
+double strokeCount(const CDessin& d) {
+    return d.strokeCount();
+}
 
 double enclosingAspect(const CDessin& d) {
     const CPolygon& r = d.enclosingRectangle();
@@ -29,13 +35,17 @@ double enclosingAspect(const CDessin& d) {
     return s <= 1.0 ? s : 1.0 / s;
 }
 
-double triangleOverHull(const CDessin& d) { return d.largestTriangle().area() / d.convexHull().area(); }
+double triangleOverHull(const CDessin& d) {
+    return d.largestTriangle().area() / d.convexHull().area();
+}
 
 double hullOverEnclosing(const CDessin& d) {
     return d.convexHull().area() / d.enclosingRectangle().area();
 }
 
-double hullOverBox(const CDessin& d) { return d.convexHull().area() / d.boundingRectangle().area(); }
+double hullOverBox(const CDessin& d) {
+    return d.convexHull().area() / d.boundingRectangle().area();
+}
 
 double triangleOverBox(const CDessin& d) {
     return d.largestTriangle().area() / d.boundingRectangle().area();

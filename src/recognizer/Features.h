@@ -10,7 +10,7 @@ double hullThinness(const CDessin& d);                // P(hull)^2 / A(hull)
 double hullPerimeterOverMeanStroke(const CDessin& d); // P(hull) / (L / N)
 double coreTrianglePoints(const CDessin& d);          // points inside the contracted triangle
 double strokeCount(const CDessin& d);
-double enclosingAspect(const CDessin& d);             // short side / long side, in [0, 1]
+double enclosingAspect(const CDessin& d); // short side / long side, in [0, 1]
 double triangleOverHull(const CDessin& d);
 double hullOverEnclosing(const CDessin& d);
 double hullOverBox(const CDessin& d);

@@ -8,10 +8,11 @@
 
 // Positional containers of the drawing and recognition code. An index outside
 // the list ends the program with status -8: callers are expected to stay in range.
-[[noreturn]] inline void listIndexOutOfRange() { std::exit(-8); }
+[[noreturn]] inline void listIndexOutOfRange() {
+    std::exit(-8);
+}
 
-template <typename T>
-class CIndexedList {
+template <typename T> class CIndexedList {
 public:
     void append(T element) { m_items.push_back(std::move(element)); }
     int count() const { return static_cast<int>(m_items.size()); }
@@ -27,8 +28,7 @@ public:
     }
 
     // Removes the first element that satisfies `pred`; false when none does.
-    template <typename Pred>
-    bool removeFirstIf(Pred pred) {
+    template <typename Pred> bool removeFirstIf(Pred pred) {
         const auto it = std::find_if(m_items.begin(), m_items.end(), pred);
         if (it == m_items.end())
             return false;
@@ -62,8 +62,7 @@ private:
 
 // Elements in ascending key order. Among equal keys (when accepted) the element
 // inserted last comes first.
-template <typename T>
-class CSortedList {
+template <typename T> class CSortedList {
 public:
     explicit CSortedList(bool acceptsEqualKeys) : m_acceptsEqualKeys(acceptsEqualKeys) {}
 

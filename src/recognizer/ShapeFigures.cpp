@@ -12,16 +12,14 @@ namespace {
 
 constexpr double inf = kInfinity;
 
-template <std::size_t N>
-std::array<CInkPoint, N> firstVertices(const CPolygon& polygon) {
+template <std::size_t N> std::array<CInkPoint, N> firstVertices(const CPolygon& polygon) {
     std::array<CInkPoint, N> points;
     for (std::size_t i = 0; i < N; ++i)
         points[i] = polygon.vertex(static_cast<int>(i));
     return points;
 }
 
-template <typename Shape>
-std::unique_ptr<Shape> bareClone() {
+template <typename Shape> std::unique_ptr<Shape> bareClone() {
     return std::make_unique<Shape>(true);
 }
 
@@ -72,8 +70,7 @@ CShapeLine::CShapeLine(bool rotationInvariant) : CShapeFigure(rotationInvariant)
     m_solidRule = {{inkOverHullPerimeter, {0.4, 0.45, inf, inf}}};
     m_dashedRule = {{inkOverHullPerimeter, {0, 0, 0.4, 0.45}},
                     {hullPerimeterOverMeanStroke, {5, 10, inf, inf}}};
-    m_classRule = std::make_unique<CFuzzyRule>(
-        CFuzzyRule{{enclosingAspect, {0, 0, 0.06, 0.08}}});
+    m_classRule = std::make_unique<CFuzzyRule>(CFuzzyRule{{enclosingAspect, {0, 0, 0.06, 0.08}}});
 }
 
 std::unique_ptr<CShapeGesture> CShapeLine::clone() const {
@@ -193,8 +190,8 @@ void CShapeEllipse::buildOutline() {
     const CInkPoint& c2 = m_corners[2];
     const double rx = distance(c0, c1) / 2, ry = distance(c1, c2) / 2;
     const double scale = rx + ry > kMaxQuadrantSpan ? kMaxQuadrantSpan / (rx + ry) : 1.0;
-    const std::vector<CInkPoint> quadrant = ellipseQuadrant(static_cast<long long>(rx * scale),
-                                                            static_cast<long long>(ry * scale));
+    const std::vector<CInkPoint> quadrant =
+        ellipseQuadrant(static_cast<long long>(rx * scale), static_cast<long long>(ry * scale));
 
     double cx = 0, cy = 0;
     for (const CInkPoint& c : m_corners)
@@ -266,7 +263,8 @@ double CShapeArrow::contextDegree(const CDessin& drawing, Prototypes& prototypes
         CShapeUnknown shaftInk;
         shaftInk.attach(*shaft);
         const std::array<CInkPoint, 3> abc = firstVertices<3>(head.largestTriangle());
-        const CInkPoint g((abc[0].x + abc[1].x + abc[2].x) / 3, (abc[0].y + abc[1].y + abc[2].y) / 3);
+        const CInkPoint g((abc[0].x + abc[1].x + abc[2].x) / 3,
+                          (abc[0].y + abc[1].y + abc[2].y) / 3);
         const CInkPoint f = shaft->firstPoint();
         const CInkPoint e = shaft->lastPoint();
         const double d1 = std::abs(f.x - g.x) + std::abs(f.y - g.y);

@@ -4,7 +4,9 @@
 
 using namespace features;
 
-double CShapeGesture::contextDegree(const CDessin&, Prototypes&) { return 1.0; }
+double CShapeGesture::contextDegree(const CDessin&, Prototypes&) {
+    return 1.0;
+}
 
 double CShapeCommand::evaluate(const CDessin& drawing) {
     m_degree = m_classRule ? m_classRule->degree(drawing) : 0.0;

@@ -4,7 +4,9 @@
 #include <cmath>
 
 namespace {
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
 } // namespace
 
 std::string shownToken(std::string_view token) {
@@ -13,7 +15,9 @@ std::string shownToken(std::string_view token) {
                                     : std::string(token);
 }
 
-void TextScanner::fail(const std::string& message) const { failAt(m_line, message); }
+void TextScanner::fail(const std::string& message) const {
+    failAt(m_line, message);
+}
 
 void TextScanner::failAt(int line, const std::string& message) {
     throw TextFormatError("ligne " + std::to_string(line) + " : " + message);
@@ -71,7 +75,9 @@ double TextScanner::readReal(std::string_view what) {
     return value;
 }
 
-std::string_view TextScanner::readWord(std::string_view what) { return nextToken(what); }
+std::string_view TextScanner::readWord(std::string_view what) {
+    return nextToken(what);
+}
 
 int TextScanner::readCount(std::string_view what, std::size_t bytesPerItem) {
     const long long count = readInteger(what, 0, 0x7FFFFFFF);

@@ -39,7 +39,8 @@ TEST(Dessin, RecognitionDelayFollowsTheWritersSpeed) {
     EXPECT_EQ(drawingOf({{{0, 0, 0}, {100, 0, 1}}})->recognitionDelay(), 700);
     EXPECT_EQ(drawingOf({{{0, 0, 0}, {500, 0, 1}}})->recognitionDelay(), 500);
     // Average of the stroke speeds 200 and 800.
-    EXPECT_EQ(drawingOf({{{0, 0, 0}, {200, 0, 1}}, {{0, 0, 2}, {800, 0, 3}}})->recognitionDelay(), 500);
+    EXPECT_EQ(drawingOf({{{0, 0, 0}, {200, 0, 1}}, {{0, 0, 2}, {800, 0, 3}}})->recognitionDelay(),
+              500);
     EXPECT_EQ(drawingOf({{{0, 0, 0}, {333, 0, 1}}})->recognitionDelay(), 583);
     EXPECT_EQ(CDessin().recognitionDelay(), 700);
 }
@@ -56,7 +57,8 @@ TEST(Polygon, DegenerateAreasAndPerimetersAreNeverZero) {
     EXPECT_EQ(point.perimeter(), 2e-30);
 
     CPolygon flat;
-    for (const CInkPoint& p : {CInkPoint(0, 0), CInkPoint(10, 0), CInkPoint(20, 0), CInkPoint(0, 0)})
+    for (const CInkPoint& p :
+         {CInkPoint(0, 0), CInkPoint(10, 0), CInkPoint(20, 0), CInkPoint(0, 0)})
         flat.addVertex(p);
     EXPECT_EQ(flat.area(), 1e-30);
     EXPECT_EQ(flat.perimeter(), 40.0);
@@ -64,9 +66,11 @@ TEST(Polygon, DegenerateAreasAndPerimetersAreNeverZero) {
 
 TEST(Polygon, AreaIsPositiveWhicheverWayTheVerticesTurn) {
     CPolygon clockwise, counter;
-    for (const CInkPoint& p : {CInkPoint(0, 0), CInkPoint(10, 0), CInkPoint(10, 10), CInkPoint(0, 10), CInkPoint(0, 0)})
+    for (const CInkPoint& p :
+         {CInkPoint(0, 0), CInkPoint(10, 0), CInkPoint(10, 10), CInkPoint(0, 10), CInkPoint(0, 0)})
         clockwise.addVertex(p);
-    for (const CInkPoint& p : {CInkPoint(0, 0), CInkPoint(0, 10), CInkPoint(10, 10), CInkPoint(10, 0), CInkPoint(0, 0)})
+    for (const CInkPoint& p :
+         {CInkPoint(0, 0), CInkPoint(0, 10), CInkPoint(10, 10), CInkPoint(10, 0), CInkPoint(0, 0)})
         counter.addVertex(p);
     EXPECT_EQ(clockwise.area(), 100.0);
     EXPECT_EQ(counter.area(), 100.0);
@@ -90,11 +94,11 @@ TEST(PointOperations, WorkedCases) {
     EXPECT_EQ(quadrilateralArea({0, 0}, {10, 0}, {10, 10}, {0, 10}), 100.0);
 
     const auto same = [](const CInkPoint& p, int x, int y) { return p.x == x && p.y == y; };
-    EXPECT_TRUE(same(foot({4, 0}, {4, 9}, {1, 7}), 4, 7));     // vertical line
+    EXPECT_TRUE(same(foot({4, 0}, {4, 9}, {1, 7}), 4, 7));       // vertical line
     EXPECT_TRUE(same(foot({0, 0}, {10, 10}, {10, 10}), 10, 10)); // q on the line's end
-    EXPECT_TRUE(same(foot({0, 3}, {10, 3}, {6, -8}), 6, 3));    // horizontal line
+    EXPECT_TRUE(same(foot({0, 3}, {10, 3}, {6, -8}), 6, 3));     // horizontal line
     EXPECT_TRUE(same(foot({0, 0}, {10, 10}, {10, 0}), 5, 5));
-    EXPECT_TRUE(same(foot({0, 0}, {10, 5}, {0, 10}), 4, 2));    // (4, 2) truncated from (4, 2)
+    EXPECT_TRUE(same(foot({0, 0}, {10, 5}, {0, 10}), 4, 2)); // (4, 2) truncated from (4, 2)
 }
 
 TEST(Dessin, FiguresOfASquare) {
@@ -109,9 +113,11 @@ TEST(Dessin, FiguresOfASquare) {
     // its area (9,900) beats the square's.
     EXPECT_EQ(verticesOf(square->enclosingRectangle()),
               (Vertices{{100, 100}, {0, 100}, {0, 0}, {98, 0}, {100, 100}}));
-    EXPECT_EQ(verticesOf(square->largestTriangle()), (Vertices{{0, 0}, {100, 0}, {100, 100}, {0, 0}}));
+    EXPECT_EQ(verticesOf(square->largestTriangle()),
+              (Vertices{{0, 0}, {100, 0}, {100, 100}, {0, 0}}));
     EXPECT_EQ(verticesOf(square->largestQuadrilateral()), closed);
-    EXPECT_EQ(verticesOf(*square->coreTriangle()), (Vertices{{80, 20}, {80, 60}, {40, 20}, {80, 20}}));
+    EXPECT_EQ(verticesOf(*square->coreTriangle()),
+              (Vertices{{80, 20}, {80, 60}, {40, 20}, {80, 20}}));
     EXPECT_EQ(square->pointsInsideCoreTriangle(), 0);
 }
 
@@ -155,14 +161,17 @@ TEST(Dessin, TheEnclosingRectangleOfATurnedRectangleFitsItsSides) {
 TEST(Dessin, HullThinningDropsVerticesWithinFivePixels) {
     // (0, 97) lies 4.24 px from the kept (3, 100).
     auto cut = drawingOf({{{0, 0}, {100, 0}, {100, 100}, {3, 100}, {0, 97}, {0, 0}}});
-    EXPECT_EQ(verticesOf(cut->convexHull()), (Vertices{{0, 0}, {100, 0}, {100, 100}, {3, 100}, {0, 0}}));
+    EXPECT_EQ(verticesOf(cut->convexHull()),
+              (Vertices{{0, 0}, {100, 0}, {100, 100}, {3, 100}, {0, 0}}));
     auto kept = drawingOf({{{0, 0}, {100, 0}, {100, 100}, {4, 100}, {0, 96}, {0, 0}}});
     EXPECT_EQ(kept->convexHull().vertexCount(), 6);
 }
 
 TEST(Dessin, HullOfInteriorAndCollinearPointsKeepsTheFarthest) {
-    auto drawing = drawingOf({{{50, 50}, {0, 0}, {25, 25}, {100, 0}, {50, 0}, {100, 100}, {0, 100}, {30, 60}}});
-    EXPECT_EQ(verticesOf(drawing->convexHull()), (Vertices{{0, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 0}}));
+    auto drawing = drawingOf(
+        {{{50, 50}, {0, 0}, {25, 25}, {100, 0}, {50, 0}, {100, 100}, {0, 100}, {30, 60}}});
+    EXPECT_EQ(verticesOf(drawing->convexHull()),
+              (Vertices{{0, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 0}}));
 }
 
 TEST(Dessin, DegenerateDrawingsStillHaveFigures) {
@@ -199,7 +208,8 @@ TEST(Dessin, RemovingTheLastStrokeForgetsEveryFigure) {
 }
 
 TEST(Dessin, CloneRebuildsEveryStrokeAndFirstAndLastPoints) {
-    auto drawing = drawingOf({{{1, 2, 0.0}, {4, 6, 0.5}}, {{10, 10, 1.0}, {10, 20, 1.25}, {7, 8, 1.5}}});
+    auto drawing =
+        drawingOf({{{1, 2, 0.0}, {4, 6, 0.5}}, {{10, 10, 1.0}, {10, 20, 1.25}, {7, 8, 1.5}}});
     auto copy = drawing->clone();
     ASSERT_EQ(copy->strokeCount(), 2);
     EXPECT_EQ(copy->stroke(1).pointCount(), 3);

@@ -16,13 +16,15 @@ std::string textOf(const CDessin& drawing, bool withTime = true) {
 } // namespace
 
 TEST(DrawingText, WritesCountsThenOnePointPerLine) {
-    auto drawing = drawingOf({{{100, 50, 0}, {100, 80, 0.11}, {100, 120, 0.23}}, {{-5, 7, 12.3456789}}});
+    auto drawing =
+        drawingOf({{{100, 50, 0}, {100, 80, 0.11}, {100, 120, 0.23}}, {{-5, 7, 12.3456789}}});
     EXPECT_EQ(textOf(*drawing), "2\n3\n100 50 0\n100 80 0.11\n100 120 0.23\n1\n-5 7 12.3457\n");
     EXPECT_EQ(textOf(*drawing, false), "2\n3\n100 50\n100 80\n100 120\n1\n-5 7\n");
 }
 
 TEST(DrawingText, ReadsBackWhatItWrote) {
-    auto drawing = drawingOf({{{1, 2, 0}, {3, 4, 0.5}}, {{10, -20, 1.25}, {11, -21, 1.5}, {12, -22, 2}}});
+    auto drawing =
+        drawingOf({{{1, 2, 0}, {3, 4, 0.5}}, {{10, -20, 1.25}, {11, -21, 1.5}, {12, -22, 2}}});
     const std::string text = textOf(*drawing);
     DrawingReadResult read = readDrawingText(text, true);
     ASSERT_NE(read.drawing, nullptr) << read.error;
@@ -45,11 +47,14 @@ TEST(DrawingText, RefusesBrokenTextWithAMessageNamingTheLine) {
     const Case cases[] = {
         {"", "ligne 1 : fin du fichier inattendue (nombre de traits attendu)."},
         {"1\n2\n0 0 0.5\n1 1", "ligne 4 : fin du fichier inattendue (temps attendu)."},
-        {"1\n3\n0 0 0\n1 1 0.1\n", "ligne 2 : nombre de points (3) plus grand que ce que le fichier peut contenir."},
+        {"1\n3\n0 0 0\n1 1 0.1\n",
+         "ligne 2 : nombre de points (3) plus grand que ce que le fichier peut contenir."},
         {"1\n2\n0 0 0\n1 x 0.1\n", "ligne 4 : « x » n'est pas un entier (ordonnée attendu)."},
         {"1\n1\n0 0 nan\n", "ligne 3 : « nan » n'est pas un nombre (temps attendu)."},
-        {"2000000000\n1\n0 0 0\n", "ligne 1 : nombre de traits (2000000000) plus grand que ce que le fichier peut contenir."},
-        {"1\n99999999999999999999\n", "ligne 2 : nombre de points hors limites : 99999999999999999999."},
+        {"2000000000\n1\n0 0 0\n",
+         "ligne 1 : nombre de traits (2000000000) plus grand que ce que le fichier peut contenir."},
+        {"1\n99999999999999999999\n",
+         "ligne 2 : nombre de points hors limites : 99999999999999999999."},
         {"-1\n", "ligne 1 : nombre de traits hors limites : -1."},
         {"1\n0\n0 0 0\n", "ligne 2 : un trait sans point n'est pas accepté."},
         {"1\n1\n5000000000 0 0\n", "ligne 3 : abscisse hors limites : 5000000000."},

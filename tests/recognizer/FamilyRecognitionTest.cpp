@@ -19,7 +19,8 @@ TEST_P(FamilyRecognition, ComesFirstForItsOwnDrawings) {
     for (double size : {60.0, 120.0, 240.0}) {
         for (double rotation : {0.0, 0.3, 0.8, 1.6, 2.5}) {
             for (int seed = 0; seed < 6; ++seed) {
-                DrawingGenerator g(static_cast<std::uint32_t>(seed * 7919 + size * 31 + rotation * 100));
+                DrawingGenerator g(
+                    static_cast<std::uint32_t>(seed * 7919 + size * 31 + rotation * 100));
                 auto drawing = g.draw(familyGesture(kind, g, {300, 300}, size, rotation));
                 auto results = recognizer.recognize(*drawing);
                 const std::string best(results.at(0)->name());
@@ -36,8 +37,8 @@ TEST_P(FamilyRecognition, ComesFirstForItsOwnDrawings) {
         missed += " " + name + "=" + std::to_string(count);
     // The hull-based search for the largest quadrilateral starts from a fixed
     // hull vertex, so a few turned rectangles and diamonds fall elsewhere.
-    EXPECT_GE(first, total * 90 / 100) << expected << " first in " << first << "/" << total
-                                       << ", otherwise:" << missed;
+    EXPECT_GE(first, total * 90 / 100)
+        << expected << " first in " << first << "/" << total << ", otherwise:" << missed;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMember, FamilyRecognition, testing::ValuesIn(kFamilyKinds),

@@ -53,8 +53,9 @@ std::vector<CInkPoint> referenceEnclosingRectangle(const CPolygon& hull) {
 
 // The climbing searches for the largest triangle and quadrilateral, step by
 // step from every start, without resuming from earlier peaks.
-std::pair<double, int> climb(const CPolygon& h, int c, double (*area)(const CPolygon&, int, int, int, int),
-                             int a, int b, int third) {
+std::pair<double, int> climb(const CPolygon& h, int c,
+                             double (*area)(const CPolygon&, int, int, int, int), int a, int b,
+                             int third) {
     double best = 0.0;
     int bestIndex = c;
     const int n = h.vertexCount();
@@ -120,8 +121,8 @@ std::vector<std::unique_ptr<CDessin>> manyDrawings() {
     for (FamilyKind kind : kFamilyKinds) {
         for (int seed = 0; seed < 60; ++seed) {
             DrawingGenerator g(static_cast<std::uint32_t>(seed * 131 + static_cast<int>(kind)));
-            drawings.push_back(g.draw(
-                familyGesture(kind, g, {400, 400}, g.uniform(20, 400), g.uniform(0, 6.3))));
+            drawings.push_back(
+                g.draw(familyGesture(kind, g, {400, 400}, g.uniform(20, 400), g.uniform(0, 6.3))));
         }
     }
     return drawings;
@@ -140,9 +141,11 @@ TEST(FigureSearch, LargestTriangleAndQuadrilateralMatchTheStepByStepClimb) {
         const CPolygon& triangle = drawing->largestTriangle();
         const CPolygon& quadrilateral = drawing->largestQuadrilateral();
         for (std::size_t k = 0; k < 3; ++k)
-            EXPECT_EQ(triangle.vertex(static_cast<int>(k)), hull.vertex(t[k])) << "drawing " << compared;
+            EXPECT_EQ(triangle.vertex(static_cast<int>(k)), hull.vertex(t[k]))
+                << "drawing " << compared;
         for (std::size_t k = 0; k < 4; ++k)
-            EXPECT_EQ(quadrilateral.vertex(static_cast<int>(k)), hull.vertex(q[k])) << "drawing " << compared;
+            EXPECT_EQ(quadrilateral.vertex(static_cast<int>(k)), hull.vertex(q[k]))
+                << "drawing " << compared;
         ++compared;
     }
     EXPECT_GT(compared, 600);
@@ -158,7 +161,8 @@ TEST(FigureSearch, EnclosingRectangleMatchesTheEdgeByEdgeSearch) {
         const CPolygon& actual = drawing->enclosingRectangle();
         ASSERT_EQ(actual.vertexCount(), 5);
         for (int k = 0; k < 5; ++k)
-            EXPECT_EQ(actual.vertex(k), expected[static_cast<std::size_t>(k)]) << "drawing " << compared;
+            EXPECT_EQ(actual.vertex(k), expected[static_cast<std::size_t>(k)])
+                << "drawing " << compared;
         ++compared;
     }
     EXPECT_GT(compared, 700);

@@ -30,7 +30,9 @@ double countedFeature(const CDessin&) {
     ++calls;
     return 0.5;
 }
-double zeroFeature(const CDessin&) { return 0.0; }
+double zeroFeature(const CDessin&) {
+    return 0.0;
+}
 
 } // namespace
 
@@ -153,8 +155,9 @@ TEST(Recognizer, AnArrowNeedsItsHeadAtAnEndOfTheShaftUnlessTheShaftIsBold) {
                                   {{0, 40, 1}, {100, 40, 1.1}, {50, 160, 1.2}, {0, 40, 1.3}}});
     EXPECT_EQ(arrowOf(*inTheMiddle), nullptr);
 
-    auto boldShaft = drawingOf({{{0, 100, 0}, {100, 100, 0.1}, {0, 100, 0.2}, {100, 100, 0.3}, {0, 100, 0.4}},
-                                {{0, 40, 1}, {100, 40, 1.1}, {50, 160, 1.2}, {0, 40, 1.3}}});
+    auto boldShaft =
+        drawingOf({{{0, 100, 0}, {100, 100, 0.1}, {0, 100, 0.2}, {100, 100, 0.3}, {0, 100, 0.4}},
+                   {{0, 40, 1}, {100, 40, 1.1}, {50, 160, 1.2}, {0, 40, 1.3}}});
     const CShapeArrow* bold = arrowOf(*boldShaft);
     ASSERT_NE(bold, nullptr);
     EXPECT_TRUE(bold->isBold());
@@ -163,7 +166,8 @@ TEST(Recognizer, AnArrowNeedsItsHeadAtAnEndOfTheShaftUnlessTheShaftIsBold) {
 TEST(Recognizer, TwoCrossingStrokesAreACrossAndParallelOnesAreNot) {
     auto cross = drawingOf({{{0, 0, 0}, {100, 100, 0.2}}, {{100, 0, 1}, {0, 100, 1.2}}});
     CShapeRecognizer recognizer;
-    const double secondLine = recognizer.recognize(*drawingOf({{{100, 0, 1}, {0, 100, 1.2}}})).at(0)->degree();
+    const double secondLine =
+        recognizer.recognize(*drawingOf({{{100, 0, 1}, {0, 100, 1.2}}})).at(0)->degree();
     auto results = recognizer.recognize(*cross);
     ASSERT_EQ(results.at(0)->name(), "Cross");
     const double crossRule = results.at(0)->degree();
@@ -184,7 +188,13 @@ TEST(Recognizer, WhatNothingAcceptsIsUnknownAlone) {
 
 TEST(Recognizer, EqualDegreesPutTheLaterPrototypeFirst) {
     // A triangle gone over twice (a bold shaft), then a small triangle at its first corner.
-    auto drawing = drawingOf({{{0, 0, 0}, {200, 0, .1}, {100, 170, .2}, {0, 0, .3}, {200, 0, .4}, {100, 170, .5}, {0, 0, .6}},
+    auto drawing = drawingOf({{{0, 0, 0},
+                               {200, 0, .1},
+                               {100, 170, .2},
+                               {0, 0, .3},
+                               {200, 0, .4},
+                               {100, 170, .5},
+                               {0, 0, .6}},
                               {{20, 5, 1}, {50, 5, 1.1}, {35, 30, 1.2}, {20, 5, 1.3}}});
     CShapeRecognizer recognizer;
     auto results = recognizer.recognize(*drawing);
@@ -261,7 +271,8 @@ TEST(ShapeGesture, TheEllipseOutlineIsCentredOnItsCorners) {
 }
 
 TEST(ShapeGesture, AHugeEllipseOutlineStaysWithinAThousandPointsAQuadrant) {
-    auto huge = drawingOf({{{-50'000'000, 0}, {0, -20'000'000}, {50'000'000, 0}, {0, 20'000'000}, {-50'000'000, 0}}});
+    auto huge = drawingOf(
+        {{{-50'000'000, 0}, {0, -20'000'000}, {50'000'000, 0}, {0, 20'000'000}, {-50'000'000, 0}}});
     CShapeEllipse ellipse(false);
     ellipse.attach(*huge);
     ASSERT_NE(ellipse.outline(), nullptr);

@@ -5,7 +5,9 @@
 
 namespace {
 
-double length(Vec2 a, Vec2 b) { return std::hypot(b.x - a.x, b.y - a.y); }
+double length(Vec2 a, Vec2 b) {
+    return std::hypot(b.x - a.x, b.y - a.y);
+}
 
 // How sharply the pen turns at vertex i: 0 straight on, 1 straight back.
 double sharpness(const Path& path, std::size_t i) {
@@ -63,7 +65,8 @@ std::unique_ptr<CStroke> DrawingGenerator::sample(const Path& path, const PenSty
     };
     const auto positionAt = [&](double s) {
         const auto it = std::upper_bound(at.begin(), at.end(), s);
-        const std::size_t i = it == at.begin() ? 0 : std::min<std::size_t>(it - at.begin() - 1, path.size() - 2);
+        const std::size_t i =
+            it == at.begin() ? 0 : std::min<std::size_t>(it - at.begin() - 1, path.size() - 2);
         const double span = at[i + 1] - at[i];
         const double f = span > 0 ? std::clamp((s - at[i]) / span, 0.0, 1.0) : 0.0;
         return Vec2{path[i].x + f * (path[i + 1].x - path[i].x),

@@ -22,9 +22,9 @@ enum class FamilyKind {
 };
 
 inline constexpr FamilyKind kFamilyKinds[] = {
-    FamilyKind::Line,  FamilyKind::Triangle, FamilyKind::Rectangle, FamilyKind::Circle,
-    FamilyKind::Ellipse, FamilyKind::Diamond, FamilyKind::Arrow,    FamilyKind::Cross,
-    FamilyKind::Delete, FamilyKind::WavyLine, FamilyKind::Copy,     FamilyKind::Move,
+    FamilyKind::Line,    FamilyKind::Triangle, FamilyKind::Rectangle, FamilyKind::Circle,
+    FamilyKind::Ellipse, FamilyKind::Diamond,  FamilyKind::Arrow,     FamilyKind::Cross,
+    FamilyKind::Delete,  FamilyKind::WavyLine, FamilyKind::Copy,      FamilyKind::Move,
     FamilyKind::Tap,
 };
 

@@ -51,7 +51,9 @@ Path rotated(Path path, Vec2 centre, double rotation) {
     return path;
 }
 
-Path line(Vec2 from, Vec2 to) { return {from, to}; }
+Path line(Vec2 from, Vec2 to) {
+    return {from, to};
+}
 
 Path bowed(Vec2 from, Vec2 to, double bow) {
     const double dx = to.x - from.x, dy = to.y - from.y;
@@ -131,9 +133,10 @@ Path ellipse(Vec2 centre, double rx, double ry, double rotation, double startAng
 Path chevron(Vec2 apex, double armLength, double openingAngle, double direction) {
     const double back = direction + kPi;
     const double half = openingAngle / 2;
-    return {{apex.x + armLength * std::cos(back - half), apex.y + armLength * std::sin(back - half)},
-            apex,
-            {apex.x + armLength * std::cos(back + half), apex.y + armLength * std::sin(back + half)}};
+    return {
+        {apex.x + armLength * std::cos(back - half), apex.y + armLength * std::sin(back - half)},
+        apex,
+        {apex.x + armLength * std::cos(back + half), apex.y + armLength * std::sin(back + half)}};
 }
 
 Path wave(Vec2 start, double length, double amplitude, int periods, double rotation) {
@@ -141,7 +144,8 @@ Path wave(Vec2 start, double length, double amplitude, int periods, double rotat
     Path path;
     for (int i = 0; i <= segments; ++i) {
         const double f = double(i) / segments;
-        path.push_back({start.x + f * length, start.y + amplitude * std::sin(2 * kPi * periods * f)});
+        path.push_back(
+            {start.x + f * length, start.y + amplitude * std::sin(2 * kPi * periods * f)});
     }
     return rotated(path, start, rotation);
 }
