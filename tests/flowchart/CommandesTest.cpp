@@ -4,14 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-inline void PrintTo(const CPoint& p, std::ostream* out) {
-    *out << "(" << p.x << ", " << p.y << ")";
-}
-inline void PrintTo(const CRect& r, std::ostream* out) {
-    *out << "[" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "]";
-}
+#include <functional>
 
 namespace {
 
@@ -24,117 +17,106 @@ const std::string kMauvaiseCommande = "Erreur : mauvaise commande";
 
 const CRect kAround100{80, 90, 120, 110};
 
-void expectRefused(const CommandResult& r, const std::string& message) {
-    EXPECT_EQ(r.status, Status::Refused);
-    EXPECT_EQ(r.message, message);
-}
-
-void expectDone(const CommandResult& r) {
-    EXPECT_EQ(r.status, Status::Done);
-    EXPECT_EQ(r.message, "");
-}
-
 // A gesture 100 wide and 20 high.
-std::unique_ptr<CDessin> wideGesture() {
-    return drawingOf({{{0, 0}, {100, 20}}});
+const std::unique_ptr<CDessin> kWide = drawingOf({{{0, 0}, {100, 20}}});
+
+// What a command did to `e`: its description when done, its message when
+// refused (the component unchanged), "dialog" when the user must answer.
+std::string outcome(CElement& e, const std::function<CommandResult(CElement&)>& command) {
+    const std::string before = describe(e);
+    const CommandResult r = command(e);
+    if (r.status == Status::NeedsDialog)
+        return describe(e) == before ? "dialog" : "dialog after a change";
+    if (r.status == Status::Refused)
+        return describe(e) == before ? r.message : "changed, then refused: " + r.message;
+    return r.message.empty() ? describe(e) : "done with " + r.message;
+}
+
+struct CommandCase {
+    std::unique_ptr<CElement> element;
+    std::function<CommandResult(CElement&)> command;
+    std::string expected;
+};
+
+void expectOutcomes(const std::vector<CommandCase>& cases) {
+    for (std::size_t i = 0; i < cases.size(); ++i)
+        EXPECT_EQ(outcome(*cases[i].element, cases[i].command), cases[i].expected) << "case " << i;
+}
+
+template <class E, class... Args> std::unique_ptr<CElement> make(Args&&... args) {
+    return std::make_unique<E>(std::forward<Args>(args)...);
+}
+
+std::function<CommandResult(CElement&)> by(int delta) {
+    return [delta](CElement& e) {
+        RecordingCanvas dc;
+        return modifTaille(dc, e, 5, delta);
+    };
+}
+
+CommandResult toTheGesture(CElement& e) {
+    return modifTailleRect(*kWide, e);
+}
+
+std::vector<int> dimensionsOf(const CElement& e) {
+    std::vector<int> values;
+    for (const Dimension& d : tailleAutre(e).dimensions)
+        values.push_back(d.value);
+    return values;
 }
 
 } // namespace
 
-TEST(CreerComposant, GestureSizeOrFixedSize) {
+// In bounding-box mode a component fills the gesture's rectangle; in fixed-size
+// mode each kind takes its own parameters round the gesture's centre. Either
+// way it takes the flowchart's colour and pen.
+TEST(CreerComposant, GestureSizeOrEachKindsOwnParameters) {
     COrganigramme org;
     org.setColor(0xFF0000);
     org.setPenWidth(3);
-    const CRect gesture{0, 0, 60, 80};
-
-    const auto byGesture = creerComposant(kind::Cercle, gesture, org);
-    EXPECT_EQ(dynamic_cast<CCercle&>(*byGesture).radius(), 30);
-    EXPECT_EQ(byGesture->color(), 0xFF0000u);
-    EXPECT_EQ(byGesture->penWidth(), 3);
-
-    // Taller than wide: a horizontal rectangle gesture makes a vertical one.
-    EXPECT_EQ(creerComposant(kind::RectangleHorizontal, CRect{0, 0, 50, 90}, org)->type(),
-              kind::RectangleVertical);
-
-    org.setFixedSize(true);
-    EXPECT_EQ(dynamic_cast<CCercle&>(*creerComposant(kind::Cercle, gesture, org)).radius(), 40);
-    org.sizes().horizontalRectangleHeight = 150;
-    org.sizes().horizontalRectangleLength = 80;
-    EXPECT_EQ(creerComposant(kind::RectangleHorizontal, gesture, org)->type(),
-              kind::RectangleVertical);
-
+    const CRect gesture{100, 100, 161, 181};
+    for (int code = kind::LigneHorizontale; code <= kind::FlecheBasHaut; ++code) {
+        const auto made = creerComposant(code, gesture, org);
+        ASSERT_NE(made, nullptr) << code;
+        // Taller than wide: horizontal rectangles and ellipses come out vertical.
+        const int kindMade = code == kind::RectangleHorizontal  ? kind::RectangleVertical
+                             : code == kind::EllipseHorizontale ? kind::EllipseVerticale
+                                                                : code;
+        EXPECT_EQ(made->type(), kindMade);
+        EXPECT_EQ(made->center(), (CPoint{130, 140})) << code;
+        EXPECT_EQ(made->color(), 0xFF0000u);
+        EXPECT_EQ(made->penWidth(), 3);
+    }
+    EXPECT_EQ(dynamic_cast<CCercle&>(*creerComposant(kind::Cercle, gesture, org)).radius(), 30);
     for (int code : {101, 118, 119, 202, 0})
         EXPECT_EQ(creerComposant(code, gesture, org), nullptr) << code;
-}
 
-TEST(CreerComposant, EachKindTakesItsOwnParameters) {
-    COrganigramme org;
     org.setFixedSize(true);
-    SizeParameters& s = org.sizes();
-    int next = 11;
-    for (int* p : {&s.squareSide,
-                   &s.circleRadius,
-                   &s.crossSize,
-                   &s.horizontalEllipseHorizontalRadius,
-                   &s.horizontalEllipseVerticalRadius,
-                   &s.verticalEllipseHorizontalRadius,
-                   &s.verticalEllipseVerticalRadius,
-                   &s.arrowLength,
-                   &s.arrowHeadLength,
-                   &s.arrowHeadHalfHeight,
-                   &s.horizontalLineLength,
-                   &s.verticalLineLength,
-                   &s.diamondHeight,
-                   &s.diamondLength,
-                   &s.horizontalRectangleHeight,
-                   &s.horizontalRectangleLength,
-                   &s.verticalRectangleHeight,
-                   &s.verticalRectangleLength,
-                   &s.upTriangleHeight,
-                   &s.upTriangleLength,
-                   &s.vTriangleHeight,
-                   &s.vTriangleLength})
-        *p = next++;
-    const auto make = [&](int code) { return creerComposant(code, kAround100, org); };
-
-    EXPECT_EQ(dynamic_cast<CLigne&>(*make(102)).length(), 21);
-    EXPECT_TRUE(dynamic_cast<CLigne&>(*make(102)).isHorizontal());
-    EXPECT_EQ(dynamic_cast<CLigne&>(*make(103)).length(), 22);
-    EXPECT_FALSE(dynamic_cast<CLigne&>(*make(103)).isHorizontal());
-    const auto vRect = make(104);
-    EXPECT_EQ(dynamic_cast<CRectangle&>(*vRect).height(), 27);
-    EXPECT_EQ(dynamic_cast<CRectangle&>(*vRect).length(), 28);
-    const auto hRect = make(105);
-    EXPECT_EQ(dynamic_cast<CRectangle&>(*hRect).height(), 25);
-    EXPECT_EQ(dynamic_cast<CRectangle&>(*hRect).length(), 26);
-    const auto vTri = make(106);
-    EXPECT_EQ(vTri->type(), 106);
-    EXPECT_EQ(dynamic_cast<CTriangle&>(*vTri).height(), 31);
-    EXPECT_EQ(dynamic_cast<CTriangle&>(*vTri).length(), 32);
-    const auto upTri = make(107);
-    EXPECT_EQ(upTri->type(), 107);
-    EXPECT_EQ(dynamic_cast<CTriangle&>(*upTri).height(), 29);
-    EXPECT_EQ(dynamic_cast<CTriangle&>(*upTri).length(), 30);
-    EXPECT_EQ(dynamic_cast<CCarre&>(*make(108)).side(), 11);
-    const auto diamond = make(109);
-    EXPECT_EQ(dynamic_cast<CLosange&>(*diamond).height(), 23);
-    EXPECT_EQ(dynamic_cast<CLosange&>(*diamond).length(), 24);
-    EXPECT_EQ(dynamic_cast<CCercle&>(*make(110)).radius(), 12);
-    const auto vEll = make(111);
-    EXPECT_EQ(dynamic_cast<CEllipse&>(*vEll).horizontalRadius(), 16);
-    EXPECT_EQ(dynamic_cast<CEllipse&>(*vEll).verticalRadius(), 17);
-    const auto hEll = make(112);
-    EXPECT_EQ(dynamic_cast<CEllipse&>(*hEll).horizontalRadius(), 14);
-    EXPECT_EQ(dynamic_cast<CEllipse&>(*hEll).verticalRadius(), 15);
-    EXPECT_EQ(dynamic_cast<CCroix&>(*make(113)).height(), 13);
-    for (int code = 114; code <= 117; ++code) {
-        const auto arrow = make(code);
-        const auto& a = dynamic_cast<CFleche&>(*arrow);
-        EXPECT_EQ(a.type(), code);
-        EXPECT_EQ(a.length(), 18);
-        EXPECT_EQ(a.headLength(), 19);
-        EXPECT_EQ(a.headHalfHeight(), 20);
+    const std::vector<std::vector<int>> defaults = {
+        {50}, {50},      {150, 80}, {80, 150}, {30, 40},    {30, 40},    {100},       {80, 150},
+        {40}, {100, 50}, {50, 100}, {40, 40},  {50, 8, 12}, {50, 8, 12}, {50, 8, 12}, {50, 8, 12}};
+    org.sizes() = {11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
+                   22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32};
+    const std::vector<std::vector<int>> numbered = {
+        {21}, {22},     {27, 28}, {25, 26}, {31, 32},     {29, 30},     {11},         {23, 24},
+        {12}, {17, 16}, {15, 14}, {13, 13}, {18, 20, 19}, {18, 20, 19}, {18, 20, 19}, {18, 20, 19}};
+    for (int code = kind::LigneHorizontale; code <= kind::FlecheBasHaut; ++code) {
+        const auto made = creerComposant(code, gesture, org);
+        EXPECT_EQ(made->center(), (CPoint{130, 140})) << code;
+        EXPECT_EQ(dimensionsOf(*made), numbered[code - kind::LigneHorizontale]) << code;
     }
+    COrganigramme fixedDefaults;
+    fixedDefaults.setFixedSize(true);
+    for (int code = kind::LigneHorizontale; code <= kind::FlecheBasHaut; ++code) {
+        const auto made = creerComposant(code, gesture, fixedDefaults);
+        EXPECT_EQ(made->type(), code);
+        EXPECT_EQ(dimensionsOf(*made), defaults[code - kind::LigneHorizontale]) << code;
+    }
+    // The kind follows the sizes: tall sizes for a horizontal rectangle make a vertical one.
+    fixedDefaults.sizes().horizontalRectangleHeight = 150;
+    fixedDefaults.sizes().horizontalRectangleLength = 80;
+    EXPECT_EQ(creerComposant(kind::RectangleHorizontal, gesture, fixedDefaults)->type(),
+              kind::RectangleVertical);
 }
 
 TEST(Commandes, GestureRectangleSpansTheInk) {
@@ -146,405 +128,287 @@ TEST(Commandes, GestureRectangleSpansTheInk) {
     EXPECT_EQ(gestureRectangle(*chevron), (CRect{0, -40, 80, 40}));
 }
 
-TEST(Deplacement, OffsetsComeFromTheGesture) {
+// Moves go by the gesture's width or height whichever way it was drawn, or
+// from its first point to its last; colours and erasing.
+TEST(Commandes, MovesColoursAndErasing) {
     // Drawn right to left, 80 wide and 8 high.
     const auto stroke = drawingOf({{{180, 50}, {100, 58}}});
-    const struct {
-        int code;
-        CPoint centre;
-    } cases[] = {{203, {90, 10}}, {202, {-70, 10}}, {204, {10, 18}}, {205, {10, 2}}};
-    for (const auto& c : cases) {
-        CCarre square(0, 1, CRect{0, 0, 20, 20}, 20);
-        expectDone(traitementCmdeDeplct(c.code, *stroke, square));
-        EXPECT_EQ(square.center(), c.centre) << c.code;
-    }
-
-    CCarre square(0, 1, CRect{0, 0, 20, 20}, 20);
     const auto twoStrokes = drawingOf({{{10, 10}, {50, 50}}, {{60, 0}, {35, 95}}});
-    expectDone(traitementCmdeDeplct(206, *twoStrokes, square));
-    EXPECT_EQ(square.center(), (CPoint{35, 95}));
-    EXPECT_EQ(square.box(), (CRect{25, 85, 45, 105}));
+    const auto move = [&](int code, const CDessin& gesture) {
+        CCarre square(0, 1, CRect{0, 0, 20, 20}, 20);
+        return outcome(square, [&](CElement& e) { return traitementCmdeDeplct(code, gesture, e); });
+    };
+    EXPECT_EQ(move(202, *stroke), "108 rectangle [-80,0,-60,20] in [-80,0,-60,20] at (-70,10) 20");
+    EXPECT_EQ(move(203, *stroke), "108 rectangle [80,0,100,20] in [80,0,100,20] at (90,10) 20");
+    EXPECT_EQ(move(204, *stroke), "108 rectangle [0,8,20,28] in [0,8,20,28] at (10,18) 20");
+    EXPECT_EQ(move(205, *stroke), "108 rectangle [0,-8,20,12] in [0,-8,20,12] at (10,2) 20");
+    EXPECT_EQ(move(206, *twoStrokes),
+              "108 rectangle [25,85,45,105] in [25,85,45,105] at (35,95) 20");
+    EXPECT_EQ(move(207, *twoStrokes), "Erreur : dans traitementCmdeDeplct.\nLa commande entrée "
+                                      "n'est pas une commande de déplacement.");
 
-    expectRefused(traitementCmdeDeplct(207, *twoStrokes, square),
-                  "Erreur : dans traitementCmdeDeplct.\nLa commande entrée n'est pas une "
-                  "commande de déplacement.");
-    EXPECT_EQ(square.center(), (CPoint{35, 95}));
-}
-
-TEST(Couleur, CodesGiveTheirColours) {
-    const struct {
-        int code;
-        Colour colour;
-    } cases[] = {{209, 0x000000}, {210, 0x0000FF}, {211, 0x00FF00}, {212, 0xFF0000}};
-    for (const auto& c : cases) {
+    const std::pair<int, Colour> colours[] = {
+        {209, 0x000000}, {210, 0x0000FF}, {211, 0x00FF00}, {212, 0xFF0000}};
+    for (const auto& [code, colour] : colours) {
         COrganigramme org;
-        org.setColor(0x123456);
-        expectDone(traitementCmdeCouleur(c.code, org));
-        EXPECT_EQ(org.color(), c.colour);
-
         CCercle circle(0x123456, 1, kAround100, 10);
-        expectDone(traitementCmdeCouleurSel(c.code, circle));
-        EXPECT_EQ(circle.color(), c.colour);
+        EXPECT_EQ(traitementCmdeCouleur(code, org).status, Status::Done);
+        EXPECT_EQ(traitementCmdeCouleurSel(code, circle).status, Status::Done);
+        EXPECT_EQ(org.color(), colour);
+        EXPECT_EQ(circle.color(), colour);
     }
-
     COrganigramme org;
     org.setColor(0x123456);
     CCercle circle(0x123456, 1, kAround100, 10);
     EXPECT_EQ(traitementCmdeCouleur(213, org).status, Status::NeedsDialog);
     EXPECT_EQ(traitementCmdeCouleurSel(213, circle).status, Status::NeedsDialog);
-    expectRefused(traitementCmdeCouleur(208, org),
-                  "Erreur : dans traitementCmdeCouleur.\nLa commande entrée n'est pas une "
-                  "couleur.");
-    expectRefused(traitementCmdeCouleurSel(214, circle),
-                  "Erreur : dans traitementCmdeCouleurSel.\nLa commande entrée n'est pas une "
-                  "couleur.");
+    EXPECT_EQ(traitementCmdeCouleur(208, org).message,
+              "Erreur : dans traitementCmdeCouleur.\nLa commande entrée n'est pas une couleur.");
+    EXPECT_EQ(traitementCmdeCouleurSel(214, circle).message,
+              "Erreur : dans traitementCmdeCouleurSel.\nLa commande entrée n'est pas une couleur.");
     EXPECT_EQ(org.color(), 0x123456u);
     EXPECT_EQ(circle.color(), 0x123456u);
-}
 
-TEST(Effacer, SelectionOrEverything) {
-    COrganigramme org;
-    CElement* a = org.AddElement(std::make_unique<CCercle>(0, 1, kAround100, 10));
-    CElement* b = org.AddElement(std::make_unique<CCarre>(0, 1, kAround100, 10));
-    org.AddElement(std::make_unique<CCroix>(0, 1, kAround100, 10));
-
-    expectDone(traitementCmdeEffacer(207, a, org));
+    CElement* a = org.AddElement(make<CCercle>(0, 1, kAround100, 10));
+    CElement* b = org.AddElement(make<CCarre>(0, 1, kAround100, 10));
+    org.AddElement(make<CCroix>(0, 1, kAround100, 10));
+    EXPECT_EQ(traitementCmdeEffacer(207, a, org).status, Status::Done);
     ASSERT_EQ(org.elements().size(), 2u);
     EXPECT_EQ(org.elements()[0].get(), b);
-
-    expectRefused(traitementCmdeEffacer(206, b, org),
-                  "Erreur : dans traitementCmdeEffacer.\nLa commande entrée n'est pas une "
-                  "commande d'effacement.");
+    EXPECT_EQ(traitementCmdeEffacer(206, b, org).message,
+              "Erreur : dans traitementCmdeEffacer.\nLa commande entrée n'est pas une commande "
+              "d'effacement.");
     EXPECT_EQ(org.elements().size(), 2u);
-
-    expectDone(traitementCmdeEffacer(208, b, org));
+    EXPECT_EQ(traitementCmdeEffacer(208, b, org).status, Status::Done);
     EXPECT_TRUE(org.elements().empty());
 }
 
+// Without a selection only colours and "Effacer : Tout" apply; a refusal for
+// want of a selection still marks the flowchart changed, a code that is no
+// command does not.
 TEST(AppliquerCommande, WithoutSelection) {
     RecordingCanvas dc;
-    const auto gesture = wideGesture();
     for (int code : {202, 203, 204, 205, 206, 207, 214, 215, 216, 217}) {
         COrganigramme org;
-        org.AddElement(std::make_unique<CCercle>(0, 1, kAround100, 10));
+        org.AddElement(make<CCercle>(0, 1, kAround100, 10));
         org.setModified(false);
-        expectRefused(appliquerCommande(code, nullptr, *gesture, dc, org), kSurSelection);
-        // A refusal for want of a selection still counts as a change.
+        const CommandResult r = appliquerCommande(code, nullptr, *kWide, dc, org);
+        EXPECT_EQ(r.status, Status::Refused);
+        EXPECT_EQ(r.message, kSurSelection);
         EXPECT_TRUE(org.isModified()) << code;
         EXPECT_EQ(org.elements().size(), 1u);
     }
 
     COrganigramme org;
-    CElement* existing = org.AddElement(std::make_unique<CCercle>(0x00FF00, 1, kAround100, 10));
+    CElement* existing = org.AddElement(make<CCercle>(0x00FF00, 1, kAround100, 10));
     org.setModified(false);
-    expectDone(appliquerCommande(210, nullptr, *gesture, dc, org));
+    EXPECT_EQ(appliquerCommande(210, nullptr, *kWide, dc, org).status, Status::Done);
     EXPECT_EQ(org.color(), kRouge);
     EXPECT_EQ(existing->color(), kVert);
     EXPECT_TRUE(org.isModified());
-    EXPECT_EQ(appliquerCommande(213, nullptr, *gesture, dc, org).status, Status::NeedsDialog);
-
+    EXPECT_EQ(appliquerCommande(213, nullptr, *kWide, dc, org).status, Status::NeedsDialog);
     for (int code : {101, 105, 118, 201, 218}) {
         org.setModified(false);
-        expectRefused(appliquerCommande(code, nullptr, *gesture, dc, org), kMauvaiseCommande);
+        EXPECT_EQ(appliquerCommande(code, nullptr, *kWide, dc, org).message, kMauvaiseCommande);
         EXPECT_FALSE(org.isModified()) << code;
     }
-
-    expectDone(appliquerCommande(208, nullptr, *gesture, dc, org));
+    EXPECT_EQ(appliquerCommande(208, nullptr, *kWide, dc, org).status, Status::Done);
     EXPECT_TRUE(org.elements().empty());
     EXPECT_TRUE(dc.calls.empty());
 }
 
 TEST(AppliquerCommande, WithSelection) {
     RecordingCanvas dc;
-    const auto gesture = wideGesture();
     COrganigramme org;
     org.setColor(kBleu);
-    auto* circle =
-        static_cast<CCercle*>(org.AddElement(std::make_unique<CCercle>(0, 1, kAround100, 40)));
-    CElement* other = org.AddElement(std::make_unique<CCroix>(0, 1, kAround100, 40));
-
-    expectDone(appliquerCommande(211, circle, *gesture, dc, org));
+    auto* circle = static_cast<CCercle*>(org.AddElement(make<CCercle>(0, 1, kAround100, 40)));
+    CElement* other = org.AddElement(make<CCroix>(0, 1, kAround100, 40));
+    const auto apply = [&](int code, CElement* selection) {
+        const CommandResult r = appliquerCommande(code, selection, *kWide, dc, org);
+        return r.status == Status::NeedsDialog ? "dialog" : r.message;
+    };
+    EXPECT_EQ(apply(211, circle), "");
     EXPECT_EQ(circle->color(), kVert);
     EXPECT_EQ(org.color(), kBleu);
-
-    expectDone(appliquerCommande(214, circle, *gesture, dc, org));
+    EXPECT_EQ(apply(214, circle), "");
     EXPECT_EQ(circle->radius(), 35);
     org.setStep(4);
-    expectDone(appliquerCommande(215, circle, *gesture, dc, org));
+    EXPECT_EQ(apply(215, circle), "");
     EXPECT_EQ(circle->radius(), 37);
     org.setMinSize(40);
     org.setModified(false);
-    expectRefused(appliquerCommande(215, circle, *gesture, dc, org), kTropPetite);
+    EXPECT_EQ(apply(215, circle), kTropPetite);
     EXPECT_TRUE(org.isModified());
-
-    expectDone(appliquerCommande(216, circle, *gesture, dc, org));
+    EXPECT_EQ(apply(216, circle), "");
     EXPECT_EQ(circle->radius(), 10);
-    EXPECT_EQ(appliquerCommande(217, circle, *gesture, dc, org).status, Status::NeedsDialog);
-    EXPECT_EQ(appliquerCommande(213, circle, *gesture, dc, org).status, Status::NeedsDialog);
-
-    expectDone(appliquerCommande(203, circle, *gesture, dc, org));
+    EXPECT_EQ(apply(217, circle), "dialog");
+    EXPECT_EQ(apply(213, circle), "dialog");
+    EXPECT_EQ(apply(203, circle), "");
     EXPECT_EQ(circle->center(), (CPoint{200, 100}));
-
     org.setModified(false);
-    expectRefused(appliquerCommande(110, circle, *gesture, dc, org), kMauvaiseCommande);
+    EXPECT_EQ(apply(110, circle), kMauvaiseCommande);
     EXPECT_FALSE(org.isModified());
-
-    expectDone(appliquerCommande(207, circle, *gesture, dc, org));
+    EXPECT_EQ(apply(207, circle), "");
     ASSERT_EQ(org.elements().size(), 1u);
     EXPECT_EQ(org.elements()[0].get(), other);
-    expectDone(appliquerCommande(208, other, *gesture, dc, org));
+    EXPECT_EQ(apply(208, other), "");
     EXPECT_TRUE(org.elements().empty());
 }
 
-TEST(ModifTaille, DimensionsMustStayAboveTheMinimum) {
-    RecordingCanvas dc;
-    CCercle circle(0, 1, kAround100, 40);
-    expectDone(modifTaille(dc, circle, 5, -10));
-    EXPECT_EQ(circle.radius(), 35);
-    EXPECT_EQ(circle.center(), (CPoint{100, 100}));
-    // An odd step is made even first: -5 moves the radius by -2, +5 by +3.
-    expectDone(modifTaille(dc, circle, 5, -5));
-    EXPECT_EQ(circle.radius(), 33);
-    expectDone(modifTaille(dc, circle, 5, 5));
-    EXPECT_EQ(circle.radius(), 36);
-    CCercle small(0, 1, kAround100, 10);
-    expectRefused(modifTaille(dc, small, 5, -10), kTropPetite);
-    EXPECT_EQ(small.radius(), 10);
-
-    CLigne line(0, 1, kAround100, 12, Axis::Horizontal);
-    expectRefused(modifTaille(dc, line, 5, -10), kTropPetite);
-    EXPECT_EQ(line.length(), 12);
-    CLigne fifteen(0, 1, kAround100, 15, Axis::Vertical);
-    expectRefused(modifTaille(dc, fifteen, 5, -10), kTropPetite);
-    CLigne sixteen(0, 1, kAround100, 16, Axis::Vertical);
-    expectDone(modifTaille(dc, sixteen, 5, -10));
-    EXPECT_EQ(sixteen.length(), 6);
-    EXPECT_EQ(sixteen.start(), (CPoint{100, 97}));
-    // Enlarging is refused too while the result is not above the minimum.
-    CLigne tiny(0, 1, kAround100, 1, Axis::Horizontal);
-    expectRefused(modifTaille(dc, tiny, 5, 3), kTropPetite);
-
-    CRectangle flat(0, 1, kAround100, 80, 14);
-    expectRefused(modifTaille(dc, flat, 5, -10), kTropPetite);
-    EXPECT_EQ(flat.height(), 80);
-    EXPECT_EQ(flat.length(), 14);
-    expectDone(modifTaille(dc, flat, 5, 10));
-    EXPECT_EQ(flat.height(), 90);
-    EXPECT_EQ(flat.length(), 24);
-    EXPECT_EQ(flat.box(), (CRect{88, 55, 112, 145}));
-
-    CEllipse ellipse(0, 1, kAround100, 100, 50);
-    expectDone(modifTaille(dc, ellipse, 5, -10));
-    EXPECT_EQ(ellipse.horizontalRadius(), 95);
-    EXPECT_EQ(ellipse.verticalRadius(), 45);
-    CEllipse thin(0, 1, kAround100, 100, 9);
-    expectRefused(modifTaille(dc, thin, 5, -10), kTropPetite);
-    EXPECT_EQ(thin.horizontalRadius(), 100);
-
-    CFleche arrow(0, 1, kAround100, 50, 8, 12, Axis::Horizontal, Head::Forward);
-    expectDone(modifTaille(dc, arrow, 5, -10));
-    EXPECT_EQ(arrow.length(), 40);
-    EXPECT_EQ(arrow.headHalfHeight(), 8);
-    EXPECT_EQ(arrow.headLength(), 12);
-    EXPECT_EQ(arrow.h0(), (CPoint{108, 92}));
-
-    CCarre square(0, 1, kAround100, 100);
-    expectDone(modifTaille(dc, square, 5, -10));
-    EXPECT_EQ(square.side(), 90);
-    CTriangle triangle(0, 1, kAround100, 30, 40, Apex::Up);
-    expectDone(modifTaille(dc, triangle, 5, 10));
-    EXPECT_EQ(triangle.a(), (CPoint{100, 80}));
-    CLosange diamond(0, 1, kAround100, 16, 150);
-    expectRefused(modifTaille(dc, diamond, 5, -11), kTropPetite);
-    CCroix cross(0, 1, kAround100, 40);
-    expectDone(modifTaille(dc, cross, 5, 10));
-    EXPECT_EQ(cross.box(), (CRect{75, 75, 125, 125}));
+// Every dimension changes by the step and must stay above the minimum; radii
+// change by half the step made even; a text by one point.
+TEST(ModifTaille, DimensionsStayAboveTheMinimum) {
+    std::vector<CommandCase> cases;
+    cases.push_back({make<CCercle>(0, 1, kAround100, 40), by(-10),
+                     "110 ellipse [65,65,135,135] in [65,65,135,135] at (100,100) 35"});
+    cases.push_back({make<CCercle>(0, 1, kAround100, 35), by(-5),
+                     "110 ellipse [67,67,133,133] in [67,67,133,133] at (100,100) 33"});
+    cases.push_back({make<CCercle>(0, 1, kAround100, 33), by(5),
+                     "110 ellipse [64,64,136,136] in [64,64,136,136] at (100,100) 36"});
+    cases.push_back({make<CCercle>(0, 1, kAround100, 10), by(-10), kTropPetite});
+    cases.push_back({make<CLigne>(0, 1, kAround100, 15, Axis::Vertical), by(-10), kTropPetite});
+    cases.push_back({make<CLigne>(0, 1, kAround100, 16, Axis::Vertical), by(-10),
+                     "103 line (100,97) (100,103) in [100,97,100,103] at (100,100) 6"});
+    cases.push_back({make<CLigne>(0, 1, kAround100, 1, Axis::Horizontal), by(3), kTropPetite});
+    cases.push_back({make<CRectangle>(0, 1, kAround100, 80, 14), by(-10), kTropPetite});
+    cases.push_back({make<CRectangle>(0, 1, kAround100, 80, 14), by(10),
+                     "104 rectangle [88,55,112,145] in [88,55,112,145] at (100,100) 90 24"});
+    cases.push_back({make<CEllipse>(0, 1, kAround100, 100, 50), by(-10),
+                     "112 ellipse [5,55,195,145] in [5,55,195,145] at (100,100) 45 95"});
+    cases.push_back({make<CEllipse>(0, 1, kAround100, 100, 9), by(-10), kTropPetite});
+    cases.push_back({make<CFleche>(0, 1, kAround100, 50, 8, 12, Axis::Horizontal, Head::Forward),
+                     by(-10),
+                     "114 line (80,100) (120,100) polyline (108,92) (120,100) (108,108) in "
+                     "[80,92,120,108] at (100,100) 40 8 12"});
+    cases.push_back({make<CCarre>(0, 1, kAround100, 100), by(-10),
+                     "108 rectangle [55,55,145,145] in [55,55,145,145] at (100,100) 90"});
+    cases.push_back(
+        {make<CTriangle>(0, 1, kAround100, 30, 40, Apex::Up), by(10),
+         "107 polygon (100,80) (125,120) (75,120) in [75,80,125,120] at (100,100) 40 50"});
+    cases.push_back({make<CLosange>(0, 1, kAround100, 16, 150), by(-11), kTropPetite});
+    cases.push_back({make<CCroix>(0, 1, kAround100, 40), by(10),
+                     "113 line (75,75) (125,125) line (125,75) (75,125) in [75,75,125,125] at "
+                     "(100,100) 50 50"});
+    // 24 x 16 pixels on the recording canvas, scaled by (size + 1) / 10.
+    cases.push_back({make<CTexte>(0, "Arial", 12, CRect{10, 20, 40, 40}, "Fin"), by(10),
+                     "118 text (10,20) \"Fin\" Arial 130 000000 in [10,20,43,42] at (25,30)"});
+    cases.push_back({make<CTexte>(0, "Arial", 6, CRect{10, 20, 40, 40}, "Fin"), by(-10),
+                     "118 text (10,20) \"Fin\" Arial 50 000000 in [10,20,24,29] at (25,30)"});
+    cases.push_back(
+        {make<CTexte>(0, "Arial", 5, CRect{10, 20, 40, 40}, "Fin"), by(-10), kTropPetite});
+    cases.push_back({make<CInconnu>(0, 1, kAround100, *kWide), by(10), kTailleImpossible});
+    cases.push_back({make<CInconnu>(), by(10), "Erreur dans modifTaille();"});
+    expectOutcomes(cases);
 }
 
-TEST(ModifTaille, TextChangesByOnePoint) {
-    RecordingCanvas dc;
-    CTexte text(0, "Arial", 12, CRect{10, 20, 40, 40}, "Fin");
-    expectDone(modifTaille(dc, text, 5, 10));
-    EXPECT_EQ(text.pointSize(), 13);
-    EXPECT_EQ(text.tenthsOfPoint(), 130);
-    // 24 x 16 pixels in the default font, scaled by 14 / 10.
-    EXPECT_EQ(text.GetBoundRect(), (CRect{10, 20, 43, 42}));
-    EXPECT_EQ(text.origin(), (CPoint{10, 20}));
-    EXPECT_EQ(text.text(), "Fin");
-    EXPECT_EQ(text.fontName(), "Arial");
-
-    CTexte six(0, "Arial", 6, CRect{10, 20, 40, 40}, "Fin");
-    expectDone(modifTaille(dc, six, 5, -10));
-    EXPECT_EQ(six.pointSize(), 5);
-    EXPECT_EQ(six.GetBoundRect(), (CRect{10, 20, 24, 29}));
-    expectRefused(modifTaille(dc, six, 5, -10), kTropPetite);
-    EXPECT_EQ(six.pointSize(), 5);
-}
-
-TEST(ModifTaille, UnknownComponentsAreRefused) {
-    RecordingCanvas dc;
-    CInconnu unknown(0, 1, kAround100, *drawingOf({{{80, 90}, {120, 110}}}));
-    expectRefused(modifTaille(dc, unknown, 5, 10), kTailleImpossible);
-    expectRefused(modifTailleRect(*wideGesture(), unknown), kTailleImpossible);
-
-    CInconnu loaded;
-    expectRefused(modifTaille(dc, loaded, 5, 10), "Erreur dans modifTaille();");
-    expectRefused(modifTailleRect(*wideGesture(), loaded), "Erreur dans modifTailleRect();");
-}
-
+// "Taille : Identique à celle du geste": the gesture is 100 wide and 20 high.
 TEST(ModifTailleRect, TakesTheGesturesSize) {
-    const auto gesture = wideGesture();
-
-    CLigne horizontal(0, 1, kAround100, 50, Axis::Horizontal);
-    expectDone(modifTailleRect(*gesture, horizontal));
-    EXPECT_EQ(horizontal.length(), 20);
-    EXPECT_EQ(horizontal.center(), (CPoint{100, 100}));
-    CLigne vertical(0, 1, kAround100, 50, Axis::Vertical);
-    expectDone(modifTailleRect(*gesture, vertical));
-    EXPECT_EQ(vertical.length(), 100);
-
-    CRectangle rect(0, 1, kAround100, 80, 150);
-    expectDone(modifTailleRect(*gesture, rect));
-    EXPECT_EQ(rect.box(), (CRect{50, 90, 150, 110}));
-    CTriangle triangle(0, 1, kAround100, 30, 40, Apex::Down);
-    expectDone(modifTailleRect(*gesture, triangle));
-    EXPECT_EQ(triangle.height(), 20);
-    EXPECT_EQ(triangle.length(), 100);
-    CLosange diamond(0, 1, kAround100, 80, 150);
-    expectDone(modifTailleRect(*gesture, diamond));
-    EXPECT_EQ(diamond.right(), (CPoint{150, 100}));
-    EXPECT_EQ(diamond.top(), (CPoint{100, 90}));
-    CCroix cross(0, 1, kAround100, 40);
-    expectDone(modifTailleRect(*gesture, cross));
-    EXPECT_EQ(cross.box(), (CRect{50, 90, 150, 110}));
-
-    CCarre square(0, 1, kAround100, 100);
-    expectDone(modifTailleRect(*gesture, square));
-    EXPECT_EQ(square.side(), 20);
-    CCercle circle(0, 1, kAround100, 40);
-    expectDone(modifTailleRect(*gesture, circle));
-    EXPECT_EQ(circle.radius(), 10);
-    CEllipse ellipse(0, 1, kAround100, 10, 10);
-    expectDone(modifTailleRect(*gesture, ellipse));
-    EXPECT_EQ(ellipse.horizontalRadius(), 50);
-    EXPECT_EQ(ellipse.verticalRadius(), 10);
-
-    CFleche across(0, 1, kAround100, 50, 8, 12, Axis::Horizontal, Head::Backward);
-    expectDone(modifTailleRect(*gesture, across));
-    EXPECT_EQ(across.length(), 20);
-    EXPECT_EQ(across.headHalfHeight(), 100);
-    EXPECT_EQ(across.headLength(), 100);
-    CFleche down(0, 1, kAround100, 50, 8, 12, Axis::Vertical, Head::Forward);
-    expectDone(modifTailleRect(*gesture, down));
-    EXPECT_EQ(down.length(), 100);
-    EXPECT_EQ(down.headHalfHeight(), 20);
-    EXPECT_EQ(down.headLength(), 20);
-
-    CTexte text(0, "Arial", 12, CRect{0, 0, 10, 10}, "x");
-    EXPECT_EQ(modifTailleRect(*gesture, text).status, Status::NeedsDialog);
-    EXPECT_EQ(text.pointSize(), 12);
+    std::vector<CommandCase> cases;
+    cases.push_back({make<CLigne>(0, 1, kAround100, 50, Axis::Horizontal), toTheGesture,
+                     "102 line (90,100) (110,100) in [90,100,110,100] at (100,100) 20"});
+    cases.push_back({make<CLigne>(0, 1, kAround100, 50, Axis::Vertical), toTheGesture,
+                     "103 line (100,50) (100,150) in [100,50,100,150] at (100,100) 100"});
+    cases.push_back({make<CRectangle>(0, 1, kAround100, 80, 150), toTheGesture,
+                     "105 rectangle [50,90,150,110] in [50,90,150,110] at (100,100) 20 100"});
+    cases.push_back(
+        {make<CTriangle>(0, 1, kAround100, 30, 40, Apex::Down), toTheGesture,
+         "106 polygon (50,90) (150,90) (100,110) in [50,90,150,110] at (100,100) 20 100"});
+    cases.push_back({make<CLosange>(0, 1, kAround100, 80, 150), toTheGesture,
+                     "109 polygon (100,90) (150,100) (100,110) (50,100) in [50,90,150,110] at "
+                     "(100,100) 20 100"});
+    cases.push_back({make<CCroix>(0, 1, kAround100, 40), toTheGesture,
+                     "113 line (50,90) (150,110) line (150,90) (50,110) in [50,90,150,110] at "
+                     "(100,100) 20 100"});
+    cases.push_back({make<CCarre>(0, 1, kAround100, 100), toTheGesture,
+                     "108 rectangle [90,90,110,110] in [90,90,110,110] at (100,100) 20"});
+    cases.push_back({make<CCercle>(0, 1, kAround100, 40), toTheGesture,
+                     "110 ellipse [90,90,110,110] in [90,90,110,110] at (100,100) 10"});
+    cases.push_back({make<CEllipse>(0, 1, kAround100, 10, 10), toTheGesture,
+                     "112 ellipse [50,90,150,110] in [50,90,150,110] at (100,100) 10 50"});
+    cases.push_back({make<CFleche>(0, 1, kAround100, 50, 8, 12, Axis::Horizontal, Head::Backward),
+                     toTheGesture,
+                     "115 line (90,100) (110,100) polyline (190,0) (90,100) (190,200) in "
+                     "[90,0,110,200] at (100,100) 20 100 100"});
+    cases.push_back({make<CFleche>(0, 1, kAround100, 50, 8, 12, Axis::Vertical, Head::Forward),
+                     toTheGesture,
+                     "116 line (100,50) (100,150) polyline (80,130) (100,150) (120,130) in "
+                     "[80,50,120,150] at (100,100) 100 20 20"});
+    cases.push_back(
+        {make<CTexte>(0, "Arial", 12, CRect{0, 0, 10, 10}, "x"), toTheGesture, "dialog"});
+    cases.push_back({make<CInconnu>(0, 1, kAround100, *kWide), toTheGesture, kTailleImpossible});
+    cases.push_back({make<CInconnu>(), toTheGesture, "Erreur dans modifTailleRect();"});
+    expectOutcomes(cases);
 }
 
 TEST(Texte, RectangleMeasuredFromTheTextExtent) {
     RecordingCanvas dc;
     EXPECT_EQ(textRectangle(dc, {5, 5}, "abc", 12), (CRect{5, 5, 36, 25}));
-
     CTexte text(0, "Verdana", 12, CRect{30, 40, 60, 50}, "x");
     appliquerTexte(dc, text, "Nouveau", "Arial", 20);
-    EXPECT_EQ(text.text(), "Nouveau");
-    EXPECT_EQ(text.fontName(), "Arial");
-    EXPECT_EQ(text.pointSize(), 20);
-    EXPECT_EQ(text.GetBoundRect(), (CRect{30, 40, 147, 73}));
-    EXPECT_EQ(text.center(), (CPoint{45, 45}));
+    EXPECT_EQ(describe(text),
+              "118 text (30,40) \"Nouveau\" Arial 200 000000 in [30,40,147,73] at (45,45)");
 }
 
-// "Taille : Autre" asks for each kind's own dimensions, under the component's
+// "Taille : Autre" asks for each kind's own dimensions under the component's
 // name, and applies what was entered with no minimum.
 TEST(TailleAutre, AsksForEachKindsDimensionsAndAppliesThem) {
-    CCercle circle(0, 1, kAround100, 40);
-    TailleAutre asked = tailleAutre(circle);
-    EXPECT_EQ(asked.dialog, TailleAutre::Dialog::Size);
-    EXPECT_EQ(asked.title, "Cercle");
-    ASSERT_EQ(asked.dimensions.size(), 1u);
-    EXPECT_EQ(asked.dimensions[0].label, "rayon : ");
-    EXPECT_EQ(asked.dimensions[0].value, 40);
-    const int radius[] = {3};
-    expectDone(appliquerTailleAutre(circle, radius));
-    EXPECT_EQ(circle.radius(), 3);
-    EXPECT_EQ(circle.center(), (CPoint{100, 100}));
-
-    CEllipse ellipse(0, 1, kAround100, 100, 50);
-    asked = tailleAutre(ellipse);
-    EXPECT_EQ(asked.title, "Ellipse horizontale");
-    ASSERT_EQ(asked.dimensions.size(), 2u);
-    EXPECT_EQ(asked.dimensions[0].label, "rayon hauteur : ");
-    EXPECT_EQ(asked.dimensions[0].value, 50);
-    EXPECT_EQ(asked.dimensions[1].label, "rayon longueur : ");
-    EXPECT_EQ(asked.dimensions[1].value, 100);
-    const int radii[] = {70, 20};
-    expectDone(appliquerTailleAutre(ellipse, radii));
-    EXPECT_EQ(ellipse.verticalRadius(), 70);
-    EXPECT_EQ(ellipse.horizontalRadius(), 20);
-
-    CRectangle rect(0, 1, kAround100, 80, 150);
-    asked = tailleAutre(rect);
-    EXPECT_EQ(asked.title, "Rectangle horizontal");
-    EXPECT_EQ(asked.dimensions[0].label, "hauteur : ");
-    EXPECT_EQ(asked.dimensions[1].label, "longueur : ");
-    const int zero[] = {0, 0};
-    expectDone(appliquerTailleAutre(rect, zero));
-    EXPECT_EQ(rect.box(), (CRect{100, 100, 100, 100}));
-
-    CCarre square(0, 1, kAround100, 100);
-    asked = tailleAutre(square);
-    ASSERT_EQ(asked.dimensions.size(), 1u);
-    EXPECT_EQ(asked.dimensions[0].label, "longueur : ");
-    EXPECT_EQ(asked.dimensions[0].value, 100);
-    CLigne line(0, 1, kAround100, 50, Axis::Vertical);
-    EXPECT_EQ(tailleAutre(line).title, "Ligne verticale");
-    const int length[] = {31};
-    expectDone(appliquerTailleAutre(line, length));
-    EXPECT_EQ(line.start(), (CPoint{100, 85}));
-    CTriangle triangle(0, 1, kAround100, 30, 40, Apex::Down);
-    const int triangleSize[] = {10, 60};
-    expectDone(appliquerTailleAutre(triangle, triangleSize));
-    EXPECT_EQ(triangle.c(), (CPoint{100, 105}));
-    CLosange diamond(0, 1, kAround100, 80, 150);
-    EXPECT_EQ(tailleAutre(diamond).dimensions[1].value, 150);
-    CCroix cross(0, 1, kAround100, 40);
-    const int crossSize[] = {10, 30};
-    expectDone(appliquerTailleAutre(cross, crossSize));
-    EXPECT_EQ(cross.box(), (CRect{85, 95, 115, 105}));
-}
-
-TEST(TailleAutre, ArrowsTextsAndUnknownGestures) {
-    CFleche arrow(0, 1, kAround100, 50, 8, 12, Axis::Vertical, Head::Backward);
-    TailleAutre asked = tailleAutre(arrow);
-    EXPECT_EQ(asked.dialog, TailleAutre::Dialog::Arrow);
-    EXPECT_EQ(asked.title, "Flèche");
-    ASSERT_EQ(asked.dimensions.size(), 3u);
-    EXPECT_EQ(asked.dimensions[0].label, "longueur : ");
-    EXPECT_EQ(asked.dimensions[0].value, 50);
-    EXPECT_EQ(asked.dimensions[1].label, "hauteur pointe : ");
-    EXPECT_EQ(asked.dimensions[1].value, 8);
-    EXPECT_EQ(asked.dimensions[2].label, "longueur pointe : ");
-    EXPECT_EQ(asked.dimensions[2].value, 12);
-    const int arrowSize[] = {100, 20, 30};
-    expectDone(appliquerTailleAutre(arrow, arrowSize));
-    EXPECT_EQ(arrow.h1(), (CPoint{100, 50}));
-    EXPECT_EQ(arrow.h0(), (CPoint{80, 80}));
-    const int tooFew[] = {100};
-    expectRefused(appliquerTailleAutre(arrow, tooFew), "Erreur dans OnTailleModif();");
-    EXPECT_EQ(arrow.length(), 100);
-
-    CTexte text(0, "Arial", 12, CRect{0, 0, 10, 10}, "x");
-    EXPECT_EQ(tailleAutre(text).dialog, TailleAutre::Dialog::Text);
-    expectRefused(appliquerTailleAutre(text, {}), "Erreur dans OnTailleModif();");
-
-    CInconnu unknown(0, 1, kAround100, *drawingOf({{{80, 90}, {120, 110}}}));
-    asked = tailleAutre(unknown);
-    EXPECT_EQ(asked.dialog, TailleAutre::Dialog::None);
-    EXPECT_EQ(asked.refusal, kTailleImpossible);
-    CInconnu loaded;
-    EXPECT_EQ(tailleAutre(loaded).refusal, "Erreur dans OnTailleModif();");
+    const auto asked = [](const CElement& e) {
+        const TailleAutre a = tailleAutre(e);
+        std::string s = std::to_string(static_cast<int>(a.dialog)) + " " + a.title + a.refusal;
+        for (const Dimension& d : a.dimensions)
+            s += " | " + d.label + std::to_string(d.value);
+        return s;
+    };
+    const auto entered = [](std::vector<int> values) {
+        return [values](CElement& e) { return appliquerTailleAutre(e, values); };
+    };
+    std::vector<CommandCase> cases;
+    cases.push_back({make<CCercle>(0, 1, kAround100, 40), entered({3}),
+                     "110 ellipse [97,97,103,103] in [97,97,103,103] at (100,100) 3"});
+    cases.push_back({make<CEllipse>(0, 1, kAround100, 100, 50), entered({70, 20}),
+                     "112 ellipse [80,30,120,170] in [80,30,120,170] at (100,100) 70 20"});
+    cases.push_back({make<CRectangle>(0, 1, kAround100, 80, 150), entered({0, 0}),
+                     "105 rectangle [100,100,100,100] in [100,100,100,100] at (100,100) 0 0"});
+    cases.push_back({make<CCarre>(0, 1, kAround100, 100), entered({30}),
+                     "108 rectangle [85,85,115,115] in [85,85,115,115] at (100,100) 30"});
+    cases.push_back({make<CLigne>(0, 1, kAround100, 50, Axis::Vertical), entered({31}),
+                     "103 line (100,85) (100,115) in [100,85,100,115] at (100,100) 31"});
+    cases.push_back(
+        {make<CTriangle>(0, 1, kAround100, 30, 40, Apex::Down), entered({10, 60}),
+         "106 polygon (70,95) (130,95) (100,105) in [70,95,130,105] at (100,100) 10 60"});
+    cases.push_back({make<CLosange>(0, 1, kAround100, 80, 150), entered({20, 40}),
+                     "109 polygon (100,90) (120,100) (100,110) (80,100) in [80,90,120,110] at "
+                     "(100,100) 20 40"});
+    cases.push_back({make<CCroix>(0, 1, kAround100, 40), entered({10, 30}),
+                     "113 line (85,95) (115,105) line (115,95) (85,105) in [85,95,115,105] at "
+                     "(100,100) 10 30"});
+    cases.push_back({make<CFleche>(0, 1, kAround100, 50, 8, 12, Axis::Vertical, Head::Backward),
+                     entered({100, 20, 30}),
+                     "117 line (100,50) (100,150) polyline (80,80) (100,50) (120,80) in "
+                     "[80,50,120,150] at (100,100) 100 20 30"});
+    cases.push_back({make<CFleche>(0, 1, kAround100, 50, 8, 12, Axis::Vertical, Head::Backward),
+                     entered({100}), "Erreur dans OnTailleModif();"});
+    cases.push_back({make<CTexte>(0, "Arial", 12, CRect{0, 0, 10, 10}, "x"), entered({}),
+                     "Erreur dans OnTailleModif();"});
+    std::vector<std::string> questions;
+    for (const CommandCase& c : cases)
+        questions.push_back(asked(*c.element));
+    questions.push_back(asked(CInconnu(0, 1, kAround100, *kWide)));
+    questions.push_back(asked(CInconnu()));
+    const std::vector<std::string> expected = {
+        "1 Cercle | rayon : 40",
+        "1 Ellipse horizontale | rayon hauteur : 50 | rayon longueur : 100",
+        "1 Rectangle horizontal | hauteur : 80 | longueur : 150",
+        "1 Carré | longueur : 100",
+        "1 Ligne verticale | longueur : 50",
+        "1 Triangle (pointe en V) | hauteur : 30 | longueur : 40",
+        "1 Losange | hauteur : 80 | longueur : 150",
+        "1 Croix | hauteur : 40 | longueur : 40",
+        "2 Flèche | longueur : 50 | hauteur pointe : 8 | longueur pointe : 12",
+        "2 Flèche | longueur : 50 | hauteur pointe : 8 | longueur pointe : 12",
+        "3 Texte",
+        "0 Impossible de modifier la taille de cette forme !",
+        "0 Erreur dans OnTailleModif();"};
+    EXPECT_EQ(questions, expected);
+    expectOutcomes(cases);
 }

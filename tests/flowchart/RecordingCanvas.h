@@ -1,8 +1,10 @@
 #pragma once
 
 #include "flowchart/Canvas.h"
+#include "flowchart/Commandes.h"
 
 #include <cstdio>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -36,7 +38,6 @@ public:
         return {8 * static_cast<int>(text.size()), 16};
     }
 
-private:
     static std::string hex(Colour c) {
         char buffer[16];
         std::snprintf(buffer, sizeof buffer, "%06X", static_cast<unsigned>(c));
@@ -61,3 +62,26 @@ private:
         return s;
     }
 };
+
+inline void PrintTo(const CPoint& p, std::ostream* out) {
+    *out << RecordingCanvas::str(p);
+}
+inline void PrintTo(const CRect& r, std::ostream* out) {
+    *out << RecordingCanvas::str(r);
+}
+
+// A component as one line: its kind code, what it draws (pen left out), its
+// enclosing rectangle, its centre and the dimensions "Taille : Autre" shows.
+inline std::string describe(const CElement& e) {
+    RecordingCanvas dc;
+    e.Draw(dc, nullptr);
+    std::string s = std::to_string(e.type());
+    for (const std::string& call : dc.calls)
+        if (!call.starts_with("pen "))
+            s += " " + call;
+    s +=
+        " in " + RecordingCanvas::str(e.GetBoundRect()) + " at " + RecordingCanvas::str(e.center());
+    for (const Dimension& d : tailleAutre(e).dimensions)
+        s += " " + std::to_string(d.value);
+    return s;
+}
