@@ -1,4 +1,5 @@
 #include "flowchart/OrgArchive.h"
+#include "flowchart/Commandes.h"
 #include "flowchart/Organigramme.h"
 #include "flowchart/RecordingCanvas.h"
 #include "recognizer/TextEncoding.h"
@@ -156,22 +157,16 @@ TEST(OrgFormat, UnknownComponentOccupiesOnlyItsTag) {
     org.AddElement(std::make_unique<CInconnu>(0xFF, 3, CRect{10, 10, 50, 60}, *ink));
     const std::string bytes = storeOrganigramme(org);
     EXPECT_EQ(bytes, u16(2) + newClass("CInconnu") + u16(0x8001) + kEmptyList.substr(2));
-
     const auto back = load(bytes);
     ASSERT_EQ(back->elements().size(), 2u);
-    const auto& unknown = dynamic_cast<const CInconnu&>(*back->elements()[0]);
-    EXPECT_EQ(unknown.trace(), nullptr);
-    EXPECT_EQ(unknown.GetBoundRect(), CRect{});
-    EXPECT_EQ(unknown.type(), 0);
-    EXPECT_EQ(unknown.color(), 0u);
-    EXPECT_EQ(unknown.penWidth(), 0);
-    EXPECT_EQ(unknown.center(), CPoint{});
-    RecordingCanvas dc;
-    unknown.Draw(dc, &unknown);
-    EXPECT_TRUE(dc.calls.empty());
+    EXPECT_EQ(describe(*back->elements()[0]), "0 in [0,0,0,0] at (0,0)");
+    EXPECT_EQ(back->elements()[0]->color(), 0u);
+    EXPECT_EQ(back->elements()[0]->penWidth(), 0);
     EXPECT_EQ(back->elementAt({0, 0}), nullptr);
 }
 
+// Every kind comes back as it was, its orientation included: resized alike,
+// the loaded and the original components stay alike.
 TEST(OrgFormat, EveryKindRoundTripsByteForByte) {
     const std::string first = everyKindBytes();
     const auto back = load(first);
@@ -183,38 +178,18 @@ TEST(OrgFormat, EveryKindRoundTripsByteForByte) {
 
     COrganigramme original;
     addEveryKind(original, 300, 200);
-    for (std::size_t i = 0; i < original.elements().size(); ++i) {
-        const CElement& a = *original.elements()[i];
-        const CElement& b = *back->elements()[i];
-        EXPECT_EQ(a.className(), b.className());
-        if (a.className() != "CInconnu") {
-            EXPECT_EQ(a.type(), b.type());
-            EXPECT_EQ(a.GetBoundRect(), b.GetBoundRect());
-        }
+    RecordingCanvas dc;
+    for (std::size_t i = 0; i + 1 < original.elements().size(); ++i) {
+        CElement& a = *original.elements()[i];
+        CElement& b = *back->elements()[i];
+        EXPECT_EQ(describe(b), describe(a)) << i;
+        modifTaille(dc, a, 5, 10);
+        modifTaille(dc, b, 5, 10);
+        modifTailleRect(*drawingOf({{{0, 0}, {30, 70}}}), a);
+        modifTailleRect(*drawingOf({{{0, 0}, {30, 70}}}), b);
+        EXPECT_EQ(describe(b), describe(a)) << i;
     }
-}
-
-TEST(OrgFormat, OrientationComesBackFromTheKindCode) {
-    const auto back = load(everyKindBytes());
-    const auto& elements = back->elements();
-    ASSERT_EQ(elements.size(), 19u);
-    auto& vertical = dynamic_cast<CLigne&>(*elements[1]);
-    EXPECT_FALSE(vertical.isHorizontal());
-    const CPoint centre = vertical.center();
-    vertical.Resize(40);
-    EXPECT_EQ(vertical.start(), (CPoint{centre.x, centre.y - 20}));
-    EXPECT_EQ(vertical.type(), kind::LigneVerticale);
-
-    auto& leftwards = dynamic_cast<CFleche&>(*elements[13]);
-    EXPECT_TRUE(leftwards.isHorizontal());
-    EXPECT_FALSE(leftwards.isForward());
-    auto& downwards = dynamic_cast<CFleche&>(*elements[14]);
-    EXPECT_FALSE(downwards.isHorizontal());
-    EXPECT_TRUE(downwards.isForward());
-    auto& upwards = dynamic_cast<CFleche&>(*elements[15]);
-    upwards.Resize(20, 4, 6);
-    EXPECT_EQ(upwards.type(), kind::FlecheBasHaut);
-    EXPECT_EQ(upwards.h1(), upwards.start());
+    EXPECT_EQ(back->elements().back()->className(), "CInconnu");
 }
 
 namespace {
