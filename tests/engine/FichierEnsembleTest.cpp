@@ -235,18 +235,6 @@ TEST(FichierEnsemble, TruncatedFilesAreRefused) {
     }
 }
 
-TEST(FichierEnsemble, GarbageIsRefused) {
-    std::mt19937 random(3);
-    const std::string sound = ecrireEnsemble(*componentSet(2, 2, 5));
-    for (int trial = 0; trial < 300; ++trial) {
-        std::string text = sound;
-        for (int k = 0; k < 4; ++k)
-            text[random() % text.size()] = static_cast<char>(random() % 256);
-        const LectureEnsemble read = lireEnsemble(text, "abime.gst");
-        ASSERT_NE(read.ensemble, nullptr);
-    }
-}
-
 TEST(FichierEnsemble, MissingFileAndUnwritableFolder) {
     TemporaryFolder folder;
     const LectureEnsemble read = chargerEnsemble(folder.path() + "absent.gst");

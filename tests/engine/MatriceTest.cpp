@@ -58,34 +58,10 @@ double largestMagnitude(const Rows& m) {
 
 } // namespace
 
-TEST(Inverser, IdentityGivesIdentity) {
-    CMatrice m(13);
-    for (int i = 0; i < 13; ++i)
-        m.setValeur(i, i, 1.0);
-    m.inverser();
-    for (int i = 0; i < 13; ++i)
-        for (int j = 0; j < 13; ++j)
-            EXPECT_EQ(m.inverse(i, j), i == j ? 1.0 : 0.0);
-}
-
 TEST(Inverser, DiagonalGivesReciprocals) {
     CMatrice m = matrixOf({{2, 0, 0, 0}, {0, 4, 0, 0}, {0, 0, 0.5, 0}, {0, 0, 0, -8}});
     m.inverser();
     expectNear(inverseOf(m), {{0.5, 0, 0, 0}, {0, 0.25, 0, 0}, {0, 0, 2, 0}, {0, 0, 0, -0.125}}, 0);
-}
-
-TEST(Inverser, KnownInverses) {
-    CMatrice triangular = matrixOf({{1, 2, 0}, {0, 1, 3}, {0, 0, 1}});
-    triangular.inverser();
-    expectNear(inverseOf(triangular), {{1, -2, 6}, {0, 1, -3}, {0, 0, 1}}, 1e-12);
-
-    CMatrice symmetric = matrixOf({{2, 1, 0}, {1, 3, 1}, {0, 1, 4}});
-    symmetric.inverser();
-    expectNear(inverseOf(symmetric),
-               {{11.0 / 18, -4.0 / 18, 1.0 / 18},
-                {-4.0 / 18, 8.0 / 18, -2.0 / 18},
-                {1.0 / 18, -2.0 / 18, 5.0 / 18}},
-               1e-12);
 }
 
 // A singular matrix gets its Moore-Penrose inverse: A A+ A = A, A+ A A+ = A+,
@@ -102,12 +78,6 @@ TEST(Inverser, SingularMatrixGivesThePseudoInverse) {
             EXPECT_NEAR(ap[i][j], ap[j][i], 1e-9);
             EXPECT_NEAR(pa[i][j], pa[j][i], 1e-9);
         }
-}
-
-TEST(Inverser, ZeroMatrixGivesZero) {
-    CMatrice m(13);
-    m.inverser();
-    EXPECT_EQ(largestMagnitude(inverseOf(m)), 0.0);
 }
 
 // A covariance of 13 features where two features are equal in every example
