@@ -266,6 +266,7 @@ TEST(ModifTaille, DimensionsStayAboveTheMinimum) {
     cases.push_back({make<CCercle>(0, 1, kAround100, 33), by(5),
                      "110 ellipse [64,64,136,136] in [64,64,136,136] at (100,100) 36"});
     cases.push_back({make<CCercle>(0, 1, kAround100, 10), by(-10), kTropPetite});
+    cases.push_back({make<CLigne>(0, 1, kAround100, 12, Axis::Horizontal), by(-10), kTropPetite});
     cases.push_back({make<CLigne>(0, 1, kAround100, 15, Axis::Vertical), by(-10), kTropPetite});
     cases.push_back({make<CLigne>(0, 1, kAround100, 16, Axis::Vertical), by(-10),
                      "103 line (100,97) (100,103) in [100,97,100,103] at (100,100) 6"});

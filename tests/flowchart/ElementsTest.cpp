@@ -1,8 +1,10 @@
 #include "flowchart/Elements.h"
 #include "flowchart/RecordingCanvas.h"
-#include "support/Drawings.h"
+#include "support/Flowcharts.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 namespace {
 
@@ -71,9 +73,9 @@ TEST(Elements, FixedSizesAroundTheGesturesCentre) {
                      "108 rectangle [50,50,150,150] in [50,50,150,150] at (100,100) 100"});
     cases.push_back({make<CCercle>(0, 4, kAround100, 40),
                      "110 ellipse [60,60,140,140] in [57,57,143,143] at (100,100) 40"});
-    cases.push_back(
-        {make<CCroix>(0, 1, kAround100, 41), "113 line (80,80) (120,120) line (120,80) (80,120) in "
-                                             "[80,80,120,120] at (100,100) 41 41"});
+    cases.push_back({make<CCroix>(0, 1, kAround100, 41),
+                     "113 line (80,80) (120,120) line (120,80) (80,120) in "
+                     "[80,80,120,120] at (100,100) 41 41"});
     const char* arrows[] = {"114 line (75,100) (125,100) polyline (113,92) (125,100) (113,108) in "
                             "[75,92,125,108] at (100,100) 50 8 12",
                             "115 line (75,100) (125,100) polyline (87,92) (75,100) (87,108) in "
@@ -84,8 +86,12 @@ TEST(Elements, FixedSizesAroundTheGesturesCentre) {
                             "[92,75,108,125] at (100,100) 50 8 12"};
     int a = 0;
     for (Axis axis : {Axis::Horizontal, Axis::Vertical})
-        for (Head head : {Head::Forward, Head::Backward})
-            cases.push_back({make<CFleche>(0, 1, kAround100, 50, 8, 12, axis, head), arrows[a++]});
+        for (Head head : {Head::Forward, Head::Backward}) {
+            const CFleche arrow(0, 1, kAround100, 50, 8, 12, axis, head);
+            EXPECT_EQ(arrow.isHorizontal(), axis == Axis::Horizontal);
+            EXPECT_EQ(arrow.isForward(), head == Head::Forward);
+            cases.push_back({std::make_unique<CFleche>(arrow), arrows[a++]});
+        }
     expectDescriptions(cases);
 }
 
@@ -130,6 +136,9 @@ TEST(Elements, GestureSizesFillTheGesture) {
     cases.push_back({make<CTexte>(0xFF0000, "Verdana", 12, CRect{50, 40, 10, 20}, "Début"),
                      "118 text (50,40) \"Début\" Verdana 120 FF0000 in [10,20,50,40] at (30,30)"});
     expectDescriptions(cases);
+    const CTexte text(0, "Verdana", 12, CRect{}, "");
+    EXPECT_EQ(text.pointSize(), 12);
+    EXPECT_EQ(text.penWidth(), 1);
 }
 
 // Moving shifts every point; resizing keeps the centre and the kind code.
@@ -208,7 +217,21 @@ TEST(Elements, DrawnInTheirColourOrTheSelectionColour) {
                                                "line (75,100) (125,100)"};
     EXPECT_EQ(dc.calls, expected);
     EXPECT_EQ(mine.color(), 0x00FF00u);
-    EXPECT_EQ(mine.penWidth(), 3);
+
+    COrganigramme org;
+    addEveryKind(org, 300, 200);
+    for (const auto& e : org.elements())
+        for (const CElement* selected : std::array<const CElement*, 2>{nullptr, e.get()}) {
+            RecordingCanvas each;
+            e->Draw(each, selected);
+            ASSERT_FALSE(each.calls.empty()) << e->className();
+            const std::string colour =
+                RecordingCanvas::hex(selected ? kSelectionColour : e->color());
+            if (e->type() == kind::Texte)
+                EXPECT_TRUE(each.calls[0].ends_with(" " + colour)) << each.calls[0];
+            else
+                EXPECT_EQ(each.calls[0], "pen " + colour + " " + std::to_string(e->penWidth()));
+        }
 }
 
 TEST(Elements, CreatedEmptyByTheirStoredName) {
