@@ -5,52 +5,41 @@
 #include <memory>
 #include <string>
 
-TEST(IndexedList, AppendsAndRemovesAtTheTail) {
+TEST(Lists, IndexedListAppendsAndRemovesAtTheTail) {
     CIndexedList<std::unique_ptr<std::string>> list;
-    list.append(std::make_unique<std::string>("a"));
-    list.append(std::make_unique<std::string>("b"));
-    list.append(std::make_unique<std::string>("c"));
+    for (const char* s : {"a", "b", "c"})
+        list.append(std::make_unique<std::string>(s));
     ASSERT_EQ(list.count(), 3);
-    EXPECT_EQ(*list.at(2), "c");
-    EXPECT_EQ(*list.at(0), "a");
+    EXPECT_EQ(*list.at(0) + *list.at(2), "ac");
     EXPECT_EQ(*list.removeLast(), "c");
     EXPECT_EQ(list.count(), 2);
     EXPECT_EQ(*list.at(1), "b");
+
+    // An index out of range ends the program with status -8.
+    const auto exitsWithMinus8 = testing::ExitedWithCode(256 - 8);
+    EXPECT_EXIT(list.at(2), exitsWithMinus8, "");
+    EXPECT_EXIT(list.at(-1), exitsWithMinus8, "");
+    EXPECT_EXIT(CSortedList<int>(true).at(0), exitsWithMinus8, "");
+    EXPECT_EXIT(CIndexedList<int>().removeLast(), exitsWithMinus8, "");
 }
 
-TEST(IndexedListDeathTest, IndexOutOfRangeEndsWithStatusMinus8) {
-    CIndexedList<int> list;
-    list.append(1);
-    EXPECT_EXIT(list.at(1), testing::ExitedWithCode(256 - 8), "");
-    EXPECT_EXIT(list.at(-1), testing::ExitedWithCode(256 - 8), "");
-    CSortedList<int> sorted(true);
-    EXPECT_EXIT(sorted.at(0), testing::ExitedWithCode(256 - 8), "");
-    CIndexedList<int> empty;
-    EXPECT_EXIT(empty.removeLast(), testing::ExitedWithCode(256 - 8), "");
-}
-
-TEST(SortedList, KeepsAscendingKeysAndPutsTheLatestEqualKeyFirst) {
+// Ascending keys; among equal keys the latest comes first, or is refused and
+// the stored element returned.
+TEST(Lists, SortedListOrdersByKey) {
     CSortedList<char> list(true);
-    list.insert('c', 0.5);
-    list.insert('a', 0.1);
-    list.insert('d', 0.9);
-    list.insert('b', 0.5);
+    for (const auto& [c, key] : {std::pair{'c', 0.5}, {'a', 0.1}, {'d', 0.9}, {'b', 0.5}})
+        EXPECT_EQ(list.insert(c, key), nullptr);
     ASSERT_EQ(list.count(), 4);
-    EXPECT_EQ(list.at(0), 'a');
-    EXPECT_EQ(list.at(1), 'b'); // inserted after 'c' with the same key: comes first
-    EXPECT_EQ(list.at(2), 'c');
-    EXPECT_EQ(list.at(3), 'd');
-    EXPECT_DOUBLE_EQ(list.keyAt(3), 0.9);
-}
+    EXPECT_EQ(std::string({list.at(0), list.at(1), list.at(2), list.at(3)}), "abcd");
+    EXPECT_EQ(list.keyAt(3), 0.9);
 
-TEST(SortedList, RefusingEqualKeysReturnsTheStoredElement) {
-    CSortedList<char> list(false);
-    EXPECT_EQ(list.insert('x', 2.0), nullptr);
-    EXPECT_EQ(list.insert('z', 3.0), nullptr);
-    char* existing = list.insert('y', 2.0);
+    CSortedList<char> unique(false);
+    EXPECT_EQ(unique.insert('x', 2.0), nullptr);
+    EXPECT_EQ(unique.insert('z', 3.0), nullptr);
+    char* existing = unique.insert('y', 2.0);
     ASSERT_NE(existing, nullptr);
     EXPECT_EQ(*existing, 'x');
     *existing = 'w';
-    EXPECT_EQ(list.count(), 2);
-    EXPECT_EQ(list.at(0), 'w');
+    EXPECT_EQ(unique.count(), 2);
+    EXPECT_EQ(unique.at(0), 'w');
 }
