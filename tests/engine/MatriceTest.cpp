@@ -17,21 +17,6 @@ CMatrice matrixOf(const Rows& rows) {
     return CMatrice(static_cast<int>(rows.size()), values);
 }
 
-Rows rowsOf(const CMatrice& m, double (CMatrice::*element)(int, int) const) {
-    Rows rows(m.ordre(), std::vector<double>(m.ordre()));
-    for (int i = 0; i < m.ordre(); ++i)
-        for (int j = 0; j < m.ordre(); ++j)
-            rows[i][j] = (m.*element)(i, j);
-    return rows;
-}
-
-Rows valuesOf(const CMatrice& m) {
-    return rowsOf(m, &CMatrice::valeur);
-}
-Rows inverseOf(const CMatrice& m) {
-    return rowsOf(m, &CMatrice::inverse);
-}
-
 Rows product(const Rows& a, const Rows& b) {
     const std::size_t n = a.size();
     Rows p(n, std::vector<double>(n, 0.0));
@@ -42,10 +27,12 @@ Rows product(const Rows& a, const Rows& b) {
     return p;
 }
 
-void expectNear(const Rows& actual, const Rows& expected, double tolerance) {
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        for (std::size_t j = 0; j < expected.size(); ++j)
-            EXPECT_NEAR(actual[i][j], expected[i][j], tolerance) << "[" << i << "][" << j << "]";
+Rows transposed(const Rows& a) {
+    Rows t = a;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        for (std::size_t j = 0; j < a.size(); ++j)
+            t[i][j] = a[j][i];
+    return t;
 }
 
 double largestMagnitude(const Rows& m) {
@@ -56,74 +43,74 @@ double largestMagnitude(const Rows& m) {
     return largest;
 }
 
-} // namespace
-
-TEST(Inverser, DiagonalGivesReciprocals) {
-    CMatrice m = matrixOf({{2, 0, 0, 0}, {0, 4, 0, 0}, {0, 0, 0.5, 0}, {0, 0, 0, -8}});
-    m.inverser();
-    expectNear(inverseOf(m), {{0.5, 0, 0, 0}, {0, 0.25, 0, 0}, {0, 0, 2, 0}, {0, 0, 0, -0.125}}, 0);
+void expectNear(const Rows& actual, const Rows& expected, double tolerance) {
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        for (std::size_t j = 0; j < expected.size(); ++j)
+            ASSERT_NEAR(actual[i][j], expected[i][j], tolerance) << "[" << i << "][" << j << "]";
 }
 
-// A singular matrix gets its Moore-Penrose inverse: A A+ A = A, A+ A A+ = A+,
-// and A A+, A+ A symmetric.
-TEST(Inverser, SingularMatrixGivesThePseudoInverse) {
-    CMatrice m = matrixOf({{1, 2, 3}, {2, 4, 6}, {1, 0, 1}});
-    m.inverser();
-    const Rows a = valuesOf(m), p = inverseOf(m);
-    expectNear(product(product(a, p), a), a, 1e-9);
-    expectNear(product(product(p, a), p), p, 1e-9);
-    const Rows ap = product(a, p), pa = product(p, a);
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) {
-            EXPECT_NEAR(ap[i][j], ap[j][i], 1e-9);
-            EXPECT_NEAR(pa[i][j], pa[j][i], 1e-9);
-        }
+Rows randomRows(std::uint32_t seed, double diagonal) {
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> uniform(-1, 1);
+    Rows a(13, std::vector<double>(13));
+    for (int i = 0; i < 13; ++i)
+        for (int j = 0; j < 13; ++j)
+            a[i][j] = uniform(random) + (i == j ? diagonal : 0);
+    return a;
 }
 
 // A covariance of 13 features where two features are equal in every example
 // (f9 = f10 when every turn goes one way) and one is constant but for rounding
-// noise: the inverse stays finite and still satisfies A A+ A = A.
-TEST(Inverser, CovarianceWithDependentFeatures) {
+// noise.
+Rows dependentCovariance() {
     std::mt19937 random(5);
     std::normal_distribution<double> normal;
-    std::vector<std::vector<double>> samples(30, std::vector<double>(13));
+    Rows samples(30, std::vector<double>(13)), cov(13, std::vector<double>(13, 0.0));
     for (auto& f : samples) {
         for (double& v : f)
             v = normal(random);
         f[9] = f[8];
         f[12] = 1e-17 * normal(random);
         f[7] *= 500;
-    }
-    Rows cov(13, std::vector<double>(13, 0.0));
-    for (const auto& f : samples)
         for (int i = 0; i < 13; ++i)
             for (int j = 0; j < 13; ++j)
                 cov[i][j] += f[i] * f[j] / 29;
-    CMatrice m = matrixOf(cov);
-    m.inverser();
-    const Rows p = inverseOf(m);
-    for (const auto& row : p)
-        for (double v : row)
-            ASSERT_TRUE(std::isfinite(v));
-    expectNear(product(product(cov, p), cov), cov, 1e-8 * largestMagnitude(cov));
-    expectNear(product(product(p, cov), p), p, 1e-8 * largestMagnitude(p));
+    }
+    return cov;
 }
 
-// For a well-conditioned matrix the result is the ordinary inverse.
-TEST(Inverser, NonSingularGivesTheOrdinaryInverse) {
-    std::mt19937 random(11);
-    std::uniform_real_distribution<double> uniform(-1, 1);
-    Rows a(13, std::vector<double>(13));
-    for (int i = 0; i < 13; ++i)
-        for (int j = 0; j < 13; ++j)
-            a[i][j] = uniform(random) + (i == j ? 13 : 0);
-    CMatrice m = matrixOf(a);
-    m.inverser();
-    Rows identity(13, std::vector<double>(13, 0.0));
-    for (int i = 0; i < 13; ++i)
-        identity[i][i] = 1.0;
-    expectNear(product(a, inverseOf(m)), identity, 1e-12);
-    expectNear(product(inverseOf(m), a), identity, 1e-12);
+} // namespace
+
+// Singular or not, the inverse is finite and is the Moore-Penrose inverse P of
+// A: A P A = A, P A P = P, and A P, P A symmetric; for a non-singular matrix
+// that is the ordinary inverse.
+TEST(Matrice, InverseIsTheMoorePenroseInverse) {
+    const struct {
+        Rows a;
+        double tolerance;
+    } cases[] = {{{{2, 0, 0, 0}, {0, 4, 0, 0}, {0, 0, 0.5, 0}, {0, 0, 0, -8}}, 0},
+                 {{{1, 2, 3}, {2, 4, 6}, {1, 0, 1}}, 1e-9},
+                 {dependentCovariance(), 1e-8},
+                 {randomRows(11, 13), 1e-12}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.a.size());
+        CMatrice m = matrixOf(c.a);
+        m.inverser();
+        Rows p = c.a;
+        for (int i = 0; i < m.ordre(); ++i)
+            for (int j = 0; j < m.ordre(); ++j)
+                ASSERT_TRUE(std::isfinite(p[i][j] = m.inverse(i, j)));
+        const Rows ap = product(c.a, p), pa = product(p, c.a);
+        expectNear(product(ap, c.a), c.a, c.tolerance * largestMagnitude(c.a));
+        expectNear(product(pa, p), p, c.tolerance * largestMagnitude(p));
+        expectNear(ap, transposed(ap), 10 * c.tolerance);
+        expectNear(pa, transposed(pa), 10 * c.tolerance);
+    }
+    CMatrice diagonal = matrixOf(cases[0].a);
+    diagonal.inverser();
+    EXPECT_EQ(std::vector({diagonal.inverse(0, 0), diagonal.inverse(1, 1), diagonal.inverse(2, 2),
+                           diagonal.inverse(3, 3), diagonal.inverse(0, 1)}),
+              std::vector({0.5, 0.25, 2.0, -0.125, 0.0}));
 }
 
 TEST(Matrice, RowChecks) {

@@ -225,8 +225,7 @@ TEST(Elements, DrawnInTheirColourOrTheSelectionColour) {
             RecordingCanvas each;
             e->Draw(each, selected);
             ASSERT_FALSE(each.calls.empty()) << e->className();
-            const std::string colour =
-                RecordingCanvas::hex(selected ? kSelectionColour : e->color());
+            const std::string colour = hex(selected ? kSelectionColour : e->color());
             if (e->type() == kind::Texte)
                 EXPECT_TRUE(each.calls[0].ends_with(" " + colour)) << each.calls[0];
             else

@@ -4,13 +4,12 @@
 #include "flowchart/RecordingCanvas.h"
 #include "recognizer/TextEncoding.h"
 #include "support/Flowcharts.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <random>
-
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
@@ -265,82 +264,64 @@ TEST(OrgFormat, CountsFromFFFFTakeThirtyTwoBits) {
     }
 }
 
-TEST(OrgReader, RefusesEveryTruncation) {
-    const std::string bytes = everyKindBytes();
-    for (std::size_t n = 0; n < bytes.size(); ++n)
-        EXPECT_NE(refusal(bytes.substr(0, n)), "") << n << " bytes";
-}
-
-TEST(OrgReader, RefusesMalformedRecordsWithTheirReason) {
+// A valid file, then files broken in one record, each with the reason given.
+TEST(OrgReader, RefusesMalformedFilesWithTheirReason) {
     const std::string circle =
         u32(0) + i32s({0, 0, 10, 10, 1, 5, 5}) + u16(110) + i32s({5, 0, 0, 10, 10});
     const std::string tail = u32(0) + u32(2);
-    EXPECT_EQ(refusal(u16(1) + newClass("CCercle") + circle + tail), "");
-
-    EXPECT_EQ(refusal(u16(1) + newClass("CPolygone") + circle + tail),
-              "la classe « CPolygone » n'est pas un élément d'organigramme");
-    EXPECT_EQ(refusal(u16(1) + u16(0xFFFF) + u16(1) + u16(3) + "C\x01\xFF" + tail),
-              "la classe « C?? » n'est pas un élément d'organigramme");
-    EXPECT_EQ(refusal(u16(1) + u16(0xFFFF) + u16(2) + u16(7) + "CCercle" + circle + tail),
-              "la classe CCercle est en version 2 au lieu de 1");
-    EXPECT_EQ(refusal(u16(1) + u16(0x8005) + circle + tail),
-              "un élément renvoie à la classe n° 5, qui n'a jamais été définie");
-    EXPECT_EQ(refusal(u16(1) + u16(0x7FFF) + u32(0x80000009) + circle + tail),
-              "un élément renvoie à la classe n° 9, qui n'a jamais été définie");
-    // Index 2 is the first circle itself, not a class.
-    EXPECT_EQ(refusal(u16(2) + newClass("CCercle") + circle + u16(0x8002) + circle + tail),
-              "un élément renvoie à la classe n° 2, qui n'a jamais été définie");
-    EXPECT_EQ(refusal(u16(2) + newClass("CCercle") + circle + u16(0x0002) + tail),
-              "un élément renvoie à l'objet n° 2 déjà lu, ce qu'un organigramme ne fait jamais");
-    EXPECT_EQ(refusal(u16(1) + u16(0x0007) + tail),
-              "un élément renvoie à l'objet n° 7, qui n'a jamais été défini");
-    EXPECT_EQ(refusal(u16(1) + u16(0x7FFF) + u32(40'000) + tail),
-              "un élément renvoie à l'objet n° 40000, qui n'a jamais été défini");
-    EXPECT_EQ(refusal(u16(1) + u16(0) + tail), "la liste contient un élément vide");
-    EXPECT_EQ(refusal(u16(1) + newClass("CCercle") + circle + tail + "x"),
-              "des octets inattendus suivent la fin de l'organigramme");
-}
-
-TEST(OrgReader, RefusesCountsAndLengthsBeyondTheFile) {
-    EXPECT_EQ(refusal(u16(0xFFFF) + u32(0x7FFFFFFF) + u32(0) + u32(2)),
-              "le fichier annonce 2147483647 éléments, bien plus qu'il n'en contient");
-    EXPECT_EQ(refusal(u16(5) + u32(0) + u32(2)),
-              "le fichier annonce 5 éléments, bien plus qu'il n'en contient");
-    EXPECT_EQ(refusal(u16(0xFFFF)), "le fichier est tronqué");
-    const std::string enough(2'000'002, '\0');
-    EXPECT_EQ(refusal(u16(0xFFFF) + u32(1'000'001) + enough),
-              "le fichier annonce 1000001 éléments, plus que le million qu'un organigramme peut "
-              "contenir");
-
-    const std::string textHead = u16(1) + newClass("CTexte") + u32(0) +
-                                 i32s({0, 0, 10, 10, 1, 5, 5}) + u16(118) + i32s({0, 0});
-    const std::string rest = "\x05"
-                             "Arial" +
-                             i32s({120}) + u32(0) + u32(2);
-    EXPECT_EQ(refusal(textHead +
-                      "\x02"
-                      "ab" +
-                      rest),
-              "");
-    EXPECT_EQ(refusal(textHead + "\xFF" + u16(0xFFFF) + u32(0xFFFFFFF0) + rest),
-              "une chaîne de caractères de 4294967280 caractères dépasse la fin du fichier");
-    EXPECT_EQ(refusal(textHead + "\xFF" + u16(300) + rest),
-              "une chaîne de caractères de 300 caractères dépasse la fin du fichier");
-    EXPECT_EQ(refusal(textHead + "\xFF" + u16(0xFFFE) + rest),
-              "une chaîne de caractères est en Unicode, ce qui n'est pas pris en charge");
-}
-
-TEST(OrgReader, RefusesValuesNoComponentCanHold) {
-    const std::string head = u16(1) + newClass("CLigne") + u32(0);
-    const std::string tail = u32(0) + u32(2);
-    EXPECT_EQ(
-        refusal(head + i32s({0, 0, 10, 0, 1, 5, 0}) + u16(110) + i32s({10, 0, 0, 10, 0}) + tail),
-        "un élément CLigne porte le code de type 110");
-    EXPECT_EQ(refusal(head + i32s({0, 0, 10, 0, 1, 5, 0}) + u16(102) +
-                      i32s({0x7FFFFFFF, 0, 0, 10, 0}) + tail),
-              "la valeur 2147483647 dépasse les limites admises");
-    EXPECT_EQ(refusal(u16(0) + u32(0) + u32(0x80000000)),
-              "la valeur -2147483648 dépasse les limites admises");
+    const std::string line = u16(1) + newClass("CLigne") + u32(0) + i32s({0, 0, 10, 0, 1, 5, 0});
+    const std::string text = u16(1) + newClass("CTexte") + u32(0) + i32s({0, 0, 10, 10, 1, 5, 5}) +
+                             u16(118) + i32s({0, 0});
+    const std::string font = "\x05"s + "Arial" + i32s({120}) + tail;
+    const std::pair<std::string, std::string> cases[] = {
+        {u16(1) + newClass("CCercle") + circle + tail, ""},
+        {text + "\x02" + "ab" + font, ""},
+        {u16(1) + newClass("CPolygone") + circle + tail,
+         "la classe « CPolygone » n'est pas un élément d'organigramme"},
+        {u16(1) + u16(0xFFFF) + u16(1) + u16(3) + "C\x01\xFF" + tail,
+         "la classe « C?? » n'est pas un élément d'organigramme"},
+        {u16(1) + u16(0xFFFF) + u16(2) + u16(7) + "CCercle" + circle + tail,
+         "la classe CCercle est en version 2 au lieu de 1"},
+        {u16(1) + u16(0x8005) + circle + tail,
+         "un élément renvoie à la classe n° 5, qui n'a jamais été définie"},
+        {u16(1) + u16(0x7FFF) + u32(0x80000009) + circle + tail,
+         "un élément renvoie à la classe n° 9, qui n'a jamais été définie"},
+        // Index 2 is the first circle itself, not a class.
+        {u16(2) + newClass("CCercle") + circle + u16(0x8002) + circle + tail,
+         "un élément renvoie à la classe n° 2, qui n'a jamais été définie"},
+        {u16(2) + newClass("CCercle") + circle + u16(0x0002) + tail,
+         "un élément renvoie à l'objet n° 2 déjà lu, ce qu'un organigramme ne fait jamais"},
+        {u16(1) + u16(0x0007) + tail,
+         "un élément renvoie à l'objet n° 7, qui n'a jamais été défini"},
+        {u16(1) + u16(0x7FFF) + u32(40'000) + tail,
+         "un élément renvoie à l'objet n° 40000, qui n'a jamais été défini"},
+        {u16(1) + u16(0) + tail, "la liste contient un élément vide"},
+        {u16(1) + newClass("CCercle") + circle + tail + "x",
+         "des octets inattendus suivent la fin de l'organigramme"},
+        {u16(0xFFFF) + u32(0x7FFFFFFF) + tail,
+         "le fichier annonce 2147483647 éléments, bien plus qu'il n'en contient"},
+        {u16(5) + tail, "le fichier annonce 5 éléments, bien plus qu'il n'en contient"},
+        {u16(0xFFFF), "le fichier est tronqué"},
+        {u16(0xFFFF) + u32(1'000'001) + std::string(2'000'002, '\0'),
+         "le fichier annonce 1000001 éléments, plus que le million qu'un organigramme peut "
+         "contenir"},
+        {text + "\xFF" + u16(0xFFFF) + u32(0xFFFFFFF0) + font,
+         "une chaîne de caractères de 4294967280 caractères dépasse la fin du fichier"},
+        {text + "\xFF" + u16(300) + font,
+         "une chaîne de caractères de 300 caractères dépasse la fin du fichier"},
+        {text + "\xFF" + u16(0xFFFE) + font,
+         "une chaîne de caractères est en Unicode, ce qui n'est pas pris en charge"},
+        {line + u16(110) + i32s({10, 0, 0, 10, 0}) + tail,
+         "un élément CLigne porte le code de type 110"},
+        {line + u16(102) + i32s({0x7FFFFFFF, 0, 0, 10, 0}) + tail,
+         "la valeur 2147483647 dépasse les limites admises"},
+        {u16(0) + u32(0) + u32(0x80000000), "la valeur -2147483648 dépasse les limites admises"},
+    };
+    for (const auto& [bytes, reason] : cases)
+        EXPECT_EQ(refusal(bytes), reason);
+    const std::string bytes = everyKindBytes();
+    for (std::size_t n = 0; n < bytes.size(); ++n)
+        EXPECT_NE(refusal(bytes.substr(0, n)), "") << n << " bytes";
 }
 
 TEST(OrgReader, DamagedFilesLoadConsistentlyOrAreRefused) {
@@ -365,10 +346,8 @@ TEST(OrgReader, DamagedFilesLoadConsistentlyOrAreRefused) {
 }
 
 TEST(OrgFiles, SaveThenOpen) {
-    const fs::path dir = fs::temp_directory_path() / ("velmora-org-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const std::string path = (dir / "organigramme.org").string();
-
+    TemporaryFolder folder;
+    const std::string path = folder.path() + "organigramme.org";
     COrganigramme org;
     addEveryKind(org, 10, 10);
     ASSERT_TRUE(saveOrganigrammeFile(path, org).ok);
@@ -376,7 +355,7 @@ TEST(OrgFiles, SaveThenOpen) {
     ASSERT_NE(opened.organigramme, nullptr) << opened.error;
     EXPECT_EQ(storeOrganigramme(*opened.organigramme), storeOrganigramme(org));
     // Nothing is left beside the file.
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 
     std::string damaged = storeOrganigramme(org);
     damaged.resize(damaged.size() - 3);
@@ -385,34 +364,25 @@ TEST(OrgFiles, SaveThenOpen) {
     EXPECT_EQ(refused.organigramme, nullptr);
     EXPECT_EQ(refused.error,
               "Le fichier " + path + " n'est pas un organigramme valide : le fichier est tronqué.");
-
-    const std::string missing = (dir / "absent.org").string();
-    EXPECT_EQ(openOrganigrammeFile(missing).error,
-              "Impossible d'ouvrir le fichier " + missing + " : il n'existe pas.");
-    const FileResult failed = saveOrganigrammeFile((dir / "absent" / "x.org").string(), org);
-    EXPECT_FALSE(failed.ok);
-    EXPECT_NE(failed.error.find("Impossible d'écrire le fichier"), std::string::npos);
-    fs::remove_all(dir);
+    EXPECT_EQ(openOrganigrammeFile(folder.path() + "absent.org").error,
+              "Impossible d'ouvrir le fichier " + folder.path() + "absent.org : il n'existe pas.");
+    EXPECT_EQ(saveOrganigrammeFile(folder.path() + "absent/x.org", org).error,
+              "Impossible d'écrire le fichier " + folder.path() +
+                  "absent/x.org : il n'existe pas.");
 }
 
-TEST(Windows1252, EveryByteReadsBackToItself) {
+// Every byte reads back to itself; what the page lacks, or what is not UTF-8
+// (a lone lead byte, an overlong form, an encoded surrogate), becomes "?".
+TEST(Windows1252, ConversionsBothWays) {
     std::string all;
     for (int b = 0; b < 256; ++b)
         all += static_cast<char>(b);
     EXPECT_EQ(toWindows1252(fromWindows1252(all)), all);
-
     EXPECT_EQ(fromWindows1252("\x80\x8C\xE9\x9F\x81"), "€Œé\u0178\u0081");
-    EXPECT_EQ(toWindows1252("ÿ€…"), "\xFF\x80\x85");
-}
-
-TEST(Windows1252, WhatThePageLacksBecomesAQuestionMark) {
-    EXPECT_EQ(toWindows1252("日本"), "??");
-    EXPECT_EQ(toWindows1252("a😀b"), "a?b");
-    EXPECT_EQ(toWindows1252("\u0080"), "?");
-    // Not UTF-8: a lone lead byte, an overlong form, an encoded surrogate.
-    EXPECT_EQ(toWindows1252("x\xC3"), "x?");
-    EXPECT_EQ(toWindows1252("\xC0\xAF"), "??");
-    EXPECT_EQ(toWindows1252("\xED\xA0\x80!"), "?"
-                                              "?"
-                                              "?!");
+    const std::pair<std::string, std::string> cases[] = {
+        {"ÿ€…", "\xFF\x80\x85"},   {"日本", "??"},  {"a😀b", "a?b"},
+        {"\u0080", "?"},           {"x\xC3", "x?"}, {"\xC0\xAF", "??"},
+        {"\xED\xA0\x80!", "??\?!"}};
+    for (const auto& [utf8, bytes] : cases)
+        EXPECT_EQ(toWindows1252(utf8), bytes) << utf8;
 }

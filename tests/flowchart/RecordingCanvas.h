@@ -5,8 +5,28 @@
 
 #include <cstdio>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
+
+inline std::ostream& operator<<(std::ostream& out, CPoint p) {
+    return out << '(' << p.x << ',' << p.y << ')';
+}
+inline std::ostream& operator<<(std::ostream& out, const CRect& r) {
+    return out << '[' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << ']';
+}
+inline std::ostream& operator<<(std::ostream& out, std::span<const CPoint> points) {
+    for (std::size_t i = 0; i < points.size(); ++i)
+        out << (i ? " " : "") << points[i];
+    return out;
+}
+
+// A colour as six hexadecimal digits.
+inline std::string hex(Colour colour) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%06X", static_cast<unsigned>(colour));
+    return buffer;
+}
 
 // Records every drawing call as one line of text. Text is 8 pixels per byte
 // and 16 pixels high.
@@ -14,74 +34,41 @@ class RecordingCanvas : public Canvas {
 public:
     std::vector<std::string> calls;
 
-    void setPen(Colour colour, int width) override {
-        calls.push_back("pen " + hex(colour) + " " + std::to_string(width));
-    }
-    void drawLine(CPoint from, CPoint to) override {
-        calls.push_back("line " + str(from) + " " + str(to));
-    }
-    void drawRectangle(const CRect& rect) override { calls.push_back("rectangle " + str(rect)); }
-    void drawPolyline(std::span<const CPoint> points) override {
-        calls.push_back("polyline" + str(points));
-    }
-    void drawPolygon(std::span<const CPoint> points) override {
-        calls.push_back("polygon" + str(points));
-    }
-    void drawEllipse(const CRect& box) override { calls.push_back("ellipse " + str(box)); }
+    void setPen(Colour colour, int width) override { record("pen", hex(colour), width); }
+    void drawLine(CPoint from, CPoint to) override { record("line", from, to); }
+    void drawRectangle(const CRect& rect) override { record("rectangle", rect); }
+    void drawPolyline(std::span<const CPoint> points) override { record("polyline", points); }
+    void drawPolygon(std::span<const CPoint> points) override { record("polygon", points); }
+    void drawEllipse(const CRect& box) override { record("ellipse", box); }
     void drawText(CPoint origin, std::string_view text, std::string_view face, int tenthsOfPoint,
                   Colour colour) override {
-        calls.push_back("text " + str(origin) + " \"" + std::string(text) + "\" " +
-                        std::string(face) + " " + std::to_string(tenthsOfPoint) + " " +
-                        hex(colour));
+        record("text", origin, '"' + std::string(text) + '"', face, tenthsOfPoint, hex(colour));
     }
     CSize textExtent(std::string_view text) override {
         return {8 * static_cast<int>(text.size()), 16};
     }
 
-    static std::string hex(Colour c) {
-        char buffer[16];
-        std::snprintf(buffer, sizeof buffer, "%06X", static_cast<unsigned>(c));
-        return buffer;
-    }
-    static std::string str(CPoint p) {
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "(%d,%d)", p.x, p.y);
-        return buffer;
-    }
-    static std::string str(const CRect& r) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "[%d,%d,%d,%d]", r.left, r.top, r.right, r.bottom);
-        return buffer;
-    }
-    static std::string str(std::span<const CPoint> points) {
-        std::string s;
-        for (const CPoint& p : points) {
-            s += ' ';
-            s += str(p);
-        }
-        return s;
+private:
+    template <class... Args> void record(std::string_view call, const Args&... args) {
+        std::ostringstream out;
+        out << call;
+        ((out << ' ' << args), ...);
+        calls.push_back(out.str());
     }
 };
-
-inline void PrintTo(const CPoint& p, std::ostream* out) {
-    *out << RecordingCanvas::str(p);
-}
-inline void PrintTo(const CRect& r, std::ostream* out) {
-    *out << RecordingCanvas::str(r);
-}
 
 // A component as one line: its kind code, what it draws (pen left out), its
 // enclosing rectangle, its centre and the dimensions "Taille : Autre" shows.
 inline std::string describe(const CElement& e) {
     RecordingCanvas dc;
     e.Draw(dc, nullptr);
-    std::string s = std::to_string(e.type());
+    std::ostringstream out;
+    out << e.type();
     for (const std::string& call : dc.calls)
         if (!call.starts_with("pen "))
-            s += " " + call;
-    s +=
-        " in " + RecordingCanvas::str(e.GetBoundRect()) + " at " + RecordingCanvas::str(e.center());
+            out << ' ' << call;
+    out << " in " << e.GetBoundRect() << " at " << e.center();
     for (const Dimension& d : tailleAutre(e).dimensions)
-        s += " " + std::to_string(d.value);
-    return s;
+        out << ' ' << d.value;
+    return out.str();
 }
