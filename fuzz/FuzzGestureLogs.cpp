@@ -1,10 +1,10 @@
+#include "Require.h"
 #include "engine/Exemple.h"
 #include "gesturelogs/GestureCsv.h"
 #include "gesturelogs/GestureXml.h"
 #include "recognizer/ShapeRecognizer.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
 namespace {
@@ -12,29 +12,22 @@ namespace {
 // A log either gives a drawing whose time starts at 0 and never goes back, that
 // the engine and the rule-based recogniser can measure, or is refused with a message.
 void check(LogReadResult read) {
-    if (!read.log) {
-        if (read.error.empty())
-            std::abort();
+    require(read.log || !read.error.empty());
+    if (!read.log)
         return;
-    }
     const CDessin& drawing = *read.log->drawing;
-    if (drawing.pointCount() < 1 || read.log->kind.empty() || read.log->name.empty())
-        std::abort();
-    if (drawing.stroke(0).point(0).t != 0.0)
-        std::abort();
-    double previous = 0.0;
+    require(drawing.pointCount() >= 1 && !read.log->kind.empty() && !read.log->name.empty());
+    double previous = drawing.stroke(0).point(0).t;
+    require(previous == 0.0);
     for (int s = 0; s < drawing.strokeCount(); ++s)
         for (const CInkPoint& p : drawing.stroke(s).points()) {
-            if (p.t < previous)
-                std::abort();
+            require(p.t >= previous);
             previous = p.t;
         }
     CExemple exemple("fuzz");
     exemple.setDessin(std::move(read.log->drawing));
     exemple.calculerCaracteristiques();
-    CShapeRecognizer recognizer;
-    if (recognizer.recognize(*exemple.dessin()).count() < 1)
-        std::abort();
+    require(CShapeRecognizer().recognize(*exemple.dessin()).count() >= 1);
 }
 
 } // namespace

@@ -1,10 +1,10 @@
+#include "Require.h"
 #include "text/StrovikText.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
 namespace {
@@ -32,15 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CStrovikText text;
     if (text.readSvk(std::string_view(reinterpret_cast<const char*>(data), size)) !=
         SvkProblem::None) {
-        if (!text.isEmpty())
-            std::abort();
+        require(text.isEmpty());
         return 0;
     }
     text.documentLayout()->documentSize();
     const QByteArray saved = text.toSvk();
     CStrovikText again;
-    if (again.readSvk(std::string_view(saved.constData(), saved.size())) != SvkProblem::None ||
-        again.toRawText() != text.toRawText())
-        std::abort();
+    require(again.readSvk(std::string_view(saved.constData(), saved.size())) == SvkProblem::None &&
+            again.toRawText() == text.toRawText());
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 // Writes generated inputs for each fuzz target into DIR/<target>/.
@@ -16,25 +17,23 @@ int main(int argc, char** argv) {
         std::cerr << "usage: make_fuzz_seeds DIR\n";
         return 2;
     }
-    const std::filesystem::path root(argv[1]);
-    const std::filesystem::path drawings = root / "drawing_text";
-    std::filesystem::create_directories(drawings);
+    const auto write = [root = std::filesystem::path(argv[1])](const std::string& target, int n,
+                                                               const std::string& content) {
+        std::filesystem::create_directories(root / target);
+        std::ofstream(root / target / ("generated-" + std::to_string(n)), std::ios::binary)
+            << content;
+    };
     int n = 0;
     for (FamilyKind kind : kFamilyKinds) {
         DrawingGenerator g(static_cast<std::uint32_t>(kind) + 1);
-        auto drawing = g.draw(familyGesture(kind, g, {200, 200}, 80, 0.4));
-        std::ofstream out(drawings / ("generated-" + std::to_string(n++) + ".txt"));
-        writeDrawing(out, *drawing, kind != FamilyKind::Cross);
+        std::ostringstream text;
+        writeDrawing(text, *g.draw(familyGesture(kind, g, {200, 200}, 80, 0.4)),
+                     kind != FamilyKind::Cross);
+        write("drawing_text", n++, text.str());
     }
-    const std::filesystem::path sets = root / "gesture_set";
-    std::filesystem::create_directories(sets);
-    for (int classes = 1; classes <= 3; ++classes) {
-        const auto set = componentSet(classes, 3, static_cast<std::uint32_t>(classes));
-        std::ofstream(sets / ("generated-" + std::to_string(classes) + ".gst"))
-            << ecrireEnsemble(*set);
-    }
-    const std::filesystem::path flowcharts = root / "organigramme";
-    std::filesystem::create_directories(flowcharts);
+    for (int classes = 1; classes <= 3; ++classes)
+        write("gesture_set", classes,
+              ecrireEnsemble(*componentSet(classes, 3, static_cast<std::uint32_t>(classes))));
     for (int fixed = 0; fixed < 2; ++fixed) {
         COrganigramme org;
         org.setFixedSize(fixed == 1);
@@ -44,9 +43,7 @@ int main(int argc, char** argv) {
         }
         org.AddElement(
             std::make_unique<CTexte>(0x0000FF, "Verdana", 12, CRect{5, 5, 90, 30}, "Été à 5 €"));
-        std::ofstream(flowcharts / ("generated-" + std::to_string(fixed) + ".org"),
-                      std::ios::binary)
-            << storeOrganigramme(org);
+        write("organigramme", fixed, storeOrganigramme(org));
     }
     return 0;
 }
