@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sstream>
 
 namespace {
 
@@ -17,11 +18,29 @@ const std::string kMauvaiseCommande = "Erreur : mauvaise commande";
 
 const CRect kAround100{80, 90, 120, 110};
 
-// A gesture 100 wide and 20 high.
-const std::unique_ptr<CDessin> kWide = drawingOf({{{0, 0}, {100, 20}}});
+// A gesture 100 wide and 20 high, from (60, 0) to (70, 5).
+const std::unique_ptr<CDessin> kGesture = drawingOf({{{60, 0}, {0, 20}}, {{100, 10}, {70, 5}}});
 
-// What a command did to `e`: its description when done, its message when
-// refused (the component unchanged), "dialog" when the user must answer.
+template <class E, class... Args> std::unique_ptr<CElement> make(Args&&... args) {
+    return std::make_unique<E>(std::forward<Args>(args)...);
+}
+
+// A component's kind code, the dimensions "Taille : Autre" shows and its
+// enclosing rectangle (how each kind draws its dimensions is pinned in
+// ElementsTest); a text as it is drawn.
+std::string sized(const CElement& e) {
+    if (e.type() == kind::Texte)
+        return describe(e);
+    std::ostringstream out;
+    out << e.type();
+    for (const Dimension& d : tailleAutre(e).dimensions)
+        out << ' ' << d.value;
+    out << " in " << e.GetBoundRect();
+    return out.str();
+}
+
+// What a command did to `e`: its new size when done, its message when refused
+// (the component unchanged), "dialog" when the user must answer.
 std::string outcome(CElement& e, const std::function<CommandResult(CElement&)>& command) {
     const std::string before = describe(e);
     const CommandResult r = command(e);
@@ -29,7 +48,7 @@ std::string outcome(CElement& e, const std::function<CommandResult(CElement&)>& 
         return describe(e) == before ? "dialog" : "dialog after a change";
     if (r.status == Status::Refused)
         return describe(e) == before ? r.message : "changed, then refused: " + r.message;
-    return r.message.empty() ? describe(e) : "done with " + r.message;
+    return r.message.empty() ? sized(e) : "done with " + r.message;
 }
 
 struct CommandCase {
@@ -43,10 +62,6 @@ void expectOutcomes(const std::vector<CommandCase>& cases) {
         EXPECT_EQ(outcome(*cases[i].element, cases[i].command), cases[i].expected) << "case " << i;
 }
 
-template <class E, class... Args> std::unique_ptr<CElement> make(Args&&... args) {
-    return std::make_unique<E>(std::forward<Args>(args)...);
-}
-
 std::function<CommandResult(CElement&)> by(int delta) {
     return [delta](CElement& e) {
         RecordingCanvas dc;
@@ -55,14 +70,14 @@ std::function<CommandResult(CElement&)> by(int delta) {
 }
 
 CommandResult toTheGesture(CElement& e) {
-    return modifTailleRect(*kWide, e);
+    return modifTailleRect(*kGesture, e);
 }
 
-std::vector<int> dimensionsOf(const CElement& e) {
-    std::vector<int> values;
+std::string dimensionsOf(const CElement& e) {
+    std::ostringstream out;
     for (const Dimension& d : tailleAutre(e).dimensions)
-        values.push_back(d.value);
-    return values;
+        out << (out.tellp() > 0 ? "," : "") << d.value;
+    return out.str() + " ";
 }
 
 } // namespace
@@ -82,40 +97,35 @@ TEST(CreerComposant, GestureSizeOrEachKindsOwnParameters) {
         const int kindMade = code == kind::RectangleHorizontal  ? kind::RectangleVertical
                              : code == kind::EllipseHorizontale ? kind::EllipseVerticale
                                                                 : code;
-        EXPECT_EQ(made->type(), kindMade);
-        EXPECT_EQ(made->center(), (CPoint{130, 140})) << code;
-        EXPECT_EQ(made->color(), 0xFF0000u);
-        EXPECT_EQ(made->penWidth(), 3);
+        EXPECT_EQ(std::tuple(made->type(), made->center(), made->color(), made->penWidth()),
+                  std::tuple(kindMade, CPoint{130, 140}, 0xFF0000u, 3));
     }
     EXPECT_EQ(dynamic_cast<CCercle&>(*creerComposant(kind::Cercle, gesture, org)).radius(), 30);
     for (int code : {101, 118, 119, 202, 0})
         EXPECT_EQ(creerComposant(code, gesture, org), nullptr) << code;
 
-    org.setFixedSize(true);
-    const std::vector<std::vector<int>> defaults = {
-        {50}, {50},      {150, 80}, {80, 150}, {30, 40},    {30, 40},    {100},       {80, 150},
-        {40}, {100, 50}, {50, 100}, {40, 40},  {50, 8, 12}, {50, 8, 12}, {50, 8, 12}, {50, 8, 12}};
-    org.sizes() = {11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
-                   22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32};
-    const std::vector<std::vector<int>> numbered = {
-        {21}, {22},     {27, 28}, {25, 26}, {31, 32},     {29, 30},     {11},         {23, 24},
-        {12}, {17, 16}, {15, 14}, {13, 13}, {18, 20, 19}, {18, 20, 19}, {18, 20, 19}, {18, 20, 19}};
+    COrganigramme numbered;
+    numbered.setFixedSize(true);
+    numbered.sizes() = {11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21,
+                        22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32};
+    COrganigramme defaults;
+    defaults.setFixedSize(true);
+    std::string numberedSizes, defaultSizes;
     for (int code = kind::LigneHorizontale; code <= kind::FlecheBasHaut; ++code) {
-        const auto made = creerComposant(code, gesture, org);
+        const auto made = creerComposant(code, gesture, numbered);
         EXPECT_EQ(made->center(), (CPoint{130, 140})) << code;
-        EXPECT_EQ(dimensionsOf(*made), numbered[code - kind::LigneHorizontale]) << code;
+        numberedSizes += dimensionsOf(*made);
+        EXPECT_EQ(creerComposant(code, gesture, defaults)->type(), code);
+        defaultSizes += dimensionsOf(*creerComposant(code, gesture, defaults));
     }
-    COrganigramme fixedDefaults;
-    fixedDefaults.setFixedSize(true);
-    for (int code = kind::LigneHorizontale; code <= kind::FlecheBasHaut; ++code) {
-        const auto made = creerComposant(code, gesture, fixedDefaults);
-        EXPECT_EQ(made->type(), code);
-        EXPECT_EQ(dimensionsOf(*made), defaults[code - kind::LigneHorizontale]) << code;
-    }
+    EXPECT_EQ(numberedSizes, "21 22 27,28 25,26 31,32 29,30 11 23,24 12 17,16 15,14 13,13 "
+                             "18,20,19 18,20,19 18,20,19 18,20,19 ");
+    EXPECT_EQ(defaultSizes, "50 50 150,80 80,150 30,40 30,40 100 80,150 40 100,50 50,100 40,40 "
+                            "50,8,12 50,8,12 50,8,12 50,8,12 ");
     // The kind follows the sizes: tall sizes for a horizontal rectangle make a vertical one.
-    fixedDefaults.sizes().horizontalRectangleHeight = 150;
-    fixedDefaults.sizes().horizontalRectangleLength = 80;
-    EXPECT_EQ(creerComposant(kind::RectangleHorizontal, gesture, fixedDefaults)->type(),
+    defaults.sizes().horizontalRectangleHeight = 150;
+    defaults.sizes().horizontalRectangleLength = 80;
+    EXPECT_EQ(creerComposant(kind::RectangleHorizontal, gesture, defaults)->type(),
               kind::RectangleVertical);
 }
 
@@ -126,170 +136,121 @@ TEST(Commandes, GestureRectangleSpansTheInk) {
     // recogniser's thinned hull loses the tip, the rectangle does not.
     const auto chevron = drawingOf({{{0, 40}, {78, 3}, {80, 0}, {78, -3}, {0, -40}}});
     EXPECT_EQ(gestureRectangle(*chevron), (CRect{0, -40, 80, 40}));
+    EXPECT_EQ(gestureRectangle(CDessin()), CRect{});
 }
 
-// Moves go by the gesture's width or height whichever way it was drawn, or
-// from its first point to its last; colours and erasing.
-TEST(Commandes, MovesColoursAndErasing) {
-    // Drawn right to left, 80 wide and 8 high.
-    const auto stroke = drawingOf({{{180, 50}, {100, 58}}});
-    const auto twoStrokes = drawingOf({{{10, 10}, {50, 50}}, {{60, 0}, {35, 95}}});
-    const auto move = [&](int code, const CDessin& gesture) {
-        CCarre square(0, 1, CRect{0, 0, 20, 20}, 20);
-        return outcome(square, [&](CElement& e) { return traitementCmdeDeplct(code, gesture, e); });
-    };
-    EXPECT_EQ(move(202, *stroke), "108 rectangle [-80,0,-60,20] in [-80,0,-60,20] at (-70,10) 20");
-    EXPECT_EQ(move(203, *stroke), "108 rectangle [80,0,100,20] in [80,0,100,20] at (90,10) 20");
-    EXPECT_EQ(move(204, *stroke), "108 rectangle [0,8,20,28] in [0,8,20,28] at (10,18) 20");
-    EXPECT_EQ(move(205, *stroke), "108 rectangle [0,-8,20,12] in [0,-8,20,12] at (10,2) 20");
-    EXPECT_EQ(move(206, *twoStrokes),
-              "108 rectangle [25,85,45,105] in [25,85,45,105] at (35,95) 20");
-    EXPECT_EQ(move(207, *twoStrokes), "Erreur : dans traitementCmdeDeplct.\nLa commande entrée "
-                                      "n'est pas une commande de déplacement.");
-
-    const std::pair<int, Colour> colours[] = {
-        {209, 0x000000}, {210, 0x0000FF}, {211, 0x00FF00}, {212, 0xFF0000}};
-    for (const auto& [code, colour] : colours) {
+// Each command on a flowchart holding a circle of radius 40 and a cross, with
+// the circle selected or nothing selected: what it answers, whether the
+// flowchart is marked changed, its colour, what is left and the circle's
+// colour and size. Moves go by the gesture's width or height whichever way it
+// was drawn, or from its first point to its last. Without a selection only
+// colours and "Effacer : Tout" apply; a refusal for want of a selection still
+// marks the flowchart changed, a code that is no command does not.
+TEST(AppliquerCommande, EveryCodeWithAndWithoutSelection) {
+    const auto applied = [](int code, bool selection) {
         COrganigramme org;
-        CCercle circle(0x123456, 1, kAround100, 10);
-        EXPECT_EQ(traitementCmdeCouleur(code, org).status, Status::Done);
-        EXPECT_EQ(traitementCmdeCouleurSel(code, circle).status, Status::Done);
-        EXPECT_EQ(org.color(), colour);
-        EXPECT_EQ(circle.color(), colour);
-    }
+        org.setColor(kBleu);
+        org.setMinSize(35);
+        CElement* circle = org.AddElement(make<CCercle>(0x123456, 1, kAround100, 40));
+        org.AddElement(make<CCroix>(0, 1, kAround100, 40));
+        org.setModified(false);
+        RecordingCanvas dc;
+        const CommandResult r =
+            appliquerCommande(code, selection ? circle : nullptr, *kGesture, dc, org);
+        std::ostringstream out;
+        out << (r.status == Status::NeedsDialog ? "dialog"
+                : r.message.empty()             ? "done"
+                                                : r.message)
+            << (org.isModified() ? ", changed, " : ", ") << hex(org.color()) << ", "
+            << org.elements().size() << " left";
+        if (org.elements().size() == 2)
+            out << ", " << hex(circle->color()) << " " << sized(*circle);
+        return out.str() + (dc.calls.empty() ? "" : ", drawn");
+    };
+    const std::string unchanged = "123456 110 40 in [60,60,140,140]";
+    const std::string wanting = kSurSelection + ", changed, FF0000, 2 left, " + unchanged;
+    const std::string wrong = kMauvaiseCommande + ", FF0000, 2 left, " + unchanged;
+    const std::tuple<int, bool, std::string> cases[] = {
+        {202, true, "done, changed, FF0000, 2 left, 123456 110 40 in [-40,60,40,140]"},
+        {203, true, "done, changed, FF0000, 2 left, 123456 110 40 in [160,60,240,140]"},
+        {204, true, "done, changed, FF0000, 2 left, 123456 110 40 in [60,80,140,160]"},
+        {205, true, "done, changed, FF0000, 2 left, 123456 110 40 in [60,40,140,120]"},
+        {206, true, "done, changed, FF0000, 2 left, 123456 110 40 in [70,65,150,145]"},
+        {207, true, "done, changed, FF0000, 1 left"},
+        {208, true, "done, changed, FF0000, 0 left"},
+        {209, true, "done, changed, FF0000, 2 left, 000000 110 40 in [60,60,140,140]"},
+        {210, true, "done, changed, FF0000, 2 left, 0000FF 110 40 in [60,60,140,140]"},
+        {211, true, "done, changed, FF0000, 2 left, 00FF00 110 40 in [60,60,140,140]"},
+        {212, true, "done, changed, FF0000, 2 left, FF0000 110 40 in [60,60,140,140]"},
+        {213, true, "dialog, changed, FF0000, 2 left, " + unchanged},
+        {214, true, kTropPetite + ", changed, FF0000, 2 left, " + unchanged},
+        {215, true, "done, changed, FF0000, 2 left, 123456 110 45 in [55,55,145,145]"},
+        {216, true, "done, changed, FF0000, 2 left, 123456 110 10 in [90,90,110,110]"},
+        {217, true, "dialog, changed, FF0000, 2 left, " + unchanged},
+        {110, true, wrong},
+        {208, false, "done, changed, FF0000, 0 left"},
+        {209, false, "done, changed, 000000, 2 left, " + unchanged},
+        {210, false, "done, changed, 0000FF, 2 left, " + unchanged},
+        {211, false, "done, changed, 00FF00, 2 left, " + unchanged},
+        {212, false, "done, changed, FF0000, 2 left, " + unchanged},
+        {213, false, "dialog, changed, FF0000, 2 left, " + unchanged},
+    };
+    for (const auto& [code, selection, expected] : cases)
+        EXPECT_EQ(applied(code, selection), expected)
+            << code << (selection ? " on the circle" : "");
+    for (int code : {202, 203, 204, 205, 206, 207, 214, 215, 216, 217})
+        EXPECT_EQ(applied(code, false), wanting) << code;
+    for (int code : {101, 105, 118, 201, 218})
+        EXPECT_EQ(applied(code, false), wrong) << code;
+}
+
+// Called with a code that is not theirs, the command functions refuse and change nothing.
+TEST(Commandes, EachTreatmentRefusesTheCodesOfOthers) {
     COrganigramme org;
-    org.setColor(0x123456);
     CCercle circle(0x123456, 1, kAround100, 10);
-    EXPECT_EQ(traitementCmdeCouleur(213, org).status, Status::NeedsDialog);
-    EXPECT_EQ(traitementCmdeCouleurSel(213, circle).status, Status::NeedsDialog);
-    EXPECT_EQ(traitementCmdeCouleur(208, org).message,
-              "Erreur : dans traitementCmdeCouleur.\nLa commande entrée n'est pas une couleur.");
-    EXPECT_EQ(traitementCmdeCouleurSel(214, circle).message,
-              "Erreur : dans traitementCmdeCouleurSel.\nLa commande entrée n'est pas une couleur.");
-    EXPECT_EQ(org.color(), 0x123456u);
-    EXPECT_EQ(circle.color(), 0x123456u);
-
-    CElement* a = org.AddElement(make<CCercle>(0, 1, kAround100, 10));
-    CElement* b = org.AddElement(make<CCarre>(0, 1, kAround100, 10));
-    org.AddElement(make<CCroix>(0, 1, kAround100, 10));
-    EXPECT_EQ(traitementCmdeEffacer(207, a, org).status, Status::Done);
-    ASSERT_EQ(org.elements().size(), 2u);
-    EXPECT_EQ(org.elements()[0].get(), b);
-    EXPECT_EQ(traitementCmdeEffacer(206, b, org).message,
-              "Erreur : dans traitementCmdeEffacer.\nLa commande entrée n'est pas une commande "
-              "d'effacement.");
-    EXPECT_EQ(org.elements().size(), 2u);
-    EXPECT_EQ(traitementCmdeEffacer(208, b, org).status, Status::Done);
-    EXPECT_TRUE(org.elements().empty());
-}
-
-// Without a selection only colours and "Effacer : Tout" apply; a refusal for
-// want of a selection still marks the flowchart changed, a code that is no
-// command does not.
-TEST(AppliquerCommande, WithoutSelection) {
-    RecordingCanvas dc;
-    for (int code : {202, 203, 204, 205, 206, 207, 214, 215, 216, 217}) {
-        COrganigramme org;
-        org.AddElement(make<CCercle>(0, 1, kAround100, 10));
-        org.setModified(false);
-        const CommandResult r = appliquerCommande(code, nullptr, *kWide, dc, org);
-        EXPECT_EQ(r.status, Status::Refused);
-        EXPECT_EQ(r.message, kSurSelection);
-        EXPECT_TRUE(org.isModified()) << code;
-        EXPECT_EQ(org.elements().size(), 1u);
-    }
-
-    COrganigramme org;
-    CElement* existing = org.AddElement(make<CCercle>(0x00FF00, 1, kAround100, 10));
-    org.setModified(false);
-    EXPECT_EQ(appliquerCommande(210, nullptr, *kWide, dc, org).status, Status::Done);
-    EXPECT_EQ(org.color(), kRouge);
-    EXPECT_EQ(existing->color(), kVert);
-    EXPECT_TRUE(org.isModified());
-    EXPECT_EQ(appliquerCommande(213, nullptr, *kWide, dc, org).status, Status::NeedsDialog);
-    for (int code : {101, 105, 118, 201, 218}) {
-        org.setModified(false);
-        EXPECT_EQ(appliquerCommande(code, nullptr, *kWide, dc, org).message, kMauvaiseCommande);
-        EXPECT_FALSE(org.isModified()) << code;
-    }
-    EXPECT_EQ(appliquerCommande(208, nullptr, *kWide, dc, org).status, Status::Done);
-    EXPECT_TRUE(org.elements().empty());
-    EXPECT_TRUE(dc.calls.empty());
-}
-
-TEST(AppliquerCommande, WithSelection) {
-    RecordingCanvas dc;
-    COrganigramme org;
-    org.setColor(kBleu);
-    auto* circle = static_cast<CCercle*>(org.AddElement(make<CCercle>(0, 1, kAround100, 40)));
-    CElement* other = org.AddElement(make<CCroix>(0, 1, kAround100, 40));
-    const auto apply = [&](int code, CElement* selection) {
-        const CommandResult r = appliquerCommande(code, selection, *kWide, dc, org);
-        return r.status == Status::NeedsDialog ? "dialog" : r.message;
-    };
-    EXPECT_EQ(apply(211, circle), "");
-    EXPECT_EQ(circle->color(), kVert);
-    EXPECT_EQ(org.color(), kBleu);
-    EXPECT_EQ(apply(214, circle), "");
-    EXPECT_EQ(circle->radius(), 35);
-    org.setStep(4);
-    EXPECT_EQ(apply(215, circle), "");
-    EXPECT_EQ(circle->radius(), 37);
-    org.setMinSize(40);
-    org.setModified(false);
-    EXPECT_EQ(apply(215, circle), kTropPetite);
-    EXPECT_TRUE(org.isModified());
-    EXPECT_EQ(apply(216, circle), "");
-    EXPECT_EQ(circle->radius(), 10);
-    EXPECT_EQ(apply(217, circle), "dialog");
-    EXPECT_EQ(apply(213, circle), "dialog");
-    EXPECT_EQ(apply(203, circle), "");
-    EXPECT_EQ(circle->center(), (CPoint{200, 100}));
-    org.setModified(false);
-    EXPECT_EQ(apply(110, circle), kMauvaiseCommande);
-    EXPECT_FALSE(org.isModified());
-    EXPECT_EQ(apply(207, circle), "");
-    ASSERT_EQ(org.elements().size(), 1u);
-    EXPECT_EQ(org.elements()[0].get(), other);
-    EXPECT_EQ(apply(208, other), "");
-    EXPECT_TRUE(org.elements().empty());
+    CElement* held = org.AddElement(make<CCroix>(0, 1, kAround100, 10));
+    const std::pair<CommandResult, std::string> cases[] = {
+        {traitementCmdeDeplct(207, *kGesture, circle), "Deplct.\nLa commande entrée n'est pas une "
+                                                       "commande de déplacement."},
+        {traitementCmdeCouleur(208, org), "Couleur.\nLa commande entrée n'est pas une couleur."},
+        {traitementCmdeCouleurSel(214, circle),
+         "CouleurSel.\nLa commande entrée n'est pas une couleur."},
+        {traitementCmdeEffacer(206, held, org),
+         "Effacer.\nLa commande entrée n'est pas une commande d'effacement."}};
+    for (const auto& [result, message] : cases)
+        EXPECT_EQ(result.message, "Erreur : dans traitementCmde" + message);
+    EXPECT_EQ(std::tuple(org.color(), circle.color(), org.elements().size(), describe(circle)),
+              std::tuple(0u, 0x123456u, 1u,
+                         "110 ellipse [90,90,110,110] in [90,90,110,110] at "
+                         "(100,100) 10"));
 }
 
 // Every dimension changes by the step and must stay above the minimum; radii
 // change by half the step made even; a text by one point.
 TEST(ModifTaille, DimensionsStayAboveTheMinimum) {
     std::vector<CommandCase> cases;
-    cases.push_back({make<CCercle>(0, 1, kAround100, 40), by(-10),
-                     "110 ellipse [65,65,135,135] in [65,65,135,135] at (100,100) 35"});
-    cases.push_back({make<CCercle>(0, 1, kAround100, 35), by(-5),
-                     "110 ellipse [67,67,133,133] in [67,67,133,133] at (100,100) 33"});
-    cases.push_back({make<CCercle>(0, 1, kAround100, 33), by(5),
-                     "110 ellipse [64,64,136,136] in [64,64,136,136] at (100,100) 36"});
+    cases.push_back({make<CCercle>(0, 1, kAround100, 40), by(-10), "110 35 in [65,65,135,135]"});
+    cases.push_back({make<CCercle>(0, 1, kAround100, 35), by(-5), "110 33 in [67,67,133,133]"});
+    cases.push_back({make<CCercle>(0, 1, kAround100, 33), by(5), "110 36 in [64,64,136,136]"});
     cases.push_back({make<CCercle>(0, 1, kAround100, 10), by(-10), kTropPetite});
     cases.push_back({make<CLigne>(0, 1, kAround100, 12, Axis::Horizontal), by(-10), kTropPetite});
     cases.push_back({make<CLigne>(0, 1, kAround100, 15, Axis::Vertical), by(-10), kTropPetite});
-    cases.push_back({make<CLigne>(0, 1, kAround100, 16, Axis::Vertical), by(-10),
-                     "103 line (100,97) (100,103) in [100,97,100,103] at (100,100) 6"});
+    cases.push_back(
+        {make<CLigne>(0, 1, kAround100, 16, Axis::Vertical), by(-10), "103 6 in [100,97,100,103]"});
     cases.push_back({make<CLigne>(0, 1, kAround100, 1, Axis::Horizontal), by(3), kTropPetite});
     cases.push_back({make<CRectangle>(0, 1, kAround100, 80, 14), by(-10), kTropPetite});
-    cases.push_back({make<CRectangle>(0, 1, kAround100, 80, 14), by(10),
-                     "104 rectangle [88,55,112,145] in [88,55,112,145] at (100,100) 90 24"});
-    cases.push_back({make<CEllipse>(0, 1, kAround100, 100, 50), by(-10),
-                     "112 ellipse [5,55,195,145] in [5,55,195,145] at (100,100) 45 95"});
+    cases.push_back(
+        {make<CRectangle>(0, 1, kAround100, 80, 14), by(10), "104 90 24 in [88,55,112,145]"});
+    cases.push_back(
+        {make<CEllipse>(0, 1, kAround100, 100, 50), by(-10), "112 45 95 in [5,55,195,145]"});
     cases.push_back({make<CEllipse>(0, 1, kAround100, 100, 9), by(-10), kTropPetite});
     cases.push_back({make<CFleche>(0, 1, kAround100, 50, 8, 12, Axis::Horizontal, Head::Forward),
-                     by(-10),
-                     "114 line (80,100) (120,100) polyline (108,92) (120,100) (108,108) in "
-                     "[80,92,120,108] at (100,100) 40 8 12"});
-    cases.push_back({make<CCarre>(0, 1, kAround100, 100), by(-10),
-                     "108 rectangle [55,55,145,145] in [55,55,145,145] at (100,100) 90"});
-    cases.push_back(
-        {make<CTriangle>(0, 1, kAround100, 30, 40, Apex::Up), by(10),
-         "107 polygon (100,80) (125,120) (75,120) in [75,80,125,120] at (100,100) 40 50"});
+                     by(-10), "114 40 8 12 in [80,92,120,108]"});
+    cases.push_back({make<CCarre>(0, 1, kAround100, 100), by(-10), "108 90 in [55,55,145,145]"});
+    cases.push_back({make<CTriangle>(0, 1, kAround100, 30, 40, Apex::Up), by(10),
+                     "107 40 50 in [75,80,125,120]"});
     cases.push_back({make<CLosange>(0, 1, kAround100, 16, 150), by(-11), kTropPetite});
-    cases.push_back({make<CCroix>(0, 1, kAround100, 40), by(10),
-                     "113 line (75,75) (125,125) line (125,75) (75,125) in [75,75,125,125] at "
-                     "(100,100) 50 50"});
+    cases.push_back({make<CCroix>(0, 1, kAround100, 40), by(10), "113 50 50 in [75,75,125,125]"});
     // 24 x 16 pixels on the recording canvas, scaled by (size + 1) / 10.
     cases.push_back({make<CTexte>(0, "Arial", 12, CRect{10, 20, 40, 40}, "Fin"), by(10),
                      "118 text (10,20) \"Fin\" Arial 130 000000 in [10,20,43,42] at (25,30)"});
@@ -297,7 +258,7 @@ TEST(ModifTaille, DimensionsStayAboveTheMinimum) {
                      "118 text (10,20) \"Fin\" Arial 50 000000 in [10,20,24,29] at (25,30)"});
     cases.push_back(
         {make<CTexte>(0, "Arial", 5, CRect{10, 20, 40, 40}, "Fin"), by(-10), kTropPetite});
-    cases.push_back({make<CInconnu>(0, 1, kAround100, *kWide), by(10), kTailleImpossible});
+    cases.push_back({make<CInconnu>(0, 1, kAround100, *kGesture), by(10), kTailleImpossible});
     cases.push_back({make<CInconnu>(), by(10), "Erreur dans modifTaille();"});
     expectOutcomes(cases);
 }
@@ -306,37 +267,30 @@ TEST(ModifTaille, DimensionsStayAboveTheMinimum) {
 TEST(ModifTailleRect, TakesTheGesturesSize) {
     std::vector<CommandCase> cases;
     cases.push_back({make<CLigne>(0, 1, kAround100, 50, Axis::Horizontal), toTheGesture,
-                     "102 line (90,100) (110,100) in [90,100,110,100] at (100,100) 20"});
+                     "102 20 in [90,100,110,100]"});
     cases.push_back({make<CLigne>(0, 1, kAround100, 50, Axis::Vertical), toTheGesture,
-                     "103 line (100,50) (100,150) in [100,50,100,150] at (100,100) 100"});
+                     "103 100 in [100,50,100,150]"});
     cases.push_back({make<CRectangle>(0, 1, kAround100, 80, 150), toTheGesture,
-                     "105 rectangle [50,90,150,110] in [50,90,150,110] at (100,100) 20 100"});
+                     "105 20 100 in [50,90,150,110]"});
+    cases.push_back({make<CTriangle>(0, 1, kAround100, 30, 40, Apex::Down), toTheGesture,
+                     "106 20 100 in [50,90,150,110]"});
     cases.push_back(
-        {make<CTriangle>(0, 1, kAround100, 30, 40, Apex::Down), toTheGesture,
-         "106 polygon (50,90) (150,90) (100,110) in [50,90,150,110] at (100,100) 20 100"});
-    cases.push_back({make<CLosange>(0, 1, kAround100, 80, 150), toTheGesture,
-                     "109 polygon (100,90) (150,100) (100,110) (50,100) in [50,90,150,110] at "
-                     "(100,100) 20 100"});
-    cases.push_back({make<CCroix>(0, 1, kAround100, 40), toTheGesture,
-                     "113 line (50,90) (150,110) line (150,90) (50,110) in [50,90,150,110] at "
-                     "(100,100) 20 100"});
-    cases.push_back({make<CCarre>(0, 1, kAround100, 100), toTheGesture,
-                     "108 rectangle [90,90,110,110] in [90,90,110,110] at (100,100) 20"});
-    cases.push_back({make<CCercle>(0, 1, kAround100, 40), toTheGesture,
-                     "110 ellipse [90,90,110,110] in [90,90,110,110] at (100,100) 10"});
-    cases.push_back({make<CEllipse>(0, 1, kAround100, 10, 10), toTheGesture,
-                     "112 ellipse [50,90,150,110] in [50,90,150,110] at (100,100) 10 50"});
+        {make<CLosange>(0, 1, kAround100, 80, 150), toTheGesture, "109 20 100 in [50,90,150,110]"});
+    cases.push_back(
+        {make<CCroix>(0, 1, kAround100, 40), toTheGesture, "113 20 100 in [50,90,150,110]"});
+    cases.push_back(
+        {make<CCarre>(0, 1, kAround100, 100), toTheGesture, "108 20 in [90,90,110,110]"});
+    cases.push_back(
+        {make<CCercle>(0, 1, kAround100, 40), toTheGesture, "110 10 in [90,90,110,110]"});
+    cases.push_back(
+        {make<CEllipse>(0, 1, kAround100, 10, 10), toTheGesture, "112 10 50 in [50,90,150,110]"});
     cases.push_back({make<CFleche>(0, 1, kAround100, 50, 8, 12, Axis::Horizontal, Head::Backward),
-                     toTheGesture,
-                     "115 line (90,100) (110,100) polyline (190,0) (90,100) (190,200) in "
-                     "[90,0,110,200] at (100,100) 20 100 100"});
+                     toTheGesture, "115 20 100 100 in [90,0,110,200]"});
     cases.push_back({make<CFleche>(0, 1, kAround100, 50, 8, 12, Axis::Vertical, Head::Forward),
-                     toTheGesture,
-                     "116 line (100,50) (100,150) polyline (80,130) (100,150) (120,130) in "
-                     "[80,50,120,150] at (100,100) 100 20 20"});
+                     toTheGesture, "116 100 20 20 in [80,50,120,150]"});
     cases.push_back(
         {make<CTexte>(0, "Arial", 12, CRect{0, 0, 10, 10}, "x"), toTheGesture, "dialog"});
-    cases.push_back({make<CInconnu>(0, 1, kAround100, *kWide), toTheGesture, kTailleImpossible});
+    cases.push_back({make<CInconnu>(0, 1, kAround100, *kGesture), toTheGesture, kTailleImpossible});
     cases.push_back({make<CInconnu>(), toTheGesture, "Erreur dans modifTailleRect();"});
     expectOutcomes(cases);
 }
@@ -364,29 +318,24 @@ TEST(TailleAutre, AsksForEachKindsDimensionsAndAppliesThem) {
         return [values](CElement& e) { return appliquerTailleAutre(e, values); };
     };
     std::vector<CommandCase> cases;
-    cases.push_back({make<CCercle>(0, 1, kAround100, 40), entered({3}),
-                     "110 ellipse [97,97,103,103] in [97,97,103,103] at (100,100) 3"});
-    cases.push_back({make<CEllipse>(0, 1, kAround100, 100, 50), entered({70, 20}),
-                     "112 ellipse [80,30,120,170] in [80,30,120,170] at (100,100) 70 20"});
-    cases.push_back({make<CRectangle>(0, 1, kAround100, 80, 150), entered({0, 0}),
-                     "105 rectangle [100,100,100,100] in [100,100,100,100] at (100,100) 0 0"});
-    cases.push_back({make<CCarre>(0, 1, kAround100, 100), entered({30}),
-                     "108 rectangle [85,85,115,115] in [85,85,115,115] at (100,100) 30"});
-    cases.push_back({make<CLigne>(0, 1, kAround100, 50, Axis::Vertical), entered({31}),
-                     "103 line (100,85) (100,115) in [100,85,100,115] at (100,100) 31"});
     cases.push_back(
-        {make<CTriangle>(0, 1, kAround100, 30, 40, Apex::Down), entered({10, 60}),
-         "106 polygon (70,95) (130,95) (100,105) in [70,95,130,105] at (100,100) 10 60"});
+        {make<CCercle>(0, 1, kAround100, 40), entered({3}), "110 3 in [97,97,103,103]"});
+    cases.push_back({make<CEllipse>(0, 1, kAround100, 100, 50), entered({70, 20}),
+                     "112 70 20 in [80,30,120,170]"});
+    cases.push_back({make<CRectangle>(0, 1, kAround100, 80, 150), entered({0, 0}),
+                     "105 0 0 in [100,100,100,100]"});
+    cases.push_back(
+        {make<CCarre>(0, 1, kAround100, 100), entered({30}), "108 30 in [85,85,115,115]"});
+    cases.push_back({make<CLigne>(0, 1, kAround100, 50, Axis::Vertical), entered({31}),
+                     "103 31 in [100,85,100,115]"});
+    cases.push_back({make<CTriangle>(0, 1, kAround100, 30, 40, Apex::Down), entered({10, 60}),
+                     "106 10 60 in [70,95,130,105]"});
     cases.push_back({make<CLosange>(0, 1, kAround100, 80, 150), entered({20, 40}),
-                     "109 polygon (100,90) (120,100) (100,110) (80,100) in [80,90,120,110] at "
-                     "(100,100) 20 40"});
-    cases.push_back({make<CCroix>(0, 1, kAround100, 40), entered({10, 30}),
-                     "113 line (85,95) (115,105) line (115,95) (85,105) in [85,95,115,105] at "
-                     "(100,100) 10 30"});
+                     "109 20 40 in [80,90,120,110]"});
+    cases.push_back(
+        {make<CCroix>(0, 1, kAround100, 40), entered({10, 30}), "113 10 30 in [85,95,115,105]"});
     cases.push_back({make<CFleche>(0, 1, kAround100, 50, 8, 12, Axis::Vertical, Head::Backward),
-                     entered({100, 20, 30}),
-                     "117 line (100,50) (100,150) polyline (80,80) (100,50) (120,80) in "
-                     "[80,50,120,150] at (100,100) 100 20 30"});
+                     entered({100, 20, 30}), "117 100 20 30 in [80,50,120,150]"});
     cases.push_back({make<CFleche>(0, 1, kAround100, 50, 8, 12, Axis::Vertical, Head::Backward),
                      entered({100}), "Erreur dans OnTailleModif();"});
     cases.push_back({make<CTexte>(0, "Arial", 12, CRect{0, 0, 10, 10}, "x"), entered({}),
@@ -394,7 +343,7 @@ TEST(TailleAutre, AsksForEachKindsDimensionsAndAppliesThem) {
     std::vector<std::string> questions;
     for (const CommandCase& c : cases)
         questions.push_back(asked(*c.element));
-    questions.push_back(asked(CInconnu(0, 1, kAround100, *kWide)));
+    questions.push_back(asked(CInconnu(0, 1, kAround100, *kGesture)));
     questions.push_back(asked(CInconnu()));
     const std::vector<std::string> expected = {
         "1 Cercle | rayon : 40",
