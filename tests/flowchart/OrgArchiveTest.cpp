@@ -61,6 +61,9 @@ std::string everyKindBytes() {
 }
 
 const std::string kEmptyList = u16(0) + u32(0) + u32(2);
+// A circle of radius 5 in (0, 0, 10, 10), black, one pixel wide.
+const std::string kCircle =
+    u32(0) + i32s({0, 0, 10, 10, 1, 5, 5}) + u16(110) + i32s({5, 0, 0, 10, 10});
 
 } // namespace
 
@@ -191,112 +194,64 @@ TEST(OrgFormat, EveryKindRoundTripsByteForByte) {
     EXPECT_EQ(back->elements().back()->className(), "CInconnu");
 }
 
-namespace {
-
-// `lines` lines, then circles, texts and lines in turn up to 40,000 components:
-// the circle's class gets index lines + 2 and the text's lines + 4.
-COrganigramme linesThenMixed(int lines) {
-    COrganigramme org;
-    for (int i = 0; i < lines; ++i)
-        org.AddElement(std::make_unique<CLigne>(0, 1, CRect{i % 500, i % 300, i % 500 + 20, 0},
-                                                Axis::Horizontal));
-    for (int i = 0; lines + i < 40'000; ++i) {
-        const CRect g{i % 700, i % 400, i % 700 + 30, i % 400 + 40};
-        if (i % 3 == 0)
-            org.AddElement(std::make_unique<CCercle>(0xFF, 2, g));
-        else if (i % 3 == 1)
-            org.AddElement(std::make_unique<CTexte>(0, "Arial", 10, g, "n° " + std::to_string(i)));
-        else
-            org.AddElement(std::make_unique<CLigne>(0, 1, g, Axis::Vertical));
-    }
-    return org;
-}
-
-std::size_t occurrences(const std::string& bytes, const std::string& what) {
-    std::size_t n = 0;
-    for (std::size_t pos = bytes.find(what); pos != std::string::npos;
-         pos = bytes.find(what, pos + 1))
-        ++n;
-    return n;
-}
-
-std::string escapedClass(std::uint32_t index) {
-    return u16(0x7FFF) + u32(0x80000000u | index);
-}
-
-} // namespace
-
-TEST(OrgFormat, FortyThousandComponentsCrossTheIndexEscape) {
-    // The circle's class is index 0x7FFF, the text's 0x8001: every reference to
-    // them after their first object is escaped.
-    COrganigramme org = linesThenMixed(32'765);
-    const std::string bytes = storeOrganigramme(org);
-    EXPECT_EQ(occurrences(bytes, escapedClass(0x7FFF)), 2'412u - 1);
-    EXPECT_EQ(occurrences(bytes, escapedClass(0x8001)), 2'412u - 1);
-    EXPECT_EQ(occurrences(bytes, newClass("CCercle")), 1u);
-
-    const auto back = load(bytes);
-    ASSERT_EQ(back->elements().size(), 40'000u);
-    EXPECT_EQ(storeOrganigramme(*back), bytes);
-    const auto& lastText = dynamic_cast<const CTexte&>(*back->elements()[39'999]);
-    EXPECT_EQ(lastText.text(), "n° 7234");
-    EXPECT_EQ(back->elements()[39'998]->type(), kind::Cercle);
-    EXPECT_EQ(back->elements()[39'997]->type(), kind::LigneVerticale);
-
-    // One line fewer: the circle's class is 0x7FFE, still written on 16 bits.
-    COrganigramme below = linesThenMixed(32'764);
-    const std::string belowBytes = storeOrganigramme(below);
-    EXPECT_EQ(occurrences(belowBytes, escapedClass(0x7FFE)), 0u);
-    EXPECT_EQ(occurrences(belowBytes, escapedClass(0x8000)), 2'412u - 1);
-    EXPECT_EQ(storeOrganigramme(*load(belowBytes)), belowBytes);
-}
-
-TEST(OrgFormat, CountsFromFFFFTakeThirtyTwoBits) {
-    for (const std::size_t n : {std::size_t{0xFFFE}, std::size_t{0xFFFF}}) {
+// With n unknown components, two bytes each after the first, a circle's class
+// gets index n + 2: written on 16 bits below 0x7FFF, escaped to 32 bits from
+// there. Counts from 0xFFFF take 32 bits too.
+TEST(OrgFormat, LargeIndicesAndCountsAreEscaped) {
+    const struct {
+        std::size_t unknowns;
+        std::string count, reference;
+    } cases[] = {{32'764, u16(32'766), u16(0xFFFE)},
+                 {32'765, u16(32'767), u16(0x7FFF) + u32(0x80007FFF)},
+                 {0xFFFC, u16(0xFFFE), u16(0x7FFF) + u32(0x8000FFFE)},
+                 {0xFFFD, u16(0xFFFF) + u32(0xFFFF), u16(0x7FFF) + u32(0x8000FFFF)}};
+    for (const auto& c : cases) {
         COrganigramme org;
-        for (std::size_t i = 0; i < n; ++i)
+        std::string expected = c.count + newClass("CInconnu");
+        for (std::size_t i = 0; i < c.unknowns; ++i) {
             org.AddElement(std::make_unique<CInconnu>());
+            expected += i ? u16(0x8001) : "";
+        }
+        for (int i = 0; i < 2; ++i)
+            org.AddElement(std::make_unique<CCercle>(0, 1, CRect{0, 0, 10, 10}));
+        expected += newClass("CCercle") + kCircle + c.reference + kCircle + kEmptyList.substr(2);
         const std::string bytes = storeOrganigramme(org);
-        const std::string count = n < 0xFFFF ? u16(0xFFFE) : u16(0xFFFF) + u32(0xFFFF);
-        EXPECT_EQ(bytes.substr(0, count.size()), count);
-        EXPECT_EQ(bytes.size(), count.size() + 14 + 2 * (n - 1) + 8);
-        EXPECT_EQ(load(bytes)->elements().size(), n);
+        EXPECT_EQ(bytes, expected) << c.unknowns;
+        EXPECT_EQ(storeOrganigramme(*load(bytes)), bytes);
     }
 }
 
 // A valid file, then files broken in one record, each with the reason given.
 TEST(OrgReader, RefusesMalformedFilesWithTheirReason) {
-    const std::string circle =
-        u32(0) + i32s({0, 0, 10, 10, 1, 5, 5}) + u16(110) + i32s({5, 0, 0, 10, 10});
     const std::string tail = u32(0) + u32(2);
     const std::string line = u16(1) + newClass("CLigne") + u32(0) + i32s({0, 0, 10, 0, 1, 5, 0});
     const std::string text = u16(1) + newClass("CTexte") + u32(0) + i32s({0, 0, 10, 10, 1, 5, 5}) +
                              u16(118) + i32s({0, 0});
     const std::string font = "\x05"s + "Arial" + i32s({120}) + tail;
     const std::pair<std::string, std::string> cases[] = {
-        {u16(1) + newClass("CCercle") + circle + tail, ""},
+        {u16(1) + newClass("CCercle") + kCircle + tail, ""},
         {text + "\x02" + "ab" + font, ""},
-        {u16(1) + newClass("CPolygone") + circle + tail,
+        {u16(1) + newClass("CPolygone") + kCircle + tail,
          "la classe « CPolygone » n'est pas un élément d'organigramme"},
         {u16(1) + u16(0xFFFF) + u16(1) + u16(3) + "C\x01\xFF" + tail,
          "la classe « C?? » n'est pas un élément d'organigramme"},
-        {u16(1) + u16(0xFFFF) + u16(2) + u16(7) + "CCercle" + circle + tail,
+        {u16(1) + u16(0xFFFF) + u16(2) + u16(7) + "CCercle" + kCircle + tail,
          "la classe CCercle est en version 2 au lieu de 1"},
-        {u16(1) + u16(0x8005) + circle + tail,
+        {u16(1) + u16(0x8005) + kCircle + tail,
          "un élément renvoie à la classe n° 5, qui n'a jamais été définie"},
-        {u16(1) + u16(0x7FFF) + u32(0x80000009) + circle + tail,
+        {u16(1) + u16(0x7FFF) + u32(0x80000009) + kCircle + tail,
          "un élément renvoie à la classe n° 9, qui n'a jamais été définie"},
-        // Index 2 is the first circle itself, not a class.
-        {u16(2) + newClass("CCercle") + circle + u16(0x8002) + circle + tail,
+        // Index 2 is the first kCircle itself, not a class.
+        {u16(2) + newClass("CCercle") + kCircle + u16(0x8002) + kCircle + tail,
          "un élément renvoie à la classe n° 2, qui n'a jamais été définie"},
-        {u16(2) + newClass("CCercle") + circle + u16(0x0002) + tail,
+        {u16(2) + newClass("CCercle") + kCircle + u16(0x0002) + tail,
          "un élément renvoie à l'objet n° 2 déjà lu, ce qu'un organigramme ne fait jamais"},
         {u16(1) + u16(0x0007) + tail,
          "un élément renvoie à l'objet n° 7, qui n'a jamais été défini"},
         {u16(1) + u16(0x7FFF) + u32(40'000) + tail,
          "un élément renvoie à l'objet n° 40000, qui n'a jamais été défini"},
         {u16(1) + u16(0) + tail, "la liste contient un élément vide"},
-        {u16(1) + newClass("CCercle") + circle + tail + "x",
+        {u16(1) + newClass("CCercle") + kCircle + tail + "x",
          "des octets inattendus suivent la fin de l'organigramme"},
         {u16(0xFFFF) + u32(0x7FFFFFFF) + tail,
          "le fichier annonce 2147483647 éléments, bien plus qu'il n'en contient"},
