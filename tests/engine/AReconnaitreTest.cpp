@@ -98,6 +98,13 @@ TEST(AReconnaitre, EvaluationsFollowTheBoundSet) {
     shape.reconnaitre();
     ASSERT_EQ(shape.evaluations().size(), 4u);
     EXPECT_EQ(shape.evaluations()[3], 0.0);
+    // Its classes gone, the set recognises nothing: no earlier choice is kept.
+    while (three->nbClasses() > 0)
+        three->supprimerClasse(0);
+    shape.reconnaitre();
+    EXPECT_EQ(std::tuple(shape.classeChoisie().has_value(), shape.probabilite(), shape.distance(),
+                         shape.meilleurIndice(), shape.code(), shape.rejete()),
+              std::tuple(false, 0.0, 0.0, 0, AUCUN_CODE, true));
 
     const CEnsemble empty;
     const auto nothing = recognised(empty, freshGesture(0, 1));
@@ -110,8 +117,9 @@ TEST(AReconnaitre, EvaluationsFollowTheBoundSet) {
     const CAReconnaitre fromExample(example, *five);
     EXPECT_EQ(fromExample.caracteristiques(), example.caracteristiques());
     EXPECT_EQ(fromExample.dessin(), example.dessin());
-    EXPECT_EQ(fromExample.code(), AUCUN_CODE);
-    EXPECT_EQ(fromExample.nomReconnu(), "");
+    EXPECT_EQ(
+        std::tuple(fromExample.code(), fromExample.nomReconnu(), fromExample.meilleurIndice()),
+        std::tuple(AUCUN_CODE, "", 0));
 }
 
 // A components set trained from generated examples recognises fresh drawings of

@@ -149,6 +149,12 @@ TEST(Ensemble, ConstructionRemovalAndSharedCopies) {
     EXPECT_EQ(&copy.statistiques(), &source.statistiques());
     source.ajouterClasse(std::make_unique<CClasse>("c", ""));
     EXPECT_EQ(copy.nbClasses(), 1);
+    CEnsemble assigned;
+    assigned = source;
+    EXPECT_EQ(
+        std::tuple(assigned.nom(), assigned.description(), assigned.nomFichier(),
+                   assigned.typeAction(), assigned.modifie(), &assigned.statistiques()),
+        std::tuple("formes", "d", "formes.gst", TYPE_COMPOSANTS, false, &copy.statistiques()));
 
     // The examples of the class at 2 go, then the first class named "x" does.
     set.supprimerClasse(2);

@@ -11,7 +11,7 @@ constexpr double kPi = 3.14159265358979323846;
 
 } // namespace
 
-// Worked by hand: f1..f13 of one-stroke drawings.
+// Worked by hand: f1..f13 of small drawings.
 TEST(Features, WorkedCases) {
     const double half = std::sqrt(0.5), angle = std::atan2(40.0, 30.0);
     const struct {

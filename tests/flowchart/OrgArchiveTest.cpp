@@ -231,6 +231,7 @@ TEST(OrgReader, RefusesMalformedFilesWithTheirReason) {
     const std::pair<std::string, std::string> cases[] = {
         {u16(1) + newClass("CCercle") + kCircle + tail, ""},
         {text + "\x02" + "ab" + font, ""},
+        {text + "\x02" + "ab", "le fichier est tronqué"},
         {u16(1) + newClass("CPolygone") + kCircle + tail,
          "la classe « CPolygone » n'est pas un élément d'organigramme"},
         {u16(1) + u16(0xFFFF) + u16(1) + u16(3) + "C\x01\xFF" + tail,
@@ -266,8 +267,6 @@ TEST(OrgReader, RefusesMalformedFilesWithTheirReason) {
          "une chaîne de caractères de 300 caractères dépasse la fin du fichier"},
         {text + "\xFF" + u16(0xFFFE) + font,
          "une chaîne de caractères est en Unicode, ce qui n'est pas pris en charge"},
-        {line + u16(110) + i32s({10, 0, 0, 10, 0}) + tail,
-         "un élément CLigne porte le code de type 110"},
         {line + u16(102) + i32s({0x7FFFFFFF, 0, 0, 10, 0}) + tail,
          "la valeur 2147483647 dépasse les limites admises"},
         {u16(0) + u32(0) + u32(0x80000000), "la valeur -2147483648 dépasse les limites admises"},
@@ -277,6 +276,29 @@ TEST(OrgReader, RefusesMalformedFilesWithTheirReason) {
     const std::string bytes = everyKindBytes();
     for (std::size_t n = 0; n < bytes.size(); ++n)
         EXPECT_NE(refusal(bytes.substr(0, n)), "") << n << " bytes";
+}
+
+// Each class takes its own kind codes and refuses the codes beside them.
+TEST(OrgReader, EachClassTakesItsOwnKindCodes) {
+    const std::tuple<const char*, int, int, std::string> classes[] = {
+        {"CLigne", 102, 103, i32s({0, 0, 0, 0, 0})},
+        {"CRectangle", 104, 105, i32s({0, 0, 0, 0, 0, 0})},
+        {"CTriangle", 106, 107, i32s({0, 0, 0, 0, 0, 0, 0, 0})},
+        {"CCarre", 108, 108, i32s({0, 0, 0, 0, 0})},
+        {"CLosange", 109, 109, i32s({0, 0, 0, 0, 0, 0, 0, 0, 0, 0})},
+        {"CCercle", 110, 110, i32s({0, 0, 0, 0, 0})},
+        {"CEllipse", 111, 112, i32s({0, 0, 0, 0, 0, 0})},
+        {"CCroix", 113, 113, i32s({0, 0, 0, 0, 0, 0})},
+        {"CFleche", 114, 117, i32s({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})},
+        {"CTexte", 118, 118, i32s({0, 0}) + std::string(2, '\0') + i32s({0})}};
+    for (const auto& [name, first, last, fields] : classes)
+        for (int code = first - 1; code <= last + 1; ++code)
+            EXPECT_EQ(refusal(u16(1) + newClass(name) + u32(0) + i32s({0, 0, 0, 0, 0, 0, 0}) +
+                              u16(code) + fields + u32(0) + u32(2)),
+                      code < first || code > last
+                          ? "un élément " + std::string(name) + " porte le code de type " +
+                                std::to_string(code)
+                          : "");
 }
 
 TEST(OrgReader, DamagedFilesLoadConsistentlyOrAreRefused) {

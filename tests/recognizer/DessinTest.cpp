@@ -97,8 +97,8 @@ TEST(PointOperations, WorkedCases) {
 TEST(Dessin, FiguresWorkedByHand) {
     const auto square = drawingOf({{{0, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 0}}});
     const auto triangle = drawingOf({{{0, 0}, {120, 0}, {0, 90}, {0, 0}}});
-    // (0, 97) lies 4.24 px from the kept (3, 100): thinned out; (0, 96) is kept.
-    const auto cut = drawingOf({{{0, 0}, {100, 0}, {100, 100}, {3, 100}, {0, 97}, {0, 0}}});
+    // (0, 96) lies 5 px from the kept (3, 100): thinned out; 5.66 px from (4, 100), kept.
+    const auto cut = drawingOf({{{0, 0}, {100, 0}, {100, 100}, {3, 100}, {0, 96}, {0, 0}}});
     const auto kept = drawingOf({{{0, 0}, {100, 0}, {100, 100}, {4, 100}, {0, 96}, {0, 0}}});
     const auto inner = drawingOf(
         {{{50, 50}, {0, 0}, {25, 25}, {100, 0}, {50, 0}, {100, 100}, {0, 100}, {30, 60}}});
@@ -135,6 +135,7 @@ TEST(Dessin, FiguresWorkedByHand) {
         {*segment, kEnclosing, "(0,0)(60,0)(60,0)(0,0)(0,0)"},
         {empty, kHull, ""},
         {empty, kBox, "(0,0)(0,0)(0,0)(0,0)(0,0)"},
+        {empty, kEnclosing, "(0,0)(0,0)(0,0)(0,0)(0,0)"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(verticesOf((c.drawing.*c.figure)()), c.vertices) << &c - cases;
