@@ -98,7 +98,8 @@ TEST(Recognizer, RanksTheMembersThatAcceptADrawing) {
         for (std::string name; absent >> name;)
             EXPECT_EQ(find(results, name), nullptr) << names;
     }
-    const auto equal = recognizer.recognize(*cases[4].drawing);
+    const auto equal = recognizer.recognize(*cases[5].drawing);
+    ASSERT_GE(equal.count(), 2);
     EXPECT_EQ(equal.keyAt(0), equal.keyAt(1));
 }
 
