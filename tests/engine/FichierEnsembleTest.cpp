@@ -10,25 +10,10 @@
 namespace {
 
 // Blanks in names become "#", lengths count characters, times keep six digits.
-const std::string kSample = "-1\n"
-                            "10 mes#gestes\n"
-                            "13 un#geste#lent\n"
-                            "2\n"
-                            "2\n"
-                            "8 haut#bas\n"
-                            "0 \n"
-                            "204\n"
-                            "1\n"
-                            "8 exemple1\n"
-                            "1\n"
-                            "3\n"
-                            "100 50 0\n"
-                            "100 80 0.11\n"
-                            "100 120 12.3457\n"
-                            "13 Carré###dièse\n"
-                            "9 deux#mots\n"
-                            "101\n"
-                            "0\n";
+const std::string kSample = "-1\n10 mes#gestes\n13 un#geste#lent\n2\n2\n"
+                            "8 haut#bas\n0 \n204\n1\n8 exemple1\n1\n3\n"
+                            "100 50 0\n100 80 0.11\n100 120 12.3457\n"
+                            "13 Carré###dièse\n9 deux#mots\n101\n0\n";
 
 std::string contentOf(const std::string& path) {
     std::string content;
