@@ -61,7 +61,6 @@ COrgaView::COrgaView(COrgaDoc& document, QWidget* parent)
     connect(&m_capture, &GestureCapture::statusMessage, this, &COrgaView::statusMessage);
     connect(&m_capture, &GestureCapture::paneText, this, &COrgaView::paneText);
     connect(&document, &COrgaDoc::changed, this, [this] { m_paintedRectsValid = false; });
-    document.context().setTraceMode(0);
     updateExtent();
 }
 

@@ -41,7 +41,9 @@ CApplication::CApplication(const std::string& dataRoot,
                            std::vector<std::unique_ptr<CDocTemplate>> templates,
                            NewSetDialog newSetDialog)
     : m_configuration(dataRoot), m_newSetDialog(std::move(newSetDialog)),
-      m_documents(*this, std::move(templates)) {}
+      m_documents(*this, std::move(templates)) {
+    connect(&m_documents, &CDocManager::windowOpened, this, &CApplication::windowOpened);
+}
 
 CApplication::~CApplication() {
     m_mainFrame.reset();
@@ -102,6 +104,12 @@ QPrinter& CApplication::printer() {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>();
     return *m_printer;
+}
+
+// Every new flowchart window starts with gestures that create components.
+void CApplication::windowOpened(const CChildFrame* window) {
+    if (window->document().docTemplate().fileNewName() == "Orga")
+        setTraceMode(0);
 }
 
 void CApplication::setTraceMode(int mode) {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class CChildFrame;
 class CDocTemplate;
 class CEnsemble;
 class CMainFrame;
@@ -48,7 +49,7 @@ public:
     QPrinter& printer() override;
 
     int traceMode() const override { return m_traceMode; }
-    void setTraceMode(int mode) override;
+    void setTraceMode(int mode);
 
     // Opens a file of any registered type, as the open command and the recent
     // files do.
@@ -74,6 +75,7 @@ signals:
     void traceModeChanged(int mode);
 
 private:
+    void windowOpened(const CChildFrame* window);
     void showSplash();
     void checkDataFolders();
     // The shipped gesture sets missing from the gesture-set folder are copied there.

@@ -19,7 +19,6 @@ public:
 
     // 0: a gesture drawn in a flowchart creates a component; 1: it is a command.
     virtual int traceMode() const = 0;
-    virtual void setTraceMode(int mode) = 0;
 
     // The set that the last New or Open gesture-set command built; null once taken.
     virtual std::unique_ptr<CEnsemble> takePendingSet() = 0;
