@@ -87,10 +87,13 @@ TEST_F(OrgaDocument, SavedClosedAndReopenedItIsTheSameFlowchart) {
     flushDeletes();
     EXPECT_TRUE(mainFrame().mdiArea()->subWindowList().isEmpty());
 
+    // A flowchart window opened from a file starts in component mode too.
+    setTraceMode(1);
     m_answers.then(chooseFile(path));
     chooseMenuEntry(mainFrame(), "&Organigrammes", "&Ouvrir");
     m_frame = qobject_cast<COrga*>(mainFrame().activeChildFrame());
     ASSERT_NE(m_frame, nullptr);
+    EXPECT_EQ(m_app.application().traceMode(), 0);
     EXPECT_EQ(doc().title(), "plan.org");
     ASSERT_EQ(elements().size(), 4u);
     EXPECT_EQ(elements()[1]->type(), kind::Cercle);

@@ -272,10 +272,14 @@ TEST_F(OrgaView, InkIsDrawnSegmentBySegmentInTheTraceModesColour) {
     view().capture().finishNow();
     EXPECT_FALSE(view().capture().hasInk());
 
+    // The last segment takes the ink of the button: black for the left one.
     setTraceMode(1);
     player.press({100, 400});
     player.move({200, 400});
-    EXPECT_EQ(view().grab().toImage().pixelColor(150, 400), QColor(Qt::red));
+    player.release({200, 460});
+    const QImage image = view().grab().toImage();
+    EXPECT_EQ(image.pixelColor(150, 400), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(200, 430), QColor(Qt::black));
 }
 
 // "(1)": rejected as too ambiguous; "(2)": too far from the class chosen.

@@ -92,7 +92,14 @@ TEST(GestureCapture, StrokesBeforeTheTimerMakeOneGestureThatEndsOnce) {
     EXPECT_TRUE(widget.capture.isPending());
     EXPECT_EQ(widget.capture.delayMs(), 600);
     EXPECT_TRUE(widget.capture.hasInk());
-    player.playStrokes(*drawingOf({{{0, 10, 0.0}, {100, 10, 0.1}}}));
+    // A press stops the timer: a slow stroke is not cut short.
+    player.press({0, 10});
+    EXPECT_FALSE(widget.capture.isPending());
+    widget.capture.finishNow();
+    EXPECT_EQ(widget.finished, 0);
+    clock.advance(0.1);
+    player.move({100, 10});
+    player.release({100, 10});
     EXPECT_NEAR(widget.capture.delayMs(), 375, 1);
 
     widget.capture.finishNow();
