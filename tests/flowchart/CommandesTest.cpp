@@ -18,8 +18,9 @@ const std::string kMauvaiseCommande = "Erreur : mauvaise commande";
 
 const CRect kAround100{80, 90, 120, 110};
 
-// A gesture 100 wide and 20 high, from (60, 0) to (70, 5).
-const std::unique_ptr<CDessin> kGesture = drawingOf({{{60, 0}, {0, 20}}, {{100, 10}, {70, 5}}});
+// A gesture over (100, 30, 200, 50), 100 wide and 20 high, from (160, 30) to (170, 35).
+const std::unique_ptr<CDessin> kGesture =
+    drawingOf({{{160, 30}, {100, 50}}, {{200, 40}, {170, 35}}});
 
 template <class E, class... Args> std::unique_ptr<CElement> make(Args&&... args) {
     return std::make_unique<E>(std::forward<Args>(args)...);
