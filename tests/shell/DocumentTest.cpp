@@ -4,11 +4,11 @@
 #include "support/Menus.h"
 #include "support/ModalAnswers.h"
 #include "support/TestApplication.h"
+#include "support/WindowTexts.h"
 
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QTest>
 #include <QToolBar>
 
@@ -22,21 +22,17 @@ std::vector<std::unique_ptr<CDocTemplate>> textEditor() {
     return templates;
 }
 
-QString readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
+// The application with the fake text editor.
+class Documents : public testing::Test {
+protected:
+    void SetUp() override { test.startReady(); }
+    CMainFrame& frame() { return test.frame(); }
+    std::vector<CDocument*> documents() { return test.application().documents().documents(); }
+    FakeFrame* activeFrame() { return dynamic_cast<FakeFrame*>(frame().activeChildFrame()); }
+    void newText() { chooseMenuEntry(frame(), "&Editeur", "&Nouveau"); }
 
-FakeFrame* activeFrame(CMainFrame& frame) {
-    return dynamic_cast<FakeFrame*>(frame.activeChildFrame());
-}
-
-QStringList menuTitles(CMainFrame& frame) {
-    QStringList titles;
-    for (QAction* menu : frame.menuBar()->actions())
-        titles << menu->text();
-    return titles;
-}
+    TestApplication test{textEditor()};
+};
 
 } // namespace
 
@@ -65,156 +61,100 @@ TEST(DocTemplate, ReadsTheFieldsOfItsDocumentString) {
 
 TEST(DocManager, FindsTheFirstTemplateOfAFileNewNameInRegistrationOrder) {
     std::vector<std::unique_ptr<CDocTemplate>> templates;
-    templates.push_back(fakeTemplate(kTextDocString));
-    templates.push_back(fakeTemplate(kGestureDocString));
-    templates.push_back(fakeTemplate(kFlowchartDocString));
-    templates.push_back(fakeTemplate("\nsecond_\nOrga\nOrga Files (*.org)\n.org\n\n"));
+    for (const QString& docString : {kTextDocString, kGestureDocString, kFlowchartDocString,
+                                     QString("\nsecond_\nOrga\nOrga Files (*.org)\n.org\n\n")})
+        templates.push_back(fakeTemplate(docString));
     TestApplication context;
     const CDocManager manager(context.application(), std::move(templates));
-
-    ASSERT_EQ(manager.templates().size(), 4u);
-    EXPECT_EQ(manager.findTemplate("Strovik"), manager.templates()[0].get());
-    EXPECT_EQ(manager.findTemplate("Gesture"), manager.templates()[1].get());
-    EXPECT_EQ(manager.findTemplate("Orga"), manager.templates()[2].get());
+    const auto& all = manager.templates();
+    EXPECT_EQ(manager.findTemplate("Strovik"), all[0].get());
+    EXPECT_EQ(manager.findTemplate("Gesture"), all[1].get());
+    EXPECT_EQ(manager.findTemplate("Orga"), all[2].get());
     EXPECT_EQ(manager.findTemplate("orga"), nullptr);
-    EXPECT_EQ(manager.templateForFile("/x/y.gst"), manager.templates()[1].get());
+    EXPECT_EQ(manager.templateForFile("/x/y.gst"), all[1].get());
     EXPECT_EQ(manager.templateForFile("/x/y.txt"), nullptr);
 }
 
-TEST(Documents, NewTextDocumentsAreNumberedInTheirOwnWindows) {
-    TestApplication test(textEditor());
-    test.startReady();
-    CMainFrame& frame = test.frame();
-    chooseMenuEntry(frame, "&Editeur", "&Nouveau");
-    chooseMenuEntry(frame, "&Editeur", "&Nouveau");
-
-    const std::vector<CDocument*> documents = test.application().documents().documents();
-    ASSERT_EQ(documents.size(), 2u);
-    EXPECT_EQ(documents[0]->title(), "sans_nom_1");
-    EXPECT_EQ(documents[1]->title(), "sans_nom_2");
-    EXPECT_TRUE(documents[1]->pathName().isEmpty());
-    EXPECT_EQ(frame.mdiArea()->subWindowList().size(), 2);
-    EXPECT_EQ(&frame.activeChildFrame()->document(), documents[1]);
-    EXPECT_EQ(frame.windowTitle(), "Velmora - sans_nom_2");
-    EXPECT_EQ(menuTitles(frame), (QStringList{"&Editeur", "&Organigrammes", "&Gestes", "O&ption",
-                                              "&Affichage", "Fe&nêtre", "&?"}));
-
-    documents[1]->setTitle("lettre.svk");
-    EXPECT_EQ(frame.windowTitle(), "Velmora - lettre.svk");
+TEST_F(Documents, NewDocumentsAreNumberedInTheirOwnWindows) {
+    newText();
+    newText();
+    ASSERT_EQ(documents().size(), 2u);
+    EXPECT_EQ(documents()[0]->title(), "sans_nom_1");
+    EXPECT_TRUE(documents()[1]->pathName().isEmpty());
+    EXPECT_EQ(frame().mdiArea()->subWindowList().size(), 2);
+    EXPECT_EQ(&frame().activeChildFrame()->document(), documents()[1]);
+    expectTexts("MainFrame", "a document of an editor without menus of its own",
+                frameTexts(frame()));
+    documents()[1]->setTitle("lettre.svk");
+    EXPECT_EQ(frame().windowTitle(), "Velmora - lettre.svk");
 }
 
-TEST(Documents, OpeningAFileTwiceShowsItsWindowAgainAndRemembersIt) {
-    TestApplication test(textEditor());
-    test.startReady();
+TEST_F(Documents, OpeningAFileTwiceShowsItsWindowAgainAndRemembersIt) {
     const QString path = test.root() + "Editeur/notes.svk";
     writeFile(path, "bonjour");
     ModalAnswers answers;
     answers.then(chooseFile(path)).then(chooseFile(path));
-    chooseMenuEntry(test.frame(), "&Editeur", "&Ouvrir...");
-    chooseMenuEntry(test.frame(), "&Editeur", "&Ouvrir...");
+    chooseMenuEntry(frame(), "&Editeur", "&Ouvrir...");
+    chooseMenuEntry(frame(), "&Editeur", "&Ouvrir...");
 
-    const std::vector<CDocument*> documents = test.application().documents().documents();
-    ASSERT_EQ(documents.size(), 1u);
-    EXPECT_EQ(documents[0]->title(), "notes.svk");
-    EXPECT_EQ(documents[0]->pathName(), QFileInfo(path).absoluteFilePath());
-    EXPECT_FALSE(documents[0]->isModified());
-    EXPECT_EQ(activeFrame(test.frame())->view->toPlainText(), "bonjour");
+    ASSERT_EQ(documents().size(), 1u);
+    EXPECT_EQ(documents()[0]->title(), "notes.svk");
+    EXPECT_EQ(documents()[0]->pathName(), QFileInfo(path).absoluteFilePath());
+    EXPECT_FALSE(documents()[0]->isModified());
+    EXPECT_EQ(activeFrame()->view->toPlainText(), "bonjour");
     EXPECT_EQ(test.application().documents().recentFiles().files(),
               QStringList{QFileInfo(path).absoluteFilePath()});
-    EXPECT_NE(menuEntry(test.frame(), "&Editeur", "&1 " + QFileInfo(path).absoluteFilePath()),
-              nullptr);
 }
 
-TEST(Documents, AMissingRecentFileIsReportedAndForgotten) {
-    TestApplication test(textEditor());
-    test.startReady();
+TEST_F(Documents, AMissingRecentFileIsReportedAndForgotten) {
     const QString path = test.root() + "Editeur/notes.svk";
     writeFile(path, "bonjour");
     ASSERT_NE(test.application().documents().openDocumentFile(path), nullptr);
-    test.frame().mdiArea()->closeAllSubWindows();
+    frame().mdiArea()->closeAllSubWindows();
     flushDeletes();
-    ASSERT_TRUE(test.application().documents().documents().empty());
     ASSERT_TRUE(QFile::remove(path));
 
     ModalAnswers answers;
     answers.then(clickButton("OK"));
-    chooseMenuEntry(test.frame(), "&Editeur", "&1 " + path);
-
+    chooseMenuEntry(frame(), "&Editeur", "&1 " + path);
     EXPECT_EQ(answers.seen(), QStringList{"Le fichier notes.svk ne peut être ouvert."});
-    EXPECT_TRUE(test.application().documents().documents().empty());
+    EXPECT_TRUE(documents().empty());
     EXPECT_TRUE(test.application().documents().recentFiles().files().isEmpty());
 }
 
-TEST(Documents, ClosingAModifiedDocumentAsksAndCancelKeepsIt) {
-    TestApplication test(textEditor());
-    test.startReady();
-    chooseMenuEntry(test.frame(), "&Editeur", "&Nouveau");
-    CDocument* document = test.application().documents().documents().at(0);
-    document->setModifiedFlag();
-    QMdiSubWindow* window = test.frame().mdiArea()->activeSubWindow();
-
-    ModalAnswers answers;
-    answers.then(clickButton("Annuler")).then(clickButton("Non"));
-    window->close();
-    flushDeletes();
-    EXPECT_EQ(test.application().documents().documents().size(), 1u);
-    window->close();
-    flushDeletes();
-
-    EXPECT_EQ(answers.seen(),
-              QStringList(2, "Enregistrer les modifications apportées à sans_nom_1 ?"));
-    EXPECT_TRUE(test.application().documents().documents().empty());
-    EXPECT_TRUE(test.frame().mdiArea()->subWindowList().isEmpty());
-    EXPECT_EQ(test.frame().windowTitle(), "Velmora");
-}
-
-TEST(Documents, YesSavesAnUntitledDocumentUnderTheChosenName) {
-    TestApplication test(textEditor());
-    test.startReady();
-    chooseMenuEntry(test.frame(), "&Editeur", "&Nouveau");
-    auto* document = static_cast<FakeDocument*>(test.application().documents().documents().at(0));
+TEST_F(Documents, YesSavesAnUntitledDocumentUnderTheChosenName) {
+    newText();
+    auto* document = static_cast<FakeDocument*>(documents().at(0));
     document->text = "abc";
     document->setModifiedFlag();
 
-    const QString expected = test.root() + "Editeur/lettre.svk";
     ModalAnswers answers;
     answers.then(clickButton("Oui")).then(chooseFile(test.root() + "Editeur/lettre"));
-    test.frame().mdiArea()->activeSubWindow()->close();
+    frame().mdiArea()->activeSubWindow()->close();
     flushDeletes();
-
-    EXPECT_EQ(readFile(expected), "abc");
-    EXPECT_TRUE(test.application().documents().documents().empty());
-    EXPECT_EQ(test.application().documents().recentFiles().files(),
-              QStringList{QFileInfo(expected).absoluteFilePath()});
+    EXPECT_EQ(readFile(test.root() + "Editeur/lettre.svk"), "abc");
+    EXPECT_TRUE(documents().empty());
 }
 
-TEST(Documents, UpdateAllViewsSkipsTheSenderAndViewsLeaveWithTheirWidgets) {
-    auto docTemplate = fakeTemplate(kTextDocString);
-    TestApplication context;
-    FakeDocument document(*docTemplate, context.application());
-    FakeView first(document, nullptr);
-    FakeView second(document, nullptr);
-    { FakeView gone(document, nullptr); }
-    ASSERT_EQ(document.views().size(), 2u);
-
-    document.updateAllViews(&first, 7);
-    EXPECT_EQ(first.updates, 0);
-    EXPECT_EQ(second.updates, 1);
-    EXPECT_EQ(second.lastHint, 7);
-    document.updateAllViews(nullptr);
-    EXPECT_EQ(first.updates, 1);
-    EXPECT_EQ(second.updates, 2);
+TEST_F(Documents, TheMainWindowStaysOpenWhileADocumentRefusesToClose) {
+    newText();
+    documents().at(0)->setModifiedFlag();
+    ModalAnswers answers;
+    answers.then(clickButton("Annuler")).then(clickButton("Non"));
+    EXPECT_FALSE(frame().close());
+    EXPECT_TRUE(frame().isVisible());
+    EXPECT_EQ(documents().size(), 1u);
+    EXPECT_TRUE(frame().close());
+    flushDeletes();
+    EXPECT_TRUE(documents().empty());
+    EXPECT_EQ(frame().windowTitle(), "Velmora");
 }
 
-TEST(Documents, ToolBarCommandsGoToTheActiveWindow) {
-    TestApplication test(textEditor());
-    test.startReady();
-    CMainFrame& frame = test.frame();
-    QAction* save = frame.commandAction(DocCommand::Save);
-    QAction* bold = frame.commandAction(DocCommand::Bold);
-    EXPECT_FALSE(save->isEnabled());
-    chooseMenuEntry(frame, "&Editeur", "&Nouveau");
-    FakeFrame* child = activeFrame(frame);
+TEST_F(Documents, ToolBarCommandsGoToTheActiveWindow) {
+    QAction* save = frame().commandAction(DocCommand::Save);
+    QAction* bold = frame().commandAction(DocCommand::Bold);
+    newText();
+    FakeFrame* child = activeFrame();
     ASSERT_NE(child, nullptr);
     EXPECT_FALSE(save->isEnabled());
 
@@ -223,31 +163,29 @@ TEST(Documents, ToolBarCommandsGoToTheActiveWindow) {
     emit child->commandStateChanged();
     EXPECT_TRUE(save->isEnabled());
     EXPECT_TRUE(bold->isChecked());
-    EXPECT_FALSE(frame.commandAction(DocCommand::Cut)->isEnabled());
-
-    QTest::mouseClick(frame.standardBar()->widgetForAction(save), Qt::LeftButton);
-    QTest::mouseClick(frame.formatBar()->widgetForAction(bold), Qt::LeftButton);
+    EXPECT_FALSE(frame().commandAction(DocCommand::Cut)->isEnabled());
+    QTest::mouseClick(frame().standardBar()->widgetForAction(save), Qt::LeftButton);
+    QTest::mouseClick(frame().formatBar()->widgetForAction(bold), Qt::LeftButton);
     EXPECT_EQ(child->ran, (std::vector<DocCommand>{DocCommand::Save, DocCommand::Bold}));
 
-    frame.mdiArea()->closeAllSubWindows();
+    frame().mdiArea()->closeAllSubWindows();
     flushDeletes();
     EXPECT_FALSE(save->isEnabled());
     EXPECT_FALSE(bold->isChecked());
 }
 
-TEST(Documents, TheMainWindowStaysOpenWhileADocumentRefusesToClose) {
-    TestApplication test(textEditor());
-    test.startReady();
-    chooseMenuEntry(test.frame(), "&Editeur", "&Nouveau");
-    test.application().documents().documents().at(0)->setModifiedFlag();
-
-    ModalAnswers answers;
-    answers.then(clickButton("Annuler")).then(clickButton("Non"));
-    EXPECT_FALSE(test.frame().close());
-    EXPECT_TRUE(test.frame().isVisible());
-    EXPECT_EQ(test.application().documents().documents().size(), 1u);
-
-    EXPECT_TRUE(test.frame().close());
-    flushDeletes();
-    EXPECT_TRUE(test.application().documents().documents().empty());
+TEST(Views, UpdateAllViewsSkipsTheSenderAndViewsLeaveWithTheirWidgets) {
+    auto docTemplate = fakeTemplate(kTextDocString);
+    TestApplication context;
+    FakeDocument document(*docTemplate, context.application());
+    FakeView first(document, nullptr);
+    FakeView second(document, nullptr);
+    { FakeView gone(document, nullptr); }
+    ASSERT_EQ(document.views().size(), 2u);
+    document.updateAllViews(&first, 7);
+    EXPECT_EQ(first.updates, 0);
+    EXPECT_EQ(second.lastHint, 7);
+    document.updateAllViews(nullptr);
+    EXPECT_EQ(first.updates, 1);
+    EXPECT_EQ(second.updates, 2);
 }

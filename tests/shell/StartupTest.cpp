@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QSplashScreen>
 
 #include <gtest/gtest.h>
@@ -79,22 +78,6 @@ TEST(Startup, ExistingRootGetsItsMissingFoldersWithoutAnyQuestion) {
     expectDataFolders(test.root());
     EXPECT_TRUE(isCurrentDirectory(test.root()));
     EXPECT_TRUE(none.seen().isEmpty());
-}
-
-TEST(Startup, ShowsTheMainWindowMaximisedWithTheApplicationMenusAndNoDocument) {
-    TestApplication test;
-    test.startReady();
-    CMainFrame& frame = test.frame();
-
-    EXPECT_TRUE(frame.isVisible());
-    EXPECT_TRUE(frame.windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(frame.windowTitle(), "Velmora");
-    QStringList menus;
-    for (QAction* menu : frame.menuBar()->actions())
-        menus << menu->text();
-    EXPECT_EQ(menus, (QStringList{"&Editeur", "&Organigrammes", "&Gestes", "O&ption", "&Affichage",
-                                  "&?"}));
-    EXPECT_TRUE(test.application().documents().documents().empty());
 }
 
 TEST(Startup, ShowsTheSplashPictureBeforeTheMainWindow) {
