@@ -114,7 +114,7 @@ TEST_F(OrgaDocument, TheColourEntriesSetTheColourOfNewComponentsAndAreChecked) {
     chooseMenuEntry(mainFrame(), "&Couleur", "&Autre couleur...");
     chooseMenuEntry(mainFrame(), "&Couleur", "&Autre couleur...");
     EXPECT_EQ(doc().color(), 0x030201u);
-    expectTexts("FlowchartWindow", "another colour", frameTexts(mainFrame(), editor.root()));
+    expectTexts("FlowchartWindow", "another colour", frameTexts(mainFrame()), editor.root());
 }
 
 // The fields of the fixed sizes are open only in fixed-size mode; numbers are

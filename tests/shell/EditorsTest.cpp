@@ -149,8 +149,8 @@ using Editors = testing::Types<TextEditor, GestureSetEditor, FlowchartEditor>;
 TYPED_TEST_SUITE(EveryEditor, Editors);
 
 TYPED_TEST(EveryEditor, ShowsItsMenusAndWindow) {
-    expectTexts("EditorWindows", TypeParam::kName,
-                frameTexts(this->editor.frame(), this->editor.root()));
+    expectTexts("EditorWindows", TypeParam::kName, frameTexts(this->editor.frame()),
+                this->editor.root());
 }
 
 // Whatever refuses the save, the user is told why, the file saved before is

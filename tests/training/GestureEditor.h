@@ -95,7 +95,7 @@ protected:
     }
     // The window's lists, fields and buttons against section `state` of the golden file.
     void expectWindow(const char* state) {
-        expectTexts("GestureSetWindow", state, windowTexts(window(), editor.root()));
+        expectTexts("GestureSetWindow", state, windowTexts(window()), editor.root());
     }
 
     EditorFixture editor;
