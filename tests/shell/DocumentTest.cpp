@@ -1,14 +1,15 @@
+#include "app/Editors.h"
 #include "shell/DocManager.h"
-#include "shell/FakeEditor.h"
-#include "shell/MainFrm.h"
+#include "shell/DocTemplate.h"
+#include "support/EditorFixture.h"
 #include "support/Menus.h"
 #include "support/ModalAnswers.h"
-#include "support/TestApplication.h"
 #include "support/WindowTexts.h"
+#include "text/Strovik.h"
+#include "text/StrovikView.h"
 
 #include <QFile>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QTest>
 #include <QToolBar>
 
@@ -16,46 +17,54 @@
 
 namespace {
 
-std::vector<std::unique_ptr<CDocTemplate>> textEditor() {
-    std::vector<std::unique_ptr<CDocTemplate>> templates;
-    templates.push_back(fakeTemplate(kTextDocString));
-    return templates;
-}
+// A view that counts what it is told.
+struct CountingView : CView {
+    using CView::CView;
+    void onUpdate(CView*, int hint) override {
+        ++updates;
+        lastHint = hint;
+    }
+    int updates = 0;
+    int lastHint = -1;
+};
 
-// The application with the fake text editor.
+// The application with its editors; the documents are texts.
 class Documents : public testing::Test {
 protected:
-    void SetUp() override { test.startReady(); }
-    CMainFrame& frame() { return test.frame(); }
-    std::vector<CDocument*> documents() { return test.application().documents().documents(); }
-    FakeFrame* activeFrame() { return dynamic_cast<FakeFrame*>(frame().activeChildFrame()); }
-    void newText() { chooseMenuEntry(frame(), "&Editeur", "&Nouveau"); }
+    CMainFrame& frame() { return editor.frame(); }
+    std::vector<CDocument*> documents() { return editor.application().documents().documents(); }
+    CStrovik& newText() {
+        chooseMenuEntry(frame(), "&Editeur", "&Nouveau");
+        return *editor.active<CStrovik>();
+    }
 
-    TestApplication test{textEditor()};
+    EditorFixture editor;
+    ModalAnswers answers;
 };
 
 } // namespace
 
-// The fields of a document string, and the first template of a file-new name
-// in registration order.
+// Each editor's document string, field by field; the first template of a
+// file-new name in registration order; the files of a type by their extension.
 TEST(DocTemplate, ReadsItsDocumentStringAndIsFoundByItsNames) {
-    std::vector<std::unique_ptr<CDocTemplate>> templates;
-    for (const QString& docString : {kTextDocString, kGestureDocString, kFlowchartDocString,
-                                     QString("\nseul_\nOrga\nOrga Files (*.org)")})
-        templates.push_back(fakeTemplate(docString));
+    std::vector<std::unique_ptr<CDocTemplate>> templates = editorTemplates();
+    templates.push_back(
+        std::make_unique<CDocTemplate>("\nseul_\nOrga\nOrga Files (*.org)", nullptr, nullptr));
+    QStringList fields;
+    for (const auto& t : templates)
+        fields << QStringList{t->windowTitle(),      t->docName(),
+                              t->fileNewName(),      t->filterName(),
+                              t->extension(),        t->registryTypeId(),
+                              t->registryTypeName(), t->dialogFilters().join(", ")}
+                      .join(" | ");
+    expectTexts("MainFrame", "document types", fields);
     const CDocTemplate& flowchart = *templates[2];
-    EXPECT_EQ(QStringList({flowchart.windowTitle(), flowchart.docName(), flowchart.fileNewName(),
-                           flowchart.filterName(), flowchart.extension(),
-                           flowchart.registryTypeId(), flowchart.registryTypeName()}),
-              QString(kFlowchartDocString).split('\n'));
-    EXPECT_EQ(flowchart.dialogFilters(), (QStringList{"Orga Files (*.org)", "All Files (*.*)"}));
     for (const auto& [file, matches] :
          {std::pair{"/a/plan.org", true}, {"PLAN.ORG", true}, {"plan.orga", false}, {"org", false}})
         EXPECT_EQ(flowchart.matchesFile(file), matches) << file;
-    EXPECT_EQ(templates[3]->extension(), "");
     EXPECT_FALSE(templates[3]->matchesFile("x."));
-    TestApplication context;
-    const CDocManager manager(context.application(), std::move(templates));
+    EditorFixture editor;
+    const CDocManager manager(editor.application(), std::move(templates));
     const auto& all = manager.templates();
     EXPECT_EQ(manager.findTemplate("Gesture"), all[1].get());
     EXPECT_EQ(manager.findTemplate("Orga"), all[2].get());
@@ -69,11 +78,10 @@ TEST_F(Documents, NewDocumentsAreNumberedInTheirOwnWindows) {
     newText();
     ASSERT_EQ(documents().size(), 2u);
     EXPECT_EQ(documents()[0]->title(), "sans_nom_1");
+    EXPECT_EQ(documents()[1]->title(), "sans_nom_2");
     EXPECT_TRUE(documents()[1]->pathName().isEmpty());
-    EXPECT_EQ(frame().mdiArea()->subWindowList().size(), 2);
+    EXPECT_EQ(editor.windowCount(), 2);
     EXPECT_EQ(&frame().activeChildFrame()->document(), documents()[1]);
-    expectTexts("MainFrame", "a document of an editor without menus of its own",
-                frameTexts(frame()));
     documents()[1]->setTitle("lettre.svk");
     EXPECT_EQ(frame().windowTitle(), "Velmora - lettre.svk");
 }
@@ -81,45 +89,33 @@ TEST_F(Documents, NewDocumentsAreNumberedInTheirOwnWindows) {
 // A file opened twice shows its window again; it is remembered, and once it is
 // gone, its recent-file entry tells so and forgets it.
 TEST_F(Documents, OpenedFilesAreRememberedUntilTheyAreGone) {
-    const QString path = test.root() + "Editeur/notes.svk";
-    writeFile(path, "bonjour");
-    ModalAnswers answers;
+    const QString path = QFileInfo(editor.root() + "Editeur/notes.svk").absoluteFilePath();
+    ASSERT_TRUE(newText().document().doSave(path));
+    editor.closeActive();
     answers.then(chooseFile(path)).then(chooseFile(path));
     chooseMenuEntry(frame(), "&Editeur", "&Ouvrir...");
     chooseMenuEntry(frame(), "&Editeur", "&Ouvrir...");
     ASSERT_EQ(documents().size(), 1u);
     EXPECT_EQ(documents()[0]->title(), "notes.svk");
-    EXPECT_EQ(documents()[0]->pathName(), QFileInfo(path).absoluteFilePath());
+    EXPECT_EQ(documents()[0]->pathName(), path);
     EXPECT_FALSE(documents()[0]->isModified());
-    EXPECT_EQ(activeFrame()->view->toPlainText(), "bonjour");
-    frame().mdiArea()->closeAllSubWindows();
-    flushDeletes();
+    editor.closeActive();
     ASSERT_TRUE(QFile::remove(path));
     answers.then(clickButton("OK"));
-    chooseMenuEntry(frame(), "&Editeur", "&1 " + QFileInfo(path).absoluteFilePath());
+    chooseMenuEntry(frame(), "&Editeur", "&1 " + path);
     EXPECT_EQ(answers.seen().last(), "Le fichier notes.svk ne peut être ouvert.");
     EXPECT_TRUE(documents().empty());
-    EXPECT_TRUE(test.application().documents().recentFiles().files().isEmpty());
+    EXPECT_TRUE(editor.application().documents().recentFiles().files().isEmpty());
 }
 
-TEST_F(Documents, YesSavesAnUntitledDocumentUnderTheChosenName) {
-    newText();
-    auto* document = static_cast<FakeDocument*>(documents().at(0));
-    document->text = "abc";
-    document->setModifiedFlag();
-
-    ModalAnswers answers;
-    answers.then(clickButton("Oui")).then(chooseFile(test.root() + "Editeur/lettre"));
-    frame().mdiArea()->activeSubWindow()->close();
-    flushDeletes();
-    EXPECT_EQ(readFile(test.root() + "Editeur/lettre.svk"), "abc");
-    EXPECT_TRUE(documents().empty());
-}
-
-TEST_F(Documents, TheMainWindowStaysOpenWhileADocumentRefusesToClose) {
-    newText();
-    documents().at(0)->setModifiedFlag();
-    ModalAnswers answers;
+// Oui saves an untitled document under the name chosen; while a document
+// refuses to close, the main window stays open.
+TEST_F(Documents, ClosingAskesForWhatIsNotSaved) {
+    QTextCursor(newText().view().document()).insertText("abc");
+    answers.then(clickButton("Oui")).then(chooseFile(editor.root() + "Editeur/lettre"));
+    editor.closeActive();
+    EXPECT_TRUE(readFile(editor.root() + "Editeur/lettre.svk").contains("abc"));
+    QTextCursor(newText().view().document()).insertText("abc");
     answers.then(clickButton("Annuler")).then(clickButton("Non"));
     EXPECT_FALSE(frame().close());
     EXPECT_TRUE(frame().isVisible());
@@ -131,37 +127,26 @@ TEST_F(Documents, TheMainWindowStaysOpenWhileADocumentRefusesToClose) {
 }
 
 TEST_F(Documents, ToolBarCommandsGoToTheActiveWindow) {
-    QAction* save = frame().commandAction(DocCommand::Save);
     QAction* bold = frame().commandAction(DocCommand::Bold);
-    newText();
-    FakeFrame* child = activeFrame();
-    ASSERT_NE(child, nullptr);
-    EXPECT_FALSE(save->isEnabled());
-
-    child->enabled = {DocCommand::Save, DocCommand::Bold};
-    child->checked = {DocCommand::Bold};
-    emit child->commandStateChanged();
-    EXPECT_TRUE(save->isEnabled());
-    EXPECT_TRUE(bold->isChecked());
+    EXPECT_FALSE(bold->isEnabled());
+    CStrovik& text = newText();
+    EXPECT_TRUE(bold->isEnabled());
     EXPECT_FALSE(frame().commandAction(DocCommand::Cut)->isEnabled());
-    QTest::mouseClick(frame().standardBar()->widgetForAction(save), Qt::LeftButton);
     QTest::mouseClick(frame().formatBar()->widgetForAction(bold), Qt::LeftButton);
-    EXPECT_EQ(child->ran, (std::vector<DocCommand>{DocCommand::Save, DocCommand::Bold}));
-
+    EXPECT_TRUE(text.view().isBold());
+    EXPECT_TRUE(bold->isChecked());
     frame().mdiArea()->closeAllSubWindows();
     flushDeletes();
-    EXPECT_FALSE(save->isEnabled());
+    EXPECT_FALSE(bold->isEnabled());
     EXPECT_FALSE(bold->isChecked());
 }
 
-TEST(Views, UpdateAllViewsSkipsTheSenderAndViewsLeaveWithTheirWidgets) {
-    auto docTemplate = fakeTemplate(kTextDocString);
-    TestApplication context;
-    FakeDocument document(*docTemplate, context.application());
-    FakeView first(document, nullptr);
-    FakeView second(document, nullptr);
-    { FakeView gone(document, nullptr); }
-    ASSERT_EQ(document.views().size(), 2u);
+// Views leave with their widgets; the sender of a change is not told.
+TEST_F(Documents, UpdateAllViewsSkipsTheSender) {
+    CDocument& document = newText().document();
+    CountingView first(document), second(document);
+    { CountingView gone(document); }
+    ASSERT_EQ(document.views().size(), 3u);
     document.updateAllViews(&first, 7);
     EXPECT_EQ(first.updates, 0);
     EXPECT_EQ(second.lastHint, 7);

@@ -1,97 +1,70 @@
-#include "shell/FakeEditor.h"
+#include "flowchart/OrgArchive.h"
+#include "flowchart/Organigramme.h"
 #include "shell/MainFrm.h"
+#include "support/EditorFixture.h"
 #include "support/Menus.h"
 #include "support/ModalAnswers.h"
-#include "support/TestApplication.h"
+#include "support/WindowTexts.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
 
-namespace {
-
-QString missingSet(const char* name) {
-    return QString("L'ensemble de gestes 'Gestes/%1' n'existe pas...\nPour le créer, utiliser "
-                   "l'application 'Gestes'")
-        .arg(name);
-}
-
-std::vector<std::unique_ptr<CDocTemplate>> flowchartEditor() {
-    std::vector<std::unique_ptr<CDocTemplate>> templates;
-    templates.push_back(fakeTemplate(kFlowchartDocString));
-    return templates;
-}
-
-// The application with the fake flowchart editor and the three sets installed.
+// The application with an empty flowchart in its flowchart folder, another in
+// its text folder, and the three gesture sets installed.
 class OpenFlowchart : public testing::Test {
 protected:
     void SetUp() override {
-        test.startReady();
-        for (const char* file : {"Organigrammes/plan.org", "Organigrammes/plan.txt"})
-            writeFile(root() + file, "contenu");
+        COrganigramme empty;
+        const QByteArray stored = QByteArray::fromStdString(storeOrganigramme(empty));
+        for (const char* file :
+             {"Organigrammes/plan.org", "Organigrammes/plan.txt", "Editeur/plan.org"})
+            writeFile(editor.root() + file, stored);
     }
-    QString root() { return test.root(); }
-    std::vector<CDocument*> documents() { return test.application().documents().documents(); }
     // Opens `file` through the command; the messages that follow get OK.
-    QStringList open(const QString& file, int messages) {
-        ModalAnswers answers;
-        answers.then(chooseFile(root() + file));
+    void open(const QString& file, int messages) {
+        answers.then(chooseFile(editor.root() + file));
         for (int i = 0; i < messages; ++i)
             answers.then(clickButton("OK"));
-        chooseMenuEntry(test.frame(), "&Organigrammes", "&Ouvrir");
-        return answers.seen().mid(1);
+        chooseMenuEntry(editor.frame(), "&Organigrammes", "&Ouvrir");
     }
 
-    TestApplication test{flowchartEditor()};
+    EditorFixture editor;
+    ModalAnswers answers;
 };
 
-} // namespace
-
+// Another extension, then each missing set of the configuration, is told;
+// nothing opens.
 TEST_F(OpenFlowchart, RefusesAnotherExtensionAndMissingSetsOneMessageEach) {
-    EXPECT_EQ(open("Organigrammes/plan.txt", 1),
-              QStringList{"Le fichier plan.txt ne peut être ouvert."});
-    ASSERT_TRUE(QFile::remove(root() + "Gestes/formes.gst"));
-    ASSERT_TRUE(QFile::remove(root() + "Gestes/lettres.gst"));
-    EXPECT_EQ(open("Organigrammes/plan.org", 2),
-              (QStringList{missingSet("formes.gst"), missingSet("lettres.gst")}));
-    EXPECT_TRUE(documents().empty());
-}
-
-TEST_F(OpenFlowchart, TheConfiguredSetsAreTheOnesChecked) {
-    test.application().configuration().commandSet = "autres.gst";
-    EXPECT_EQ(open("Organigrammes/plan.org", 1), QStringList{missingSet("autres.gst")});
-    EXPECT_TRUE(documents().empty());
-}
-
-// Only the name of the file chosen counts: it is opened from the flowchart folder.
-TEST_F(OpenFlowchart, WithItsSetsTheFileOfTheFlowchartFolderOpens) {
-    writeFile(root() + "Editeur/plan.org", "ailleurs");
-    EXPECT_EQ(open("Editeur/plan.org", 0), QStringList{});
-    ASSERT_EQ(documents().size(), 1u);
-    EXPECT_EQ(documents()[0]->pathName(),
-              QFileInfo(root() + "Organigrammes/plan.org").absoluteFilePath());
-    EXPECT_EQ(documents()[0]->title(), "plan.org");
-}
-
-TEST_F(OpenFlowchart, NewResetsTheTraceModeAndAnnulerOpensNothing) {
-    ModalAnswers answers;
+    open("Organigrammes/plan.txt", 1);
+    ASSERT_TRUE(QFile::remove(editor.root() + "Gestes/formes.gst"));
+    editor.application().configuration().commandSet = "autres.gst";
+    open("Organigrammes/plan.org", 2);
+    EXPECT_EQ(editor.windowCount(), 0);
+    expectTexts("Dialogs", "messages of a refused flowchart", answers.seen());
     answers.then(clickButton("Annuler"));
-    chooseMenuEntry(test.frame(), "&Organigrammes", "&Ouvrir");
-    EXPECT_TRUE(documents().empty());
-
-    test.application().setTraceMode(1);
-    chooseMenuEntry(test.frame(), "&Organigrammes", "&Nouveau");
-    EXPECT_EQ(test.application().traceMode(), 0);
-    EXPECT_TRUE(test.frame().action(CMainFrame::Action::TraceComposant)->isChecked());
-    ASSERT_EQ(documents().size(), 1u);
-    EXPECT_EQ(documents()[0]->title(), "sans_nom_1");
+    chooseMenuEntry(editor.frame(), "&Organigrammes", "&Ouvrir");
+    EXPECT_EQ(editor.windowCount(), 0);
 }
 
-TEST(PrintSetup, OpensThePageSetupOfTheApplicationPrinter) {
-    TestApplication test;
-    test.startReady();
-    ModalAnswers answers;
+// Only the name of the file chosen counts: it is opened from the flowchart
+// folder. A new flowchart starts in component mode.
+TEST_F(OpenFlowchart, TheFileOfTheFlowchartFolderOpens) {
+    editor.application().setTraceMode(1);
+    open("Editeur/plan.org", 0);
+    ASSERT_EQ(editor.windowCount(), 1);
+    EXPECT_EQ(editor.frame().activeChildFrame()->document().pathName(),
+              QFileInfo(editor.root() + "Organigrammes/plan.org").absoluteFilePath());
+    EXPECT_EQ(editor.application().traceMode(), 0);
+    editor.application().setTraceMode(1);
+    chooseMenuEntry(editor.frame(), "&Organigrammes", "&Nouveau");
+    EXPECT_EQ(editor.frame().activeChildFrame()->document().title(), "sans_nom_1");
+    EXPECT_EQ(editor.application().traceMode(), 0);
+    EXPECT_TRUE(editor.frame().action(CMainFrame::Action::TraceComposant)->isChecked());
+}
+
+TEST_F(OpenFlowchart, PrintSetupOpensThePageSetupOfTheApplicationPrinter) {
     answers.then(clickButton("Annuler"));
-    chooseMenuEntry(test.frame(), "&Editeur", "&Configuration de l'impression...");
+    chooseMenuEntry(editor.frame(), "&Editeur", "&Configuration de l'impression...");
     EXPECT_EQ(answers.pending(), 0);
 }

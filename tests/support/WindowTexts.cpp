@@ -138,7 +138,10 @@ QStringList frameTexts(const QMainWindow& frame) {
         if (bar->isVisible())
             lines << "toolbar " + bar->windowTitle() + ": " + tools.join(", ");
     }
-    lines << "status: " + frame.statusBar()->currentMessage();
+    QStringList status{frame.statusBar()->currentMessage()};
+    for (const QLabel* pane : frame.statusBar()->findChildren<QLabel*>())
+        status << pane->text();
+    lines << "status: " + status.join(" | ");
     if (const auto* area = qobject_cast<const QMdiArea*>(frame.centralWidget()))
         if (const QMdiSubWindow* active = area->activeSubWindow())
             addWidgets(*active->widget(), lines);

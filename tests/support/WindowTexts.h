@@ -12,7 +12,7 @@ class QWidget;
 // "(ro)". Hidden widgets are left out.
 QStringList windowTexts(const QWidget& window);
 // The same for the main window: its title, its menu bar entry by entry with the
-// shortcut and status tip of each, its tool bars and its status line, then the
+// shortcut and status tip of each, its tool bars, its status line and panes, then the
 // active document window.
 QStringList frameTexts(const QMainWindow& frame);
 
