@@ -130,6 +130,24 @@ std::vector<Vec2> ellipseVertices(Vec2 centre, int rx, int ry) {
     return vertices;
 }
 
+QStringList describe(const COrganigramme& flowchart) {
+    QStringList lines;
+    for (const auto& e : flowchart.elements()) {
+        const CRect& r = e->GetBoundRect();
+        lines << QString("%1 (%2, %3) [%4, %5, %6, %7] %8 %9")
+                     .arg(QString::fromUtf8(e->className().data(), e->className().size()))
+                     .arg(e->center().x)
+                     .arg(e->center().y)
+                     .arg(r.left)
+                     .arg(r.top)
+                     .arg(r.right)
+                     .arg(r.bottom)
+                     .arg(e->color(), 6, 16, QChar('0'))
+                     .arg(e->penWidth());
+    }
+    return lines;
+}
+
 void clickRadio(QAbstractButton* radio) {
     ASSERT_NE(radio, nullptr);
     QTest::mouseClick(radio, Qt::LeftButton, Qt::NoModifier, QPoint(6, radio->height() / 2));

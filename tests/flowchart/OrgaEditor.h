@@ -66,6 +66,8 @@ std::vector<Vec2> spiralVertices();
 // An ellipse of radii (rx, ry) about `centre`, through its four extreme points,
 // drawn clockwise from the top.
 std::vector<Vec2> ellipseVertices(Vec2 centre, int rx, int ry);
+// Each component on a line: its class, centre, enclosing rectangle, colour and pen.
+QStringList describe(const COrganigramme& flowchart);
 // Types over the text of the dialog's field of that name.
 void typeInto(QWidget& dialog, const char* name, const QString& text);
 // Clicks a radio button on its round box: a click beside its text does nothing.
