@@ -141,21 +141,6 @@ TEST_F(Properties, CancellingAChoiceOpensNothing) {
     }
 }
 
-TEST(MatrixDialog, AClassOfOneExampleHasAZeroScatterMatrix) {
-    CClasse classe("seul", "");
-    auto example = std::make_unique<CExemple>("exemple1");
-    example->setDessin(component(0, 3));
-    example->calculerCaracteristiques();
-    classe.ajouterExemple(std::move(example));
-    classe.calculerMoyenne();
-    classe.calculerCovariance();
-    CMatriceDlg dialog(classe.covariance(), CMatriceDlg::Part::Values, nullptr);
-    const QList<QLineEdit*> cells = dialog.findChildren<QLineEdit*>();
-    ASSERT_EQ(cells.size(), 169);
-    for (QLineEdit* c : cells)
-        EXPECT_EQ(c->text(), "0") << c->objectName().toStdString();
-}
-
 TEST(MatrixDialog, OKClosesOnlyWhileEveryCellReadsAsANumber) {
     CMatrice identity(13);
     CMatriceDlg dialog(identity, CMatriceDlg::Part::Values, nullptr);
