@@ -7,23 +7,6 @@
 
 namespace {
 
-// Three classes of eight generated examples each, trained.
-std::unique_ptr<CEnsemble> trainedSet() {
-    auto set = std::make_unique<CEnsemble>("formes", "Aucune description");
-    std::uint32_t seed = 100;
-    for (const auto& [name, index] : {std::pair{"droite", 0}, {"bas", 1}, {"rond", 8}}) {
-        auto classe = std::make_unique<CClasse>(name, "");
-        for (int e = 0; e < 8; ++e) {
-            auto example = std::make_unique<CExemple>("exemple" + std::to_string(e + 1));
-            example->setDessin(component(index, seed++));
-            classe->ajouterExemple(std::move(example));
-        }
-        set->ajouterClasse(std::move(classe));
-    }
-    set->apprendre();
-    return set;
-}
-
 // Records the rectangles the drawing area repaints.
 class PaintSpy : public QObject {
 public:
@@ -114,7 +97,7 @@ TEST_F(GestureEditor, TheResultPaneGivesTheSetsVerdictAndTheStatusLineTheCandida
     const QRegularExpression candidates(R"(^( \w+ \[\d+\.\d{6}\])( OR \w+ \[\d+\.\d{6}\])*$)");
     EXPECT_TRUE(candidates.match(editor.status()).hasMatch()) << editor.status().toStdString();
 
-    open(*trainedSet(), "formes.gst");
+    open(*trainedSet({{"droite", 0}, {"bas", 1}, {"rond", 8}}, 8, 100), "formes.gst");
     draw(*component(1, 900));
     EXPECT_EQ(window().result().line1(), "Geste reconnu :");
     EXPECT_EQ(window().result().line2(), "bas");

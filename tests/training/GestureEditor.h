@@ -58,6 +58,24 @@ inline std::unique_ptr<CEnsemble> setOf(std::initializer_list<std::pair<const ch
     return set;
 }
 
+// Classes of `examples` drawings each of the given component gestures, trained.
+inline std::unique_ptr<CEnsemble>
+trainedSet(std::initializer_list<std::pair<const char*, int>> classes, int examples,
+           std::uint32_t seed) {
+    auto set = std::make_unique<CEnsemble>("formes", "Aucune description");
+    for (const auto& [name, index] : classes) {
+        auto classe = std::make_unique<CClasse>(name, "");
+        for (int e = 0; e < examples; ++e) {
+            auto example = std::make_unique<CExemple>("exemple" + std::to_string(e + 1));
+            example->setDessin(component(index, seed++));
+            classe->ajouterExemple(std::move(example));
+        }
+        set->ajouterClasse(std::move(classe));
+    }
+    set->apprendre();
+    return set;
+}
+
 // The gesture-set editor in the running application.
 class GestureEditor : public testing::Test {
 protected:

@@ -26,21 +26,7 @@ void expectCell(QWidget& dialog, const QString& name, double value) {
 
 class Properties : public GestureEditor {
 protected:
-    void SetUp() override {
-        auto set = std::make_unique<CEnsemble>("deux", "");
-        std::uint32_t seed = 40;
-        for (const auto& [name, index] : {std::pair{"droite", 0}, {"bas", 1}}) {
-            auto classe = std::make_unique<CClasse>(name, "");
-            for (int e = 0; e < 4; ++e) {
-                auto example = std::make_unique<CExemple>("exemple" + std::to_string(e + 1));
-                example->setDessin(component(index, seed++));
-                classe->ajouterExemple(std::move(example));
-            }
-            set->ajouterClasse(std::move(classe));
-        }
-        set->apprendre();
-        open(*set, "deux.gst");
-    }
+    void SetUp() override { open(*trainedSet({{"droite", 0}, {"bas", 1}}, 4, 40), "deux.gst"); }
     // Answers with the dialog's texts against the golden file, then OK.
     ModalAnswers::Answer expectDialog(const char* state) {
         return [state](QWidget& dialog) {
