@@ -16,9 +16,6 @@ public:
     explicit InkTrail(QPoint start) { add(start); }
 
     void add(QPoint p);
-    bool isEmpty() const { return m_points.isEmpty(); }
-    QPoint start() const { return m_points.first(); }
-    QPoint end() const { return m_points.last(); }
 
     // Draws the segments that may touch `area` with the painter's pen.
     void paint(QPainter& painter, const QRect& area) const;

@@ -326,9 +326,12 @@ void CStrovikView::dropLinkedImages(int from, int to) {
     }
 }
 
+// A clipboard that holds nothing may have no data at all.
 void CStrovikView::OnEditCollageSpecial() {
-    const QMimeData* source = QApplication::clipboard()->mimeData();
-    CCollageSpecialDlg dialog(*source, this);
+    const QMimeData nothing;
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    const QMimeData& source = clipboard != nullptr ? *clipboard : nothing;
+    CCollageSpecialDlg dialog(source, this);
     if (!dialog.hasForms()) {
         showMessage(this, "Le Presse-papiers est vide.");
         return;
@@ -339,15 +342,15 @@ void CStrovikView::OnEditCollageSpecial() {
     switch (dialog.form()) {
     case CCollageSpecialDlg::Form::Formatted: {
         QMimeData html;
-        html.setHtml(source->html());
+        html.setHtml(source.html());
         insertFromMimeData(&html);
         return;
     }
     case CCollageSpecialDlg::Form::Plain:
-        cursor.insertText(source->text());
+        cursor.insertText(source.text());
         break;
     case CCollageSpecialDlg::Form::Image:
-        CStrovikCntrItem::insertImage(cursor, qvariant_cast<QImage>(source->imageData()));
+        CStrovikCntrItem::insertImage(cursor, qvariant_cast<QImage>(source.imageData()));
         break;
     }
     setTextCursor(cursor);

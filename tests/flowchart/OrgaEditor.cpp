@@ -1,6 +1,5 @@
 #include "flowchart/OrgaEditor.h"
 
-#include "app/Editors.h"
 #include "engine/AReconnaitre.h"
 #include "engine/FichierEnsemble.h"
 #include "flowchart/Elements.h"
@@ -8,20 +7,13 @@
 #include "generator/ComponentGestures.h"
 #include "generator/ShapePaths.h"
 #include "generator/ShippedSets.h"
-#include "gesture/GesturePlayer.h"
-#include "shell/Application.h"
-#include "support/Menus.h"
 #include "support/Typing.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QStatusBar>
 #include <QTest>
 
 #include <cmath>
-
-OrgaEditor::OrgaEditor() : m_app(editorTemplates(), newSetDialog()) {}
 
 // The generated components, but drawn by a user whose circles come out round
 // one time, a little taller than wide the next.
@@ -51,8 +43,7 @@ const CEnsemble& OrgaEditor::commands() {
 }
 
 void OrgaEditor::SetUp() {
-    m_app.startReady();
-    const std::string folder = (m_app.root() + "Gestes/").toStdString();
+    const std::string folder = gestures().toStdString();
     CEnsemble componentsCopy(components());
     CEnsemble commandsCopy(commands());
     ASSERT_TRUE(enregistrerEnsemble(componentsCopy, folder, "formes.gst").ok);
@@ -60,31 +51,9 @@ void OrgaEditor::SetUp() {
     ASSERT_TRUE(enregistrerEnsemble(commandsCopy, folder, "lettres.gst").ok);
 }
 
-COrga& OrgaEditor::newFlowchart() {
+void OrgaEditor::newFlowchart() {
     chooseMenuEntry(mainFrame(), "&Organigrammes", "&Nouveau");
-    m_frame = qobject_cast<COrga*>(mainFrame().activeChildFrame());
-    if (m_frame == nullptr)
-        throw std::runtime_error("no flowchart window");
-    return *m_frame;
-}
-
-void OrgaEditor::play(const CDessin& drawing, Qt::MouseButton button) {
-    m_clock.advance(1.0);
-    GesturePlayer player(view().capture(), m_clock);
-    player.setButton(button);
-    player.play(drawing);
-}
-
-void OrgaEditor::hover(QPoint p) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(p), QPointF(view().mapToGlobal(p)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&view(), &move);
-}
-
-void OrgaEditor::setTraceMode(int mode) {
-    mainFrame()
-        .action(mode == 0 ? CMainFrame::Action::TraceComposant : CMainFrame::Action::TraceCommande)
-        ->trigger();
+    ASSERT_NE(editor.active<COrga>(), nullptr);
 }
 
 namespace {
@@ -159,6 +128,24 @@ std::vector<Vec2> ellipseVertices(Vec2 centre, int rx, int ry) {
         vertices.push_back({centre.x + rx * std::cos(a), centre.y + ry * std::sin(a)});
     }
     return vertices;
+}
+
+QStringList describe(const COrganigramme& flowchart) {
+    QStringList lines;
+    for (const auto& e : flowchart.elements()) {
+        const CRect& r = e->GetBoundRect();
+        lines << QString("%1 (%2, %3) [%4, %5, %6, %7] %8 %9")
+                     .arg(QString::fromUtf8(e->className().data(), e->className().size()))
+                     .arg(e->center().x)
+                     .arg(e->center().y)
+                     .arg(r.left)
+                     .arg(r.top)
+                     .arg(r.right)
+                     .arg(r.bottom)
+                     .arg(e->color(), 6, 16, QChar('0'))
+                     .arg(e->penWidth());
+    }
+    return lines;
 }
 
 void clickRadio(QAbstractButton* radio) {

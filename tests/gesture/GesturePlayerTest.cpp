@@ -4,7 +4,9 @@
 #include "recognizer/Dessin.h"
 #include "support/Drawings.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -15,7 +17,8 @@
 namespace {
 
 // A drawing surface as small as can be: notes each mouse event with the
-// clock's time when it arrived, and draws with any button.
+// clock's time when it arrived and each rectangle it paints, and draws with any
+// button.
 class RecordingWidget : public QWidget {
 public:
     RecordingWidget() : capture(*this, {.shorteningMs = 100}) {
@@ -24,9 +27,11 @@ public:
 
     GestureCapture capture;
     std::vector<std::string> events;
+    std::vector<QRect> painted;
     int finished = 0;
 
 protected:
+    void paintEvent(QPaintEvent* e) override { painted.push_back(e->rect()); }
     void mousePressEvent(QMouseEvent* e) override {
         note("press", e);
         capture.startStroke(e->position().toPoint());
@@ -93,11 +98,19 @@ TEST(GestureCapture, StrokesBeforeTheTimerMakeOneGestureThatEndsOnce) {
     EXPECT_EQ(widget.capture.delayMs(), 600);
     EXPECT_TRUE(widget.capture.hasInk());
     // A press stops the timer: a slow stroke is not cut short.
+    widget.show();
+    QCoreApplication::processEvents();
+    widget.painted.clear();
     player.press({0, 10});
     EXPECT_FALSE(widget.capture.isPending());
     widget.capture.finishNow();
     EXPECT_EQ(widget.finished, 0);
     clock.advance(0.1);
+    player.move({4, 10});
+    QCoreApplication::processEvents();
+    // Each move repaints only its new segment.
+    ASSERT_FALSE(widget.painted.empty());
+    EXPECT_TRUE(QRect(-2, 8, 9, 5).contains(widget.painted.back()));
     player.move({100, 10});
     player.release({100, 10});
     EXPECT_NEAR(widget.capture.delayMs(), 375, 1);

@@ -52,11 +52,3 @@ TEST(InkTrail, ASmallRepaintDrawsWhatTheWholePolylineDrawsThere) {
     }
     EXPECT_EQ(whole.pixelColor(10, 25), QColor(Qt::red));
 }
-
-TEST(InkTrail, RemembersWhereItStarted) {
-    InkTrail trail(QPoint(7, 9));
-    trail.add(QPoint(30, 40));
-    EXPECT_FALSE(trail.isEmpty());
-    EXPECT_EQ(trail.start(), QPoint(7, 9));
-    EXPECT_TRUE(InkTrail().isEmpty());
-}

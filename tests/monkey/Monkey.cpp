@@ -1,6 +1,5 @@
 #include "monkey/Monkey.h"
 
-#include "engine/Classe.h"
 #include "engine/Ensemble.h"
 #include "engine/FichierEnsemble.h"
 #include "flowchart/OrgArchive.h"
@@ -12,7 +11,6 @@
 #include "generator/FamilyGestures.h"
 #include "generator/ShapePaths.h"
 #include "generator/TextGestures.h"
-#include "gesture/GestureCapture.h"
 #include "gesture/GesturePlayer.h"
 #include "shell/Configuration.h"
 #include "shell/MainFrm.h"
@@ -23,7 +21,6 @@
 #include "text/StrovikView.h"
 #include "training/Apprentissage.h"
 #include "training/ApprentissageDoc.h"
-#include "training/ExempleView.h"
 #include "training/SortedListBox.h"
 
 #include <QAbstractButton>
@@ -50,41 +47,29 @@
 
 namespace {
 
-// Every component the view may point at is one of its flowchart's.
-testing::AssertionResult consistentFlowchart(COrga& window) {
-    const CElement* selected = window.view()->selection();
-    const auto& elements = window.orgaDocument().organigramme().elements();
-    if (selected == nullptr ||
-        std::any_of(elements.begin(), elements.end(),
-                    [selected](const auto& element) { return element.get() == selected; }))
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure()
-           << "the flowchart view points at a component that its flowchart no longer holds";
-}
+using testing::AssertionFailure;
+using testing::AssertionResult;
+using testing::AssertionSuccess;
 
-// The flowchart as it would be saved reads back, and is saved again the same.
-testing::AssertionResult flowchartSavesWhole(COrga& window) {
-    const std::string bytes = storeOrganigramme(window.orgaDocument().organigramme());
+// Every component the view may point at is one of its flowchart's; the
+// flowchart as it would be saved reads back, and is saved again the same.
+AssertionResult consistentFlowchart(COrga& window, bool thorough) {
+    const CElement* selected = window.view()->selection();
+    COrganigramme& flowchart = window.orgaDocument().organigramme();
+    const auto& elements = flowchart.elements();
+    if (selected != nullptr && std::none_of(elements.begin(), elements.end(),
+                                            [&](const auto& e) { return e.get() == selected; }))
+        return AssertionFailure() << "the view points at a component its flowchart no longer holds";
+    if (!thorough)
+        return AssertionSuccess();
+    const std::string bytes = storeOrganigramme(flowchart);
     const OrgLoadResult back = loadOrganigramme(bytes, "singe.org");
     if (!back.organigramme)
-        return testing::AssertionFailure()
-               << "the saved flowchart is refused when read back: " << back.error;
+        return AssertionFailure() << "the saved flowchart is refused when read back: "
+                                  << back.error;
     if (storeOrganigramme(*back.organigramme) != bytes)
-        return testing::AssertionFailure() << "the saved flowchart reads back otherwise";
-    return testing::AssertionSuccess();
-}
-
-// The set as it would be saved reads back, and is saved again the same.
-testing::AssertionResult gestureSetSavesWhole(CApprentissage& window) {
-    const std::string text =
-        ecrireEnsemble(static_cast<CApprentissageDoc&>(window.document()).ensemble());
-    const LectureEnsemble back = lireEnsemble(text, "singe.gst");
-    if (!back.erreur.empty())
-        return testing::AssertionFailure()
-               << "the saved set is refused when read back: " << back.erreur;
-    if (ecrireEnsemble(*back.ensemble) != text)
-        return testing::AssertionFailure() << "the saved set reads back otherwise";
-    return testing::AssertionSuccess();
+        return AssertionFailure() << "the saved flowchart reads back otherwise";
+    return AssertionSuccess();
 }
 
 QStringList sortedRows(const SortedListBox& list) {
@@ -95,127 +80,101 @@ QStringList sortedRows(const SortedListBox& list) {
     return rows;
 }
 
-// The lists show the classes of the set, and the examples of the class chosen.
-testing::AssertionResult consistentGestureSet(CApprentissage& window) {
+// The lists show the classes of the set, and the examples of the class chosen;
+// the set as it would be saved reads back, and is saved again the same.
+AssertionResult consistentGestureSet(CApprentissage& window, bool thorough) {
     const CEnsemble& set = static_cast<CApprentissageDoc&>(window.document()).ensemble();
-    const auto* classes = window.findChild<SortedListBox*>("classes");
-    const auto* examples = window.findChild<SortedListBox*>("exemples");
+    const auto& classes = *window.findChild<SortedListBox*>("classes");
+    const auto& examples = *window.findChild<SortedListBox*>("exemples");
     QStringList held;
     for (int c = 0; c < set.nbClasses(); ++c)
         held << QString::fromStdString(set.classe(c).nom());
     held.sort();
-    if (sortedRows(*classes) != held)
-        return testing::AssertionFailure()
-               << "the class list shows " << sortedRows(*classes).join(", ").toStdString()
-               << " but the set holds " << held.join(", ").toStdString();
-    const int row = classes->selection();
-    if (row < 0)
-        return testing::AssertionSuccess();
-    for (int c = 0; c < set.nbClasses(); ++c) {
-        const CClasse& chosen = set.classe(c);
-        if (QString::fromStdString(chosen.nom()) != classes->textAt(row))
-            continue;
-        QStringList names;
-        for (int e = 0; e < chosen.nbExemples(); ++e)
-            names << QString::fromStdString(chosen.exemple(e).nom());
-        names.sort();
-        if (sortedRows(*examples) != names)
-            return testing::AssertionFailure()
-                   << "the example list shows " << sortedRows(*examples).join(", ").toStdString()
-                   << " but class " << chosen.nom() << " holds " << names.join(", ").toStdString();
-        return testing::AssertionSuccess();
-    }
-    return testing::AssertionFailure()
-           << "the class list selects " << classes->textAt(row).toStdString()
-           << ", which the set does not hold";
+    if (sortedRows(classes) != held)
+        return AssertionFailure() << "the class list shows "
+                                  << sortedRows(classes).join(", ").toStdString()
+                                  << " but the set holds " << held.join(", ").toStdString();
+    const int row = classes.selection();
+    int chosen = -1;
+    for (int c = 0; row >= 0 && c < set.nbClasses(); ++c)
+        if (QString::fromStdString(set.classe(c).nom()) == classes.textAt(row))
+            chosen = c;
+    if (row >= 0 && chosen < 0)
+        return AssertionFailure() << "the class list selects " << classes.textAt(row).toStdString()
+                                  << ", which the set does not hold";
+    QStringList names;
+    for (int e = 0; chosen >= 0 && e < set.classe(chosen).nbExemples(); ++e)
+        names << QString::fromStdString(set.classe(chosen).exemple(e).nom());
+    names.sort();
+    if (chosen >= 0 && sortedRows(examples) != names)
+        return AssertionFailure() << "the example list shows "
+                                  << sortedRows(examples).join(", ").toStdString() << " but class "
+                                  << set.classe(chosen).nom() << " holds "
+                                  << names.join(", ").toStdString();
+    if (!thorough)
+        return AssertionSuccess();
+    const std::string text = ecrireEnsemble(set);
+    const LectureEnsemble back = lireEnsemble(text, "singe.gst");
+    if (!back.erreur.empty())
+        return AssertionFailure() << "the saved set is refused when read back: " << back.erreur;
+    if (ecrireEnsemble(*back.ensemble) != text)
+        return AssertionFailure() << "the saved set reads back otherwise";
+    return AssertionSuccess();
 }
 
 // The text as it would be saved reads back with the same characters and formats.
-testing::AssertionResult textSavesWhole(CStrovik& window) {
+AssertionResult textSavesWhole(CStrovik& window) {
     const auto& text = static_cast<const CStrovikText&>(*window.view().document());
     CStrovikText copy;
-    const SvkProblem problem = copy.readSvk(text.toSvk().toStdString());
-    if (problem != SvkProblem::None)
-        return testing::AssertionFailure() << "the saved text is refused when read back";
-    const QStringList before = describeText(text);
-    const QStringList after = describeText(copy);
-    if (before != after)
-        return testing::AssertionFailure() << "the saved text reads back otherwise:\n"
-                                           << before.join('\n').toStdString() << "\nbecomes\n"
-                                           << after.join('\n').toStdString();
-    return testing::AssertionSuccess();
+    if (copy.readSvk(text.toSvk().toStdString()) != SvkProblem::None)
+        return AssertionFailure() << "the saved text is refused when read back";
+    if (describeText(text) != describeText(copy))
+        return AssertionFailure() << "the saved text reads back otherwise:\n"
+                                  << describeText(text).join('\n').toStdString() << "\nbecomes\n"
+                                  << describeText(copy).join('\n').toStdString();
+    return AssertionSuccess();
 }
 
 // What must hold of a document window after every action; now and then, when
 // `thorough`, also that its document would be saved whole.
-testing::AssertionResult consistent(CChildFrame& window, bool thorough) {
-    if (auto* flowchart = qobject_cast<COrga*>(&window)) {
-        testing::AssertionResult result = consistentFlowchart(*flowchart);
-        return result && thorough ? flowchartSavesWhole(*flowchart) : result;
-    }
-    if (auto* gestures = qobject_cast<CApprentissage*>(&window)) {
-        testing::AssertionResult result = consistentGestureSet(*gestures);
-        return result && thorough ? gestureSetSavesWhole(*gestures) : result;
-    }
+AssertionResult consistent(CChildFrame& window, bool thorough) {
+    if (auto* flowchart = qobject_cast<COrga*>(&window))
+        return consistentFlowchart(*flowchart, thorough);
+    if (auto* gestures = qobject_cast<CApprentissage*>(&window))
+        return consistentGestureSet(*gestures, thorough);
     if (auto* text = qobject_cast<CStrovik*>(&window); text != nullptr && thorough)
         return textSavesWhole(*text);
-    return testing::AssertionSuccess();
+    return AssertionSuccess();
 }
 
-struct Key {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-};
+// The drawing area of the window, if it has one.
+GestureCapture* captureOf(CChildFrame& window) {
+    return window.findChild<GestureCapture*>();
+}
 
 // Editing keys, and the shortcuts of the menus and of the widgets. Left out:
 // Ctrl+Q quits, which would end the test's world, and Ctrl+P opens the print
 // dialog, whose OK prints on a real printer.
-const Key kKeys[] = {
-    {Qt::Key_Return},
-    {Qt::Key_Enter},
-    {Qt::Key_Backspace},
-    {Qt::Key_Delete},
-    {Qt::Key_Left},
-    {Qt::Key_Right},
-    {Qt::Key_Up},
-    {Qt::Key_Down},
-    {Qt::Key_Left, Qt::ShiftModifier},
-    {Qt::Key_Right, Qt::ShiftModifier},
-    {Qt::Key_Up, Qt::ShiftModifier},
-    {Qt::Key_Down, Qt::ShiftModifier},
-    {Qt::Key_Home},
-    {Qt::Key_End},
-    {Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier},
-    {Qt::Key_PageUp},
-    {Qt::Key_PageDown},
-    {Qt::Key_Tab},
-    {Qt::Key_Backtab, Qt::ShiftModifier},
-    {Qt::Key_Escape},
-    {Qt::Key_Space},
-    {Qt::Key_F3},
-    {Qt::Key_Z, Qt::ControlModifier},
-    {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier},
-    {Qt::Key_Y, Qt::ControlModifier},
-    {Qt::Key_X, Qt::ControlModifier},
-    {Qt::Key_C, Qt::ControlModifier},
-    {Qt::Key_V, Qt::ControlModifier},
-    {Qt::Key_A, Qt::ControlModifier},
-    {Qt::Key_S, Qt::ControlModifier},
-    {Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier},
-    {Qt::Key_N, Qt::ControlModifier},
-    {Qt::Key_O, Qt::ControlModifier},
-    {Qt::Key_F, Qt::ControlModifier},
-    {Qt::Key_H, Qt::ControlModifier},
-    {Qt::Key_B, Qt::ControlModifier},
-    {Qt::Key_I, Qt::ControlModifier},
-    {Qt::Key_U, Qt::ControlModifier},
-    {Qt::Key_W, Qt::ControlModifier},
-    {Qt::Key_F4, Qt::ControlModifier},
-    {Qt::Key_Tab, Qt::ControlModifier},
-    {Qt::Key_Return, Qt::AltModifier},
-};
+const char* const kKeys[] = {
+    "Return",       "Enter",      "Backspace", "Del",           "Left",
+    "Right",        "Up",         "Down",      "Shift+Left",    "Shift+Right",
+    "Shift+Up",     "Shift+Down", "Home",      "End",           "Ctrl+Shift+End",
+    "PgUp",         "PgDown",     "Tab",       "Shift+Backtab", "Esc",
+    "Space",        "F3",         "Ctrl+Z",    "Ctrl+Shift+Z",  "Ctrl+Y",
+    "Ctrl+X",       "Ctrl+C",     "Ctrl+V",    "Ctrl+A",        "Ctrl+S",
+    "Ctrl+Shift+S", "Ctrl+N",     "Ctrl+O",    "Ctrl+F",        "Ctrl+H",
+    "Ctrl+B",       "Ctrl+I",     "Ctrl+U",    "Ctrl+W",        "Ctrl+F4",
+    "Ctrl+Tab",     "Alt+Return"};
 
 const char* const kExtensions[] = {".svk", ".org", ".gst", ".txt", ""};
+
+// The entries left out leave the test's world: "&Quitter" ends the
+// application, and the print entries send the text to a real printer.
+bool excluded(const QAction& action) {
+    static const QStringList kLeftOut = {"&Quitter", "&Imprimer...", "Impression &directe",
+                                         "Imprimer"};
+    return kLeftOut.contains(action.text());
+}
 
 } // namespace
 
@@ -242,6 +201,8 @@ Monkey::Monkey(CMainFrame& frame, GestureClock::Manual& clock, const QString& da
     m_menuWatch.start();
 }
 
+// A click on a drawing area is a gesture of one point: it ends with the action
+// that made it, as drawn gestures do, and never by its real timer.
 void Monkey::run(int events) {
     int idle = 0;
     while (m_events < events) {
@@ -250,7 +211,10 @@ void Monkey::run(int events) {
         activate();
         goHome();
         act();
-        endPendingGestures();
+        for (QMdiSubWindow* window : m_frame.mdiArea()->subWindowList())
+            if (auto* child = qobject_cast<CChildFrame*>(window->widget()))
+                if (GestureCapture* capture = captureOf(*child))
+                    capture->finishNow();
         ++m_actions;
         if (!checkAfter())
             return;
@@ -261,23 +225,6 @@ void Monkey::run(int events) {
             return;
         }
     }
-}
-
-GestureCapture* Monkey::captureOf(CChildFrame& window) {
-    return window.findChild<GestureCapture*>();
-}
-
-// A click on a drawing area is a gesture of one point: it ends with the action
-// that made it, as drawn gestures do, and never by its real timer.
-void Monkey::endPendingGestures() {
-    for (QMdiSubWindow* window : m_frame.mdiArea()->subWindowList())
-        if (auto* child = qobject_cast<CChildFrame*>(window->widget()))
-            if (GestureCapture* capture = captureOf(*child))
-                capture->finishNow();
-}
-
-CChildFrame* Monkey::activeWindow() const {
-    return m_frame.activeChildFrame();
 }
 
 // The offscreen platform leaves no window active once a menu or a dialog has
@@ -292,23 +239,29 @@ void Monkey::activate() {
 }
 
 void Monkey::goHome() {
-    CChildFrame* active = activeWindow();
+    CChildFrame* active = m_frame.activeChildFrame();
     if ((active != nullptr && m_home.owns(*active)) || !chance(0.3))
         return;
-    QMdiArea* area = m_frame.mdiArea();
-    for (QMdiSubWindow* window : area->subWindowList()) {
+    for (QMdiSubWindow* window : m_frame.mdiArea()->subWindowList()) {
         auto* child = qobject_cast<CChildFrame*>(window->widget());
         if (child != nullptr && m_home.owns(*child)) {
             log("back to " + window->windowTitle());
-            area->setActiveSubWindow(window);
+            m_frame.mdiArea()->setActiveSubWindow(window);
             return;
         }
     }
-    chooseMenu(m_home.menu, m_home.entry);
+    for (QAction* title : m_frame.menuBar()->actions())
+        if (title->text() == m_home.menu && title->menu() != nullptr)
+            return openMenuAndClick(*title, [this](const QList<QAction*>& entries) {
+                const auto found = std::find_if(entries.begin(), entries.end(), [this](QAction* e) {
+                    return e->text() == m_home.entry;
+                });
+                return found != entries.end() ? *found : nullptr;
+            });
 }
 
 void Monkey::act() {
-    CChildFrame* window = activeWindow();
+    CChildFrame* window = m_frame.activeChildFrame();
     GestureCapture* capture = window != nullptr ? captureOf(*window) : nullptr;
     const bool drawable = capture != nullptr && capture->surface().isVisible();
     const int roll = uniform(0, 99);
@@ -356,8 +309,8 @@ void Monkey::stroke(GestureCapture& capture) {
     player.setButton(button);
     QPoint p = randomPointIn(capture.surface(), 20);
     const int moves = uniform(0, 40);
-    log(QStringLiteral("stroke, %1 button, from (%2, %3), %4 moves")
-            .arg(button == Qt::LeftButton ? "left" : "right")
+    log(QString("stroke, button %1, from (%2, %3), %4 moves")
+            .arg(button)
             .arg(p.x())
             .arg(p.y())
             .arg(moves));
@@ -381,7 +334,7 @@ void Monkey::hover(GestureCapture& capture) {
     GesturePlayer player(capture, m_clock);
     player.setButton(Qt::NoButton);
     const int moves = uniform(1, 10);
-    log(QStringLiteral("hover, %1 moves").arg(moves));
+    log(QString("hover, %1 moves").arg(moves));
     for (int i = 0; i < moves && target; ++i) {
         m_clock.advance(uniform(5, 100) / 1000.0);
         player.move(randomPointIn(target->surface(), 10));
@@ -392,46 +345,26 @@ void Monkey::hover(GestureCapture& capture) {
 void Monkey::playGesture(GestureCapture& capture) {
     const QPointer<GestureCapture> target(&capture);
     DrawingGenerator g(m_random());
-    const QWidget& area = capture.surface();
-    const Vec2 centre{static_cast<double>(uniform(0, area.width())),
-                      static_cast<double>(uniform(0, area.height()))};
+    const Vec2 centre{static_cast<double>(uniform(0, capture.surface().width())),
+                      static_cast<double>(uniform(0, capture.surface().height()))};
     const double size = uniform(30, 300);
     std::vector<Path> paths;
-    QString name;
-    switch (uniform(0, 4)) {
-    case 0: {
-        const int index = uniform(0, kComponentGestureCount - 1);
-        paths = componentGesture(index, g, centre, size);
-        name = QStringLiteral("component %1").arg(kFirstComponentCode + index);
-        break;
-    }
-    case 1: {
-        const int code = uniform(202, 217);
-        paths = commandGesture(code, g, centre, size);
-        name = QStringLiteral("command %1").arg(code);
-        break;
-    }
-    case 2: {
-        const FamilyKind kind = pick(kFamilyKinds);
-        paths = familyGesture(kind, g, centre, size, g.uniform(-0.6, 0.6));
-        name = QString::fromUtf8(familyName(kind));
-        break;
-    }
-    case 3: {
-        const int code = uniform(302, 305);
-        paths = textGesture(code, g, centre, size);
-        name = QStringLiteral("text gesture %1").arg(code);
-        break;
-    }
-    default:
+    const int kind = uniform(0, 4);
+    if (kind == 0)
+        paths = componentGesture(uniform(0, kComponentGestureCount - 1), g, centre, size);
+    else if (kind == 1)
+        paths = commandGesture(uniform(202, 217), g, centre, size);
+    else if (kind == 2)
+        paths = familyGesture(pick(kFamilyKinds), g, centre, size, g.uniform(-0.6, 0.6));
+    else if (kind == 3)
+        paths = textGesture(uniform(302, 305), g, centre, size);
+    else
         paths = {paths::scribble(centre, size, size * 0.6, uniform(2, 9), g.uniform(-1, 1))};
-        name = "scribble";
-        break;
-    }
     const std::unique_ptr<CDessin> drawing = g.draw(paths);
     const Qt::MouseButton button = chance(0.5) ? Qt::LeftButton : Qt::RightButton;
-    log(QStringLiteral("gesture %1, %2 button, %3 pixels at (%4, %5)")
-            .arg(name, button == Qt::LeftButton ? "left" : "right")
+    log(QString("gesture of kind %1, button %2, %3 pixels at (%4, %5)")
+            .arg(kind)
+            .arg(button)
             .arg(size)
             .arg(centre.x)
             .arg(centre.y));
@@ -460,10 +393,8 @@ void Monkey::clickWidget(CChildFrame& window) {
         target = child;
     }
     const int how = uniform(0, 9);
-    log(QStringLiteral("%1 on %2 '%3' at (%4, %5)")
-            .arg(how == 0   ? "double click"
-                 : how == 1 ? "right click"
-                            : "click")
+    log(QString("click %1 on %2 '%3' at (%4, %5)")
+            .arg(how)
             .arg(target->metaObject()->className(), target->objectName())
             .arg(p.x())
             .arg(p.y()));
@@ -483,44 +414,16 @@ void Monkey::pressKeys() {
     const QPointer<QWidget> alive(target);
     if (chance(0.3)) {
         const QString text = randomText(10);
-        log(QStringLiteral("typing '%1' into %2").arg(text, target->metaObject()->className()));
-        for (const QChar c : text) {
-            if (!alive)
-                return;
-            typeText(alive, QString(c));
-            sent();
-        }
+        log(QString("typing '%1' into %2").arg(text, target->metaObject()->className()));
+        for (int i = 0; i < text.size() && alive; ++i, sent())
+            typeText(alive, text.mid(i, 1));
         return;
     }
-    const Key& key = pick(kKeys);
-    log(QStringLiteral("key %1 into %2")
-            .arg(QKeySequence(key.key | key.modifiers).toString(),
-                 target->metaObject()->className()));
-    QTest::keyClick(target, key.key, key.modifiers);
+    const QKeyCombination key = QKeySequence(pick(kKeys))[0];
+    log(QString("key %1 into %2")
+            .arg(QKeySequence(key).toString(), target->metaObject()->className()));
+    QTest::keyClick(target, key.key(), key.keyboardModifiers());
     sent();
-}
-
-// The entries left out leave the test's world: "&Quitter" ends the
-// application, and the print entries send the text to a real printer.
-bool Monkey::excluded(const QAction& action) const {
-    static const QStringList kLeftOut = {"&Quitter", "&Imprimer...", "Impression &directe",
-                                         "Imprimer"};
-    return kLeftOut.contains(action.text());
-}
-
-void Monkey::chooseMenu(const QString& menuText, const QString& entryText) {
-    QMenuBar* bar = m_frame.menuBar();
-    for (QAction* title : bar->actions()) {
-        if (title->text() != menuText || title->menu() == nullptr)
-            continue;
-        openMenuAndClick(*title, [&entryText](const QList<QAction*>& entries) -> QAction* {
-            for (QAction* entry : entries)
-                if (entry->text() == entryText)
-                    return entry;
-            return nullptr;
-        });
-        return;
-    }
 }
 
 void Monkey::chooseRandomMenuCommand() {
@@ -528,22 +431,20 @@ void Monkey::chooseRandomMenuCommand() {
     for (QAction* title : m_frame.menuBar()->actions())
         if (title->menu() != nullptr && title->isVisible() && title->isEnabled())
             titles << title;
-    if (titles.isEmpty())
-        return;
-    openMenuAndClick(*pick(titles), [this](const QList<QAction*>& entries) {
-        return entries.isEmpty() ? nullptr : pick(entries);
-    });
+    if (!titles.isEmpty())
+        openMenuAndClick(*pick(titles), [this](const QList<QAction*>& entries) {
+            return entries.isEmpty() ? nullptr : pick(entries);
+        });
 }
 
 // Opens the menu under its title as a click on the menu bar does, so that it
 // fills itself as it is about to show, then clicks one of its entries.
 void Monkey::openMenuAndClick(QAction& title, const Chooser& choose) {
     QMenuBar* bar = m_frame.menuBar();
-    QMenu& menu = *title.menu();
-    m_menuOpened = &menu;
-    menu.popup(bar->mapToGlobal(bar->actionGeometry(&title).bottomLeft()));
+    m_menuOpened = title.menu();
+    title.menu()->popup(bar->mapToGlobal(bar->actionGeometry(&title).bottomLeft()));
     sent();
-    clickMenuEntry(menu, "menu " + title.text(), choose);
+    clickMenuEntry(*title.menu(), "menu " + title.text(), choose);
 }
 
 // Clicks the entry that `choose` picks among the enabled ones, or closes the
@@ -556,12 +457,11 @@ void Monkey::clickMenuEntry(QMenu& menu, const QString& where, const Chooser& ch
             entry->menu() == nullptr && !excluded(*entry))
             entries << entry;
     QAction* entry = choose(entries);
+    log(where + " > " + (entry != nullptr ? entry->text() : "closed"));
     if (entry == nullptr) {
-        log(where + " closed");
         menu.close();
         return;
     }
-    log(where + " > " + entry->text());
     QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(entry).center());
     sent();
     if (alive && alive->isVisible())
@@ -569,14 +469,13 @@ void Monkey::clickMenuEntry(QMenu& menu, const QString& where, const Chooser& ch
 }
 
 // A menu that runs a loop of its own, as the New tool button's does, gets an
-// entry chosen or is closed, from inside that loop.
+// entry chosen or is closed, from inside that loop: from a queued call, as
+// modal windows are answered, since the entry may open one.
 void Monkey::answerMenu() {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (menu == nullptr || menu == m_menuOpened || m_answeringMenu)
         return;
     m_answeringMenu = true;
-    // Answered from a queued call, as modal windows are: the entry may open
-    // one, whose loop must not run inside this timer's slot.
     QMetaObject::invokeMethod(
         &m_menuWatch,
         [this, menu = QPointer<QMenu>(menu)] {
@@ -591,16 +490,12 @@ void Monkey::answerMenu() {
 
 void Monkey::clickToolButton() {
     QList<QToolButton*> buttons;
-    for (QToolBar* bar : {m_frame.standardBar(), m_frame.formatBar(), m_frame.traceBar()}) {
-        if (!bar->isVisible())
-            continue;
-        for (QAction* action : bar->actions()) {
-            auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
-            if (button != nullptr && button->isVisible() && button->isEnabled() &&
+    for (QToolBar* bar : {m_frame.standardBar(), m_frame.formatBar(), m_frame.traceBar()})
+        for (QAction* action : bar->isVisible() ? bar->actions() : QList<QAction*>{})
+            if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+                button != nullptr && button->isVisible() && button->isEnabled() &&
                 !excluded(*action))
                 buttons << button;
-        }
-    }
     if (buttons.isEmpty())
         return;
     QToolButton* button = pick(buttons);
@@ -610,12 +505,11 @@ void Monkey::clickToolButton() {
 }
 
 void Monkey::closeActiveWindow() {
-    QMdiSubWindow* window = m_frame.mdiArea()->activeSubWindow();
-    if (window == nullptr)
-        return;
-    log("closing " + window->windowTitle());
-    window->close();
-    sent();
+    if (QMdiSubWindow* window = m_frame.mdiArea()->activeSubWindow()) {
+        log("closing " + window->windowTitle());
+        window->close();
+        sent();
+    }
 }
 
 // Popups that clicks opened, such as a combo box's list, are answered with
@@ -634,7 +528,7 @@ void Monkey::closePopups() {
         }
         const Qt::Key keys[] = {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Down, Qt::Key_Up};
         const Qt::Key key = pick(keys);
-        log(QStringLiteral("key %1 into the popup").arg(QKeySequence(key).toString()));
+        log("key " + QKeySequence(key).toString() + " into the popup");
         QTest::keyClick(popup, key);
         sent();
     }
@@ -650,89 +544,73 @@ bool Monkey::checkAfter() {
         problem = "a modal window is left open: " + modal->windowTitle();
     for (QMdiSubWindow* window : m_frame.mdiArea()->subWindowList()) {
         auto* child = qobject_cast<CChildFrame*>(window->widget());
-        if (!problem.isEmpty() || child == nullptr)
-            continue;
-        if (const testing::AssertionResult result = consistent(*child, m_actions % 50 == 0);
-            !result)
-            problem = window->windowTitle() + ": " + result.message();
+        if (problem.isEmpty() && child != nullptr)
+            if (const AssertionResult result = consistent(*child, m_actions % 50 == 0); !result)
+                problem = window->windowTitle() + ": " + result.message();
     }
     if (problem.isEmpty())
         return true;
-    QStringList last(m_log.begin(), m_log.end());
     ADD_FAILURE() << "graine du singe " << m_seed << ", after " << m_events << " events ("
                   << m_actions << " actions): " << problem.toStdString()
-                  << "\nthe last actions:\n  " << last.join("\n  ").toStdString();
+                  << "\nthe last actions:\n  "
+                  << QStringList(m_log.begin(), m_log.end()).join("\n  ").toStdString();
     return false;
 }
 
+// Escape, typed fields and OK, or a button at random. A print dialog's OK and
+// a preview's print button print on a real printer: those are only closed.
 void Monkey::answer(QWidget& window) {
     const auto* box = qobject_cast<QMessageBox*>(&window);
     log("modal window: " + (box != nullptr ? box->text() : window.windowTitle()));
-    // A print dialog's OK and a preview's print button print on a real
-    // printer: those windows are only ever closed.
-    if (qobject_cast<QPrintDialog*>(&window) != nullptr ||
-        qobject_cast<QPrintPreviewDialog*>(&window) != nullptr) {
-        static_cast<QDialog&>(window).reject();
-        return;
-    }
-    if (auto* files = qobject_cast<QFileDialog*>(&window)) {
-        answerFileDialog(*files);
-        return;
-    }
+    if (qobject_cast<QPrintDialog*>(&window) || qobject_cast<QPrintPreviewDialog*>(&window))
+        return static_cast<QDialog&>(window).reject();
+    if (auto* files = qobject_cast<QFileDialog*>(&window))
+        return answerFileDialog(*files);
     const int how = uniform(0, 9);
-    if (how < 2) {
-        log("Escape");
-        QTest::keyClick(&window, Qt::Key_Escape);
-        sent();
-        return;
-    }
     const QPointer<QWidget> alive(&window);
-    if (how < 6) {
-        for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
-            if (!alive || !edit->isVisible() || !edit->isEnabled() || edit->isReadOnly() ||
-                !chance(0.7))
-                continue;
-            const QString text = randomText(12);
-            log(QStringLiteral("typing '%1' into %2").arg(text, edit->objectName()));
-            typeOver(edit, text);
-            sent(text.size() + 1);
-        }
-        for (QComboBox* combo : window.findChildren<QComboBox*>()) {
-            if (!alive || !combo->isVisible() || !combo->isEnabled() || !chance(0.5))
-                continue;
-            const Qt::Key keys[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_End, Qt::Key_Home};
-            const Qt::Key key = pick(keys);
-            log(QStringLiteral("key %1 into list %2")
-                    .arg(QKeySequence(key).toString(), combo->objectName()));
-            combo->setFocus();
-            QTest::keyClick(combo, key);
-            sent();
-        }
-        if (!alive)
-            return;
-        QAbstractButton* ok = findButton(window, "OK");
-        log("OK");
-        if (ok != nullptr && ok->isEnabled())
-            clickWithMouse(ok);
-        else
-            QTest::keyClick(&window, Qt::Key_Return);
-        sent();
-        return;
-    }
     QList<QAbstractButton*> buttons;
     for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
         if (button->isVisible() && button->isEnabled())
             buttons << button;
-    if (buttons.isEmpty()) {
+    if (how < 2 || (how >= 6 && buttons.isEmpty())) {
         log("Escape");
         QTest::keyClick(&window, Qt::Key_Escape);
-        sent();
-        return;
+        return sent();
     }
-    QAbstractButton* button = pick(buttons);
-    log("button " + button->text());
-    QTest::mouseClick(button, Qt::LeftButton, {}, randomPointIn(*button));
-    sent(2);
+    if (how >= 6) {
+        QAbstractButton* button = pick(buttons);
+        log("button " + button->text());
+        QTest::mouseClick(button, Qt::LeftButton, {}, randomPointIn(*button));
+        return sent(2);
+    }
+    for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
+        if (!alive || !edit->isVisible() || !edit->isEnabled() || edit->isReadOnly() ||
+            !chance(0.7))
+            continue;
+        const QString text = randomText(12);
+        log(QString("typing '%1' into %2").arg(text, edit->objectName()));
+        typeOver(edit, text);
+        sent(text.size() + 1);
+    }
+    for (QComboBox* combo : window.findChildren<QComboBox*>()) {
+        if (!alive || !combo->isVisible() || !combo->isEnabled() || !chance(0.5))
+            continue;
+        const Qt::Key keys[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_End, Qt::Key_Home};
+        const Qt::Key key = pick(keys);
+        log("key " + QKeySequence(key).toString() + " into list " + combo->objectName());
+        combo->setFocus();
+        QTest::keyClick(combo, key);
+        sent();
+    }
+    if (!alive)
+        return;
+    QAbstractButton* ok = findButton(window, "OK");
+    log("OK");
+    if (ok != nullptr && ok->isEnabled())
+        clickWithMouse(ok);
+    else
+        QTest::keyClick(&window, Qt::Key_Return);
+    sent();
 }
 
 // Cancelled, or given a path inside the test's data folder: nothing is ever
@@ -741,8 +619,7 @@ void Monkey::answerFileDialog(QFileDialog& dialog) {
     if (chance(0.3)) {
         log("file dialog cancelled");
         QTest::keyClick(&dialog, Qt::Key_Escape);
-        sent();
-        return;
+        return sent();
     }
     const bool opening = dialog.acceptMode() == QFileDialog::AcceptOpen;
     const QString path = randomPath(chance(opening ? 0.85 : 0.2));
@@ -751,17 +628,16 @@ void Monkey::answerFileDialog(QFileDialog& dialog) {
     sent(path.size() + 1);
 }
 
+// One draw a statement: the order in which a call's arguments are worked out
+// differs between compilers, and the run must be the same with any.
 QString Monkey::randomPath(bool existing) {
-    if (existing) {
-        QStringList files;
-        for (QDirIterator it(m_root, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
-            files << it.next();
-        files.sort();
-        if (!files.isEmpty())
-            return pick(files);
-    }
-    // One draw a statement: the order in which a call's arguments are worked
-    // out differs between compilers, and the run must be the same with any.
+    QStringList files;
+    for (QDirIterator it(m_root, QDir::Files, QDirIterator::Subdirectories);
+         existing && it.hasNext();)
+        files << it.next();
+    files.sort();
+    if (!files.isEmpty())
+        return pick(files);
     const auto folders = Configuration("").folders();
     const QString folder = QString::fromStdString(pick(folders));
     QString name = randomText(10).trimmed();
@@ -788,7 +664,7 @@ QPoint Monkey::randomPointIn(const QWidget& widget, int margin) {
 }
 
 void Monkey::log(const QString& action) {
-    m_log.push_back(QStringLiteral("%1: %2").arg(m_events).arg(action));
+    m_log.push_back(QString("%1: %2").arg(m_events).arg(action));
     if (m_trace)
         std::cout << m_log.back().toStdString() << std::endl;
     if (m_log.size() > 40)

@@ -4,10 +4,8 @@
 #include "support/ModalAnswers.h"
 
 #include <QList>
-#include <QPoint>
 #include <QPointer>
 #include <QString>
-#include <QStringList>
 #include <QTimer>
 
 #include <cstdint>
@@ -63,11 +61,8 @@ public:
     int actions() const { return m_actions; }
 
 private:
-    // The drawing area of the window, if it has one.
-    static GestureCapture* captureOf(CChildFrame& window);
+    using Chooser = std::function<QAction*(const QList<QAction*>&)>;
 
-    CChildFrame* activeWindow() const;
-    void endPendingGestures();
     void activate();
     void goHome();
     void act();
@@ -77,9 +72,7 @@ private:
     void playGesture(GestureCapture& capture);
     void clickWidget(CChildFrame& window);
     void pressKeys();
-    void chooseMenu(const QString& menuText, const QString& entryText);
     void chooseRandomMenuCommand();
-    using Chooser = std::function<QAction*(const QList<QAction*>&)>;
     void openMenuAndClick(QAction& title, const Chooser& choose);
     void clickMenuEntry(QMenu& menu, const QString& where, const Chooser& choose);
     void answerMenu();
@@ -87,13 +80,11 @@ private:
     void closeActiveWindow();
     void closePopups();
     bool checkAfter();
-
     void answer(QWidget& window);
     void answerFileDialog(QFileDialog& dialog);
     QString randomPath(bool existing);
     QString randomText(int maxLength);
     QPoint randomPointIn(const QWidget& widget, int margin = 0);
-    bool excluded(const QAction& action) const;
 
     int uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_random); }
     bool chance(double p) { return std::bernoulli_distribution(p)(m_random); }
@@ -110,7 +101,6 @@ private:
     Home m_home;
     std::uint32_t m_seed;
     std::mt19937 m_random;
-    // VELMORA_MONKEY_TRACE set: every action is printed as it is done.
     bool m_trace;
     ModalAnswers m_answers;
     QTimer m_menuWatch;

@@ -7,7 +7,6 @@
 #include "support/TestApplication.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,11 +14,6 @@
 namespace {
 
 const QStringList kNames{"commandes.gst", "formes.gst", "lettres.gst"};
-
-QByteArray fileContent(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<absent>");
-}
 
 } // namespace
 
@@ -57,7 +51,7 @@ TEST(ShippedSets, StartUpCopiesTheMissingSets) {
     const QString folder = test.root() + "Gestes/";
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), kNames);
     for (const QString& name : kNames) {
-        EXPECT_EQ(fileContent(folder + name), shippedSetContent(name)) << name.toStdString();
+        EXPECT_EQ(readFile(folder + name), shippedSetContent(name)) << name.toStdString();
         EXPECT_TRUE(QFileInfo(folder + name).isWritable()) << name.toStdString();
     }
     EXPECT_TRUE(none.seen().isEmpty());
@@ -72,9 +66,9 @@ TEST(ShippedSets, StartUpLeavesTheUsersSetsAlone) {
     writeFile(folder + "formes.gst", "mes propres formes");
     test.startReady();
 
-    EXPECT_EQ(fileContent(folder + "formes.gst"), "mes propres formes");
-    EXPECT_EQ(fileContent(folder + "commandes.gst"), shippedSetContent("commandes.gst"));
-    EXPECT_EQ(fileContent(folder + "lettres.gst"), shippedSetContent("lettres.gst"));
+    EXPECT_EQ(readFile(folder + "formes.gst"), "mes propres formes");
+    EXPECT_EQ(readFile(folder + "commandes.gst"), shippedSetContent("commandes.gst"));
+    EXPECT_EQ(readFile(folder + "lettres.gst"), shippedSetContent("lettres.gst"));
 }
 
 // Where the gesture-set folder cannot be written (here a file stands in its
@@ -89,5 +83,5 @@ TEST(ShippedSets, AFolderThatCannotBeWrittenIsReported) {
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(errors[i].startsWith("Impossible") && errors[i].contains(kNames[i]))
             << errors[i].toStdString();
-    EXPECT_EQ(fileContent(root + "Gestes"), "pas un dossier");
+    EXPECT_EQ(readFile(root + "Gestes"), "pas un dossier");
 }

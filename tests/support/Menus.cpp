@@ -41,6 +41,8 @@ void chooseMenuEntry(QMainWindow& window, const QString& menu, const QString& en
         ADD_FAILURE() << "the window cannot be made active";
         return;
     }
+    // The bar takes its mnemonics when it lays itself out again.
+    QCoreApplication::processEvents();
     QTest::keyClick(&window, mnemonic(menu), Qt::AltModifier);
     QMenu* popup = menuAction->menu();
     if (!popup->isVisible()) {

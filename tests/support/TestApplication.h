@@ -41,3 +41,5 @@ private:
 // Every folder of the data root exists.
 void expectDataFolders(const QString& root);
 void writeFile(const QString& path, const QByteArray& content);
+// The file's bytes; empty when it cannot be read.
+QByteArray readFile(const QString& path);

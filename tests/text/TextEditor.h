@@ -1,54 +1,80 @@
 #pragma once
 
 #include "generator/FamilyGestures.h"
-#include "gesture/GestureClock.h"
-#include "support/TestApplication.h"
+#include "support/EditorFixture.h"
+#include "support/Menus.h"
+#include "support/ModalAnswers.h"
+#include "support/WindowTexts.h"
+#include "text/Strovik.h"
+#include "text/StrovikView.h"
 
-#include <QColor>
-#include <QRect>
-#include <QString>
+#include <QBuffer>
+#include <QImage>
+#include <QTextCursor>
 
 #include <gtest/gtest.h>
 
-#include <memory>
+// A picture of one colour, with the pixel at (1, 1) in `dot`, as a PNG file holds it.
+inline QByteArray pngOf(int width, int height, QColor colour, QRgb dot) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    image.setPixel(1, 1, dot);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
 
-class CMainFrame;
-class CStrovik;
-class CStrovikView;
+// Paths drawn with a steady hand.
+inline std::unique_ptr<CDessin> steadily(const std::vector<Path>& paths) {
+    DrawingGenerator g(7);
+    return g.draw(paths, PenStyle{.sampleRateHz = 100.0,
+                                  .speed = 400.0,
+                                  .cornerSpeed = 0.3,
+                                  .jitter = 0.5,
+                                  .pause = 0.1});
+}
 
-// The application with its real document types, started over a temporary data
-// root, and a text window to work in.
+// A member of the family drawn steadily; `seed` picks proportions and starts.
+inline std::unique_ptr<CDessin> gesture(FamilyKind kind, Vec2 centre, double size, double rotation,
+                                        std::uint32_t seed = 11) {
+    DrawingGenerator g(seed);
+    return steadily(familyGesture(kind, g, centre, size, rotation));
+}
+
+// The text editor in the running application, with a new text open.
 class TextEditorTest : public testing::Test {
 protected:
-    TextEditorTest();
-    ~TextEditorTest() override;
+    TextEditorTest() { editor.frame().action(CMainFrame::Action::NouveauTexte)->trigger(); }
+    CMainFrame& frame() { return editor.frame(); }
+    CStrovik& window() { return *editor.active<CStrovik>(); }
+    CStrovikView& view() { return window().view(); }
+    // Replaces the text without leaving anything to undo.
+    void setText(const QString& text) {
+        QTextCursor cursor(view().document());
+        cursor.select(QTextCursor::Document);
+        cursor.insertText(text);
+        view().document()->clearUndoRedoStacks();
+        view().moveCursor(QTextCursor::Start);
+    }
+    void select(int from, int to) {
+        QTextCursor cursor(view().document());
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        view().setTextCursor(cursor);
+    }
+    // The box of character `i` in the viewport; it and the next one share a line.
+    QRect charBox(int i) {
+        QTextCursor cursor(view().document());
+        cursor.setPosition(i);
+        const QRect before = view().cursorRect(cursor);
+        cursor.setPosition(i + 1);
+        return QRect(before.topLeft(), QPoint(view().cursorRect(cursor).left(), before.bottom()));
+    }
+    // Draws with the right button and ends the gesture.
+    void play(const CDessin& drawing) { editor.draw(view().capture(), drawing, Qt::RightButton); }
 
-    CMainFrame& frame();
-    // A new text document through the application's command; its window is active.
-    CStrovik& newText();
-    // Replaces the text of the view without leaving anything to undo.
-    void setText(CStrovikView& view, const QString& text);
-    QString statusMessage();
-    static void selectRange(CStrovikView& view, int from, int to);
-    // A picture of one colour, with the pixel at (1, 1) in `dot`, as a PNG file holds it.
-    static QByteArray pngOf(int width, int height, QColor colour, QRgb dot);
-
-    // The box of character `i` in the view's viewport; the character and the
-    // next one must be on the same line.
-    static QRect charBox(CStrovikView& view, int i);
-    // The x of the caret before character `i`.
-    static int boundaryX(CStrovikView& view, int i);
-
-    // A member of the family drawn with a steady hand: the drawing's paths come
-    // from the generator; `seed` picks proportions and starting points.
-    static std::unique_ptr<CDessin> gesture(FamilyKind kind, Vec2 centre, double size,
-                                            double rotation, std::uint32_t seed = 11);
-    static std::unique_ptr<CDessin> steadily(const std::vector<Path>& paths);
-    // Replays the drawing with the right button and fires the end of the gesture.
-    void play(CStrovikView& view, const CDessin& drawing);
-    // Replays it without the end of the gesture.
-    void draw(CStrovikView& view, const CDessin& drawing);
-
-    GestureClock::Manual m_clock;
-    TestApplication m_app;
+    EditorFixture editor{5000.0};
+    ModalAnswers answers;
 };

@@ -7,20 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
 
 namespace {
 
 using P = CInkPoint;
-
-void expectNear(const CInkPoint& actual, const CInkPoint& expected, int tolerance) {
-    EXPECT_LE(std::abs(actual.x - expected.x), tolerance)
-        << "(" << actual.x << ", " << actual.y << ") vs (" << expected.x << ", " << expected.y
-        << ")";
-    EXPECT_LE(std::abs(actual.y - expected.y), tolerance)
-        << "(" << actual.x << ", " << actual.y << ") vs (" << expected.x << ", " << expected.y
-        << ")";
-}
 
 } // namespace
 
@@ -40,11 +30,9 @@ TEST(ArrowInsertionPoint, IsTheFirstHeadPointAheadOfTheTip) {
 }
 
 TEST(Apex, IsTheVertexOppositeTheShortestSide) {
-    // d01 = 100, d12 = 1625, d20 = 1625.
+    // d01 = 100, d12 = 1625, d20 = 1625, and the same turned round twice.
     EXPECT_EQ(apex({P(0, 0), P(10, 0), P(5, 40)}), P(5, 40));
-    // d01 = 1625, d12 = 100, d20 = 1625.
     EXPECT_EQ(apex({P(5, 40), P(0, 0), P(10, 0)}), P(5, 40));
-    // d01 = 1625, d12 = 1625, d20 = 100.
     EXPECT_EQ(apex({P(10, 0), P(5, 40), P(0, 0)}), P(5, 40));
     // Ties go to the earlier side: P2 when d01 is among the shortest, then P0.
     EXPECT_EQ(apex({P(0, 0), P(10, 0), P(5, 9)}), P(5, 9));
@@ -107,13 +95,9 @@ TEST(OutlineCentre, IsTheCentreOfTheVerticesExtent) {
 }
 
 TEST(MoveTarget, CorrectsATargetAfterTheSelectionByItsLength) {
-    // Characters 5 to 10 taken out.
-    EXPECT_EQ(moveTarget(5, 10, 3), 3);
-    EXPECT_EQ(moveTarget(5, 10, 5), 5);
-    EXPECT_EQ(moveTarget(5, 10, 10), 5);
-    EXPECT_EQ(moveTarget(5, 10, 16), 11);
-    // Inside the selection: it stays where it was.
-    EXPECT_EQ(moveTarget(5, 10, 7), 5);
+    // Characters 5 to 10 taken out; a target inside them stays where it was.
+    for (const auto& [target, moved] : {std::pair{3, 3}, {5, 5}, {10, 5}, {16, 11}, {7, 5}})
+        EXPECT_EQ(moveTarget(5, 10, target), moved) << target;
     EXPECT_EQ(moveTarget(0, 10, 3), 0);
 }
 
@@ -121,21 +105,27 @@ TEST(MoveTarget, CorrectsATargetAfterTheSelectionByItsLength) {
 // people draw them.
 class TextActionTest : public testing::Test {
 protected:
-    const CShapeGesture& best(FamilyKind kind, Vec2 centre, double size, double rotation,
-                              std::uint32_t seed = 3) {
-        DrawingGenerator g(seed);
-        m_drawing = g.draw(familyGesture(kind, g, centre, size, rotation));
-        m_results =
-            std::make_unique<CSortedList<CShapeGesture*>>(m_recognizer.recognize(*m_drawing));
-        const CShapeGesture& result = *m_results->at(0);
-        EXPECT_EQ(result.name(), familyName(kind));
-        return result;
-    }
-    const CShapeGesture& bestOf(std::unique_ptr<CDessin> drawing) {
+    // The action for the best result of the drawing, which must be `name`.
+    TextAction action(std::unique_ptr<CDessin> drawing, std::string_view name,
+                      TextEditState state = {}) {
         m_drawing = std::move(drawing);
         m_results =
             std::make_unique<CSortedList<CShapeGesture*>>(m_recognizer.recognize(*m_drawing));
-        return *m_results->at(0);
+        EXPECT_EQ(m_results->at(0)->name(), name);
+        return textActionFor(*m_results->at(0), state);
+    }
+    static std::unique_ptr<CDessin> family(FamilyKind kind, Vec2 centre, double size,
+                                           double rotation = 0.0) {
+        DrawingGenerator g(3);
+        return g.draw(familyGesture(kind, g, centre, size, rotation));
+    }
+    static std::unique_ptr<CDessin> traced(const Path& path, std::uint32_t seed) {
+        DrawingGenerator g(seed);
+        return g.draw({path});
+    }
+    static void expectAt(const CInkPoint& p, int x, int y, int tolerance) {
+        EXPECT_NEAR(p.x, x, tolerance) << "x of (" << p.x << ", " << p.y << ")";
+        EXPECT_NEAR(p.y, y, tolerance) << "y of (" << p.x << ", " << p.y << ")";
     }
 
     CShapeRecognizer m_recognizer{true, 0.0};
@@ -143,132 +133,120 @@ protected:
     std::unique_ptr<CSortedList<CShapeGesture*>> m_results;
 };
 
+// A line across deletes; a line up starts a range, then ends it; 8 pixels of
+// slope is too many; a slanted line asks again.
 TEST_F(TextActionTest, LinesDeleteOrSelectARangeInTwoSteps) {
-    const TextAction strike = textActionFor(best(FamilyKind::Line, {200, 100}, 120, 0.0), {});
+    const TextAction strike = action(family(FamilyKind::Line, {200, 100}, 120), "Line");
     EXPECT_EQ(strike.edit, TextEdit::DeleteBetween);
     EXPECT_EQ(strike.message, "Supprimer ceci...");
-    EXPECT_NEAR(std::min(strike.at.x, strike.to.x), 140, 3);
-    EXPECT_NEAR(std::max(strike.at.x, strike.to.x), 260, 3);
-    EXPECT_NEAR(strike.at.y, 100, 3);
-    EXPECT_NEAR(strike.to.y, 100, 3);
+    expectAt({std::min(strike.at.x, strike.to.x), strike.at.y}, 140, 100, 3);
+    expectAt({std::max(strike.at.x, strike.to.x), strike.to.y}, 260, 100, 3);
 
-    const CShapeGesture& upright = best(FamilyKind::Line, {300, 200}, 60, 1.5707963);
-    const TextAction first = textActionFor(upright, {});
+    const TextAction first = action(family(FamilyKind::Line, {300, 200}, 60, 1.5707963), "Line");
     EXPECT_EQ(first.edit, TextEdit::StartRange);
     EXPECT_EQ(first.message, "Début de sélection...");
-    expectNear(first.at, P(300, 200), 3);
-    const TextAction second = textActionFor(upright, {.rangeStartPending = true});
+    expectAt(first.at, 300, 200, 3);
+    const TextAction second = textActionFor(*m_results->at(0), {.rangeStartPending = true});
     EXPECT_EQ(second.edit, TextEdit::EndRange);
     EXPECT_EQ(second.message, "Fin de sélection...");
     EXPECT_EQ(second.at, first.at);
 
-    const TextAction slanted = textActionFor(best(FamilyKind::Line, {200, 200}, 100, 0.6), {});
+    EXPECT_EQ(action(drawingOf({{{0, 100}, {200, 107, 0.3}}}), "Line").edit,
+              TextEdit::DeleteBetween);
+    EXPECT_EQ(action(drawingOf({{{0, 100}, {200, 108, 0.3}}}), "Line").edit, TextEdit::None);
+    EXPECT_EQ(action(drawingOf({{{50, 0}, {57, 200, 0.3}}}), "Line").at, P(53, 100));
+    const TextAction slanted = action(family(FamilyKind::Line, {200, 200}, 100, 0.6), "Line");
     EXPECT_EQ(slanted.edit, TextEdit::None);
     EXPECT_EQ(slanted.message, "Veuillez recommencer le geste...");
 }
 
-TEST_F(TextActionTest, TheEightPixelLimitsOfHorizontalAndVerticalLines) {
-    // Ends (0, 100) and (200, 107): 7 pixels of drop still strike through.
-    const TextAction seven = textActionFor(bestOf(drawingOf({{{0, 100}, {200, 107, 0.3}}})), {});
-    EXPECT_EQ(seven.edit, TextEdit::DeleteBetween);
-    const TextAction eight = textActionFor(bestOf(drawingOf({{{0, 100}, {200, 108, 0.3}}})), {});
-    EXPECT_EQ(eight.edit, TextEdit::None);
-    const TextAction upright = textActionFor(bestOf(drawingOf({{{50, 0}, {57, 200, 0.3}}})), {});
-    EXPECT_EQ(upright.edit, TextEdit::StartRange);
-    EXPECT_EQ(upright.at, P(53, 100));
-}
-
 TEST_F(TextActionTest, ShapesInsertSelectOrMove) {
-    const CShapeGesture& arrow = best(FamilyKind::Arrow, {200, 200}, 100, 0.0);
-    const TextAction insert = textActionFor(arrow, {});
+    // The head is a triangle beyond the tip at x = 250, pointing right.
+    const TextAction insert = action(family(FamilyKind::Arrow, {200, 200}, 100), "Arrow");
     EXPECT_EQ(insert.edit, TextEdit::InsertText);
     EXPECT_EQ(insert.message, "Insérer du texte ici...");
-    // The head is a triangle beyond the tip at x = 250, pointing right.
     EXPECT_GT(insert.at.x, 255);
     EXPECT_NEAR(insert.at.y, 200, 8);
 
-    const TextAction box = textActionFor(best(FamilyKind::Rectangle, {200, 150}, 160, 0.0), {});
+    const TextAction diamond = action(family(FamilyKind::Diamond, {200, 150}, 160), "Diamond");
+    EXPECT_EQ(diamond.edit, TextEdit::SelectBetween);
+    const TextAction box = action(family(FamilyKind::Rectangle, {200, 150}, 160), "Rectangle");
     EXPECT_EQ(box.edit, TextEdit::SelectBetween);
     EXPECT_EQ(box.message, "Sélectionner ceci...");
-    expectNear({std::min(box.at.x, box.to.x), std::min(box.at.y, box.to.y)}, P(120, 100), 25);
-    expectNear({std::max(box.at.x, box.to.x), std::max(box.at.y, box.to.y)}, P(280, 200), 25);
+    expectAt({std::min(box.at.x, box.to.x), std::min(box.at.y, box.to.y)}, 120, 100, 25);
+    expectAt({std::max(box.at.x, box.to.x), std::max(box.at.y, box.to.y)}, 280, 200, 25);
 
-    const TextAction diamond = textActionFor(best(FamilyKind::Diamond, {200, 150}, 160, 0.0), {});
-    EXPECT_EQ(diamond.edit, TextEdit::SelectBetween);
-    EXPECT_EQ(diamond.message, "Sélectionner ceci...");
-
-    const TextAction circle = textActionFor(best(FamilyKind::Circle, {120, 80}, 50, 0.0), {});
+    const TextAction circle = action(family(FamilyKind::Circle, {120, 80}, 50), "Circle");
     EXPECT_EQ(circle.edit, TextEdit::SelectWord);
     EXPECT_EQ(circle.message, "Cercle Sélectionner ce mot...");
-    expectNear(circle.at, P(120, 80), 3);
-
-    const TextAction ellipse = textActionFor(best(FamilyKind::Ellipse, {300, 80}, 90, 0.0), {});
+    expectAt(circle.at, 120, 80, 3);
+    const TextAction ellipse = action(family(FamilyKind::Ellipse, {300, 80}, 90), "Ellipse");
     EXPECT_EQ(ellipse.edit, TextEdit::SelectWord);
     EXPECT_EQ(ellipse.message, "Sélectionner ce mot...");
-    expectNear(ellipse.at, P(300, 80), 3);
+    expectAt(ellipse.at, 300, 80, 3);
+}
 
-    // A narrow triangle, apex up: the vertex opposite the base.
-    DrawingGenerator g(4);
-    const CShapeGesture& triangle = bestOf(g.draw({paths::triangle({200, 200}, 50, 80, 0.0, 1)}));
-    ASSERT_EQ(triangle.name(), "Triangle");
-    const TextAction move = textActionFor(triangle, {.textSelected = true});
-    EXPECT_EQ(move.edit, TextEdit::MoveSelection);
-    EXPECT_EQ(move.message, "Déplacer la sélection ici...");
-    expectNear(move.at, P(200, 147), 4);
-    EXPECT_EQ(textActionFor(triangle, {.clipboardHasText = true}).edit, TextEdit::PasteAtCaret);
-    EXPECT_EQ(textActionFor(triangle, {.clipboardHasText = true}).message, "Coller ici...");
-    EXPECT_EQ(textActionFor(triangle, {}).edit, TextEdit::None);
-    EXPECT_EQ(textActionFor(triangle, {}).message, "Sélection ou Presse-Papier vide...");
+// A narrow triangle, apex up, and the move gesture, a chevron pointing right:
+// the selection moves to the apex, or the clipboard is pasted at the caret.
+TEST_F(TextActionTest, TrianglesAndChevronsMoveOrPaste) {
+    const struct {
+        Path path;
+        std::uint32_t seed;
+        const char* name;
+        CInkPoint apex;
+    } cases[] = {{paths::triangle({200, 200}, 50, 80, 0.0, 1), 4, "Triangle", P(200, 147)},
+                 {paths::chevron({300, 100}, 90, 0.7, 0.0), 5, "Move", P(300, 100)}};
+    for (const auto& c : cases) {
+        const TextAction move = action(traced(c.path, c.seed), c.name, {.textSelected = true});
+        EXPECT_EQ(move.edit, TextEdit::MoveSelection);
+        EXPECT_EQ(move.message, "Déplacer la sélection ici...");
+        expectAt(move.at, c.apex.x, c.apex.y, 4);
+        const TextAction paste = textActionFor(*m_results->at(0), {.clipboardHasText = true});
+        EXPECT_EQ(paste.edit, TextEdit::PasteAtCaret);
+        EXPECT_EQ(paste.message, "Coller ici...");
+        const TextAction nothing = textActionFor(*m_results->at(0), {});
+        EXPECT_EQ(nothing.edit, TextEdit::None);
+        EXPECT_EQ(nothing.message, "Sélection ou Presse-Papier vide...");
+    }
 }
 
 TEST_F(TextActionTest, CommandsNeedASelection) {
-    struct Case {
+    const struct {
         FamilyKind kind;
         TextEdit edit;
         const char* message;
-    };
-    for (const Case& c :
-         {Case{FamilyKind::Copy, TextEdit::CopySelection, "Copier la sélection..."},
-          Case{FamilyKind::Cross, TextEdit::CutSelection, "Couper la sélection..."},
-          Case{FamilyKind::Delete, TextEdit::ClearSelection, "Supprimer la sélection..."}}) {
-        const CShapeGesture& command = best(c.kind, {200, 200}, 90, 0.0);
-        const TextAction with = textActionFor(command, {.textSelected = true});
+    } cases[] = {{FamilyKind::Copy, TextEdit::CopySelection, "Copier la sélection..."},
+                 {FamilyKind::Cross, TextEdit::CutSelection, "Couper la sélection..."},
+                 {FamilyKind::Delete, TextEdit::ClearSelection, "Supprimer la sélection..."}};
+    for (const auto& c : cases) {
+        const TextAction with =
+            action(family(c.kind, {200, 200}, 90), familyName(c.kind), {.textSelected = true});
         EXPECT_EQ(with.edit, c.edit) << c.message;
         EXPECT_EQ(with.message, c.message);
-        const TextAction without = textActionFor(command, {.clipboardHasText = true});
+        const TextAction without = textActionFor(*m_results->at(0), {.clipboardHasText = true});
         EXPECT_EQ(without.edit, TextEdit::None) << c.message;
         EXPECT_EQ(without.message, "Sélectionnez quelquechose avant...");
     }
-
-    // The move gesture: a narrow chevron pointing right, its apex at (300, 100).
-    DrawingGenerator g(5);
-    const CShapeGesture& move = bestOf(g.draw({paths::chevron({300, 100}, 90, 0.7, 0.0)}));
-    ASSERT_EQ(move.name(), "Move");
-    const TextAction there = textActionFor(move, {.textSelected = true});
-    EXPECT_EQ(there.edit, TextEdit::MoveSelection);
-    expectNear(there.at, P(300, 100), 4);
-    EXPECT_EQ(textActionFor(move, {.clipboardHasText = true}).edit, TextEdit::PasteAtCaret);
-    EXPECT_EQ(textActionFor(move, {}).message, "Sélection ou Presse-Papier vide...");
 }
 
+// Two sides of a square and a stroke across it: the ink inside its figures
+// rules out the closed shapes, the last stroke the arrow.
 TEST_F(TextActionTest, WhatTheEditorDoesNotHandleIsUnknown) {
     for (FamilyKind kind : {FamilyKind::Tap, FamilyKind::WavyLine}) {
-        const TextAction action =
-            textActionFor(best(kind, {200, 200}, 100, 0.0), {.textSelected = true});
-        EXPECT_EQ(action.edit, TextEdit::None);
-        EXPECT_EQ(action.message, "Geste inconnu ou ambigu...");
+        const TextAction unknown =
+            action(family(kind, {200, 200}, 100), familyName(kind), {.textSelected = true});
+        EXPECT_EQ(unknown.edit, TextEdit::None);
+        EXPECT_EQ(unknown.message, "Geste inconnu ou ambigu...");
     }
-    // Two sides of a square and a stroke across it: the ink inside its figures
-    // rules out the closed shapes, the last stroke the arrow.
-    const CShapeGesture& unknown = bestOf(drawingOf({{{0, 0}, {100, 0, 0.2}},
-                                                     {{100, 100, 0.5}, {0, 100, 0.7}},
-                                                     {{20, 50, 1.0},
-                                                      {30, 50, 1.02},
-                                                      {40, 50, 1.04},
-                                                      {50, 50, 1.06},
-                                                      {60, 50, 1.08},
-                                                      {70, 50, 1.1},
-                                                      {80, 50, 1.12}}}));
-    ASSERT_EQ(unknown.name(), "Unknown");
-    EXPECT_EQ(textActionFor(unknown, {}).message, "Geste inconnu ou ambigu...");
+    const TextAction unknown = action(drawingOf({{{0, 0}, {100, 0, 0.2}},
+                                                 {{100, 100, 0.5}, {0, 100, 0.7}},
+                                                 {{20, 50, 1.0},
+                                                  {30, 50, 1.02},
+                                                  {40, 50, 1.04},
+                                                  {50, 50, 1.06},
+                                                  {60, 50, 1.08},
+                                                  {70, 50, 1.1},
+                                                  {80, 50, 1.12}}}),
+                                      "Unknown");
+    EXPECT_EQ(unknown.message, "Geste inconnu ou ambigu...");
 }

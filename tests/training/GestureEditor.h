@@ -1,82 +1,121 @@
 #pragma once
 
-#include "gesture/GestureClock.h"
+#include "engine/Ensemble.h"
+#include "engine/FichierEnsemble.h"
+#include "generator/CommandGestures.h"
+#include "generator/ComponentGestures.h"
+#include "generator/ShapePaths.h"
 #include "gesture/GesturePlayer.h"
+#include "support/EditorFixture.h"
 #include "support/ModalAnswers.h"
-#include "support/TestApplication.h"
+#include "support/Typing.h"
+#include "support/WindowTexts.h"
+#include "training/Apprentissage.h"
+#include "training/ApprentissageDoc.h"
+#include "training/ExempleView.h"
+#include "training/ReconForm.h"
 
+#include <QAbstractButton>
+#include <QLineEdit>
 #include <QListWidget>
-#include <QString>
+#include <QTest>
 
-#include <memory>
-#include <string>
+#include <gtest/gtest.h>
 
-class CApprentissage;
-class CDessin;
-class CEnsemble;
-class CExempleForm;
-class CExempleView;
-class CReconForm;
-class QAbstractButton;
+// Generated drawings about 120 pixels across, inside the drawing area: a
+// component gesture (0 for a line across, 1 for a line down, 8 for a circle),
+// a command (202..217) and a scribble.
+inline std::unique_ptr<CDessin> component(int index, std::uint32_t seed) {
+    DrawingGenerator g(seed);
+    return g.draw(componentGesture(index, g, {160, 160}, 120));
+}
+inline std::unique_ptr<CDessin> command(int code, std::uint32_t seed) {
+    DrawingGenerator g(seed);
+    return g.draw(commandGesture(code, g, {160, 160}, 120));
+}
+inline std::unique_ptr<CDessin> scribble(std::uint32_t seed) {
+    DrawingGenerator g(seed);
+    return g.draw({paths::scribble({160, 160}, 140, 90, 9, 0.3)});
+}
 
-// Velmora started over a temporary data root with the gesture-set editor, a
-// manual gesture clock, and what the tests of the editor do again and again.
-class GestureEditor {
-public:
-    GestureEditor();
-    ~GestureEditor();
-
-    TestApplication& test() { return m_test; }
-    GestureClock::Manual& clock() { return m_clock; }
-    QString gestureFolder() const { return m_test.root() + "Gestes/"; }
-
-    // Writes `set` into the gesture-set folder and opens it as a user would
-    // through the application; its window becomes the active one.
-    void open(CEnsemble& set, const QString& fileName);
-    // The active gesture-set window; fails the test when there is none.
-    CApprentissage* window();
-
-    // The set of the active window.
-    CEnsemble& set();
-    CExempleForm& form();
-    CExempleView& view();
-    CReconForm& result();
-
-    // A widget of the active window by its object name.
-    template <typename Widget> Widget* widget(const QString& name) {
-        Widget* found = windowWidget()->findChild<Widget*>(name);
-        if (found == nullptr)
-            missing(name);
-        return found;
+// Classes named and filled as given, with lines across: {"A", 0} is an empty
+// class A. The set is trained.
+inline std::unique_ptr<CEnsemble> setOf(std::initializer_list<std::pair<const char*, int>> classes,
+                                        int type = TYPE_AUCUN) {
+    auto set = std::make_unique<CEnsemble>("essai", "pour les tests");
+    set->setTypeAction(type);
+    std::uint32_t seed = 1;
+    for (const auto& [name, examples] : classes) {
+        auto classe = std::make_unique<CClasse>(name, std::string("classe ") + name);
+        for (int e = 0; e < examples; ++e) {
+            auto example = std::make_unique<CExemple>("exemple" + std::to_string(e + 1));
+            example->setDessin(component(0, seed++));
+            classe->ajouterExemple(std::move(example));
+        }
+        set->ajouterClasse(std::move(classe));
     }
-    QString text(const QString& labelName);
-    void click(const QString& buttonName);
-    // Clicks the row showing `text` in list `listName`.
-    void chooseRow(const QString& listName, const QString& text);
-    QStringList rows(const QString& listName);
-    QString selectedRow(const QString& listName);
-    void typeName(const QString& editName, const QString& text);
+    set->apprendre();
+    return set;
+}
 
-    // Draws `drawing` in the drawing area as the mouse would and ends the gesture.
-    void draw(const CDessin& drawing);
-    // Draws the drawing, then adds it as an example named `name`.
-    void addExample(const CDessin& drawing, const QString& name);
+// Classes of `examples` drawings each of the given component gestures, trained.
+inline std::unique_ptr<CEnsemble>
+trainedSet(std::initializer_list<std::pair<const char*, int>> classes, int examples,
+           std::uint32_t seed) {
+    auto set = std::make_unique<CEnsemble>("formes", "Aucune description");
+    for (const auto& [name, index] : classes) {
+        auto classe = std::make_unique<CClasse>(name, "");
+        for (int e = 0; e < examples; ++e) {
+            auto example = std::make_unique<CExemple>("exemple" + std::to_string(e + 1));
+            example->setDessin(component(index, seed++));
+            classe->ajouterExemple(std::move(example));
+        }
+        set->ajouterClasse(std::move(classe));
+    }
+    set->apprendre();
+    return set;
+}
 
-    std::string fileText(const QString& fileName) const;
+// The gesture-set editor in the running application.
+class GestureEditor : public testing::Test {
+protected:
+    QString gestureFolder() const { return editor.root() + "Gestes/"; }
+    // Writes the set into the gesture-set folder and opens it as a user would.
+    void open(CEnsemble& set, const QString& file = "essai.gst") {
+        ASSERT_TRUE(enregistrerEnsemble(set, gestureFolder().toStdString(), file.toStdString()).ok);
+        editor.application().openFile(gestureFolder() + file);
+        ASSERT_NE(editor.active<CApprentissage>(), nullptr);
+    }
+    CApprentissage& window() { return *editor.active<CApprentissage>(); }
+    CEnsemble& set() { return static_cast<CApprentissageDoc&>(window().document()).ensemble(); }
+    CExempleView& view() { return window().view(); }
+    template <typename Widget = QWidget> Widget* widget(const char* name) {
+        return window().findChild<Widget*>(name);
+    }
+    void click(const char* button) {
+        QTest::mouseClick(widget<QAbstractButton>(button), Qt::LeftButton);
+    }
+    void chooseRow(const char* list, const QString& text) {
+        auto* rows = widget<QListWidget>(list);
+        const QList<QListWidgetItem*> items = rows->findItems(text, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << text.toStdString();
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                          rows->visualItemRect(items[0]).center());
+    }
+    void typeName(const char* edit, const QString& text) {
+        typeOver(widget<QLineEdit>(edit), text);
+    }
+    void draw(const CDessin& drawing) { editor.draw(view().capture(), drawing); }
+    void addExample(const CDessin& drawing, const QString& name) {
+        draw(drawing);
+        typeName("nomExemple", name);
+        click("ajouterExemple");
+    }
+    // The window's lists, fields and buttons against section `state` of the golden file.
+    void expectWindow(const char* state) {
+        expectTexts("GestureSetWindow", state, windowTexts(window()), editor.root());
+    }
 
-private:
-    template <typename Pane> Pane& find() { return *windowWidget()->findChild<Pane*>(); }
-    QWidget* windowWidget();
-    static void missing(const QString& name);
-
-    GestureClock::Manual m_clock;
-    TestApplication m_test;
+    EditorFixture editor;
+    ModalAnswers answers;
 };
-
-// Generated drawings about 120 pixels across, inside the drawing area.
-std::unique_ptr<CDessin> horizontalLine(std::uint32_t seed);
-std::unique_ptr<CDessin> verticalLine(std::uint32_t seed);
-std::unique_ptr<CDessin> circle(std::uint32_t seed);
-std::unique_ptr<CDessin> scribble(std::uint32_t seed);
-// A drawing of flowchart command `code` (202..217).
-std::unique_ptr<CDessin> command(int code, std::uint32_t seed);

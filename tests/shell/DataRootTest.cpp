@@ -1,0 +1,176 @@
+#include "shell/Config.h"
+#include "shell/Configuration.h"
+#include "shell/MainFrm.h"
+#include "support/Menus.h"
+#include "support/ModalAnswers.h"
+#include "support/TestApplication.h"
+#include "support/Typing.h"
+#include "support/WindowTexts.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QSplashScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QLineEdit* rootEdit(QWidget& dialog) {
+    return dialog.findChild<QLineEdit*>("rootEdit");
+}
+
+// Types `root` into the configuration dialog, then clicks `button`.
+ModalAnswers::Answer typeRoot(const QString& root, const QString& button = "OK") {
+    return [root, button](QWidget& window) {
+        typeOver(rootEdit(window), root);
+        clickWithMouse(findButton(window, button));
+    };
+}
+
+// The root is the current folder, with its six folders.
+void expectReady(const QString& root) {
+    EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath(),
+              QFileInfo(root).canonicalFilePath());
+    expectDataFolders(root);
+}
+
+} // namespace
+
+// A missing root creates nothing until the user confirms one; refused, then
+// cancelled, the disk is left as it was.
+TEST(Startup, AMissingRootIsCreatedOnlyOnceTheUserConfirmsIt) {
+    TestApplication test;
+    ModalAnswers answers;
+    answers.then(clickButton("OK"))
+        .then([&](QWidget& dialog) {
+            EXPECT_EQ(rootEdit(dialog)->text(), test.root());
+            EXPECT_FALSE(QFileInfo::exists(test.root()));
+            clickWithMouse(findButton(dialog, "OK"));
+        })
+        .then(clickButton("Oui"));
+    test.start();
+    expectReady(test.root());
+    EXPECT_EQ(test.application().configuration().dataRoot, test.root().toStdString());
+
+    TestApplication refused;
+    answers.then(clickButton("OK"))
+        .then(clickButton("OK"))
+        .then(clickButton("Non"))
+        .then(clickButton("Annuler"));
+    refused.start();
+    EXPECT_TRUE(QDir(QFileInfo(refused.root().chopped(1)).path()).isEmpty());
+    EXPECT_TRUE(refused.frame().isVisible());
+    QStringList seen = answers.seen();
+    expectTexts("Dialogs", "messages of a missing root",
+                seen.replaceInStrings(refused.root(), "<racine>/"), test.root());
+}
+
+TEST(Startup, AnExistingRootGetsItsMissingFoldersWithoutAQuestion) {
+    TestApplication test;
+    ASSERT_TRUE(QDir().mkpath(test.root() + "Gestes"));
+    ModalAnswers none;
+    test.start();
+    expectReady(test.root());
+}
+
+TEST(Startup, ShowsTheSplashPictureBeforeTheMainWindow) {
+    TestApplication test;
+    ASSERT_TRUE(QDir().mkpath(test.root()));
+    bool splashShown = false;
+    bool frameHiddenMeanwhile = false;
+    QTimer::singleShot(300, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* splash = qobject_cast<QSplashScreen*>(window); splash && splash->isVisible())
+                splashShown = !splash->pixmap().isNull();
+        frameHiddenMeanwhile = !test.application().mainFrame()->isVisible();
+    });
+    test.application().initInstance(CApplication::Splash::Show);
+    EXPECT_TRUE(splashShown);
+    EXPECT_TRUE(frameHiddenMeanwhile);
+    EXPECT_TRUE(test.frame().isVisible());
+    for (QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(qobject_cast<QSplashScreen*>(window) && window->isVisible());
+}
+
+// The folders shown are the default ones, whatever the configuration holds; an
+// empty root disables OK; leaving the edit tells whether the root exists.
+TEST(ConfigurationDialog, TakesTheTypedRootWithATrailingSlash) {
+    QTemporaryDir existing;
+    Configuration configuration(existing.path().toStdString() + "/absent/");
+    configuration.gestureFolder = "Ailleurs/";
+    CConfigurationDlg dialog(configuration, nullptr);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    expectTexts("Dialogs", "configuration", windowTexts(dialog),
+                QString::fromStdString(configuration.dataRoot));
+    EXPECT_FALSE(dialog.rootExists());
+    QLineEdit* edit = rootEdit(dialog);
+    typeOver(edit, existing.path());
+    EXPECT_EQ(dialog.root(), existing.path() + "/");
+    EXPECT_FALSE(dialog.rootExists());
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_TRUE(dialog.rootExists());
+    typeOver(edit, "");
+    EXPECT_EQ(dialog.root(), "");
+    EXPECT_FALSE(findButton(dialog, "OK")->isEnabled());
+    QTest::keyClicks(edit, "/a/");
+    EXPECT_EQ(dialog.root(), "/a/");
+    EXPECT_TRUE(findButton(dialog, "OK")->isEnabled());
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_FALSE(dialog.rootExists());
+}
+
+// Non keeps the dialog open and creates nothing; Oui creates the root with its
+// six folders; an existing root gets its missing folders without a question.
+TEST(ConfigurationDialog, OKCreatesTheRootOnceTheUserAgrees) {
+    QTemporaryDir temporary;
+    const QString root = temporary.path() + "/a/b/";
+    CConfigurationDlg dialog(Configuration(temporary.path().toStdString() + "/"), nullptr);
+    ModalAnswers answers;
+    answers.then(typeRoot(root.chopped(1)))
+        .then(clickButton("Non"))
+        .then([&](QWidget& window) {
+            EXPECT_FALSE(QFileInfo::exists(root));
+            clickWithMouse(findButton(window, "OK"));
+        })
+        .then(clickButton("Oui"));
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_EQ(answers.seen().size(), 4);
+    EXPECT_EQ(dialog.root(), root);
+    expectDataFolders(root);
+
+    ASSERT_TRUE(QDir(root + "Gestes").removeRecursively());
+    CConfigurationDlg existing(Configuration(root.toStdString()), nullptr);
+    answers.then(clickButton("OK"));
+    EXPECT_EQ(existing.exec(), QDialog::Accepted);
+    EXPECT_EQ(answers.seen().size(), 5);
+    expectDataFolders(root);
+}
+
+// The root becomes the current folder: a relative one must not be taken from
+// there again, where the sets would be copied into a folder that does not exist.
+TEST(ConfigurationCommand, TheApplicationTakesTheNewRootTheDefaultFoldersAndTheSets) {
+    TestApplication test;
+    test.startReady();
+    Configuration& configuration = test.application().configuration();
+    ModalAnswers answers;
+    configuration.gestureFolder = "Ailleurs/";
+    answers.then(typeRoot("/nulle/part", "Annuler"));
+    chooseMenuEntry(test.frame(), "O&ption", "&Configuration...");
+    EXPECT_EQ(configuration.dataRoot, test.root().toStdString());
+    EXPECT_EQ(configuration.gestureFolder, "Ailleurs/");
+
+    answers.then(typeRoot("Autre")).then(clickButton("Oui"));
+    chooseMenuEntry(test.frame(), "O&ption", "&Configuration...");
+    const QString root = test.root() + "Autre/";
+    EXPECT_EQ(configuration.dataRoot, root.toStdString());
+    EXPECT_EQ(configuration.gestureFolder, "Gestes/");
+    expectReady(root);
+    EXPECT_EQ(QDir(root + "Gestes").entryList(QDir::Files),
+              (QStringList{"commandes.gst", "formes.gst", "lettres.gst"}));
+    EXPECT_FALSE(QFileInfo::exists(root + "Autre"));
+}

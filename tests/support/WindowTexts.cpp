@@ -1,0 +1,181 @@
+#include "support/WindowTexts.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString marks(bool enabled, bool checked, bool readOnly = false) {
+    return QString(enabled ? "" : " (off)") + (checked ? " (x)" : "") + (readOnly ? " (ro)" : "");
+}
+
+QString itemsOf(const QComboBox& combo) {
+    QStringList items;
+    for (int i = 0; i < combo.count(); ++i)
+        items << combo.itemText(i);
+    return items.join(" | ");
+}
+
+QString itemsOf(const QListWidget& list) {
+    QStringList items;
+    for (int i = 0; i < list.count(); ++i)
+        items << (list.item(i)->isSelected() ? "[" + list.item(i)->text() + "]"
+                                             : list.item(i)->text());
+    return items.join(" | ");
+}
+
+// One line for the widgets that show something of their own; none for the rest.
+QString describe(const QWidget& w) {
+    const QString name = w.objectName().isEmpty() ? QString() : " " + w.objectName();
+    const auto* button = qobject_cast<const QAbstractButton*>(&w);
+    const auto* edit = qobject_cast<const QLineEdit*>(&w);
+    const QString state =
+        marks(w.isEnabled(), button && button->isCheckable() && button->isChecked(),
+              edit && edit->isReadOnly());
+    if (const auto* label = qobject_cast<const QLabel*>(&w))
+        return label->text().isEmpty() ? QString() : "label" + name + ": " + label->text() + state;
+    if (button != nullptr)
+        return "button" + name + ": " + (button->text().isEmpty() ? w.toolTip() : button->text()) +
+               state;
+    if (edit != nullptr)
+        return "edit" + name + ": " + edit->text() + state;
+    if (const auto* text = qobject_cast<const QPlainTextEdit*>(&w))
+        return "text" + name + ": " + text->toPlainText() + state;
+    if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(&w))
+        return "spin" + name + ": " + spin->text() + state;
+    if (const auto* combo = qobject_cast<const QComboBox*>(&w))
+        return "combo" + name + ": " + combo->currentText() + " {" + itemsOf(*combo) + "}" + state;
+    if (const auto* list = qobject_cast<const QListWidget*>(&w))
+        return "list" + name + ": " + itemsOf(*list) + state;
+    if (const auto* group = qobject_cast<const QGroupBox*>(&w))
+        return "group" + name + ": " + group->title() + state;
+    return {};
+}
+
+// Parts of the widgets above, and the text of a text view, are theirs alone.
+bool inside(const QWidget& w, const QWidget& window) {
+    for (const QWidget* p = w.parentWidget(); p != nullptr && p != &window; p = p->parentWidget())
+        if (qobject_cast<const QComboBox*>(p) || qobject_cast<const QAbstractSpinBox*>(p) ||
+            qobject_cast<const QTextEdit*>(p) || qobject_cast<const QPlainTextEdit*>(p))
+            return true;
+    return w.objectName().startsWith("qt_");
+}
+
+void addWidgets(const QWidget& window, QStringList& lines) {
+    for (const QWidget* w : window.findChildren<QWidget*>())
+        if (w->isVisibleTo(&window) && !w->isWindow() && !inside(*w, window))
+            if (const QString line = describe(*w); !line.isEmpty())
+                lines << line;
+}
+
+void addMenu(const QMenu& menu, QStringList& lines) {
+    for (const QAction* a : menu.actions()) {
+        if (a->isSeparator() && a->isVisible())
+            lines << "  --";
+        else if (a->isVisible())
+            lines << "  " + a->text() +
+                         (a->shortcut().isEmpty() ? "" : " [" + a->shortcut().toString() + "]") +
+                         (a->statusTip().isEmpty() ? "" : " « " + a->statusTip() + " »") +
+                         marks(a->isEnabled(), a->isCheckable() && a->isChecked());
+    }
+}
+
+using Sections = QList<std::pair<QString, QStringList>>;
+
+Sections readSections(const QString& path) {
+    Sections sections;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+            if (line.startsWith('[') && line.endsWith(']'))
+                sections.append({line.mid(1, line.size() - 2), {}});
+            else if (!line.isEmpty() && !sections.isEmpty())
+                sections.last().second << line;
+        }
+    return sections;
+}
+
+} // namespace
+
+QStringList windowTexts(const QWidget& window) {
+    QStringList lines{"title: " + window.windowTitle()};
+    addWidgets(window, lines);
+    return lines;
+}
+
+QStringList frameTexts(const QMainWindow& frame) {
+    QStringList lines{"title: " + frame.windowTitle()};
+    for (const QAction* menu : frame.menuBar()->actions()) {
+        lines << "menu " + menu->text();
+        addMenu(*menu->menu(), lines);
+    }
+    for (const QToolBar* bar : frame.findChildren<QToolBar*>()) {
+        QStringList tools;
+        for (QAction* a : bar->actions()) {
+            const QWidget* tool = bar->widgetForAction(a);
+            tools << (a->isSeparator() ? "|"
+                      : a->toolTip().isEmpty() && tool != nullptr
+                          ? tool->toolTip() + marks(tool->isEnabled(), false)
+                          : a->toolTip() + marks(a->isEnabled(), a->isChecked()));
+        }
+        if (bar->isVisible())
+            lines << "toolbar " + bar->windowTitle() + ": " + tools.join(", ");
+    }
+    QStringList status{frame.statusBar()->currentMessage()};
+    for (const QLabel* pane : frame.statusBar()->findChildren<QLabel*>())
+        status << pane->text();
+    lines << "status: " + status.join(" | ");
+    if (const auto* area = qobject_cast<const QMdiArea*>(frame.centralWidget()))
+        if (const QMdiSubWindow* active = area->activeSubWindow())
+            addWidgets(*active->widget(), lines);
+    return lines;
+}
+
+void expectTexts(const QString& file, const QString& section, QStringList lines,
+                 const QString& root) {
+    if (!root.isEmpty())
+        lines.replaceInStrings(root, "<racine>/");
+    lines.replaceInStrings("\n", "\\n");
+    const QString golden = VELMORA_TEXTS_DIR + file + ".txt";
+    const QString actual = VELMORA_TEXTS_OUT + file + ".txt";
+    const auto find = [&section](Sections& sections) {
+        return std::find_if(sections.begin(), sections.end(),
+                            [&](const auto& s) { return s.first == section; });
+    };
+    Sections expected = readSections(golden);
+    if (const auto found = find(expected); found != expected.end() && found->second == lines)
+        return;
+    // The golden file as it would be with these lines, kept beside the others met so far.
+    Sections written = QFile::exists(actual) ? readSections(actual) : expected;
+    if (const auto found = find(written); found != written.end())
+        found->second = lines;
+    else
+        written.append({section, lines});
+    QStringList text;
+    for (const auto& [name, body] : written)
+        text << "[" + name + "]" << body << "";
+    QDir().mkpath(VELMORA_TEXTS_OUT);
+    QFile out(actual);
+    if (out.open(QIODevice::WriteOnly))
+        out.write(text.join('\n').toUtf8());
+    ADD_FAILURE() << file.toStdString() << " [" << section.toStdString() << "] differs from "
+                  << golden.toStdString() << "; what shows now is in " << actual.toStdString()
+                  << ":\n  " << lines.join("\n  ").toStdString();
+}
