@@ -1,8 +1,10 @@
 #include "generator/CommandGestures.h"
 
+#include "engine/Codes.h"
 #include "generator/ShapePaths.h"
 
 #include <cmath>
+#include <functional>
 
 using namespace paths;
 
@@ -126,4 +128,172 @@ std::vector<Path> commandGesture(int code, DrawingGenerator& g, Vec2 c, double s
         return letter(questionMark(), width);
     }
     }
+}
+
+namespace {
+
+std::string named(int code, const std::string& how) {
+    return nomCode(TYPE_COMMANDES, code) + " (" + how + ")";
+}
+
+// Letters and signs drawn in a unit box (-0.5..0.5, y downward), `size` high
+// and `width` times that wide, a width drawn between `low` and `high`; `unit`
+// gives the strokes in the box, their proportions varying with `g`.
+using UnitStrokes = std::function<std::vector<Path>(DrawingGenerator& g)>;
+
+GestureVariant letterVariant(int code, const std::string& how, UnitStrokes unit, double low,
+                             double high) {
+    return {code, named(code, how),
+            [unit = std::move(unit), low, high](DrawingGenerator& g, Vec2 c, double size) {
+                const double width = size * g.uniform(low, high);
+                std::vector<Path> strokes;
+                for (const Path& stroke : unit(g))
+                    strokes.push_back(placed(stroke, c, width, size, 0.0));
+                return strokes;
+            }};
+}
+
+GestureVariant letterVariant(int code, const std::string& how, std::vector<Path> unit, double low,
+                             double high) {
+    return letterVariant(
+        code, how, [unit = std::move(unit)](DrawingGenerator&) { return unit; }, low, high);
+}
+
+// The bowl of a P from the top of its stem round to the right, ending a little
+// short of the stem.
+Path bowlOfP(DrawingGenerator& g) {
+    const double low = g.uniform(-0.1, 0.1);
+    const double gap = g.uniform(0.0, 0.3);
+    return joined(ellipse({0.0, (low - 0.5) / 2}, 0.5, (low + 0.5) / 2, 0.0, -kPi / 2, kPi),
+                  {{-0.5 + gap, low}});
+}
+
+std::vector<GestureVariant> makeCommandVariants() {
+    std::vector<GestureVariant> v;
+    // The codes drawn one way only: the moves, the loop, G.
+    const auto single = [&v](int code, const std::string& how) {
+        v.push_back({code, named(code, how), [code](DrawingGenerator& g, Vec2 c, double s) {
+                         return commandGesture(code, g, c, s);
+                     }});
+    };
+    single(202, "trait de droite à gauche");
+    single(203, "trait de gauche à droite");
+    single(204, "trait de haut en bas");
+    single(205, "trait de bas en haut");
+    single(206, "trait puis boucle");
+
+    const std::pair<const char*, double> scribbles[] = {
+        {"va-et-vient horizontal, vers le bas", 0.0},
+        {"va-et-vient horizontal, vers le haut", kPi},
+        {"va-et-vient vertical, vers la gauche", kPi / 2},
+        {"va-et-vient vertical, vers la droite", -kPi / 2}};
+    for (const auto& [how, turn] : scribbles)
+        v.push_back({207, named(207, how), [turn = turn](DrawingGenerator& g, Vec2 c, double s) {
+                         const double height = s * g.uniform(0.35, 0.75);
+                         const int passes = g.uniformInt(3, 7);
+                         return std::vector<Path>{scribble(c, s, height, passes, turn)};
+                     }});
+
+    const std::pair<const char*, Path> diagonals[] = {{"↘", {{-0.5, -0.5}, {0.5, 0.5}}},
+                                                      {"↙", {{0.5, -0.5}, {-0.5, 0.5}}},
+                                                      {"↖", {{0.5, 0.5}, {-0.5, -0.5}}},
+                                                      {"↗", {{-0.5, 0.5}, {0.5, -0.5}}}};
+    for (const auto& [firstName, first] : diagonals)
+        for (const auto& [secondName, second] : diagonals)
+            if ((first[0].x == first[0].y) != (second[0].x == second[0].y))
+                v.push_back(letterVariant(
+                    208, std::string("trait ") + firstName + " puis trait " + secondName,
+                    {first, second}, 0.75, 1.3));
+
+    const Path stemDown{{-0.5, -0.5}, {-0.5, 0.5}};
+    v.push_back(letterVariant(209, "N en trois traits vers le bas",
+                              {stemDown, {{-0.5, -0.5}, {0.5, 0.5}}, {{0.5, -0.5}, {0.5, 0.5}}},
+                              0.5, 1.3));
+    v.push_back(letterVariant(209, "N en trois traits, le dernier vers le haut",
+                              {stemDown, {{-0.5, -0.5}, {0.5, 0.5}}, {{0.5, 0.5}, {0.5, -0.5}}},
+                              0.5, 1.3));
+    v.push_back(letterVariant(209, "N d'un trait, départ en bas à gauche",
+                              {{{-0.5, 0.5}, {-0.5, -0.5}, {0.5, 0.5}, {0.5, -0.5}}}, 0.5, 1.3));
+    v.push_back(letterVariant(209, "N en deux traits",
+                              {stemDown, {{-0.5, -0.5}, {0.5, 0.5}, {0.5, -0.5}}}, 0.5, 1.3));
+
+    v.push_back(letterVariant(210, "R d'un trait, départ en bas", {letterR()}, 0.55, 0.85));
+
+    // People end the right arm of a V higher than they began the left one.
+    const auto armHeight = [](DrawingGenerator& g) { return g.uniform(-0.7, -0.45); };
+    v.push_back(letterVariant(
+        211, "V d'un trait",
+        [armHeight](DrawingGenerator& g) {
+            return std::vector<Path>{{{-0.5, -0.5}, {0.0, 0.5}, {0.5, armHeight(g)}}};
+        },
+        0.6, 1.1));
+    v.push_back(letterVariant(
+        211, "V en deux traits vers le bas",
+        [armHeight](DrawingGenerator& g) {
+            return std::vector<Path>{{{-0.5, -0.5}, {0.0, 0.5}}, {{0.5, armHeight(g)}, {0.0, 0.5}}};
+        },
+        0.6, 1.1));
+
+    v.push_back(letterVariant(212, "B en deux traits", letterB(), 0.5, 0.8));
+    const std::vector<Path> b = letterB();
+    v.push_back(letterVariant(212, "B d'un trait", {joined(joined(stemDown, {{-0.5, -0.5}}), b[1])},
+                              0.5, 0.8));
+
+    v.push_back({213, named(213, "C, départ en haut"), [](DrawingGenerator& g, Vec2 c, double s) {
+                     const double width = s * g.uniform(0.6, 0.95);
+                     const double start = g.uniform(-1.1, -0.4);
+                     const double end = g.uniform(0.4, 1.0);
+                     return std::vector<Path>{
+                         placed(ellipse({0, 0}, 0.5, 0.5, 0.0, start, end - start - 2 * kPi), c,
+                                width, s, 0.0)};
+                 }});
+
+    v.push_back(letterVariant(
+        214, "P en deux traits",
+        [stemDown](DrawingGenerator& g) {
+            return std::vector<Path>{stemDown, joined({{-0.5, -0.5}}, bowlOfP(g))};
+        },
+        0.45, 0.95));
+    v.push_back(letterVariant(
+        214, "P d'un trait, départ en bas",
+        [](DrawingGenerator& g) {
+            return std::vector<Path>{joined({{-0.5, 0.5}, {-0.5, -0.5}}, bowlOfP(g))};
+        },
+        0.45, 0.95));
+    v.push_back(letterVariant(
+        214, "P d'un trait, départ en haut",
+        [stemDown](DrawingGenerator& g) {
+            return std::vector<Path>{joined(joined(stemDown, {{-0.5, -0.5}}), bowlOfP(g))};
+        },
+        0.45, 0.95));
+
+    single(215, "G d'un trait");
+
+    v.push_back(
+        letterVariant(216, "L d'un trait", {{{-0.5, -0.5}, {-0.5, 0.5}, {0.5, 0.5}}}, 0.6, 1.7));
+    v.push_back(
+        letterVariant(216, "L en deux traits", {stemDown, {{-0.5, 0.5}, {0.5, 0.5}}}, 0.6, 1.7));
+
+    // The hook, then the stem down to the dot, or to the bottom when there is none.
+    const auto question = [](bool dot) {
+        return [dot](DrawingGenerator& g) {
+            const double start = g.uniform(kPi - 0.7, kPi + 0.6);
+            const double stem = dot ? g.uniform(0.15, 0.3) : g.uniform(0.3, 0.5);
+            const Path hook = ellipse({0.0, -0.25}, 0.5, 0.25, 0.0, start, 2.5 * kPi - start);
+            std::vector<Path> strokes{joined(hook, {{0.0, stem}})};
+            if (dot)
+                strokes.push_back({{0.0, 0.47}, {0.02, 0.5}});
+            return strokes;
+        };
+    };
+    v.push_back(letterVariant(217, "crochet et point", question(true), 0.45, 0.75));
+    v.push_back(letterVariant(217, "crochet seul", question(false), 0.45, 0.75));
+    return v;
+}
+
+} // namespace
+
+const std::vector<GestureVariant>& commandVariants() {
+    static const std::vector<GestureVariant> variants = makeCommandVariants();
+    return variants;
 }

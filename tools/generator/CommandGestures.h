@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generator/DrawingGenerator.h"
+#include "generator/GestureVariant.h"
 
 // The sixteen flowchart-command gestures, one per code from 202 "Déplacement
 // horizontal : Droite-Gauche" to 217 "Taille : Autre":
@@ -20,3 +20,8 @@
 
 // Paths of one drawing of command `code` (202..217), `size` pixels high or long.
 std::vector<Path> commandGesture(int code, DrawingGenerator& g, Vec2 centre, double size);
+
+// Every way people write each command, in code order, the way above first:
+// the letters in one, two or three strokes, the scribble in any direction, the
+// X in each stroke order, the question mark with or without its dot.
+const std::vector<GestureVariant>& commandVariants();

@@ -8,6 +8,7 @@
 #include <vector>
 
 class CDessin;
+class QCommandLineParser;
 class CEnsemble;
 class CShapeRecognizer;
 struct PersonSpeedResult;
@@ -20,6 +21,14 @@ int runEval(const std::vector<std::string>& args);
 int runRecognize(const std::vector<std::string>& args);
 int runImport(const std::vector<std::string>& args);
 int runShapesEval(const std::vector<std::string>& args);
+int runComponent(const std::vector<std::string>& args);
+int runScore(const std::vector<std::string>& args);
+int runSpread(const std::vector<std::string>& args);
+
+// Parses `args` (those after the subcommand's name) with `parser`; prints a
+// French message that starts with `command` and returns false when they are wrong.
+bool parseToolArguments(QCommandLineParser& parser, const std::string& command,
+                        const std::vector<std::string>& args);
 
 // Reads FILE, or standard input for "-"; prints a French message on failure.
 bool readInput(const std::string& name, std::string& content);

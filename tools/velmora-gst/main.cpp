@@ -4,6 +4,8 @@
 #include "recognizer/Files.h"
 #include "recognizer/TextEncoding.h"
 
+#include <QCommandLineParser>
+
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -129,6 +131,22 @@ std::string rightAligned(const std::string& text, std::size_t width) {
     return length >= width ? text : std::string(width - length, ' ') + text;
 }
 
+bool parseToolArguments(QCommandLineParser& parser, const std::string& command,
+                        const std::vector<std::string>& args) {
+    QStringList list{QString::fromStdString(command)};
+    for (const std::string& arg : args)
+        list << QString::fromStdString(arg);
+    if (parser.parse(list))
+        return true;
+    if (!parser.unknownOptionNames().isEmpty())
+        std::cerr << command
+                  << " : option inconnue : " << parser.unknownOptionNames().front().toStdString()
+                  << '\n';
+    else
+        std::cerr << command << " : " << args.back() << " attend une valeur.\n";
+    return false;
+}
+
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto help = std::find_if(args.begin(), args.end(),
@@ -150,6 +168,12 @@ int main(int argc, char** argv) {
         return runImport(rest);
     if (args[0] == "shapes-eval")
         return runShapesEval(rest);
+    if (args[0] == "component")
+        return runComponent(rest);
+    if (args[0] == "score")
+        return runScore(rest);
+    if (args[0] == "spread")
+        return runSpread(rest);
     std::cerr << "Commande inconnue : " << args[0] << "\n\n" << kUsage;
     return 2;
 }
