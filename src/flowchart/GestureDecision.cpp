@@ -19,6 +19,10 @@ constexpr int N = CExemple::NB_CARACTERISTIQUES;
 // A second rule-based candidate of another kind this close to the first one
 // leaves the kind in doubt.
 constexpr double kDoubtfulSecond = 0.5;
+// Under this degree the rule-based candidate gives way to a trained recogniser
+// that leans at least this much to a code of another kind.
+constexpr double kFirmDegree = 0.9;
+constexpr double kLeaning = 0.5;
 
 // What the trained recogniser says of each code: the share of the probability
 // of all its classes, and its best class.
@@ -209,12 +213,15 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
                 codes.insert(code);
         const int best = trained.best(codes);
         decision.className = set.classe(trained.bestClass.at(best)).nom();
+        // A sign the rule-based recogniser knows must be one of its commands.
+        const std::set<int> kind = commandsOf(member.name());
+        if (!kind.empty() && !kind.contains(best))
+            return decision;
         if (CAReconnaitre::probabiliteAcceptee(trained.share.at(best) / trained.total(codes)) &&
             near(best))
             return accept(best);
         // Unsure, the trained recogniser is settled by the kind of sign the
         // rule-based one sees, when it is sure among the commands of that kind.
-        const std::set<int> kind = commandsOf(member.name());
         const int within = kind.empty() ? AUCUN_CODE : trained.best(kind);
         if (within != AUCUN_CODE &&
             CAReconnaitre::probabiliteAcceptee(trained.share.at(within) / trained.total(kind)) &&
@@ -236,6 +243,9 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
         return decision;
     if (sure)
         return kind.contains(first) ? accept(first) : decision;
+    if (member.degree() < kFirmDegree && !kind.contains(first) &&
+        trained.share.at(first) >= kLeaning)
+        return decision;
 
     // Within the rule-based kind, its figure tells which code: a rectangle's
     // sides, where a triangle's apex points, the way from an arrow's tail to its

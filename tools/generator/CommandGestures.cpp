@@ -3,6 +3,7 @@
 #include "engine/Codes.h"
 #include "generator/ShapePaths.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -235,9 +236,6 @@ std::vector<GestureVariant> makeCommandVariants() {
         0.6, 1.1));
 
     v.push_back(letterVariant(212, "B en deux traits", letterB(), 0.5, 0.8));
-    const std::vector<Path> b = letterB();
-    v.push_back(letterVariant(212, "B d'un trait", {joined(joined(stemDown, {{-0.5, -0.5}}), b[1])},
-                              0.5, 0.8));
 
     v.push_back({213, named(213, "C, départ en haut"), [](DrawingGenerator& g, Vec2 c, double s) {
                      const double width = s * g.uniform(0.6, 0.95);
@@ -255,15 +253,9 @@ std::vector<GestureVariant> makeCommandVariants() {
         },
         0.45, 0.95));
     v.push_back(letterVariant(
-        214, "P d'un trait, départ en bas",
+        214, "P d'un trait, jambage de bas en haut",
         [](DrawingGenerator& g) {
             return std::vector<Path>{joined({{-0.5, 0.5}, {-0.5, -0.5}}, bowlOfP(g))};
-        },
-        0.45, 0.95));
-    v.push_back(letterVariant(
-        214, "P d'un trait, départ en haut",
-        [stemDown](DrawingGenerator& g) {
-            return std::vector<Path>{joined(joined(stemDown, {{-0.5, -0.5}}), bowlOfP(g))};
         },
         0.45, 0.95));
 
@@ -271,8 +263,6 @@ std::vector<GestureVariant> makeCommandVariants() {
 
     v.push_back(
         letterVariant(216, "L d'un trait", {{{-0.5, -0.5}, {-0.5, 0.5}, {0.5, 0.5}}}, 0.6, 1.7));
-    v.push_back(
-        letterVariant(216, "L en deux traits", {stemDown, {{-0.5, 0.5}, {0.5, 0.5}}}, 0.6, 1.7));
 
     // The hook, then the stem down to the dot, or to the bottom when there is none.
     const auto question = [](bool dot) {
@@ -288,6 +278,11 @@ std::vector<GestureVariant> makeCommandVariants() {
     };
     v.push_back(letterVariant(217, "crochet et point", question(true), 0.45, 0.75));
     v.push_back(letterVariant(217, "crochet seul", question(false), 0.45, 0.75));
+    // A command drawn one way only is named after its code alone.
+    for (GestureVariant& one : v)
+        if (std::count_if(v.begin(), v.end(), [&](const auto& w) { return w.code == one.code; }) ==
+            1)
+            one.name = nomCode(TYPE_COMMANDES, one.code);
     return v;
 }
 

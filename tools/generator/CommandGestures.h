@@ -23,5 +23,9 @@ std::vector<Path> commandGesture(int code, DrawingGenerator& g, Vec2 centre, dou
 
 // Every way people write each command, in code order, the way above first:
 // the letters in one, two or three strokes, the scribble in any direction, the
-// X in each stroke order, the question mark with or without its dot.
+// X in each stroke order, the question mark with or without its dot. A letter
+// whose second stroke starts where its first began (the bowl of a P or a B,
+// the foot of an L) is measured as one path going back over itself: in one
+// stroke or two, it is one way. A command drawn one way only is named after its
+// code alone.
 const std::vector<GestureVariant>& commandVariants();

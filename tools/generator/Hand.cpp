@@ -13,9 +13,11 @@ double logUniform(DrawingGenerator& g, double lo, double hi) {
     return std::exp(g.uniform(std::log(lo), std::log(hi)));
 }
 
-// A flick of `length` pixels from `from` in a random direction.
-Vec2 flick(DrawingGenerator& g, Vec2 from, double length) {
-    const double angle = g.uniform(0, 2 * kPi);
+// Where the pen is `length` pixels before `from` when it goes on towards
+// `next`: a little to one side of the way, as a pen lands or lifts.
+Vec2 flick(DrawingGenerator& g, Vec2 from, Vec2 next, double length) {
+    const double way = std::atan2(from.y - next.y, from.x - next.x);
+    const double angle = way + g.uniform(-1.2, 1.2);
     return {from.x + length * std::cos(angle), from.y + length * std::sin(angle)};
 }
 
@@ -51,9 +53,9 @@ Hand randomHand(DrawingGenerator& g, double smallest, double largest) {
     hand.pen.cornerSpeed = std::max(g.uniform(0.1, 0.5), 80 / hand.pen.speed);
     hand.pen.brakingTime = g.uniform(0.05, 0.2);
     hand.pen.curveRadius = logUniform(g, 40, 250);
-    hand.pen.jitter = g.uniform(0.3, 1.2);
+    hand.pen.jitter = g.uniform(0.2, 0.7);
     hand.pen.tremorTime = g.uniform(0.005, 0.02);
-    hand.pen.minStep = g.uniform(1.5, 4);
+    hand.pen.minStep = g.uniform(2, 4.5);
     hand.pen.pause = g.uniform(0.05, 0.6);
     // Some loggers stamp points by the display's frame, every 16 ms.
     hand.pen.clockStep = g.uniform(0, 1) < 0.3 ? 0.016 : 0.001;
@@ -88,10 +90,10 @@ std::unique_ptr<CDessin> drawByHand(const GestureVariant& variant, const Hand& h
             const double endShift = g.uniform(-4, 4);
             stroke = paths::withEnds(std::move(stroke), startShift, endShift);
         }
-        if (hand.startHook > 0)
-            stroke.insert(stroke.begin(), flick(g, stroke.front(), hand.startHook));
-        if (hand.endHook > 0)
-            stroke.push_back(flick(g, stroke.back(), hand.endHook));
+        if (hand.startHook > 0 && stroke.size() > 1)
+            stroke.insert(stroke.begin(), flick(g, stroke.front(), stroke[1], hand.startHook));
+        if (hand.endHook > 0 && stroke.size() > 1)
+            stroke.push_back(flick(g, stroke.back(), stroke[stroke.size() - 2], hand.endHook));
     }
     return g.draw(strokes, hand.pen);
 }

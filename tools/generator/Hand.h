@@ -17,8 +17,8 @@ struct Hand {
     double bow = 0.0;       // how far a straight side curves, as a share of its length
     double closing = 0.1;   // a closed figure stops this share of its size short of
                             // its start; when negative it runs past it
-    double startHook = 0.0; // pixels the pen flicks as it lands, in a random way
-    double endHook = 0.0;   // and as it lifts
+    double startHook = 0.0; // pixels the pen comes from, to one side, as it lands
+    double endHook = 0.0;   // and goes on, to one side, as it lifts
 };
 
 // A person and device picked at random; the figure `smallest` to `largest`

@@ -2,6 +2,8 @@
 
 #include "gesturelogs/LogFolder.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -37,10 +39,11 @@ bool readInput(const std::string& name, std::string& content);
 // when the file is not sound.
 std::unique_ptr<CEnsemble> loadSet(const std::string& path);
 
-// Takes the options that pick examples from a gesture source out of `args`,
-// with their values: --people P,..., --speeds V,... and --per-class N. False,
-// with a message that starts with `command`, when a value is wrong.
-bool takeSelection(const std::string& command, std::vector<std::string>& args,
+// The options that pick examples from a gesture source: --people P,...,
+// --speeds V,... and --per-class N. Reading them says what is wrong, starting
+// with `command`, and returns false.
+void addSelectionOptions(QCommandLineParser& parser);
+bool readSelection(const QCommandLineParser& parser, const std::string& command,
                    LogSelection& selection);
 
 // A trained set from a gesture-set file or from a folder of gesture logs, with
@@ -57,10 +60,14 @@ std::vector<std::string> commaList(const std::string& text);
 
 // Whole decimal number in [min, max].
 bool parseNumber(const std::string& text, long long min, long long max, long long& value);
+// The value of option `name` when it is given (`value` is kept otherwise); false,
+// with "COMMAND : WHAT invalide : TEXT (entier de MIN à MAX attendu).", when
+// it is not a whole number in [min, max].
+bool numberOption(const QCommandLineParser& parser, const QString& name, const std::string& command,
+                  const std::string& what, long long min, long long max, long long& value);
 
 // "12,5 %": one decimal, French decimal comma, right-aligned on 7 characters.
 std::string percent(double share);
-std::string jsonString(const std::string& text);
 
 // Prints the rule-based recogniser's candidates for `drawing`, best first.
 void printShapeCandidates(CShapeRecognizer& recognizer, const CDessin& drawing);

@@ -2,45 +2,23 @@
 #include "velmora-gst/FlowchartSets.h"
 
 #include "engine/Ensemble.h"
-#include "gesturelogs/GestureLog.h"
+#include "gesturelogs/DecisionScore.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <algorithm>
 #include <cstdio>
 #include <iostream>
-#include <map>
 
 namespace {
 
-// A kind of gesture in the logs and the codes that make what its writers meant,
-// the code a personal class takes first.
-struct KindCodes {
-    std::string kind;
-    std::vector<int> codes;
-};
-
-struct KindScore {
-    int drawings = 0;
-    int right = 0;
-    int rejected = 0;
-    int wrong = 0;
-    std::map<int, int> wrongCodes; // what the wrong ones became
-};
-
 struct ScoreOptions {
     std::vector<std::string> folders;
-    std::vector<KindCodes> kinds;
-    GestureTarget target = GestureTarget::Component;
-    bool combine = true;
+    ScoreSettings settings;
     std::string setsFolder;
     std::string setFile;
-    std::vector<std::string> people;
-    std::vector<std::string> excluded;
-    int personal = 0;
     bool json = false;
 };
 
@@ -67,247 +45,130 @@ std::vector<std::string> listOf(const QString& text) {
 
 bool parseOptions(const std::vector<std::string>& args, ScoreOptions& options) {
     QCommandLineParser parser;
-    const QCommandLineOption map("map", "", "GESTE=CODES");
-    const QCommandLineOption command("command");
-    const QCommandLineOption literal("literal");
-    const QCommandLineOption sets("sets", "", "DOSSIER");
-    const QCommandLineOption set("set", "", "FICHIER");
-    const QCommandLineOption people("people", "", "P");
-    const QCommandLineOption exclude("exclude-people", "", "P");
-    const QCommandLineOption personal("personal", "", "N");
-    const QCommandLineOption json("json");
-    parser.addOptions({map, command, literal, sets, set, people, exclude, personal, json});
+    parser.addOptions({{"map", QString(), "GESTE=CODES"},
+                       {"command", QString()},
+                       {"literal", QString()},
+                       {"sets", QString(), "DOSSIER"},
+                       {"set", QString(), "FICHIER"},
+                       {"people", QString(), "P"},
+                       {"exclude-people", QString(), "P"},
+                       {"personal", QString(), "N"},
+                       {"json", QString()}});
     if (!parseToolArguments(parser, "score", args))
         return false;
-    for (const QString& text : parser.values(map)) {
+    ScoreSettings& settings = options.settings;
+    for (const QString& text : parser.values("map")) {
         KindCodes kind;
         if (!parseKind(text, kind)) {
             std::cerr << "score : --map attend GESTE=CODE,CODE... : " << text.toStdString() << '\n';
             return false;
         }
-        options.kinds.push_back(std::move(kind));
+        settings.kinds.push_back(std::move(kind));
     }
     for (const QString& folder : parser.positionalArguments())
         options.folders.push_back(folder.toStdString());
-    if (options.folders.empty() || options.kinds.empty()) {
+    if (options.folders.empty() || settings.kinds.empty()) {
         std::cerr << "score : indiquez au moins un dossier de journaux de gestes et un --map.\n";
         return false;
     }
-    if (parser.isSet(personal)) {
-        long long n = 0;
-        if (!parseNumber(parser.value(personal).toStdString(), 1, 100, n)) {
-            std::cerr << "score : --personal attend un entier de 1 à 100.\n";
-            return false;
-        }
-        options.personal = static_cast<int>(n);
-    }
-    options.target = parser.isSet(command) ? GestureTarget::Command : GestureTarget::Component;
-    options.combine = !parser.isSet(literal);
-    options.setsFolder = parser.value(sets).toStdString();
-    options.setFile = parser.value(set).toStdString();
-    options.people = listOf(parser.value(people));
-    options.excluded = listOf(parser.value(exclude));
-    options.json = parser.isSet(json);
+    long long personal = 0;
+    if (!numberOption(parser, "personal", "score", "nombre de dessins personnels", 1, 100,
+                      personal))
+        return false;
+    settings.personal = static_cast<int>(personal);
+    settings.target = parser.isSet("command") ? GestureTarget::Command : GestureTarget::Component;
+    settings.combine = !parser.isSet("literal");
+    settings.people = listOf(parser.value("people"));
+    settings.excluded = listOf(parser.value("exclude-people"));
+    options.setsFolder = parser.value("sets").toStdString();
+    options.setFile = parser.value("set").toStdString();
+    options.json = parser.isSet("json");
     return true;
-}
-
-bool counted(const ScoreOptions& options, const std::string& person) {
-    const auto has = [&](const std::vector<std::string>& list) {
-        return std::find(list.begin(), list.end(), person) != list.end();
-    };
-    return (options.people.empty() || has(options.people)) && !has(options.excluded);
-}
-
-// One drawing of a log kind, with the writer it came from.
-struct LoggedDrawing {
-    std::size_t kind;
-    std::string person;
-    const CExemple* exemple;
-};
-
-// The drawings of the mapped kinds by the writers counted, each writer's in name order.
-std::vector<LoggedDrawing> loggedDrawings(const std::vector<CEnsemble*>& logs,
-                                          const ScoreOptions& options) {
-    std::vector<LoggedDrawing> drawings;
-    for (std::size_t k = 0; k < options.kinds.size(); ++k)
-        for (const CEnsemble* log : logs)
-            for (int c = 0; c < log->nbClasses(); ++c) {
-                const CClasse& classe = log->classe(c);
-                if (classe.nom() != options.kinds[k].kind)
-                    continue;
-                for (int e = 0; e < classe.nbExemples(); ++e) {
-                    const auto who = personSpeedOf(classe.exemple(e).nom());
-                    const std::string person = who ? who->person : std::string();
-                    if (counted(options, person))
-                        drawings.push_back({k, person, &classe.exemple(e)});
-                }
-            }
-    std::stable_sort(drawings.begin(), drawings.end(), [](const auto& a, const auto& b) {
-        return a.person != b.person ? a.person < b.person : a.exemple->nom() < b.exemple->nom();
-    });
-    return drawings;
-}
-
-// `set` with one more class per kind, trained on `examples` as a person adapts
-// the set to their hand: the class takes the kind's first code.
-std::unique_ptr<CEnsemble> personalSet(const CEnsemble& set, const ScoreOptions& options,
-                                       const std::vector<std::vector<const CExemple*>>& examples) {
-    auto personal = std::make_unique<CEnsemble>(set.nom(), set.description());
-    personal->setTypeAction(set.typeAction());
-    for (int c = 0; c < set.nbClasses(); ++c) {
-        const CClasse& source = set.classe(c);
-        auto classe = std::make_unique<CClasse>(source.nom(), source.description());
-        classe->setCode(source.code());
-        for (int e = 0; e < source.nbExemples(); ++e)
-            classe->ajouterExemple(std::make_unique<CExemple>(source.exemple(e)));
-        personal->ajouterClasse(std::move(classe));
-    }
-    for (std::size_t k = 0; k < examples.size(); ++k) {
-        if (examples[k].empty())
-            continue;
-        auto classe = std::make_unique<CClasse>(options.kinds[k].kind + " (personnel)", "");
-        classe->setCode(static_cast<std::uint16_t>(options.kinds[k].codes.front()));
-        for (const CExemple* exemple : examples[k]) {
-            auto copy = std::make_unique<CExemple>(exemple->nom());
-            copy->setDessin(exemple->dessin());
-            copy->calculerCaracteristiques();
-            classe->ajouterExemple(std::move(copy));
-        }
-        personal->ajouterClasse(std::move(classe));
-    }
-    for (int c = 0; c < personal->nbClasses(); ++c) {
-        personal->classe(c).calculerMoyenne();
-        personal->classe(c).calculerCovariance();
-    }
-    personal->calculerStatistiques();
-    return personal;
-}
-
-void count(KindScore& score, const KindCodes& kind, const GestureDecision& decision) {
-    ++score.drawings;
-    if (decision.rejected()) {
-        ++score.rejected;
-    } else if (std::find(kind.codes.begin(), kind.codes.end(), decision.code) != kind.codes.end()) {
-        ++score.right;
-    } else {
-        ++score.wrong;
-        ++score.wrongCodes[decision.code];
-    }
-}
-
-std::vector<KindScore> score(const CEnsemble& set, const std::vector<LoggedDrawing>& drawings,
-                             const ScoreOptions& options) {
-    std::vector<KindScore> scores(options.kinds.size());
-    std::size_t i = 0;
-    while (i < drawings.size()) {
-        // One writer at a time, so that a personal set is made from their own drawings.
-        std::size_t end = i;
-        while (end < drawings.size() && drawings[end].person == drawings[i].person)
-            ++end;
-        std::vector<std::vector<const CExemple*>> first(options.kinds.size());
-        std::vector<const LoggedDrawing*> scored;
-        for (std::size_t d = i; d < end; ++d) {
-            auto& training = first[drawings[d].kind];
-            if (static_cast<int>(training.size()) < options.personal)
-                training.push_back(drawings[d].exemple);
-            else
-                scored.push_back(&drawings[d]);
-        }
-        const auto personal = options.personal > 0 ? personalSet(set, options, first) : nullptr;
-        for (const LoggedDrawing* drawing : scored)
-            count(scores[drawing->kind], options.kinds[drawing->kind],
-                  decideGesture(drawing->exemple->dessin(), personal ? *personal : set,
-                                options.target, options.combine));
-        i = end;
-    }
-    return scores;
 }
 
 std::string codeList(const std::vector<int>& codes) {
     std::string text;
-    for (const int code : codes)
-        text += (text.empty() ? "" : ",") + std::to_string(code);
+    for (const int code : codes) {
+        if (!text.empty())
+            text += ',';
+        text += std::to_string(code);
+    }
     return text;
 }
 
 std::string countAndShare(int count, int total) {
     char text[32];
-    std::snprintf(text, sizeof text, "%5d %s", count,
-                  percent(total ? double(count) / total : 0).c_str());
-    return text;
+    std::snprintf(text, sizeof text, "%6d ", count);
+    return text + percent(total ? double(count) / total : 0);
 }
 
-void printText(const ScoreOptions& options, const std::vector<KindScore>& scores,
-               const std::vector<std::string>& people) {
-    std::cout << (options.target == GestureTarget::Component ? "Composants" : "Commandes")
-              << (options.combine ? ", reconnaisseurs combinés"
-                                  : ", reconnaissance de l'ensemble seul")
+void printRow(const std::string& kind, const std::string& codes, const KindScore& s) {
+    std::cout << padded(kind, 16) << padded(codes, 14)
+              << rightAligned(std::to_string(s.drawings), 7) << countAndShare(s.right, s.drawings)
+              << countAndShare(s.rejected, s.drawings) << countAndShare(s.wrong, s.drawings);
+    if (!s.wrongCodes.empty()) {
+        std::cout << "   faux :";
+        for (const auto& [code, n] : s.wrongCodes)
+            std::cout << ' ' << code << " ×" << n;
+    }
+    std::cout << '\n';
+}
+
+void printText(const ScoreOptions& options, const DecisionScore& score) {
+    const ScoreSettings& settings = options.settings;
+    std::cout << (settings.target == GestureTarget::Component ? "Composants" : "Commandes")
+              << (settings.combine ? ", reconnaisseurs combinés"
+                                   : ", reconnaissance de l'ensemble seul")
               << " ; ensemble : "
               << (!options.setFile.empty()      ? options.setFile
                   : !options.setsFolder.empty() ? options.setsFolder
                                                 : std::string("livré"))
               << "\nPersonnes comptées :";
-    for (const std::string& person : people)
-        std::cout << ' ' << person;
+    for (const std::string& writer : score.writers)
+        std::cout << ' ' << writer;
     std::cout << '\n';
-    if (options.personal > 0)
-        std::cout << "Personnalisation : les " << options.personal
+    if (settings.personal > 0)
+        std::cout << "Personnalisation : les " << settings.personal
                   << " premiers dessins de chaque geste de chaque personne forment une classe "
                      "de plus ; les autres sont comptés.\n";
     std::cout << '\n'
-              << padded("Geste", 18) << padded("Codes justes", 16)
-              << "Dessins        Justes       Rejetés          Faux\n";
+              << padded("Geste", 16) << padded("Codes justes", 14)
+              << "Dessins        Justes        Rejetés           Faux\n";
     KindScore total;
-    for (std::size_t k = 0; k < scores.size(); ++k) {
-        const KindScore& s = scores[k];
-        total.drawings += s.drawings;
-        total.right += s.right;
-        total.rejected += s.rejected;
-        total.wrong += s.wrong;
-        std::cout << padded(options.kinds[k].kind, 18)
-                  << padded(codeList(options.kinds[k].codes), 16)
-                  << rightAligned(std::to_string(s.drawings), 7)
-                  << countAndShare(s.right, s.drawings) << countAndShare(s.rejected, s.drawings)
-                  << countAndShare(s.wrong, s.drawings);
-        if (!s.wrongCodes.empty()) {
-            std::cout << "   faux :";
-            for (const auto& [code, n] : s.wrongCodes)
-                std::cout << ' ' << code << " ×" << n;
-        }
-        std::cout << '\n';
+    for (std::size_t k = 0; k < score.kinds.size(); ++k) {
+        printRow(settings.kinds[k].kind, codeList(settings.kinds[k].codes), score.kinds[k]);
+        total.add(score.kinds[k]);
     }
-    std::cout << padded("Total", 34) << rightAligned(std::to_string(total.drawings), 7)
-              << countAndShare(total.right, total.drawings)
-              << countAndShare(total.rejected, total.drawings)
-              << countAndShare(total.wrong, total.drawings) << '\n';
+    printRow("Total", "", total);
 }
 
-void printJson(const ScoreOptions& options, const std::vector<KindScore>& scores,
-               const std::vector<std::string>& people) {
+void printJson(const ScoreOptions& options, const DecisionScore& score) {
+    const ScoreSettings& settings = options.settings;
     QJsonArray kinds;
-    for (std::size_t k = 0; k < scores.size(); ++k) {
+    for (std::size_t k = 0; k < score.kinds.size(); ++k) {
+        const KindScore& s = score.kinds[k];
         QJsonArray codes;
-        for (const int code : options.kinds[k].codes)
+        for (const int code : settings.kinds[k].codes)
             codes.append(code);
         QJsonObject wrongCodes;
-        for (const auto& [code, n] : scores[k].wrongCodes)
+        for (const auto& [code, n] : s.wrongCodes)
             wrongCodes[QString::number(code)] = n;
-        kinds.append(QJsonObject{{"geste", QString::fromStdString(options.kinds[k].kind)},
+        kinds.append(QJsonObject{{"geste", QString::fromStdString(settings.kinds[k].kind)},
                                  {"codes", codes},
-                                 {"dessins", scores[k].drawings},
-                                 {"justes", scores[k].right},
-                                 {"rejetes", scores[k].rejected},
-                                 {"faux", scores[k].wrong},
+                                 {"dessins", s.drawings},
+                                 {"justes", s.right},
+                                 {"rejetes", s.rejected},
+                                 {"faux", s.wrong},
                                  {"faux_par_code", wrongCodes}});
     }
-    QJsonArray counted;
-    for (const std::string& person : people)
-        counted.append(QString::fromStdString(person));
+    QJsonArray writers;
+    for (const std::string& writer : score.writers)
+        writers.append(QString::fromStdString(writer));
     const QJsonObject root{
-        {"mode", options.target == GestureTarget::Component ? "composants" : "commandes"},
-        {"reconnaisseurs_combines", options.combine},
-        {"personnalisation", options.personal},
-        {"personnes", counted},
+        {"mode", settings.target == GestureTarget::Component ? "composants" : "commandes"},
+        {"reconnaisseurs_combines", settings.combine},
+        {"personnalisation", settings.personal},
+        {"personnes", writers},
         {"gestes", kinds}};
     std::cout << QJsonDocument(root).toJson().toStdString();
 }
@@ -318,11 +179,11 @@ int runScore(const std::vector<std::string>& args) {
     ScoreOptions options;
     if (!parseOptions(args, options))
         return 2;
-    const auto set = flowchartSet(options.target, options.setsFolder, options.setFile);
+    const auto set = flowchartSet(options.settings.target, options.setsFolder, options.setFile);
     if (!set)
         return 1;
     std::vector<std::unique_ptr<CEnsemble>> imported;
-    std::vector<CEnsemble*> logs;
+    std::vector<const CEnsemble*> logs;
     for (const std::string& folder : options.folders) {
         auto log = loadSource(folder, {});
         if (!log)
@@ -330,15 +191,10 @@ int runScore(const std::vector<std::string>& args) {
         logs.push_back(log.get());
         imported.push_back(std::move(log));
     }
-    const std::vector<LoggedDrawing> drawings = loggedDrawings(logs, options);
-    std::vector<std::string> people;
-    for (const LoggedDrawing& drawing : drawings)
-        if (people.empty() || people.back() != drawing.person)
-            people.push_back(drawing.person);
-    const std::vector<KindScore> scores = score(*set, drawings, options);
+    const DecisionScore score = scoreDecision(*set, logs, options.settings);
     if (options.json)
-        printJson(options, scores, people);
+        printJson(options, score);
     else
-        printText(options, scores, people);
+        printText(options, score);
     return 0;
 }

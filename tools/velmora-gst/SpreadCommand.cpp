@@ -36,20 +36,22 @@ double quantile(std::vector<double> values, double q) {
 
 } // namespace
 
-int runSpread(const std::vector<std::string>& arguments) {
-    std::vector<std::string> args = arguments;
+int runSpread(const std::vector<std::string>& args) {
+    QCommandLineParser parser;
+    addSelectionOptions(parser);
     LogSelection selection;
-    if (!takeSelection("spread", args, selection))
+    if (!parseToolArguments(parser, "spread", args) || !readSelection(parser, "spread", selection))
         return 2;
-    if (args.size() != 1 || args[0].starts_with("--")) {
+    if (parser.positionalArguments().size() != 1) {
         std::cerr << "spread : indiquez un dossier de journaux de gestes ou un ensemble de gestes "
                      "(.gst).\n";
         return 2;
     }
-    const auto set = loadSource(args[0], selection);
+    const std::string source = parser.positionalArguments().front().toStdString();
+    const auto set = loadSource(source, selection);
     if (!set)
         return 1;
-    std::cout << "Mesures par classe de « " << set->nom() << " » (" << args[0]
+    std::cout << "Mesures par classe de « " << set->nom() << " » (" << source
               << ") : 5 %, médiane et 95 % des dessins\n";
     for (int c = 0; c < set->nbClasses(); ++c) {
         const CClasse& classe = set->classe(c);
