@@ -2,6 +2,7 @@
 
 #include "engine/Ensemble.h"
 #include "gesturelogs/GestureLog.h"
+#include "gesturelogs/LogFolder.h"
 
 #include <algorithm>
 
@@ -46,16 +47,7 @@ std::vector<LoggedDrawing> loggedDrawings(const std::vector<const CEnsemble*>& l
 // the set to their hand.
 std::unique_ptr<CEnsemble> personalSet(const CEnsemble& set, const ScoreSettings& settings,
                                        const std::vector<std::vector<const CExemple*>>& examples) {
-    auto personal = std::make_unique<CEnsemble>(set.nom(), set.description());
-    personal->setTypeAction(set.typeAction());
-    for (int c = 0; c < set.nbClasses(); ++c) {
-        const CClasse& source = set.classe(c);
-        auto classe = std::make_unique<CClasse>(source.nom(), source.description());
-        classe->setCode(source.code());
-        for (int e = 0; e < source.nbExemples(); ++e)
-            classe->ajouterExemple(std::make_unique<CExemple>(source.exemple(e)));
-        personal->ajouterClasse(std::move(classe));
-    }
+    auto personal = selectExamples(set, {});
     for (std::size_t k = 0; k < examples.size(); ++k) {
         if (examples[k].empty())
             continue;
