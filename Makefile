@@ -6,7 +6,8 @@ JOBS ?= $(shell nproc)
 
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n \
             libgtest-dev libgmock-dev libbenchmark-dev \
-            libx11-dev xvfb xauth xdotool x11-utils imagemagick clang-14 libclang-rt-14-dev
+            libx11-dev xvfb xauth xdotool x11-utils imagemagick clang-14 libclang-rt-14-dev \
+            clang-format-14 python3
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 

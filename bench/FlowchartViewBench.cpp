@@ -1,4 +1,5 @@
 #include "QtBench.h"
+#include "app/Editors.h"
 #include "engine/FichierEnsemble.h"
 #include "flowchart/Commandes.h"
 #include "flowchart/Orga.h"
@@ -7,7 +8,6 @@
 #include "generator/ComponentGestures.h"
 #include "shell/Application.h"
 #include "shell/DocTemplate.h"
-#include "shell/DocTemplates.h"
 #include "shell/MainFrm.h"
 
 #include <QImage>
@@ -67,7 +67,7 @@ public:
         for (const std::string& name :
              {configuration.componentSet, configuration.commandSet, configuration.textSet})
             enregistrerEnsemble(*set, m_data.root + configuration.gestureFolder, name);
-        m_application = std::make_unique<CApplication>(m_data.root, applicationTemplates());
+        m_application = std::make_unique<CApplication>(m_data.root, editorTemplates());
         m_application->initInstance(CApplication::Splash::Skip);
         spread = open({kWindow.width() * 5, kWindow.height() * 5});
         heaped = open(kWindow);

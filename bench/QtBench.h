@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/Editors.h"
 #include "shell/Application.h"
 #include "shell/Configuration.h"
 #include "shell/DocTemplate.h"
-#include "shell/DocTemplates.h"
 #include "shell/MainFrm.h"
 #include "shell/Setup.h"
 
@@ -43,7 +43,7 @@ struct DataRoot {
 
 // Velmora started over `root`, its main window shown and painted.
 inline std::unique_ptr<CApplication> startApplication(const std::string& root) {
-    auto application = std::make_unique<CApplication>(root, applicationTemplates());
+    auto application = std::make_unique<CApplication>(root, editorTemplates());
     application->initInstance(CApplication::Splash::Skip);
     CMainFrame* frame = application->mainFrame();
     if (!QTest::qWaitForWindowExposed(frame))

@@ -1,7 +1,7 @@
 #include "QtBench.h"
+#include "gesture/GestureClock.h"
+#include "gesture/GesturePlayer.h"
 #include "shell/DocManager.h"
-#include "shell/GestureClock.h"
-#include "shell/GesturePlayer.h"
 #include "training/Apprentissage.h"
 #include "training/ExempleView.h"
 
@@ -47,7 +47,7 @@ struct Editor {
 void BM_MoveWhileDrawing(benchmark::State& state) {
     startQt();
     Editor editor;
-    GesturePlayer player(*editor.view, editor.clock);
+    GesturePlayer player(editor.view->capture(), editor.clock);
     int i = 0;
     for (int s = 0; s < state.range(0); ++s) {
         player.press(pointOnPath(i++));

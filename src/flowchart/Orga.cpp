@@ -3,9 +3,8 @@
 #include "flowchart/Commandes.h"
 #include "flowchart/OrgaDoc.h"
 #include "flowchart/OrgaView.h"
-#include "shell/Application.h"
 #include "shell/DocTemplate.h"
-#include "shell/MainFrm.h"
+#include "shell/FrameMenus.h"
 
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -25,6 +24,8 @@ COrga::COrga(COrgaDoc& document)
     setFocusProxy(m_view);
     createMenus();
     connect(&document, &COrgaDoc::changed, this, &COrga::checkColour);
+    connect(m_view, &COrgaView::statusMessage, this, &CChildFrame::statusMessage);
+    connect(m_view, &COrgaView::paneText, this, &CChildFrame::paneText);
 }
 
 void COrga::createMenus() {
@@ -68,9 +69,6 @@ void COrga::createMenus() {
     checkColour();
 
     m_trace = new QMenu("&trace", this);
-    const CMainFrame* frame = CApplication::instance()->mainFrame();
-    m_trace->addAction(frame->action(CMainFrame::Action::TraceComposant));
-    m_trace->addAction(frame->action(CMainFrame::Action::TraceCommande));
 }
 
 // A triggered checkable entry checks itself: the document's colour decides.
@@ -88,15 +86,20 @@ QAction* COrga::colourAction(const QString& text) const {
     return nullptr;
 }
 
-void COrga::fillMenuBar(CMainFrame& mainFrame, QMenuBar& bar) {
-    using Menu = CMainFrame::Menu;
+// The "&trace" menu shows the main window's two trace commands.
+void COrga::fillMenuBar(const FrameMenus& frameMenus, QMenuBar& bar) {
+    using Menu = FrameMenus::Menu;
+    if (m_trace->isEmpty()) {
+        m_trace->addAction(frameMenus.action(FrameMenus::Action::TraceComposant));
+        m_trace->addAction(frameMenus.action(FrameMenus::Action::TraceCommande));
+    }
     for (Menu menu : {Menu::Editeur, Menu::Organigrammes, Menu::Gestes, Menu::Option})
-        bar.addMenu(mainFrame.menu(menu));
+        bar.addMenu(frameMenus.menu(menu));
     bar.addMenu(m_dessin);
     bar.addMenu(m_couleur);
     bar.addMenu(m_trace);
     for (Menu menu : {Menu::Affichage, Menu::Fenetre, Menu::Aide})
-        bar.addMenu(mainFrame.menu(menu));
+        bar.addMenu(frameMenus.menu(menu));
 }
 
 bool COrga::isCommandEnabled(DocCommand command) const {
@@ -111,6 +114,8 @@ void COrga::runCommand(DocCommand command) {
 std::unique_ptr<CDocTemplate> orgaTemplate() {
     return std::make_unique<CDocTemplate>(
         "\nsans_nom_\nOrga\nOrga Files (*.org)\n.org\nOrganigramme Document\nOrga Document",
-        [](const CDocTemplate& t) { return std::make_unique<COrgaDoc>(t); },
+        [](const CDocTemplate& t, EditorContext& context) {
+            return std::make_unique<COrgaDoc>(t, context);
+        },
         [](CDocument& d) { return std::make_unique<COrga>(static_cast<COrgaDoc&>(d)); });
 }

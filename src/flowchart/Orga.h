@@ -31,7 +31,7 @@ public:
     // Room for a page of flowchart.
     QSize sizeHint() const override { return {720, 520}; }
 
-    void fillMenuBar(CMainFrame& mainFrame, QMenuBar& bar) override;
+    void fillMenuBar(const FrameMenus& frameMenus, QMenuBar& bar) override;
     bool isCommandEnabled(DocCommand command) const override;
     void runCommand(DocCommand command) override;
 

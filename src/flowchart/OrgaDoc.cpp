@@ -4,23 +4,15 @@
 #include "flowchart/OrgArchive.h"
 #include "flowchart/PainterCanvas.h"
 #include "flowchart/PropEltDlg.h"
-#include "shell/Application.h"
-#include "shell/MainFrm.h"
+#include "shell/Configuration.h"
+#include "shell/EditorContext.h"
 #include "shell/Messages.h"
 #include "shell/Strings.h"
 
 #include <QColorDialog>
 
-namespace {
-
-QWidget* messageParent() {
-    return CApplication::instance()->mainFrame();
-}
-
-} // namespace
-
-COrgaDoc::COrgaDoc(const CDocTemplate& docTemplate)
-    : CDocument(docTemplate), m_organigramme(std::make_unique<COrganigramme>()) {
+COrgaDoc::COrgaDoc(const CDocTemplate& docTemplate, EditorContext& context)
+    : CDocument(docTemplate, context), m_organigramme(std::make_unique<COrganigramme>()) {
     LoadGestureSets();
 }
 
@@ -29,7 +21,7 @@ COrgaDoc::~COrgaDoc() = default;
 bool COrgaDoc::onOpenDocument(const QString& path) {
     OrgLoadResult loaded = openOrganigrammeFile(toStdString(path));
     if (!loaded.organigramme) {
-        showMessage(messageParent(), toQString(loaded.error));
+        showMessage(context().dialogParent(), toQString(loaded.error));
         return false;
     }
     m_organigramme = std::move(loaded.organigramme);
@@ -42,7 +34,7 @@ bool COrgaDoc::onOpenDocument(const QString& path) {
 bool COrgaDoc::onSaveDocument(const QString& path) {
     const FileResult saved = saveOrganigrammeFile(toStdString(path), *m_organigramme);
     if (!saved.ok) {
-        showMessage(messageParent(), toQString(saved.error));
+        showMessage(context().dialogParent(), toQString(saved.error));
         return false;
     }
     m_organigramme->setModified(false);
@@ -50,7 +42,7 @@ bool COrgaDoc::onSaveDocument(const QString& path) {
 }
 
 QString COrgaDoc::defaultFolder() const {
-    const Configuration& c = CApplication::instance()->configuration();
+    const Configuration& c = context().configuration();
     return toQString(c.dataRoot + c.flowchartFolder);
 }
 
@@ -82,7 +74,7 @@ void COrgaDoc::setColor(Colour colour) {
 }
 
 void COrgaDoc::LoadGestureSets() {
-    Configuration& c = CApplication::instance()->configuration();
+    Configuration& c = context().configuration();
     QStringList errors;
     const auto load = [&](const std::string& name) {
         LectureEnsemble read = chargerEnsemble(c.gestureSetPath(name));
@@ -95,7 +87,7 @@ void COrgaDoc::LoadGestureSets() {
     m_pCharacterSet = load(c.textSet);
     c.setsChanged = false;
     if (!errors.isEmpty())
-        showMessage(messageParent(), errors.join('\n'));
+        showMessage(context().dialogParent(), errors.join('\n'));
     emit changed();
 }
 
@@ -111,9 +103,8 @@ void COrgaDoc::OnTailleElements(QWidget* parent) {
 }
 
 void COrgaDoc::OnChoisirGestes() {
-    CApplication& application = *CApplication::instance();
-    application.OnChoisirGestes();
-    if (application.configuration().setsChanged)
+    context().OnChoisirGestes();
+    if (context().configuration().setsChanged)
         LoadGestureSets();
 }
 

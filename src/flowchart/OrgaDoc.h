@@ -16,7 +16,7 @@ class QWidget;
 class COrgaDoc : public CDocument {
     Q_OBJECT
 public:
-    explicit COrgaDoc(const CDocTemplate& docTemplate);
+    COrgaDoc(const CDocTemplate& docTemplate, EditorContext& context);
     ~COrgaDoc() override;
 
     bool onOpenDocument(const QString& path) override;

@@ -7,9 +7,7 @@
 #include "flowchart/OrgaDoc.h"
 #include "flowchart/PainterCanvas.h"
 #include "flowchart/TextDlg.h"
-#include "shell/Application.h"
-#include "shell/GestureClock.h"
-#include "shell/MainFrm.h"
+#include "shell/EditorContext.h"
 #include "shell/Messages.h"
 #include "shell/Strings.h"
 
@@ -18,7 +16,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPicture>
-#include <QStatusBar>
 
 #include <algorithm>
 
@@ -53,18 +50,17 @@ private:
 } // namespace
 
 COrgaView::COrgaView(COrgaDoc& document, QWidget* parent)
-    : QWidget(parent), CView(document), m_doc(document),
-      m_pReco(std::make_unique<CAReconnaitre>(document.componentSet())),
-      m_startTime(GestureClock::now()) {
+    : QWidget(parent), CView(document), m_doc(document), m_capture(*this, {.shorteningMs = 100}),
+      m_pReco(std::make_unique<CAReconnaitre>(document.componentSet())) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_defaultFont = font();
     m_defaultFont.setPointSize(10);
-    m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, &COrgaView::OnTimer);
+    connect(&m_capture, &GestureCapture::finished, this, &COrgaView::gestureFinished);
+    connect(&m_capture, &GestureCapture::statusMessage, this, &COrgaView::statusMessage);
+    connect(&m_capture, &GestureCapture::paneText, this, &COrgaView::paneText);
     connect(&document, &COrgaDoc::changed, this, [this] { m_paintedRectsValid = false; });
-    CApplication::instance()->setTraceMode(0);
     updateExtent();
 }
 
@@ -77,54 +73,19 @@ void COrgaView::onUpdate(CView*, int) {
     update();
 }
 
-void COrgaView::showStatus(const QString& text) const {
-    if (CMainFrame* frame = CApplication::instance()->mainFrame())
-        frame->statusBar()->showMessage(text);
-}
-
-void COrgaView::addPoint(QPoint p) {
-    m_pStroke->addPoint(p.x(), p.y(), GestureClock::now() - m_startTime);
-    m_lastPoint = p;
-}
-
-void COrgaView::addInk(QPoint to, const QColor& ink) {
-    const QLine line(m_lastPoint, to);
-    const QRect bounds = QRect(m_lastPoint, to).normalized().adjusted(-2, -2, 2, 2);
-    m_ink.push_back({line, ink, bounds});
-    update(bounds);
-}
-
-void COrgaView::eraseInk() {
-    m_ink.clear();
-    update();
+int COrgaView::traceMode() const {
+    return m_doc.context().traceMode();
 }
 
 void COrgaView::buttonDown(QPoint p, bool command) {
-    m_timer.stop();
-    m_waiting = false;
-    showStatus("Reconnaissance du geste...");
-    m_captured = true;
-    m_pStroke = std::make_unique<CStroke>();
-    addPoint(p);
+    m_capture.startStroke(p);
     if (command) {
         m_commandGesture = true;
         m_set = GestureSet::Commands;
     } else {
         m_drawing = true;
-        m_set = CApplication::instance()->traceMode() == 0 ? GestureSet::Components
-                                                           : GestureSet::Commands;
+        m_set = traceMode() == 0 ? GestureSet::Components : GestureSet::Commands;
     }
-}
-
-void COrgaView::buttonUp(QPoint p, const QColor& ink) {
-    addInk(p, ink);
-    addPoint(p);
-    m_captured = false;
-    if (!m_gesture)
-        m_gesture = std::make_shared<CDessin>();
-    m_gesture->addStroke(std::move(m_pStroke));
-    m_timer.start(m_gesture->recognitionDelay() - 100);
-    m_waiting = true;
 }
 
 void COrgaView::mousePressEvent(QMouseEvent* event) {
@@ -134,41 +95,36 @@ void COrgaView::mousePressEvent(QMouseEvent* event) {
         buttonDown(event->position().toPoint(), true);
 }
 
+// The last segment of a stroke takes the ink of its button.
 void COrgaView::mouseReleaseEvent(QMouseEvent* event) {
-    if (!m_captured)
+    if (!m_capture.isCapturing())
         return;
     if (event->button() == Qt::LeftButton)
-        buttonUp(event->position().toPoint(), kInk);
+        m_capture.endStroke(event->position().toPoint(), kInk);
     else if (event->button() == Qt::RightButton)
-        buttonUp(event->position().toPoint(), kCommandInk);
+        m_capture.endStroke(event->position().toPoint(), kCommandInk);
 }
 
+// The ink of a move follows the trace mode.
 void COrgaView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     if (m_drawing) {
-        if (m_captured) {
-            addInk(p, CApplication::instance()->traceMode() == 0 ? kInk : kCommandInk);
-            addPoint(p);
-        }
+        if (m_capture.isCapturing())
+            m_capture.extendStroke(p, traceMode() == 0 ? kInk : kCommandInk);
     } else if (CElement* hit = m_doc.organigramme().elementAt({p.x(), p.y()});
                hit != m_pSelected && !m_commandGesture) {
         updateElement(m_pSelected);
         m_pSelected = hit;
         updateElement(m_pSelected);
     }
-    if (CMainFrame* frame = CApplication::instance()->mainFrame())
-        frame->setPaneText(1, QStringLiteral("Pointeur (x = %1 , y = %2)").arg(p.x()).arg(p.y()));
+    m_capture.showPointer(p);
 }
 
-void COrgaView::OnTimer() {
-    if (!m_waiting)
-        return;
-    m_timer.stop();
-    m_waiting = false;
+void COrgaView::gestureFinished() {
     const CEnsemble& set =
         m_set == GestureSet::Components ? m_doc.componentSet() : m_doc.commandSet();
     m_pReco->setEnsemble(set);
-    m_pReco->setDessin(m_gesture);
+    m_pReco->setDessin(m_capture.drawing());
     m_pReco->calculerCaracteristiques();
     if (!set.reconnaissancePossible()) {
         showMessage(this, "Reconnaissance impossible");
@@ -193,21 +149,20 @@ void COrgaView::ShowRecognition() {
         text += " (1) ";
     else if (byDistance)
         text += " (2) ";
-    showStatus(text);
+    emit statusMessage(text);
 }
 
 void COrgaView::ProcessComponent() {
     m_pReco->reconnaitre();
     ShowRecognition();
-    m_gestureRect = gestureRectangle(*m_gesture);
+    m_gestureRect = gestureRectangle(*m_capture.drawing());
     m_cancelled = false;
     std::vector<std::unique_ptr<CElement>> made;
     if (m_pReco->code() == kind::Texte)
         made = insertText();
     else if (std::unique_ptr<CElement> element = CreateElement(m_pReco->code()))
         made.push_back(std::move(element));
-    eraseInk();
-    m_gesture.reset();
+    m_capture.reset();
     if (made.empty())
         return;
     for (std::unique_ptr<CElement>& element : made)
@@ -224,7 +179,7 @@ std::unique_ptr<CElement> COrgaView::CreateElement(int code) {
                              QMessageBox::Yes | QMessageBox::No, this);
         if (question.exec() == QMessageBox::Yes)
             return std::make_unique<CInconnu>(m_doc.color(), m_doc.penWidth(), m_gestureRect,
-                                              *m_gesture);
+                                              *m_capture.drawing());
         m_cancelled = true;
         return nullptr;
     }
@@ -264,8 +219,8 @@ void COrgaView::ProcessCommand() {
     ShowRecognition();
     const int code = m_pReco->code();
     MeasuringCanvas dc(m_defaultFont, m_layouts);
-    const CommandResult result =
-        appliquerCommande(code, m_pSelected, *m_gesture, dc.canvas(), m_doc.organigramme());
+    const CommandResult result = appliquerCommande(code, m_pSelected, *m_capture.drawing(),
+                                                   dc.canvas(), m_doc.organigramme());
     if (!estCommande(code))
         m_cancelled = true;
     if (result.status == CommandResult::Status::Refused)
@@ -274,8 +229,7 @@ void COrgaView::ProcessCommand() {
         finishCommand(code);
     if (code == commande::EffacerSelection || code == commande::EffacerTout)
         m_pSelected = nullptr;
-    eraseInk();
-    m_gesture.reset();
+    m_capture.reset();
     if (!m_cancelled) {
         m_doc.modelChanged();
         m_doc.updateAllViews(this);
@@ -290,7 +244,7 @@ void COrgaView::finishCommand(int code) {
     else if (code == commande::TailleAutre)
         OnTailleModif(*m_pSelected);
     else
-        modifierTexte(*m_pSelected);
+        editText(*m_pSelected);
 }
 
 void COrgaView::changeColour() {
@@ -309,7 +263,7 @@ void COrgaView::OnTailleModif(CElement& element) {
         showMessage(this, toQString(asked.refusal));
         return;
     case TailleAutre::Dialog::Text:
-        modifierTexte(element);
+        editText(element);
         return;
     case TailleAutre::Dialog::Size: {
         CModifTailleDlg dialog(toQString(asked.title), asked.dimensions, this);
@@ -332,7 +286,7 @@ void COrgaView::OnTailleModif(CElement& element) {
         showMessage(this, toQString(result.message));
 }
 
-void COrgaView::modifierTexte(CElement& element) {
+void COrgaView::editText(CElement& element) {
     auto& texte = static_cast<CTexte&>(element);
     CTextDlg dialog({toQString(texte.text()), toQString(texte.fontName()), texte.pointSize()},
                     this);
@@ -410,11 +364,6 @@ void COrgaView::paintEvent(QPaintEvent* event) {
         for (std::size_t i = 0; i < elements.size(); ++i)
             if (area.intersects(painted[i]))
                 elements[i]->Draw(dc, m_pSelected);
-        for (const InkSegment& segment : m_ink) {
-            if (area.intersects(segment.bounds)) {
-                painter.setPen(QPen(segment.colour, 1));
-                painter.drawLine(segment.line);
-            }
-        }
+        m_capture.paintInk(painter, area);
     }
 }

@@ -2,22 +2,19 @@
 
 #include "flowchart/Geometry.h"
 #include "flowchart/PainterCanvas.h"
+#include "gesture/GestureCapture.h"
 #include "shell/Document.h"
 
 #include <QFont>
-#include <QLine>
-#include <QTimer>
 #include <QWidget>
 
 #include <memory>
 #include <vector>
 
 class CAReconnaitre;
-class CDessin;
 class CElement;
 class CEnsemble;
 class COrgaDoc;
-class CStroke;
 
 // The drawing surface of a flowchart. Gestures drawn on it are recognised when
 // the writer pauses: with the left button against the components set or the
@@ -34,19 +31,16 @@ public:
     COrgaDoc& document() const { return m_doc; }
     void onUpdate(CView* sender, int hint) override;
 
-    // The end of a gesture: recognises it and acts. The timer calls it; tests
-    // call it instead of waiting.
-    void OnTimer();
+    GestureCapture& capture() { return m_capture; }
     // "Tout &effacer".
     void OnToutEffacer();
 
     // The component under the pointer, which commands act on.
     const CElement* selection() const { return m_pSelected; }
-    bool isWaiting() const { return m_waiting; }
-    // Milliseconds the timer was last armed with.
-    int timerDelay() const { return m_timer.interval(); }
-    // Where the gesture in progress has been drawn, in ink segments.
-    int inkSegmentCount() const { return static_cast<int>(m_ink.size()); }
+
+signals:
+    void statusMessage(const QString& text);
+    void paneText(int pane, const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,18 +50,11 @@ protected:
 
 private:
     enum class GestureSet { Components, Commands };
-    struct InkSegment {
-        QLine line;
-        QColor colour;
-        QRect bounds;
-    };
 
     void buttonDown(QPoint p, bool command);
-    void buttonUp(QPoint p, const QColor& ink);
-    void addInk(QPoint to, const QColor& ink);
-    void eraseInk();
-    void addPoint(QPoint p);
-
+    int traceMode() const;
+    // The end of a gesture: recognises it and acts.
+    void gestureFinished();
     void ShowRecognition();
     void ProcessComponent();
     std::unique_ptr<CElement> CreateElement(int code);
@@ -76,7 +63,7 @@ private:
     void finishCommand(int code);
     void changeColour();
     void OnTailleModif(CElement& element);
-    void modifierTexte(CElement& element);
+    void editText(CElement& element);
 
     // Where a component shows on the screen: its enclosing rectangle, and for a
     // text what its font really covers.
@@ -87,24 +74,16 @@ private:
     void updateElement(const CElement* element);
     void updateExtent();
     void forgetMissingSelection();
-    void showStatus(const QString& text) const;
 
     COrgaDoc& m_doc;
+    GestureCapture m_capture;
     std::unique_ptr<CAReconnaitre> m_pReco;
-    std::unique_ptr<CStroke> m_pStroke;
-    std::shared_ptr<CDessin> m_gesture;
     GestureSet m_set = GestureSet::Components;
     CRect m_gestureRect;
     CElement* m_pSelected = nullptr;
     bool m_cancelled = false;
     bool m_drawing = false;
-    bool m_waiting = false;
     bool m_commandGesture = false;
-    bool m_captured = false;
-    QPoint m_lastPoint;
-    double m_startTime;
-    QTimer m_timer;
-    std::vector<InkSegment> m_ink;
     // The font that text rectangles are measured in.
     QFont m_defaultFont;
     TextLayouts m_layouts;

@@ -11,7 +11,6 @@
 #include "shell/Messages.h"
 #include "shell/ShippedSetFiles.h"
 #include "shell/Strings.h"
-#include "training/NouvelEnsembleDlg.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -26,10 +25,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <cassert>
-
-CApplication* CApplication::s_instance = nullptr;
-
 namespace {
 
 // A root typed or given relative to the current folder is made absolute before
@@ -43,15 +38,15 @@ std::string absoluteRoot(const QString& root) {
 } // namespace
 
 CApplication::CApplication(const std::string& dataRoot,
-                           std::vector<std::unique_ptr<CDocTemplate>> templates)
-    : m_configuration(dataRoot), m_documents(std::move(templates)) {
-    assert(s_instance == nullptr);
-    s_instance = this;
+                           std::vector<std::unique_ptr<CDocTemplate>> templates,
+                           NewSetDialog newSetDialog)
+    : m_configuration(dataRoot), m_newSetDialog(std::move(newSetDialog)),
+      m_documents(*this, std::move(templates)) {
+    connect(&m_documents, &CDocManager::windowOpened, this, &CApplication::windowOpened);
 }
 
 CApplication::~CApplication() {
     m_mainFrame.reset();
-    s_instance = nullptr;
 }
 
 void CApplication::initInstance(Splash splash) {
@@ -101,10 +96,20 @@ void CApplication::installSets() {
         qWarning("%s", qPrintable(error));
 }
 
+QWidget* CApplication::dialogParent() const {
+    return m_mainFrame.get();
+}
+
 QPrinter& CApplication::printer() {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>();
     return *m_printer;
+}
+
+// Every new flowchart window starts with gestures that create components.
+void CApplication::windowOpened(const CChildFrame* window) {
+    if (window->document().docTemplate().fileNewName() == "Orga")
+        setTraceMode(0);
 }
 
 void CApplication::setTraceMode(int mode) {
@@ -139,21 +144,12 @@ void CApplication::openGestureSet(const QString& path) {
 }
 
 void CApplication::OnNouveauGestes() {
-    CNouvelEnsembleDlg dialog(m_mainFrame.get());
-    if (dialog.exec() != QDialog::Accepted)
+    if (!m_newSetDialog)
         return;
-    auto set = std::make_unique<CEnsemble>();
-    set->setNom(toStdString(dialog.setName()));
-    set->setDescription(toStdString(dialog.setDescription()));
-    set->setNomFichier(toStdString(dialog.setName()) + ".gst");
-    set->setTypeAction(dialog.actionType());
-    auto first = std::make_unique<CClasse>(toStdString(dialog.gestureName()),
-                                           toStdString(dialog.gestureDescription()));
-    first->setCode(
-        static_cast<std::uint16_t>(codeDuNom(set->typeAction(), toStdString(dialog.codeName()))));
-    set->ajouterClasse(std::move(first));
-    m_pendingSet = std::move(set);
-    openPendingSet();
+    if (std::unique_ptr<CEnsemble> set = m_newSetDialog(m_mainFrame.get())) {
+        m_pendingSet = std::move(set);
+        openPendingSet();
+    }
 }
 
 void CApplication::OnOuvrirGestes() {

@@ -3,53 +3,59 @@
 #include "shell/Configuration.h"
 #include "shell/DocManager.h"
 #include "shell/Document.h"
+#include "shell/EditorContext.h"
 
 #include <QDialog>
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+class CChildFrame;
 class CDocTemplate;
 class CEnsemble;
 class CMainFrame;
 class QPrinter;
 
 // The application object: the configuration, the document types and the main
-// frame, and the commands that create and open documents. One exists at a time.
-class CApplication : public QObject {
+// frame, and the commands that create and open documents. It is the context of
+// every document it makes.
+class CApplication : public QObject, public EditorContext {
     Q_OBJECT
 public:
     enum class Splash { Show, Skip };
+    // The dialog of the New gesture-set command: the set it builds, or none
+    // when the user cancelled.
+    using NewSetDialog = std::function<std::unique_ptr<CEnsemble>(QWidget* parent)>;
 
-    CApplication(const std::string& dataRoot, std::vector<std::unique_ptr<CDocTemplate>> templates);
+    // The document types come in registration order; without `newSetDialog`
+    // the New gesture-set command does nothing.
+    CApplication(const std::string& dataRoot, std::vector<std::unique_ptr<CDocTemplate>> templates,
+                 NewSetDialog newSetDialog = {});
     ~CApplication() override;
-
-    static CApplication* instance() { return s_instance; }
 
     // Builds and shows the main frame, then makes the data root the current
     // directory, creates the missing data folders and copies the shipped
     // gesture sets that are missing from the gesture-set folder.
     void initInstance(Splash splash);
 
-    Configuration& configuration() { return m_configuration; }
+    Configuration& configuration() override { return m_configuration; }
     CDocManager& documents() { return m_documents; }
     CMainFrame* mainFrame() const { return m_mainFrame.get(); }
-    QPrinter& printer();
+    QWidget* dialogParent() const override;
+    QPrinter& printer() override;
 
-    // 0: a gesture drawn in a flowchart creates a component; 1: it is a command.
-    int traceMode() const { return m_traceMode; }
+    int traceMode() const override { return m_traceMode; }
     void setTraceMode(int mode);
 
     // Opens a file of any registered type, as the open command and the recent
     // files do.
     void openFile(const QString& path);
 
-    // The set that the last New or Open gesture-set command built, handed over
-    // to the gesture-set document it creates.
-    std::unique_ptr<CEnsemble> takePendingSet();
+    std::unique_ptr<CEnsemble> takePendingSet() override;
     CDocument* lastGestureDocument() const { return m_lastGestureDocument; }
 
     void OnNouveauTexte();
@@ -60,8 +66,7 @@ public:
     void OnNouveauGestes();
     void OnOuvrirGestes();
     void OnConfiguration();
-    // The gesture-set chooser; true when the user changed the configured sets.
-    bool OnChoisirGestes();
+    bool OnChoisirGestes() override;
     void OnTraceComposant() { setTraceMode(0); }
     void OnTraceCommande() { setTraceMode(1); }
     void OnAppAbout();
@@ -70,6 +75,7 @@ signals:
     void traceModeChanged(int mode);
 
 private:
+    void windowOpened(const CChildFrame* window);
     void showSplash();
     void checkDataFolders();
     // The shipped gesture sets missing from the gesture-set folder are copied there.
@@ -77,9 +83,8 @@ private:
     void openGestureSet(const QString& path);
     void openPendingSet();
 
-    static CApplication* s_instance;
-
     Configuration m_configuration;
+    NewSetDialog m_newSetDialog;
     CDocManager m_documents;
     std::unique_ptr<QPrinter> m_printer;
     int m_traceMode = 0;

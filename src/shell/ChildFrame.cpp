@@ -1,7 +1,7 @@
 #include "shell/ChildFrame.h"
 
 #include "shell/Document.h"
-#include "shell/MainFrm.h"
+#include "shell/FrameMenus.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -12,11 +12,11 @@ CChildFrame::CChildFrame(CDocument& document, QWidget* parent)
     connect(&document, &CDocument::titleChanged, this, &QWidget::setWindowTitle);
 }
 
-void CChildFrame::fillMenuBar(CMainFrame& mainFrame, QMenuBar& bar) {
-    using Menu = CMainFrame::Menu;
+void CChildFrame::fillMenuBar(const FrameMenus& frameMenus, QMenuBar& bar) {
+    using Menu = FrameMenus::Menu;
     for (Menu menu : {Menu::Editeur, Menu::Organigrammes, Menu::Gestes, Menu::Option,
                       Menu::Affichage, Menu::Fenetre, Menu::Aide})
-        bar.addMenu(mainFrame.menu(menu));
+        bar.addMenu(frameMenus.menu(menu));
 }
 
 bool CChildFrame::canClose() {

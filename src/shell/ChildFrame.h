@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class CDocument;
-class CMainFrame;
+class FrameMenus;
 class QMenuBar;
 
 // Tool-bar commands that the main frame hands to the active document window.
@@ -26,7 +26,8 @@ enum class DocCommand {
 };
 
 // The window of one document inside the main frame. An editor derives from it,
-// lays out its views, and overrides what its window does differently.
+// lays out its views, and overrides what its window does differently. Its
+// views talk to the main frame through its signals, which the frame connects.
 class CChildFrame : public QWidget {
     Q_OBJECT
 public:
@@ -36,7 +37,7 @@ public:
 
     // The menus shown while this window is active; by default the application's
     // menus with "Fe&nêtre" before "&?".
-    virtual void fillMenuBar(CMainFrame& mainFrame, QMenuBar& bar);
+    virtual void fillMenuBar(const FrameMenus& frameMenus, QMenuBar& bar);
 
     virtual bool isCommandEnabled(DocCommand) const { return false; }
     virtual bool isCommandChecked(DocCommand) const { return false; }
@@ -46,6 +47,9 @@ public:
 signals:
     // The enabled or checked state of a command changed.
     void commandStateChanged();
+    // For the message line of the status bar, and for its panes 1 and 2.
+    void statusMessage(const QString& text);
+    void paneText(int pane, const QString& text);
 
 protected:
     // Asked before the window closes: by default a modified document is offered

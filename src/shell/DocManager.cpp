@@ -13,8 +13,9 @@
 
 #include <algorithm>
 
-CDocManager::CDocManager(std::vector<std::unique_ptr<CDocTemplate>> templates)
-    : m_templates(std::move(templates)) {}
+CDocManager::CDocManager(EditorContext& context,
+                         std::vector<std::unique_ptr<CDocTemplate>> templates)
+    : m_context(context), m_templates(std::move(templates)) {}
 
 CDocManager::~CDocManager() = default;
 
@@ -33,7 +34,7 @@ CDocTemplate* CDocManager::templateForFile(const QString& path) const {
 }
 
 CDocument* CDocManager::openNewDocument(CDocTemplate& docTemplate) {
-    auto document = docTemplate.createDocument();
+    auto document = docTemplate.createDocument(m_context);
     document->setTitle(docTemplate.docName() + QString::number(docTemplate.nextUntitledNumber()));
     if (!document->onNewDocument())
         return nullptr;
@@ -55,7 +56,7 @@ CDocument* CDocManager::openDocumentFile(const QString& path) {
         showMessage(m_area, "Le fichier " + file.fileName() + " ne peut être ouvert.");
         return nullptr;
     }
-    auto document = docTemplate->createDocument();
+    auto document = docTemplate->createDocument(m_context);
     if (!document->onOpenDocument(absolute))
         return nullptr;
     document->setPathName(absolute);
@@ -82,8 +83,9 @@ CDocument* CDocManager::show(std::unique_ptr<CDocument> document) {
         m_recent.add(shown->pathName());
     connect(shown, &CDocument::pathChanged, &m_recent, &CRecentFileList::add);
 
-    QMdiSubWindow* window =
-        m_area->addSubWindow(shown->docTemplate().createFrame(*shown).release());
+    CChildFrame* frame = shown->docTemplate().createFrame(*shown).release();
+    emit windowOpened(frame);
+    QMdiSubWindow* window = m_area->addSubWindow(frame);
     window->setAttribute(Qt::WA_DeleteOnClose);
     connect(window, &QObject::destroyed, this, [this, shown] { windowDestroyed(shown); });
     m_entries.push_back({std::move(document), window});

@@ -8,8 +8,10 @@
 #include <memory>
 #include <vector>
 
+class CChildFrame;
 class CDocTemplate;
 class CDocument;
+class EditorContext;
 class QMdiArea;
 class QMdiSubWindow;
 
@@ -18,7 +20,8 @@ class QMdiSubWindow;
 class CDocManager : public QObject {
     Q_OBJECT
 public:
-    explicit CDocManager(std::vector<std::unique_ptr<CDocTemplate>> templates);
+    // The documents are made with `context`.
+    CDocManager(EditorContext& context, std::vector<std::unique_ptr<CDocTemplate>> templates);
     ~CDocManager() override;
 
     void setMdiArea(QMdiArea* area) { m_area = area; }
@@ -39,6 +42,10 @@ public:
 
     CRecentFileList& recentFiles() { return m_recent; }
 
+signals:
+    // A document window was made and is about to be shown.
+    void windowOpened(CChildFrame* window);
+
 private:
     struct Entry {
         std::unique_ptr<CDocument> document;
@@ -48,6 +55,7 @@ private:
     CDocument* show(std::unique_ptr<CDocument> document);
     void windowDestroyed(const CDocument* document);
 
+    EditorContext& m_context;
     std::vector<std::unique_ptr<CDocTemplate>> m_templates;
     std::vector<Entry> m_entries;
     // Documents whose window is being destroyed: its views still unregister

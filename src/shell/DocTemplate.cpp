@@ -23,8 +23,8 @@ bool CDocTemplate::matchesFile(const QString& path) const {
     return !extension().isEmpty() && path.endsWith(extension(), Qt::CaseInsensitive);
 }
 
-std::unique_ptr<CDocument> CDocTemplate::createDocument() const {
-    return m_createDocument(*this);
+std::unique_ptr<CDocument> CDocTemplate::createDocument(EditorContext& context) const {
+    return m_createDocument(*this, context);
 }
 
 std::unique_ptr<CChildFrame> CDocTemplate::createFrame(CDocument& document) const {

@@ -8,18 +8,17 @@
 
 class CChildFrame;
 class CDocument;
+class EditorContext;
 
 // One document type: how to make its documents and their windows, and its
 // document string, whose newline-separated fields are the window title, the
 // default document name, the file-new name, the filter name, the extension and
 // the registry type id and name, e.g.
 // "\nsans_nom_\nOrga\nOrga Files (*.org)\n.org\nOrganigramme Document\nOrga Document".
-//
-// An editor registers its type by adding a CDocTemplate to applicationTemplates()
-// (shell/DocTemplates.cpp).
 class CDocTemplate {
 public:
-    using DocumentFactory = std::function<std::unique_ptr<CDocument>(const CDocTemplate&)>;
+    using DocumentFactory =
+        std::function<std::unique_ptr<CDocument>(const CDocTemplate&, EditorContext&)>;
     // Builds the window of a document, views included; the main frame takes it.
     using FrameFactory = std::function<std::unique_ptr<CChildFrame>(CDocument&)>;
 
@@ -39,7 +38,7 @@ public:
     QStringList dialogFilters() const;
     bool matchesFile(const QString& path) const;
 
-    std::unique_ptr<CDocument> createDocument() const;
+    std::unique_ptr<CDocument> createDocument(EditorContext& context) const;
     std::unique_ptr<CChildFrame> createFrame(CDocument& document) const;
 
     // Untitled documents are named after the default name and this counter.

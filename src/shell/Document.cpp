@@ -10,7 +10,8 @@
 
 #include <algorithm>
 
-CDocument::CDocument(const CDocTemplate& docTemplate) : m_template(docTemplate) {}
+CDocument::CDocument(const CDocTemplate& docTemplate, EditorContext& context)
+    : m_template(docTemplate), m_context(context) {}
 
 CDocument::~CDocument() = default;
 

@@ -8,17 +8,20 @@
 
 class CDocTemplate;
 class CView;
+class EditorContext;
 
 // A document of one of the registered types: its title, its file, whether it
 // changed since it was last saved, and the views that show it. The document
-// manager owns documents; a document lives as long as its window.
+// manager owns documents; a document lives as long as its window. What it
+// needs of the application comes through its context.
 class CDocument : public QObject {
     Q_OBJECT
 public:
-    explicit CDocument(const CDocTemplate& docTemplate);
+    CDocument(const CDocTemplate& docTemplate, EditorContext& context);
     ~CDocument() override;
 
     const CDocTemplate& docTemplate() const { return m_template; }
+    EditorContext& context() const { return m_context; }
 
     const QString& title() const { return m_title; }
     void setTitle(const QString& title);
@@ -57,6 +60,7 @@ private:
     friend class CView;
 
     const CDocTemplate& m_template;
+    EditorContext& m_context;
     QString m_title;
     QString m_pathName;
     bool m_modified = false;

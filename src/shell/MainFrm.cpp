@@ -49,6 +49,7 @@ CMainFrame::CMainFrame(CApplication& application)
     createMenus();
     createStatusBar();
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::subWindowActivated);
+    connect(&application.documents(), &CDocManager::windowOpened, this, &CMainFrame::windowOpened);
     connect(&application.documents().recentFiles(), &CRecentFileList::changed, this,
             &CMainFrame::fillRecentFiles);
     connect(&application, &CApplication::traceModeChanged, this, [this](int mode) {
@@ -63,7 +64,9 @@ CMainFrame::CMainFrame(CApplication& application)
 CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
     m_mdiArea->disconnect(this);
-    disconnect(m_childConnection);
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList())
+        if (QWidget* child = window->widget())
+            child->disconnect(this);
     disconnect(m_titleConnection);
 }
 
@@ -289,6 +292,16 @@ void CMainFrame::createStatusBar() {
 CChildFrame* CMainFrame::activeChildFrame() const {
     QMdiSubWindow* window = m_mdiArea->activeSubWindow();
     return window ? qobject_cast<CChildFrame*>(window->widget()) : nullptr;
+}
+
+void CMainFrame::windowOpened(CChildFrame* window) {
+    connect(window, &CChildFrame::statusMessage, this, &CMainFrame::showStatus);
+    connect(window, &CChildFrame::paneText, this, &CMainFrame::setPaneText);
+}
+
+void CMainFrame::showStatus(const QString& text) {
+    statusBar()->showMessage(text);
+    statusBar()->repaint();
 }
 
 void CMainFrame::setPaneText(int pane, const QString& text) {

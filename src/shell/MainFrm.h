@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/ChildFrame.h"
+#include "shell/FrameMenus.h"
 #include "shell/KeyLocks.h"
 
 #include <QMainWindow>
@@ -16,39 +17,20 @@ class QToolBar;
 
 // The main window: the MDI area, the menus, the three tool bars and the status
 // bar. Application commands go to CApplication; tool-bar commands that belong
-// to a document go to the active document window.
-class CMainFrame : public QMainWindow {
+// to a document go to the active document window. What the document windows
+// have to say reaches the status bar through their signals.
+class CMainFrame : public QMainWindow, public FrameMenus {
     Q_OBJECT
 public:
-    enum class Menu { Editeur, Organigrammes, Gestes, Option, Affichage, Fenetre, Aide };
-    enum class Action {
-        NouveauTexte,
-        Ouvrir,
-        ConfigurationImpression,
-        Quitter,
-        NouvelOrga,
-        OuvrirOrga,
-        NouveauGestes,
-        OuvrirGestes,
-        Configuration,
-        ChoisirGestes,
-        TraceComposant,
-        TraceCommande,
-        APropos,
-    };
     enum class Indicator { Caps, Num, Scroll };
 
     explicit CMainFrame(CApplication& application);
     ~CMainFrame() override;
 
-    // Shared by the menu bars of the document windows.
-    QMenu* menu(Menu menu) const { return m_menus.at(menu); }
-    QAction* action(Action action) const { return m_actions.at(action); }
+    QMenu* menu(Menu menu) const override { return m_menus.at(menu); }
+    QAction* action(Action action) const override { return m_actions.at(action); }
+    const QList<QAction*>& recentFileActions() const override { return m_recentActions; }
     QAction* commandAction(DocCommand command) const { return m_commands.at(command); }
-
-    // The entries of the recent files, for a document window's own file menu;
-    // they are replaced whenever the list changes.
-    const QList<QAction*>& recentFileActions() const { return m_recentActions; }
 
     QMdiArea* mdiArea() const { return m_mdiArea; }
     CChildFrame* activeChildFrame() const;
@@ -57,6 +39,8 @@ public:
     QToolBar* formatBar() const { return m_formatBar; }
     QToolBar* traceBar() const { return m_traceBar; }
 
+    // The message line, shown at once.
+    void showStatus(const QString& text);
     // Panes 1 and 2 of the status bar, beside the message line.
     void setPaneText(int pane, const QString& text);
     QString paneText(int pane) const;
@@ -80,6 +64,7 @@ private:
     QAction* addCommand(DocCommand command, const QString& icon, const QString& tip,
                         const QString& statusTip);
 
+    void windowOpened(CChildFrame* window);
     void subWindowActivated(QMdiSubWindow* window);
     void updateTitle();
     void fillRecentFiles();

@@ -1,8 +1,8 @@
 #include "text/Strovik.h"
 
-#include "shell/Application.h"
 #include "shell/DocTemplate.h"
-#include "shell/MainFrm.h"
+#include "shell/EditorContext.h"
+#include "shell/FrameMenus.h"
 #include "text/StrovikDoc.h"
 #include "text/StrovikView.h"
 
@@ -14,14 +14,9 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace {
-
-QPrinter& printer() {
-    return CApplication::instance()->printer();
-}
 
 Qt::Alignment horizontal(Qt::Alignment alignment) {
     return alignment & Qt::AlignHorizontal_Mask;
@@ -46,20 +41,26 @@ CStrovik::CStrovik(CStrovikDoc& document)
     connect(m_view, &QTextEdit::undoAvailable, this, changed);
     connect(m_view, &CStrovikView::pointerModeChanged, this, changed);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, changed);
+    connect(m_view, &CStrovikView::statusMessage, this, &CChildFrame::statusMessage);
+    connect(m_view, &CStrovikView::paneText, this, &CChildFrame::paneText);
 }
 
-void CStrovik::fillMenuBar(CMainFrame& mainFrame, QMenuBar& bar) {
+QPrinter& CStrovik::printer() const {
+    return document().context().printer();
+}
+
+void CStrovik::fillMenuBar(const FrameMenus& frameMenus, QMenuBar& bar) {
     if (m_editeur == nullptr) {
-        createEditeurMenu(mainFrame);
+        createEditeurMenu(frameMenus);
         createEditionMenu();
         updateEditActions();
     }
     bar.addMenu(m_editeur);
     bar.addMenu(m_edition);
-    using Menu = CMainFrame::Menu;
+    using Menu = FrameMenus::Menu;
     for (Menu menu : {Menu::Organigrammes, Menu::Gestes, Menu::Option, Menu::Affichage,
                       Menu::Fenetre, Menu::Aide})
-        bar.addMenu(mainFrame.menu(menu));
+        bar.addMenu(frameMenus.menu(menu));
 }
 
 QAction* CStrovik::addEntry(QMenu* menu, const QString& text, const QString& statusTip,
@@ -79,11 +80,11 @@ QAction* CStrovik::addViewEntry(QMenu* menu, const QString& text, const QString&
     return action;
 }
 
-void CStrovik::createEditeurMenu(CMainFrame& mainFrame) {
-    using Action = CMainFrame::Action;
+void CStrovik::createEditeurMenu(const FrameMenus& frameMenus) {
+    using Action = FrameMenus::Action;
     m_editeur = new QMenu("&Editeur", this);
-    m_editeur->addAction(mainFrame.action(Action::NouveauTexte));
-    m_editeur->addAction(mainFrame.action(Action::Ouvrir));
+    m_editeur->addAction(frameMenus.action(Action::NouveauTexte));
+    m_editeur->addAction(frameMenus.action(Action::Ouvrir));
     QAction* close = m_editeur->addAction("&Fermer", this, [this] { parentWidget()->close(); });
     close->setStatusTip("Ferme le document actif");
     addEntry(m_editeur, "&Enregistrer", "Enregistre le document actif", QKeySequence::Save,
@@ -97,23 +98,23 @@ void CStrovik::createEditeurMenu(CMainFrame& mainFrame) {
              &CStrovik::OnFilePrintDirect);
     addEntry(m_editeur, "Aperç&u avant impression", "Affiche les pages telles qu'imprimées", {},
              &CStrovik::OnFilePrintPreview);
-    m_editeur->addAction(mainFrame.action(Action::ConfigurationImpression));
+    m_editeur->addAction(frameMenus.action(Action::ConfigurationImpression));
     m_recentSeparator = m_editeur->addSeparator();
     m_editeur->addSeparator();
-    m_editeur->addAction(mainFrame.action(Action::Quitter));
+    m_editeur->addAction(frameMenus.action(Action::Quitter));
     connect(m_editeur, &QMenu::aboutToShow, this,
-            [this, &mainFrame] { showRecentFiles(mainFrame); });
-    showRecentFiles(mainFrame);
+            [this, &frameMenus] { showRecentFiles(frameMenus); });
+    showRecentFiles(frameMenus);
 }
 
 // The main frame keeps the entries of the recent files up to date; this menu
 // shows the current ones each time it opens.
-void CStrovik::showRecentFiles(CMainFrame& mainFrame) {
+void CStrovik::showRecentFiles(const FrameMenus& frameMenus) {
     for (const QPointer<QAction>& shown : m_recentShown)
         if (shown)
             m_editeur->removeAction(shown);
     m_recentShown.clear();
-    const QList<QAction*>& recent = mainFrame.recentFileActions();
+    const QList<QAction*>& recent = frameMenus.recentFileActions();
     for (QAction* entry : recent) {
         m_editeur->insertAction(m_recentSeparator, entry);
         m_recentShown.append(entry);
@@ -293,6 +294,8 @@ void CStrovik::OnFilePrintPreview() {
 std::unique_ptr<CDocTemplate> textTemplate() {
     return std::make_unique<CDocTemplate>(
         "\nsans_nom_\nStrovik\nText Files (*.svk)\n.svk\nStrovik.Document\nStrovik Document",
-        [](const CDocTemplate& t) { return std::make_unique<CStrovikDoc>(t); },
+        [](const CDocTemplate& t, EditorContext& context) {
+            return std::make_unique<CStrovikDoc>(t, context);
+        },
         [](CDocument& d) { return std::make_unique<CStrovik>(static_cast<CStrovikDoc&>(d)); });
 }

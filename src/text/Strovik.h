@@ -11,6 +11,7 @@ class CStrovikDoc;
 class CStrovikView;
 class QAction;
 class QMenu;
+class QPrinter;
 
 // The window of a text document: its view, its "Editeur" and "Edition" menus,
 // and the tool-bar commands that act on the text.
@@ -22,7 +23,7 @@ public:
     CStrovikView& view() const { return *m_view; }
     QSize sizeHint() const override { return {640, 440}; }
 
-    void fillMenuBar(CMainFrame& mainFrame, QMenuBar& bar) override;
+    void fillMenuBar(const FrameMenus& frameMenus, QMenuBar& bar) override;
     bool isCommandEnabled(DocCommand command) const override;
     bool isCommandChecked(DocCommand command) const override;
     void runCommand(DocCommand command) override;
@@ -34,9 +35,10 @@ public:
     void OnFilePrintPreview();
 
 private:
-    void createEditeurMenu(CMainFrame& mainFrame);
+    QPrinter& printer() const;
+    void createEditeurMenu(const FrameMenus& frameMenus);
     void createEditionMenu();
-    void showRecentFiles(CMainFrame& mainFrame);
+    void showRecentFiles(const FrameMenus& frameMenus);
     void updateEditActions();
     QAction* addEntry(QMenu* menu, const QString& text, const QString& statusTip,
                       const QKeySequence& shortcut, void (CStrovik::*slot)());

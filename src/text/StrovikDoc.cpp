@@ -1,24 +1,16 @@
 #include "text/StrovikDoc.h"
 
 #include "recognizer/Files.h"
-#include "shell/Application.h"
-#include "shell/MainFrm.h"
+#include "shell/Configuration.h"
+#include "shell/EditorContext.h"
 #include "shell/Messages.h"
 #include "shell/Strings.h"
 #include "text/StrovikText.h"
 
 #include <QFileInfo>
 
-namespace {
-
-QWidget* mainWindow() {
-    return CApplication::instance() ? CApplication::instance()->mainFrame() : nullptr;
-}
-
-} // namespace
-
-CStrovikDoc::CStrovikDoc(const CDocTemplate& docTemplate)
-    : CDocument(docTemplate), m_text(new CStrovikText(this)) {
+CStrovikDoc::CStrovikDoc(const CDocTemplate& docTemplate, EditorContext& context)
+    : CDocument(docTemplate, context), m_text(new CStrovikText(this)) {
     connect(m_text, &QTextDocument::modificationChanged, this,
             [this](bool modified) { setModifiedFlag(modified); });
 }
@@ -26,7 +18,7 @@ CStrovikDoc::CStrovikDoc(const CDocTemplate& docTemplate)
 CStrovikDoc::~CStrovikDoc() = default;
 
 bool CStrovikDoc::onOpenDocument(const QString& path) {
-    QWidget* parent = mainWindow();
+    QWidget* parent = context().dialogParent();
     std::string content;
     const FileResult read = readWholeFile(toStdString(path), content, kMaxSvkBytes);
     if (!read.ok) {
@@ -55,7 +47,7 @@ bool CStrovikDoc::onSaveDocument(const QString& path) {
     const FileResult written =
         writeFileAtomically(toStdString(path), m_text->toSvk().toStdString());
     if (!written.ok) {
-        showMessage(mainWindow(), toQString(written.error));
+        showMessage(context().dialogParent(), toQString(written.error));
         return false;
     }
     m_text->setModified(false);
@@ -63,6 +55,6 @@ bool CStrovikDoc::onSaveDocument(const QString& path) {
 }
 
 QString CStrovikDoc::defaultFolder() const {
-    const Configuration& c = CApplication::instance()->configuration();
+    const Configuration& c = context().configuration();
     return toQString(c.dataRoot + c.textFolder);
 }

@@ -9,7 +9,7 @@ class CStrovikText;
 class CStrovikDoc : public CDocument {
     Q_OBJECT
 public:
-    explicit CStrovikDoc(const CDocTemplate& docTemplate);
+    CStrovikDoc(const CDocTemplate& docTemplate, EditorContext& context);
     ~CStrovikDoc() override;
 
     CStrovikText& text() const { return *m_text; }

@@ -1,10 +1,7 @@
 #include "text/StrovikView.h"
 
 #include "recognizer/Files.h"
-#include "shell/Application.h"
 #include "shell/FileDialogs.h"
-#include "shell/GestureClock.h"
-#include "shell/MainFrm.h"
 #include "shell/Messages.h"
 #include "shell/Strings.h"
 #include "text/CntrItem.h"
@@ -25,7 +22,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
-#include <QStatusBar>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextFrame>
@@ -36,25 +32,20 @@
 
 namespace {
 
-CMainFrame* mainFrame() {
-    return CApplication::instance() ? CApplication::instance()->mainFrame() : nullptr;
-}
-
-QPen inkPen() {
-    return QPen(QColor(255, 0, 0), 1);
-}
+const QColor kInk(255, 0, 0);
 
 } // namespace
 
 CStrovikView::CStrovikView(CStrovikDoc& document, QWidget* parent)
-    : QTextEdit(parent), CView(document), m_clockOrigin(GestureClock::now()),
+    : QTextEdit(parent), CView(document), m_capture(*viewport(), {.shorteningMs = 100}),
       m_recognizer(true, 0.0) {
     setDocument(&document.text());
     // The right button draws: no context menu takes it.
     setContextMenuPolicy(Qt::PreventContextMenu);
     viewport()->setMouseTracking(true);
-    m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, &CStrovikView::OnTimer);
+    connect(&m_capture, &GestureCapture::finished, this, &CStrovikView::gestureFinished);
+    connect(&m_capture, &GestureCapture::statusMessage, this, &CStrovikView::statusMessage);
+    connect(&m_capture, &GestureCapture::paneText, this, &CStrovikView::paneText);
     setPointerMode(m_pointerMode);
 }
 
@@ -82,13 +73,9 @@ void CStrovikView::showPointerCursor() {
         viewport()->setCursor(shape);
 }
 
-double CStrovikView::now() const {
-    return GestureClock::now() - m_clockOrigin;
-}
-
 void CStrovikView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton)
-        penDown(event->position().toPoint());
+        m_capture.startStroke(event->position().toPoint());
     else
         QTextEdit::mousePressEvent(event);
 }
@@ -96,21 +83,24 @@ void CStrovikView::mousePressEvent(QMouseEvent* event) {
 void CStrovikView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     if (event->buttons() & Qt::RightButton) {
-        if (!m_capturing)
+        if (!m_capture.isCapturing())
             return;
-        inkTo(p);
+        m_capture.extendStroke(p, kInk);
     }
-    showPointer(p);
+    m_capture.showPointer(p);
     showCaret();
     QTextEdit::mouseMoveEvent(event);
     showPointerCursor();
 }
 
+// The status line is cleared once the pen is up.
 void CStrovikView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::RightButton)
+    if (event->button() != Qt::RightButton) {
         QTextEdit::mouseReleaseEvent(event);
-    else if (m_capturing)
-        penUp(event->position().toPoint());
+    } else if (m_capture.isCapturing()) {
+        m_capture.endStroke(event->position().toPoint(), kInk);
+        emit statusMessage("");
+    }
 }
 
 void CStrovikView::keyPressEvent(QKeyEvent* event) {
@@ -118,53 +108,17 @@ void CStrovikView::keyPressEvent(QKeyEvent* event) {
     QTextEdit::keyPressEvent(event);
 }
 
-void CStrovikView::penDown(QPoint p) {
-    m_timer.stop();
-    m_recognitionPending = false;
-    showStatus("Reconnaissance du geste...");
-    m_stroke = std::make_unique<CStroke>();
-    m_stroke->addPoint(p.x(), p.y(), now());
-    m_ink.emplace_back(p);
-    m_capturing = true;
-    m_lastPoint = p;
-    viewport()->update(QRect(p, p).adjusted(-1, -1, 1, 1));
-}
-
-void CStrovikView::inkTo(QPoint p) {
-    m_stroke->addPoint(p.x(), p.y(), now());
-    m_ink.back().ajouter(p);
-    viewport()->update(QRect(m_lastPoint, p).normalized().adjusted(-2, -2, 2, 2));
-    m_lastPoint = p;
-}
-
-void CStrovikView::penUp(QPoint p) {
-    inkTo(p);
-    m_capturing = false;
-    if (!m_drawing)
-        m_drawing = std::make_unique<CDessin>();
-    m_drawing->addStroke(std::move(m_stroke));
-    m_timer.start(m_drawing->recognitionDelay() - 100);
-    m_recognitionPending = true;
-    showStatus("");
-}
-
 void CStrovikView::paintEvent(QPaintEvent* event) {
     QTextEdit::paintEvent(event);
-    if (m_ink.empty())
+    if (!m_capture.hasInk())
         return;
     QPainter painter(viewport());
-    painter.setPen(inkPen());
-    for (const TraceEncre& stroke : m_ink)
-        stroke.dessiner(painter, event->rect());
+    m_capture.paintInk(painter, event->rect());
 }
 
-void CStrovikView::OnTimer() {
-    if (!m_recognitionPending)
-        return;
-    m_timer.stop();
-    m_recognitionPending = false;
-    const std::unique_ptr<CDessin> drawing = std::move(m_drawing);
-    m_ink.clear();
+void CStrovikView::gestureFinished() {
+    const std::shared_ptr<CDessin> drawing = m_capture.takeDrawing();
+    m_capture.clearInk();
     viewport()->repaint();
     const CSortedList<CShapeGesture*> results = m_recognizer.recognize(*drawing);
     const CShapeGesture& best = *results.at(0);
@@ -174,26 +128,12 @@ void CStrovikView::OnTimer() {
     applyResult(best);
 }
 
-void CStrovikView::showStatus(const QString& message) {
-    if (CMainFrame* frame = mainFrame()) {
-        frame->statusBar()->showMessage(message);
-        frame->statusBar()->repaint();
-    }
-}
-
-void CStrovikView::showPointer(QPoint p) {
-    if (CMainFrame* frame = mainFrame())
-        frame->setPaneText(1, QString("Pointeur (x = %1 , y = %2)").arg(p.x()).arg(p.y()));
-}
-
 void CStrovikView::showCaret() {
-    if (CMainFrame* frame = mainFrame()) {
-        const QPoint caret = cursorRect().topLeft();
-        frame->setPaneText(2, QString("Curseur (x = %1 , y = %2, Caractère n°%3)")
-                                  .arg(caret.x())
-                                  .arg(caret.y())
-                                  .arg(textCursor().position()));
-    }
+    const QPoint caret = cursorRect().topLeft();
+    emit paneText(2, QString("Curseur (x = %1 , y = %2, Caractère n°%3)")
+                         .arg(caret.x())
+                         .arg(caret.y())
+                         .arg(textCursor().position()));
 }
 
 bool CStrovikView::hasTextSelected() const {
@@ -209,7 +149,7 @@ void CStrovikView::applyResult(const CShapeGesture& best) {
                              .clipboardHasText = !QApplication::clipboard()->text().isEmpty()});
     m_rangeStartPending = action.edit == TextEdit::StartRange;
     if (!action.message.empty())
-        showStatus(toQString(action.message));
+        emit statusMessage(toQString(action.message));
     applyEdit(action);
 }
 

@@ -1,17 +1,15 @@
 #pragma once
 
+#include "gesture/GestureCapture.h"
 #include "recognizer/IndexedList.h"
 #include "recognizer/ShapeRecognizer.h"
 #include "shell/Document.h"
 #include "text/RechercheDlg.h"
-#include "training/TraceEncre.h"
 
 #include <QPointer>
 #include <QTextEdit>
-#include <QTimer>
 
 #include <memory>
-#include <vector>
 
 class CStrovikDoc;
 struct TextAction;
@@ -36,11 +34,7 @@ public:
     int pointerMode() const { return m_pointerMode; }
     void setPointerMode(int mode);
 
-    // The end-of-gesture timer's work: recognises the drawing and edits the text.
-    void OnTimer();
-    bool isRecognitionPending() const { return m_recognitionPending; }
-    // Milliseconds the timer waits after the last stroke.
-    int recognitionInterval() const { return m_timer.interval(); }
+    GestureCapture& capture() { return m_capture; }
     bool isRangeStartPending() const { return m_rangeStartPending; }
     // The best result of every recognition, in order.
     const CIndexedList<std::unique_ptr<CShapeGesture>>& history() const { return m_history; }
@@ -71,6 +65,8 @@ public:
 
 signals:
     void pointerModeChanged();
+    void statusMessage(const QString& text);
+    void paneText(int pane, const QString& text);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -82,12 +78,8 @@ protected:
     bool canInsertFromMimeData(const QMimeData* source) const override;
 
 private:
-    double now() const;
-    void penDown(QPoint p);
-    void penUp(QPoint p);
-    void inkTo(QPoint p);
-    void showStatus(const QString& message);
-    void showPointer(QPoint p);
+    // The end of a gesture: recognises the drawing and edits the text.
+    void gestureFinished();
     void showPointerCursor();
     void showCaret();
     void applyResult(const CShapeGesture& best);
@@ -101,17 +93,9 @@ private:
     void moveSelectionTo(int target);
     void openSearch(CRechercheDlg::Mode mode);
 
-    const double m_clockOrigin;
+    GestureCapture m_capture;
     CShapeRecognizer m_recognizer;
     CIndexedList<std::unique_ptr<CShapeGesture>> m_history;
-    std::unique_ptr<CDessin> m_drawing;
-    std::unique_ptr<CStroke> m_stroke;
-    // What is on screen of the strokes not yet recognised.
-    std::vector<TraceEncre> m_ink;
-    QPoint m_lastPoint;
-    bool m_capturing = false;
-    QTimer m_timer;
-    bool m_recognitionPending = false;
     bool m_rangeStartPending = false;
     int m_rangeStart = 0;
     int m_pointerMode = TextPointer;

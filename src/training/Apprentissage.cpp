@@ -1,7 +1,7 @@
 #include "training/Apprentissage.h"
 
 #include "shell/DocTemplate.h"
-#include "shell/MainFrm.h"
+#include "shell/FrameMenus.h"
 #include "training/ApprentissageDoc.h"
 #include "training/ExempleForm.h"
 #include "training/ExempleView.h"
@@ -39,6 +39,8 @@ CApprentissage::CApprentissage(CApprentissageDoc& document)
     m_view->setPanes(m_form, m_result);
     m_form->OnInitialUpdate();
     m_result->OnInitialUpdate();
+    connect(m_view, &CExempleView::statusMessage, this, &CChildFrame::statusMessage);
+    connect(m_view, &CExempleView::paneText, this, &CChildFrame::paneText);
 
     m_fermer = new QAction("&Fermer", this);
     m_fermer->setStatusTip("Ferme l'ensemble de gestes");
@@ -57,16 +59,16 @@ CApprentissage::CApprentissage(CApprentissageDoc& document)
             [this](QWidget*, QWidget* now) { focusChanged(now); });
 }
 
-void CApprentissage::fillMenuBar(CMainFrame& mainFrame, QMenuBar& bar) {
-    using Menu = CMainFrame::Menu;
-    using Action = CMainFrame::Action;
-    m_gestes->insertActions(m_fermer, {mainFrame.action(Action::NouveauGestes),
-                                       mainFrame.action(Action::OuvrirGestes)});
-    bar.addMenu(mainFrame.menu(Menu::Editeur));
-    bar.addMenu(mainFrame.menu(Menu::Organigrammes));
+void CApprentissage::fillMenuBar(const FrameMenus& frameMenus, QMenuBar& bar) {
+    using Menu = FrameMenus::Menu;
+    using Action = FrameMenus::Action;
+    m_gestes->insertActions(m_fermer, {frameMenus.action(Action::NouveauGestes),
+                                       frameMenus.action(Action::OuvrirGestes)});
+    bar.addMenu(frameMenus.menu(Menu::Editeur));
+    bar.addMenu(frameMenus.menu(Menu::Organigrammes));
     bar.addMenu(m_gestes);
     for (Menu menu : {Menu::Option, Menu::Fenetre, Menu::Aide})
-        bar.addMenu(mainFrame.menu(menu));
+        bar.addMenu(frameMenus.menu(menu));
 }
 
 void CApprentissage::focusChanged(QWidget* now) {
@@ -119,7 +121,9 @@ bool CApprentissage::canClose() {
 std::unique_ptr<CDocTemplate> gestureSetTemplate() {
     return std::make_unique<CDocTemplate>(
         "\nensemble_\nGesture\nGesture Files (*.gst)\n.gst\nGesture.Document\nGesture Document",
-        [](const CDocTemplate& t) { return std::make_unique<CApprentissageDoc>(t); },
+        [](const CDocTemplate& t, EditorContext& context) {
+            return std::make_unique<CApprentissageDoc>(t, context);
+        },
         [](CDocument& d) {
             return std::make_unique<CApprentissage>(static_cast<CApprentissageDoc&>(d));
         });

@@ -27,7 +27,7 @@ public:
     CExempleView& view() const { return *m_view; }
 
     QSize sizeHint() const override { return {800, 410}; }
-    void fillMenuBar(CMainFrame& mainFrame, QMenuBar& bar) override;
+    void fillMenuBar(const FrameMenus& frameMenus, QMenuBar& bar) override;
     bool isCommandEnabled(DocCommand command) const override;
     void runCommand(DocCommand command) override;
 

@@ -1,10 +1,10 @@
 #include "training/ApprentissageDoc.h"
 
 #include "engine/FichierEnsemble.h"
-#include "shell/Application.h"
+#include "shell/Configuration.h"
 #include "shell/DocTemplate.h"
+#include "shell/EditorContext.h"
 #include "shell/FileDialogs.h"
-#include "shell/MainFrm.h"
 #include "shell/Messages.h"
 #include "shell/Strings.h"
 
@@ -18,22 +18,19 @@ std::unique_ptr<CEnsemble> takeOver(std::unique_ptr<CEnsemble> pending) {
     return std::make_unique<CEnsemble>(*pending);
 }
 
-const Configuration& configuration() {
-    return CApplication::instance()->configuration();
-}
-
-QString gestureFolder() {
-    return toQString(configuration().dataRoot + configuration().gestureFolder);
-}
-
 } // namespace
 
-CApprentissageDoc::CApprentissageDoc(const CDocTemplate& docTemplate)
-    : CDocument(docTemplate), m_ensemble(takeOver(CApplication::instance()->takePendingSet())) {}
+CApprentissageDoc::CApprentissageDoc(const CDocTemplate& docTemplate, EditorContext& context)
+    : CDocument(docTemplate, context), m_ensemble(takeOver(context.takePendingSet())) {}
 
 CApprentissageDoc::~CApprentissageDoc() = default;
 
-QString CApprentissageDoc::nomFichier() const {
+QString CApprentissageDoc::gestureFolder() const {
+    const Configuration& c = context().configuration();
+    return toQString(c.dataRoot + c.gestureFolder);
+}
+
+QString CApprentissageDoc::fileName() const {
     return QFileInfo(toQString(m_ensemble->nomFichier())).fileName();
 }
 
@@ -42,28 +39,28 @@ bool CApprentissageDoc::enregistrerEnsemble(const QString& fileName) {
     const FileResult written =
         ::enregistrerEnsemble(*m_ensemble, toStdString(gestureFolder()), toStdString(name));
     if (!written.ok) {
-        showMessage(CApplication::instance()->mainFrame(), toQString(written.error));
+        showMessage(context().dialogParent(), toQString(written.error));
         return false;
     }
     setPathName(gestureFolder() + name);
     return true;
 }
 
-CApprentissageDoc::Resultat CApprentissageDoc::enregistrerSous() {
-    QWidget* parent = CApplication::instance()->mainFrame();
+CApprentissageDoc::SaveResult CApprentissageDoc::enregistrerSous() {
+    QWidget* parent = context().dialogParent();
     const QString chosen = askSaveFileName(parent, {.defaultSuffix = "gst",
                                                     .filters = docTemplate().dialogFilters(),
                                                     .folder = gestureFolder(),
                                                     .fileName = toQString(m_ensemble->nom())});
     if (chosen.isEmpty())
-        return Resultat::Annule;
+        return SaveResult::Cancelled;
     const QFileInfo file(chosen);
     if (file.suffix() != "gst")
         showMessage(parent, "Le fichier " + file.fileName() + " ne peut être ouvert.");
     if (!enregistrerEnsemble(file.fileName()))
-        return Resultat::Echec;
+        return SaveResult::Failed;
     m_ensemble->setModifie(false);
-    return Resultat::Ecrit;
+    return SaveResult::Written;
 }
 
 bool CApprentissageDoc::onOpenDocument(const QString&) {

@@ -12,26 +12,28 @@ class CEnsemble;
 class CApprentissageDoc : public CDocument {
     Q_OBJECT
 public:
-    explicit CApprentissageDoc(const CDocTemplate& docTemplate);
+    CApprentissageDoc(const CDocTemplate& docTemplate, EditorContext& context);
     ~CApprentissageDoc() override;
 
     CEnsemble& ensemble() const { return *m_ensemble; }
     // The set's file name without its folder, as the window and messages name it.
-    QString nomFichier() const;
+    QString fileName() const;
 
     // Writes the set into the gesture-set folder under `fileName` (its folder,
     // if any, is ignored); the set then carries that name. A failure is shown
     // to the user; false then.
     bool enregistrerEnsemble(const QString& fileName);
-    enum class Resultat { Ecrit, Annule, Echec };
+    enum class SaveResult { Written, Cancelled, Failed };
     // Asks for a file name, then writes there: always into the gesture-set
     // folder, whatever folder was browsed. The set is unmodified once written.
-    Resultat enregistrerSous();
+    SaveResult enregistrerSous();
 
     // Gesture sets are read by the application, never through the document.
     bool onOpenDocument(const QString& path) override;
     bool onSaveDocument(const QString& path) override;
 
 private:
+    QString gestureFolder() const;
+
     std::unique_ptr<CEnsemble> m_ensemble;
 };

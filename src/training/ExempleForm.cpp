@@ -8,10 +8,10 @@
 #include "training/ClVidesDlg.h"
 #include "training/DialogFields.h"
 #include "training/ExempleView.h"
-#include "training/ListeTriee.h"
 #include "training/ProprietesDlg.h"
 #include "training/ReconForm.h"
 #include "training/RenommerDlg.h"
+#include "training/SortedListBox.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -26,7 +26,7 @@
 
 namespace {
 
-constexpr int kNomMax = 49;
+constexpr int kNameLength = 49;
 constexpr int kDescriptionMax = 499;
 const QString kAucuneSelection = QStringLiteral("aucune sélection");
 
@@ -87,7 +87,7 @@ CExempleForm::CExempleForm(CApprentissageDoc& document, QWidget* parent)
     setGrid->setColumnStretch(0, 1);
 
     auto* classes = new QGroupBox("CLASSES", this);
-    m_classes = new ListeTriee(classes);
+    m_classes = new SortedListBox(classes);
     m_classes->setObjectName("classes");
     m_supprimerClasse = button("Supprimer", "supprimerClasse", classes);
     m_renommerClasse = button("Renommer", "renommerClasse", classes);
@@ -95,7 +95,7 @@ CExempleForm::CExempleForm(CApprentissageDoc& document, QWidget* parent)
     m_descriptionClasse = label("descriptionClasse", classes);
     m_nomClasse = new QLineEdit(classes);
     m_nomClasse->setObjectName("nomClasse");
-    m_nomClasse->setMaxLength(kNomMax);
+    m_nomClasse->setMaxLength(kNameLength);
     m_nouvelleDescription = new DescriptionEdit(DescriptionEdit::kPlaceholder, classes);
     m_nouvelleDescription->setObjectName("nouvelleDescription");
     m_nouvelleDescription->setFixedHeight(fontMetrics().lineSpacing() * 2 + 10);
@@ -121,14 +121,14 @@ CExempleForm::CExempleForm(CApprentissageDoc& document, QWidget* parent)
     classLayout->addWidget(m_ajouterClasse, 0, Qt::AlignRight);
 
     auto* examples = new QGroupBox("EXEMPLES", this);
-    m_exemples = new ListeTriee(examples);
+    m_exemples = new SortedListBox(examples);
     m_exemples->setObjectName("exemples");
     m_supprimerExemple = button("&Supprimer", "supprimerExemple", examples);
     m_renommerExemple = button("Renommer", "renommerExemple", examples);
     m_proprietesExemple = button("&Propriétés", "proprietesExemple", examples);
     m_nomExemple = new QLineEdit(examples);
     m_nomExemple->setObjectName("nomExemple");
-    m_nomExemple->setMaxLength(kNomMax);
+    m_nomExemple->setMaxLength(kNameLength);
     m_ajouterExemple = button("&Ajouter", "ajouterExemple", examples);
     auto* exampleLayout = new QVBoxLayout(examples);
     exampleLayout->setContentsMargins(4, 4, 4, 4);
@@ -195,7 +195,7 @@ CExempleForm::CExempleForm(CApprentissageDoc& document, QWidget* parent)
     connect(m_nomExemple, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (text.isEmpty())
             m_ajouterExemple->setEnabled(false);
-        else if (m_view->gesteComplet())
+        else if (m_view->gestureComplete())
             m_ajouterExemple->setEnabled(true);
     });
 }
@@ -209,7 +209,7 @@ CEnsemble& CExempleForm::ensemble() const {
     return m_document.ensemble();
 }
 
-CClasse& CExempleForm::classeChoisie() const {
+CClasse& CExempleForm::chosenClass() const {
     return ensemble().classe(m_indiceClasse);
 }
 
@@ -229,8 +229,8 @@ void CExempleForm::OnInitialUpdate() {
                          m_selectionExemple, m_pasDeCommande})
         text->setFont(arial(14, QFont::Medium));
     MettreAJourControles();
-    m_document.setTitle(m_document.nomFichier());
-    afficherEnsemble();
+    m_document.setTitle(m_document.fileName());
+    showSet();
     RemplirClasses();
     OnSelchangeClasses();
     ReinitialiserSaisies();
@@ -238,13 +238,13 @@ void CExempleForm::OnInitialUpdate() {
     m_initialising = false;
 }
 
-void CExempleForm::afficherEnsemble() {
+void CExempleForm::showSet() {
     m_nomEnsemble->setText(toQString(ensemble().nom()));
     m_descriptionEnsemble->setText(toQString(ensemble().description()));
 }
 
 int CExempleForm::IndiceClasse(int row) const {
-    const std::string name = toStdString(m_classes->texte(row));
+    const std::string name = toStdString(m_classes->textAt(row));
     for (int i = 0; i < ensemble().nbClasses(); ++i)
         if (ensemble().classe(i).nom() == name)
             return i;
@@ -254,8 +254,8 @@ int CExempleForm::IndiceClasse(int row) const {
 int CExempleForm::IndiceExemple(int row) const {
     if (m_indiceClasse < 0)
         return -1;
-    const std::string name = toStdString(m_exemples->texte(row));
-    const CClasse& classe = classeChoisie();
+    const std::string name = toStdString(m_exemples->textAt(row));
+    const CClasse& classe = chosenClass();
     for (int i = 0; i < classe.nbExemples(); ++i)
         if (classe.exemple(i).nom() == name)
             return i;
@@ -271,18 +271,18 @@ void CExempleForm::ReinitialiserSaisies() {
 }
 
 void CExempleForm::RemplirClasses() {
-    m_classes->vider();
+    m_classes->removeAll();
     for (int i = 0; i < ensemble().nbClasses(); ++i)
-        m_classes->ajouter(toQString(ensemble().classe(i).nom()));
+        m_classes->addSorted(toQString(ensemble().classe(i).nom()));
     if (m_classes->count() > 0)
-        m_classes->selectionner(0);
+        m_classes->select(0);
     m_indiceListeClasses = 0;
     m_indiceClasse = IndiceClasse(0);
 }
 
 void CExempleForm::RemplirExemples() {
     if (m_classes->count() == 0) {
-        m_exemples->vider();
+        m_exemples->removeAll();
         for (QWidget* w :
              std::initializer_list<QWidget*>{m_exemples, m_supprimerExemple, m_renommerExemple,
                                              m_proprietesExemple, m_nomExemple, m_ajouterExemple})
@@ -291,11 +291,11 @@ void CExempleForm::RemplirExemples() {
     }
     if (m_indiceClasse < 0)
         return;
-    m_exemples->vider();
-    const CClasse& classe = classeChoisie();
+    m_exemples->removeAll();
+    const CClasse& classe = chosenClass();
     for (int i = 0; i < classe.nbExemples(); ++i)
-        m_exemples->ajouter(toQString(classe.exemple(i).nom()));
-    m_exemples->selectionner(m_exemples->count() > 0 ? 0 : -1);
+        m_exemples->addSorted(toQString(classe.exemple(i).nom()));
+    m_exemples->select(m_exemples->count() > 0 ? 0 : -1);
     m_indiceListeExemples = 0;
     m_indiceExemple = IndiceExemple(0);
     m_nomExemple->setText(NomLibre(*m_exemples, "exemple"));
@@ -333,7 +333,7 @@ void CExempleForm::AdapterAuType() {
 }
 
 void CExempleForm::MettreAJourControles() {
-    const bool complet = m_view->gesteComplet();
+    const bool complet = m_view->gestureComplete();
     if (!m_initialising)
         m_result->ActiverBoutons(complet);
     m_proprietesEnsemble->setEnabled(ensemble().reconnaissancePossible() &&
@@ -344,8 +344,8 @@ void CExempleForm::MettreAJourControles() {
                                                           m_supprimerClasse, m_ajouterExemple,
                                                           m_exemples, m_nomExemple})
             w->setEnabled(true);
-        m_proprietesClasse->setEnabled(classeChoisie().etat() == CClasse::ETAT_UTILISABLE);
-        afficherClasse();
+        m_proprietesClasse->setEnabled(chosenClass().etat() == CClasse::ETAT_UTILISABLE);
+        showClass();
     } else {
         for (QWidget* w : std::initializer_list<QWidget*>{m_renommerClasse, m_proprietesClasse,
                                                           m_supprimerClasse, m_ajouterExemple})
@@ -355,7 +355,7 @@ void CExempleForm::MettreAJourControles() {
     }
     m_ajouterClasse->setEnabled(true);
     const bool exemple = m_indiceClasse >= 0 && m_indiceExemple >= 0;
-    m_selectionExemple->setText(exemple ? m_exemples->texte(m_exemples->selection())
+    m_selectionExemple->setText(exemple ? m_exemples->textAt(m_exemples->selection())
                                         : kAucuneSelection);
     for (QPushButton* b : {m_renommerExemple, m_proprietesExemple, m_supprimerExemple})
         b->setEnabled(exemple);
@@ -363,9 +363,9 @@ void CExempleForm::MettreAJourControles() {
         m_ajouterExemple->setEnabled(false);
 }
 
-void CExempleForm::afficherClasse() {
-    const CClasse& classe = classeChoisie();
-    m_selectionClasse->setText(m_classes->texte(m_classes->selection()));
+void CExempleForm::showClass() {
+    const CClasse& classe = chosenClass();
+    m_selectionClasse->setText(m_classes->textAt(m_classes->selection()));
     m_descriptionClasse->setText(toQString(classe.description()));
     m_selectionCode->setText(toQString(nomCode(ensemble().typeAction(), classe.code())));
 }
@@ -377,7 +377,7 @@ void CExempleForm::DesactiverPendantTrace() {
           m_proprietesExemple, m_ajouterExemple})
         b->setEnabled(false);
     m_result->ActiverBoutons(false);
-    m_result->setLignes("", "");
+    m_result->setLines("", "");
 }
 
 void CExempleForm::OnSelchangeClasses() {
@@ -391,30 +391,30 @@ void CExempleForm::OnSelchangeExemples() {
     m_indiceListeExemples = m_exemples->selection();
     m_indiceExemple = m_indiceListeExemples < 0 ? -1 : IndiceExemple(m_indiceListeExemples);
     if (m_indiceClasse >= 0) {
-        if (m_view->gesteComplet())
+        if (m_view->gestureComplete())
             m_view->EffacerGeste();
         if (m_indiceExemple >= 0) {
-            m_view->setExempleCourant(
-                std::make_unique<CExemple>(classeChoisie().exemple(m_indiceExemple)));
+            m_view->setCurrentExample(
+                std::make_unique<CExemple>(chosenClass().exemple(m_indiceExemple)));
             m_view->DessinerExemple();
-            m_view->setGesteComplet(true);
+            m_view->setGestureComplete(true);
         }
     } else {
         m_view->EffacerGeste();
     }
     if (!m_initialising)
-        m_result->setLignes("", "");
+        m_result->setLines("", "");
     MettreAJourControles();
 }
 
-void CExempleForm::setModifie() {
+void CExempleForm::markModified() {
     ensemble().setModifie(true);
 }
 
 void CExempleForm::OnAjouterExemple() {
-    const QString name = m_nomExemple->text().left(kNomMax);
-    m_view->exempleCourant().setNom(toStdString(name));
-    if (!m_view->gesteComplet()) {
+    const QString name = m_nomExemple->text().left(kNameLength);
+    m_view->currentExample().setNom(toStdString(name));
+    if (!m_view->gestureComplete()) {
         showMessage(this, "Aucun geste n'a été dessiné...");
         return;
     }
@@ -422,7 +422,7 @@ void CExempleForm::OnAjouterExemple() {
         showMessage(this, "Remplir le champ Nom de l'exemple.");
         return;
     }
-    if (m_exemples->chercherExact(name) >= 0) {
+    if (m_exemples->findExact(name) >= 0) {
         showMessage(this, "Le nom de l'exemple existe déjà...");
         return;
     }
@@ -430,25 +430,25 @@ void CExempleForm::OnAjouterExemple() {
         showMessage(this, "Sélectionner une classe à laquelle ajouter cet exemple...");
         return;
     }
-    classeChoisie().ajouterExemple(std::make_unique<CExemple>(m_view->exempleCourant()));
-    const int added = m_exemples->ajouter(name);
-    m_exemples->selectionner(added);
+    chosenClass().ajouterExemple(std::make_unique<CExemple>(m_view->currentExample()));
+    const int added = m_exemples->addSorted(name);
+    m_exemples->select(added);
     m_indiceListeExemples = added;
     m_indiceExemple = IndiceExemple(added);
     m_nomExemple->setText(NomLibre(*m_exemples, "exemple"));
     ensemble().apresAjoutExemple(m_indiceClasse);
     MettreAJourControles();
-    setModifie();
+    markModified();
 }
 
 void CExempleForm::OnAjouterClasse() {
-    const QString name = m_nomClasse->text().left(kNomMax);
+    const QString name = m_nomClasse->text().left(kNameLength);
     const QString description = m_nouvelleDescription->toPlainText().left(kDescriptionMax);
     if (name.isEmpty()) {
         showMessage(this, "Remplir le champ Nom du geste.");
         return;
     }
-    if (m_classes->chercherExact(name) >= 0) {
+    if (m_classes->findExact(name) >= 0) {
         showMessage(this, "Le nom du geste existe déjà...");
         return;
     }
@@ -457,30 +457,30 @@ void CExempleForm::OnAjouterClasse() {
     classe->setCode(static_cast<std::uint16_t>(
         type != TYPE_AUCUN ? codeDuNom(type, toStdString(m_code->currentText())) : AUCUN_CODE));
     ensemble().ajouterClasse(std::move(classe));
-    const int added = m_classes->ajouter(name);
-    m_classes->selectionner(added);
+    const int added = m_classes->addSorted(name);
+    m_classes->select(added);
     m_indiceListeClasses = added;
     m_indiceClasse = IndiceClasse(added);
-    m_exemples->vider();
+    m_exemples->removeAll();
     m_indiceExemple = -1;
     ReinitialiserSaisies();
     MettreAJourControles();
-    setModifie();
+    markModified();
 }
 
 void CExempleForm::OnSupprimerExemple() {
     if (m_indiceClasse < 0 || m_indiceExemple < 0)
         return;
-    classeChoisie().supprimerExemple(m_indiceExemple);
+    chosenClass().supprimerExemple(m_indiceExemple);
     const int removed = m_exemples->selection();
-    m_exemples->supprimer(removed);
+    m_exemples->removeAt(removed);
     if (m_exemples->count() > 0)
-        m_exemples->selectionner(std::max(removed - 1, 0));
+        m_exemples->select(std::max(removed - 1, 0));
     OnSelchangeExemples();
     m_nomExemple->setText(NomLibre(*m_exemples, "exemple"));
     ensemble().apresSuppressionExemple(m_indiceClasse);
     MettreAJourControles();
-    setModifie();
+    markModified();
 }
 
 void CExempleForm::OnSupprimerClasse() {
@@ -488,9 +488,9 @@ void CExempleForm::OnSupprimerClasse() {
         return;
     ensemble().supprimerClasse(m_indiceClasse);
     const int removed = m_classes->selection();
-    m_classes->supprimer(removed);
+    m_classes->removeAt(removed);
     if (m_classes->count() > 0)
-        m_classes->selectionner(std::max(removed - 1, 0));
+        m_classes->select(std::max(removed - 1, 0));
     OnSelchangeClasses();
     ReinitialiserSaisies();
     if (ensemble().nbClasses() > 0)
@@ -498,7 +498,7 @@ void CExempleForm::OnSupprimerClasse() {
     else
         ensemble().initialiserStatistiques();
     MettreAJourControles();
-    setModifie();
+    markModified();
 }
 
 void CExempleForm::OnRenommerClasse() {
@@ -506,7 +506,7 @@ void CExempleForm::OnRenommerClasse() {
         showMessage(this, "Sélectionner une classe à renommer.");
         return;
     }
-    CClasse& classe = classeChoisie();
+    CClasse& classe = chosenClass();
     const int type = ensemble().typeAction();
     CRenommerClasseDlg dialog(toQString(classe.nom()), toQString(classe.description()),
                               toQString(nomCode(type, classe.code())), type, this);
@@ -514,10 +514,10 @@ void CExempleForm::OnRenommerClasse() {
         classe.setNom(toStdString(dialog.name()));
         classe.setDescription(toStdString(dialog.description()));
         classe.setCode(static_cast<std::uint16_t>(codeDuNom(type, toStdString(dialog.codeName()))));
-        m_classes->remplacer(m_classes->selection(), dialog.name());
-        afficherClasse();
+        m_classes->replaceAt(m_classes->selection(), dialog.name());
+        showClass();
     }
-    setModifie();
+    markModified();
 }
 
 void CExempleForm::OnRenommerExemple() {
@@ -525,14 +525,14 @@ void CExempleForm::OnRenommerExemple() {
         showMessage(this, "Sélectionner un exemple à renommer.");
         return;
     }
-    CExemple& exemple = classeChoisie().exemple(m_indiceExemple);
+    CExemple& exemple = chosenClass().exemple(m_indiceExemple);
     CRenommerExempleDlg dialog(toQString(exemple.nom()), this);
     if (dialog.exec() == QDialog::Accepted) {
         exemple.setNom(toStdString(dialog.name()));
-        m_exemples->remplacer(m_exemples->selection(), dialog.name());
+        m_exemples->replaceAt(m_exemples->selection(), dialog.name());
         m_selectionExemple->setText(dialog.name());
     }
-    setModifie();
+    markModified();
 }
 
 void CExempleForm::OnRenommerEnsemble() {
@@ -541,9 +541,9 @@ void CExempleForm::OnRenommerEnsemble() {
     if (dialog.exec() == QDialog::Accepted) {
         ensemble().setNom(toStdString(dialog.name()));
         ensemble().setDescription(toStdString(dialog.description()));
-        afficherEnsemble();
+        showSet();
     }
-    setModifie();
+    markModified();
 }
 
 void CExempleForm::OnProprietesEnsemble() {
@@ -558,20 +558,20 @@ void CExempleForm::OnProprietesEnsemble() {
         return;
     // The set's matrices and weights are shown only while the selected class
     // lists examples.
-    const bool exemples = m_exemples->count() > 0;
-    switch (choice.choix()) {
+    const bool hasExamples = m_exemples->count() > 0;
+    switch (choice.choice()) {
     case 0:
     case 1:
-        if (exemples) {
+        if (hasExamples) {
             CMatriceDlg matrix(ensemble().statistiques(),
-                               choice.choix() == 0 ? CMatriceDlg::Partie::Valeurs
-                                                   : CMatriceDlg::Partie::Inverse,
+                               choice.choice() == 0 ? CMatriceDlg::Part::Values
+                                                    : CMatriceDlg::Part::Inverse,
                                this);
             matrix.exec();
         }
         break;
     case 2:
-        if (exemples) {
+        if (hasExamples) {
             CPoidsClassesDlg weights(ensemble(), this);
             weights.exec();
         }
@@ -587,8 +587,8 @@ void CExempleForm::OnProprietesClasse() {
     CProprietesClasseDlg choice(this);
     if (choice.exec() != QDialog::Accepted)
         return;
-    const CClasse& classe = classeChoisie();
-    switch (choice.choix()) {
+    const CClasse& classe = chosenClass();
+    switch (choice.choice()) {
     case 0: {
         CCaracteristiquesDlg features(classe.moyenne(), this);
         features.exec();
@@ -596,7 +596,7 @@ void CExempleForm::OnProprietesClasse() {
     }
     case 1:
         if (m_exemples->count() > 0) {
-            CMatriceDlg matrix(classe.covariance(), CMatriceDlg::Partie::Valeurs, this);
+            CMatriceDlg matrix(classe.covariance(), CMatriceDlg::Part::Values, this);
             matrix.exec();
         }
         break;
@@ -613,7 +613,7 @@ void CExempleForm::OnProprietesClasse() {
 void CExempleForm::OnProprietesExemple() {
     if (m_indiceClasse < 0 || m_indiceExemple < 0)
         return;
-    montrerProprietesExemple(this, classeChoisie().exemple(m_indiceExemple));
+    showExampleProperties(this, chosenClass().exemple(m_indiceExemple));
 }
 
 void CExempleForm::SupprimerClassesVides() {
@@ -633,48 +633,48 @@ void CExempleForm::SupprimerClassesVides() {
             names = name + " et " + names;
         else
             names = name + ", " + names;
-        m_classes->supprimer(m_classes->chercherTexte(name));
+        m_classes->removeAt(m_classes->findSameCase(name));
         ensemble().supprimerClasse(i);
     }
     showMessage(this,
                 k == 1 ? "La classe " + names + " a été supprimée\ncar elle était vide."
                        : "Les classes " + names + " ont été supprimées\ncar elles étaient vides.");
     if (m_classes->count() > 0)
-        m_classes->selectionner(0);
+        m_classes->select(0);
     OnSelchangeClasses();
     ReinitialiserSaisies();
-    setModifie();
+    markModified();
 }
 
-void CExempleForm::signalerEnsembleVide() {
+void CExempleForm::tellSetEmpty() {
     showMessage(this, "L'ensemble '" + toQString(ensemble().nom()) +
                           "' est vide...\nPas d'enregistrement possible...");
 }
 
-bool CExempleForm::enregistrer() {
+bool CExempleForm::writeSet() {
     if (ensemble().toutesClassesVides()) {
-        signalerEnsembleVide();
+        tellSetEmpty();
         return true;
     }
     SupprimerClassesVides();
-    return m_document.enregistrerEnsemble(m_document.nomFichier());
+    return m_document.enregistrerEnsemble(m_document.fileName());
 }
 
 void CExempleForm::OnEnregistrer() {
     if (!ensemble().modifie()) {
-        showMessage(this, "Le fichier " + m_document.nomFichier() + " n'a pas été modifié.");
+        showMessage(this, "Le fichier " + m_document.fileName() + " n'a pas été modifié.");
         return;
     }
-    if (enregistrer())
+    if (writeSet())
         ensemble().setModifie(false);
 }
 
 void CExempleForm::OnEnregistrerSous() {
     if (ensemble().toutesClassesVides()) {
-        signalerEnsembleVide();
+        tellSetEmpty();
     } else {
         SupprimerClassesVides();
-        if (m_document.enregistrerSous() == CApprentissageDoc::Resultat::Echec)
+        if (m_document.enregistrerSous() == CApprentissageDoc::SaveResult::Failed)
             return;
     }
     ensemble().setModifie(false);
@@ -685,12 +685,12 @@ void CExempleForm::DemanderEnregistrement() {
     if (!ensemble().modifie())
         return;
     QMessageBox question(QMessageBox::Question, "Enregistrement...",
-                         "Enregistrer les modifications apportées à " + m_document.nomFichier() +
+                         "Enregistrer les modifications apportées à " + m_document.fileName() +
                              " ?",
                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
     switch (question.exec()) {
     case QMessageBox::Yes:
-        if (enregistrer())
+        if (writeSet())
             ensemble().setModifie(false);
         else
             m_mayClose = false;

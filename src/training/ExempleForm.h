@@ -8,7 +8,7 @@ class CEnsemble;
 class CExempleView;
 class CReconForm;
 class DescriptionEdit;
-class ListeTriee;
+class SortedListBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -58,7 +58,7 @@ protected:
 
 private:
     CEnsemble& ensemble() const;
-    CClasse& classeChoisie() const;
+    CClasse& chosenClass() const;
     int IndiceClasse(int row) const;
     int IndiceExemple(int row) const;
     void ReinitialiserSaisies();
@@ -68,11 +68,11 @@ private:
     void SupprimerClassesVides();
     // OnEnregistrer's writing: empty classes removed first; nothing is written
     // for a set whose classes are all empty. False when writing failed.
-    bool enregistrer();
-    void signalerEnsembleVide();
-    void setModifie();
-    void afficherEnsemble();
-    void afficherClasse();
+    bool writeSet();
+    void tellSetEmpty();
+    void markModified();
+    void showSet();
+    void showClass();
 
     CApprentissageDoc& m_document;
     CExempleView* m_view = nullptr;
@@ -89,7 +89,7 @@ private:
     QPushButton* m_proprietesEnsemble;
     QPushButton* m_renommerEnsemble;
 
-    ListeTriee* m_classes;
+    SortedListBox* m_classes;
     QPushButton* m_supprimerClasse;
     QPushButton* m_renommerClasse;
     QPushButton* m_proprietesClasse;
@@ -100,7 +100,7 @@ private:
     QComboBox* m_code;
     QPushButton* m_ajouterClasse;
 
-    ListeTriee* m_exemples;
+    SortedListBox* m_exemples;
     QPushButton* m_supprimerExemple;
     QPushButton* m_renommerExemple;
     QPushButton* m_proprietesExemple;

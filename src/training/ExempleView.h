@@ -1,19 +1,16 @@
 #pragma once
 
-#include "training/TraceEncre.h"
+#include "gesture/GestureCapture.h"
 
-#include <QTimer>
 #include <QWidget>
 
 #include <memory>
-#include <vector>
 
 class CAReconnaitre;
 class CApprentissageDoc;
 class CExemple;
 class CExempleForm;
 class CReconForm;
-class CStroke;
 
 // The drawing area of a gesture-set window. The user draws a gesture with the
 // left button in one or several strokes; once the button has stayed up for a
@@ -29,23 +26,23 @@ public:
 
     void setPanes(CExempleForm* form, CReconForm* result);
 
-    bool gesteComplet() const { return m_gesteComplet; }
-    void setGesteComplet(bool complet) { m_gesteComplet = complet; }
-    bool enAttente() const { return m_enAttente; }
-    CExemple& exempleCourant() const { return *m_exemple; }
-    void setExempleCourant(std::unique_ptr<CExemple> exemple);
+    GestureCapture& capture() { return m_capture; }
+    bool gestureComplete() const { return m_gestureComplete; }
+    void setGestureComplete(bool complete) { m_gestureComplete = complete; }
+    CExemple& currentExample() const { return *m_example; }
+    void setCurrentExample(std::unique_ptr<CExemple> example);
     // The latest recognition by the set; null before the first one.
-    const CAReconnaitre* derniereReconnaissance() const { return m_reconnaissance.get(); }
-    const QTimer& minuterie() const { return m_timer; }
+    const CAReconnaitre* lastRecognition() const { return m_recognition.get(); }
 
     // Forgets the gesture (its drawing stays with any example that shares it)
     // and repaints the area at once.
     void EffacerGeste();
     // Shows the current example's drawing, each stroke from a small circle.
     void DessinerExemple();
-    // The end of a gesture: the timer's handler. Does nothing unless the
-    // button is up and the gesture waits.
-    void OnTimer();
+
+signals:
+    void statusMessage(const QString& text);
+    void paneText(int pane, const QString& text);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -54,25 +51,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    double horodatage() const;
-    // Adds the point to the stroke being drawn and repaints only the new segment.
-    void prolonger(QPoint p);
-    void reconnaitre();
+    void gestureFinished();
+    void recognise();
 
     CApprentissageDoc& m_document;
     CExempleForm* m_form = nullptr;
     CReconForm* m_result = nullptr;
-    std::unique_ptr<CAReconnaitre> m_reconnaissance;
-    bool m_gesteComplet = false;
-    std::unique_ptr<CExemple> m_exemple;
-    std::unique_ptr<CStroke> m_trait;
-    bool m_enAttente = false;
-    bool m_capture = false;
-    QPoint m_dernierPoint;
-    const double m_debut;
-    QTimer m_timer;
-    // What the screen shows: the strokes of the current example's drawing, then
-    // the stroke being drawn.
-    std::vector<TraceEncre> m_encre;
-    TraceEncre m_encreVive;
+    std::unique_ptr<CAReconnaitre> m_recognition;
+    bool m_gestureComplete = false;
+    std::unique_ptr<CExemple> m_example;
+    GestureCapture m_capture;
 };

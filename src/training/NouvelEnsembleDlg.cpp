@@ -1,6 +1,7 @@
 #include "training/NouvelEnsembleDlg.h"
 
 #include "engine/Codes.h"
+#include "engine/Ensemble.h"
 #include "shell/DialogButtons.h"
 #include "shell/Strings.h"
 #include "training/DialogFields.h"
@@ -99,4 +100,21 @@ void CNouvelEnsembleDlg::accept() {
     m_gestureName = m_gestureNameEdit->text();
     m_gestureDescription = m_gestureDescriptionEdit->toPlainText();
     QDialog::accept();
+}
+
+std::unique_ptr<CEnsemble> askNewGestureSet(QWidget* parent) {
+    CNouvelEnsembleDlg dialog(parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    auto set = std::make_unique<CEnsemble>();
+    set->setNom(toStdString(dialog.setName()));
+    set->setDescription(toStdString(dialog.setDescription()));
+    set->setNomFichier(toStdString(dialog.setName()) + ".gst");
+    set->setTypeAction(dialog.actionType());
+    auto first = std::make_unique<CClasse>(toStdString(dialog.gestureName()),
+                                           toStdString(dialog.gestureDescription()));
+    first->setCode(
+        static_cast<std::uint16_t>(codeDuNom(set->typeAction(), toStdString(dialog.codeName()))));
+    set->ajouterClasse(std::move(first));
+    return set;
 }

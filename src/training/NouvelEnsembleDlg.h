@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+#include <memory>
+
+class CEnsemble;
 class DescriptionEdit;
 class QComboBox;
 class QLabel;
@@ -44,3 +47,7 @@ private:
     QComboBox* m_codeCombo;
     QPushButton* m_ok;
 };
+
+// The New gesture-set command's dialog: the set it describes, named after the
+// set, with its first class; none when the user cancelled.
+std::unique_ptr<CEnsemble> askNewGestureSet(QWidget* parent);

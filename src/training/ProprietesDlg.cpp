@@ -53,7 +53,7 @@ ChoiceDialog::ChoiceDialog(const QString& caption, const QStringList& choices, Q
         group->addButton(radio, i);
         layout->addWidget(radio);
     }
-    connect(group, &QButtonGroup::idClicked, this, [this](int id) { m_choix = id; });
+    connect(group, &QButtonGroup::idClicked, this, [this](int id) { m_choice = id; });
     QDialogButtonBox* buttons = okButton(this);
     buttons->addButton("Annuler", QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -144,7 +144,7 @@ void NumberCellsDialog::accept() {
     QDialog::accept();
 }
 
-CMatriceDlg::CMatriceDlg(const CMatrice& matrice, Partie partie, QWidget* parent)
+CMatriceDlg::CMatriceDlg(const CMatrice& matrice, Part part, QWidget* parent)
     : NumberCellsDialog("Propriétés", parent) {
     auto* grid = new QGridLayout;
     grid->setSpacing(2);
@@ -153,7 +153,7 @@ CMatriceDlg::CMatriceDlg(const CMatrice& matrice, Partie partie, QWidget* parent
         grid->addWidget(header(r, this), r + 1, 0);
         for (int c = 0; c < matrice.ordre(); ++c) {
             QLineEdit* edit =
-                cell(partie == Partie::Valeurs ? matrice.valeur(r, c) : matrice.inverse(r, c));
+                cell(part == Part::Values ? matrice.valeur(r, c) : matrice.inverse(r, c));
             edit->setObjectName(QStringLiteral("cell%1_%2").arg(r).arg(c));
             grid->addWidget(edit, r + 1, c + 1);
         }
@@ -273,11 +273,11 @@ CPointsDlg::CPointsDlg(const CExemple& exemple, QWidget* parent)
     layout->addWidget(okButton(this));
 }
 
-void montrerProprietesExemple(QWidget* parent, const CExemple& exemple) {
+void showExampleProperties(QWidget* parent, const CExemple& exemple) {
     CProprietesExempleDlg choice(parent);
     if (choice.exec() != QDialog::Accepted)
         return;
-    switch (choice.choix()) {
+    switch (choice.choice()) {
     case 0: {
         CCaracteristiquesDlg features(exemple.caracteristiques(), parent);
         features.exec();

@@ -20,13 +20,13 @@ class ChoiceDialog : public QDialog {
     Q_OBJECT
 public:
     // The choice made, 0 for the first button.
-    int choix() const { return m_choix; }
+    int choice() const { return m_choice; }
 
 protected:
     ChoiceDialog(const QString& caption, const QStringList& choices, QWidget* parent);
 
 private:
-    int m_choix = 0;
+    int m_choice = 0;
 };
 
 class CProprietesExempleDlg : public ChoiceDialog {
@@ -74,9 +74,9 @@ protected:
 class CMatriceDlg : public NumberCellsDialog {
     Q_OBJECT
 public:
-    enum class Partie { Valeurs, Inverse };
+    enum class Part { Values, Inverse };
 
-    CMatriceDlg(const CMatrice& matrice, Partie partie, QWidget* parent);
+    CMatriceDlg(const CMatrice& matrice, Part part, QWidget* parent);
 };
 
 // "Poids associés à la classe": w0..w13 in two rows of seven.
@@ -113,4 +113,4 @@ private:
 
 // The example-level choice and the display it opens, for the form and the
 // result pane alike.
-void montrerProprietesExemple(QWidget* parent, const CExemple& exemple);
+void showExampleProperties(QWidget* parent, const CExemple& exemple);

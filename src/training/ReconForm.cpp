@@ -14,10 +14,10 @@ CReconForm::CReconForm(QWidget* parent) : QWidget(parent) {
     setObjectName("resultat");
     setFocusPolicy(Qt::ClickFocus);
     auto* box = new QGroupBox("Reconnaissance", this);
-    m_ligne1 = new QLabel(box);
-    m_ligne2 = new QLabel(box);
-    m_ligne1->setObjectName("ligne1");
-    m_ligne2->setObjectName("ligne2");
+    m_line1 = new QLabel(box);
+    m_line2 = new QLabel(box);
+    m_line1->setObjectName("line1");
+    m_line2->setObjectName("line2");
     m_proprietes = new QPushButton("Propriétés", box);
     m_effacer = new QPushButton("Effacer", box);
     m_proprietes->setObjectName("proprietesGeste");
@@ -25,8 +25,8 @@ CReconForm::CReconForm(QWidget* parent) : QWidget(parent) {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(8, 2, 8, 4);
     grid->setVerticalSpacing(2);
-    grid->addWidget(m_ligne1, 0, 0);
-    grid->addWidget(m_ligne2, 1, 0);
+    grid->addWidget(m_line1, 0, 0);
+    grid->addWidget(m_line2, 1, 0);
     grid->addWidget(m_proprietes, 0, 1);
     grid->addWidget(m_effacer, 1, 1);
     grid->setColumnStretch(0, 1);
@@ -43,15 +43,16 @@ void CReconForm::setPanes(CExempleForm* form, CExempleView* view) {
 }
 
 void CReconForm::OnInitialUpdate() {
-    // Weight 300 of Verdana, which has no light face: Windows draws it with the
-    // regular one, whereas a substitute font here would pick a faint light face.
+    // Verdana at weight 300: Verdana has no light face, so the lines show its
+    // regular one. Asking for regular keeps a font that stands in for Verdana
+    // from picking a faint light face instead.
     QFont verdana("Verdana");
     verdana.setPixelSize(13);
     verdana.setWeight(QFont::Normal);
-    m_ligne1->setFont(verdana);
-    m_ligne2->setFont(verdana);
-    setLignes("", "");
-    if (!m_view->gesteComplet())
+    m_line1->setFont(verdana);
+    m_line2->setFont(verdana);
+    setLines("", "");
+    if (!m_view->gestureComplete())
         ActiverBoutons(false);
 }
 
@@ -60,17 +61,17 @@ void CReconForm::ActiverBoutons(bool enable) {
     m_effacer->setEnabled(enable);
 }
 
-void CReconForm::setLignes(const QString& ligne1, const QString& ligne2) {
-    m_ligne1->setText(ligne1);
-    m_ligne2->setText(ligne2);
+void CReconForm::setLines(const QString& line1, const QString& line2) {
+    m_line1->setText(line1);
+    m_line2->setText(line2);
 }
 
-QString CReconForm::ligne1() const {
-    return m_ligne1->text();
+QString CReconForm::line1() const {
+    return m_line1->text();
 }
 
-QString CReconForm::ligne2() const {
-    return m_ligne2->text();
+QString CReconForm::line2() const {
+    return m_line2->text();
 }
 
 void CReconForm::OnEffacer() {
@@ -79,5 +80,5 @@ void CReconForm::OnEffacer() {
 }
 
 void CReconForm::OnProprietes() {
-    montrerProprietesExemple(this, m_view->exempleCourant());
+    showExampleProperties(this, m_view->currentExample());
 }

@@ -18,9 +18,9 @@ public:
     void OnInitialUpdate();
 
     void ActiverBoutons(bool enable);
-    void setLignes(const QString& ligne1, const QString& ligne2);
-    QString ligne1() const;
-    QString ligne2() const;
+    void setLines(const QString& line1, const QString& line2);
+    QString line1() const;
+    QString line2() const;
 
 private:
     void OnEffacer();
@@ -28,8 +28,8 @@ private:
 
     CExempleForm* m_form = nullptr;
     CExempleView* m_view = nullptr;
-    QLabel* m_ligne1;
-    QLabel* m_ligne2;
+    QLabel* m_line1;
+    QLabel* m_line2;
     QPushButton* m_proprietes;
     QPushButton* m_effacer;
 };

@@ -2,7 +2,7 @@
 #include "flowchart/Commandes.h"
 #include "flowchart/OrgaEditor.h"
 #include "flowchart/PainterCanvas.h"
-#include "shell/GesturePlayer.h"
+#include "gesture/GesturePlayer.h"
 #include "shell/Strings.h"
 #include "support/Menus.h"
 
@@ -265,7 +265,7 @@ TEST_F(OrgaCommands, ARightButtonGestureKeepsItsSelection) {
     CCercle* a = circle({200, 200});
     CCercle* b = circle({500, 200});
     hover({200, 200});
-    GesturePlayer player(view(), m_clock);
+    GesturePlayer player(view().capture(), m_clock);
     player.setButton(Qt::RightButton);
     player.press({200, 200});
     hover({500, 200});
@@ -274,7 +274,7 @@ TEST_F(OrgaCommands, ARightButtonGestureKeepsItsSelection) {
     player.release({300, 200});
     hover({500, 200});
     EXPECT_EQ(view().selection(), a);
-    view().OnTimer();
+    view().capture().finishNow();
     // Only the press and the release count: a stroke 100 to the right.
     EXPECT_EQ(status(), recognised(commande::DeplacementGaucheDroite));
     EXPECT_EQ(a->center(), (CPoint{300, 200}));

@@ -1,3 +1,4 @@
+#include "app/Editors.h"
 #include "engine/Ensemble.h"
 #include "engine/FichierEnsemble.h"
 #include "flowchart/Commandes.h"
@@ -6,10 +7,9 @@
 #include "flowchart/PropEltDlg.h"
 #include "generator/ComponentGestures.h"
 #include "generator/ShippedSets.h"
+#include "gesture/GesturePlayer.h"
 #include "shell/Application.h"
 #include "shell/ChildFrame.h"
-#include "shell/DocTemplates.h"
-#include "shell/GesturePlayer.h"
 #include "support/FailingDisks.h"
 #include "support/Menus.h"
 
@@ -87,10 +87,13 @@ TEST_F(OrgaDocument, SavedClosedAndReopenedItIsTheSameFlowchart) {
     flushDeletes();
     EXPECT_TRUE(mainFrame().mdiArea()->subWindowList().isEmpty());
 
+    // A flowchart window opened from a file starts in component mode too.
+    setTraceMode(1);
     m_answers.then(chooseFile(path));
     chooseMenuEntry(mainFrame(), "&Organigrammes", "&Ouvrir");
     m_frame = qobject_cast<COrga*>(mainFrame().activeChildFrame());
     ASSERT_NE(m_frame, nullptr);
+    EXPECT_EQ(m_app.application().traceMode(), 0);
     EXPECT_EQ(doc().title(), "plan.org");
     ASSERT_EQ(elements().size(), 4u);
     EXPECT_EQ(elements()[1]->type(), kind::Cercle);
@@ -282,14 +285,14 @@ TEST_F(OrgaDocument, WithoutAUsableSetNothingIsRecognisedAndTheStrokesWait) {
     play(*traced({{{250, 250}, {350, 350}}}));
     EXPECT_EQ(m_answers.seen(), QStringList{"Reconnaissance impossible"});
     EXPECT_TRUE(elements().empty());
-    EXPECT_GT(view().inkSegmentCount(), 0);
+    EXPECT_TRUE(view().capture().hasInk());
 
     chooseComponentSet(m_answers, gestures() + "bonnes.gst");
     chooseMenuEntry(mainFrame(), "&Dessin", "&Choisir les gestes...");
     play(*traced({{{350, 250}, {250, 350}}}));
     ASSERT_EQ(elements().size(), 1u);
     EXPECT_EQ(elements()[0]->type(), kind::Croix);
-    EXPECT_EQ(view().inkSegmentCount(), 0);
+    EXPECT_FALSE(view().capture().hasInk());
 }
 
 TEST_F(OrgaDocument, SetsThatCannotBeReadAreReportedWhenTheFlowchartIsMade) {
@@ -316,17 +319,16 @@ TEST_F(OrgaDocument, ANewFlowchartStartsInComponentTraceMode) {
 // folder from the start, and recognise what is drawn.
 TEST(ShippedSets, ARectangleDrawnOnANewFlowchartIsARectangleAndTurnsRed) {
     GestureClock::Manual clock;
-    TestApplication app(applicationTemplates());
+    TestApplication app(editorTemplates(), newSetDialog());
     app.startReady();
     ModalAnswers answers;
     chooseMenuEntry(app.frame(), "&Organigrammes", "&Nouveau");
     auto* frame = qobject_cast<COrga*>(app.frame().activeChildFrame());
     ASSERT_NE(frame, nullptr);
     COrgaView& view = *frame->view();
-    GesturePlayer player(view, clock);
+    GesturePlayer player(view.capture(), clock);
     DrawingGenerator g(8);
-    player.play(*shippedGesture(TYPE_COMPOSANTS, kind::RectangleHorizontal, g),
-                [&view] { view.OnTimer(); });
+    player.play(*shippedGesture(TYPE_COMPOSANTS, kind::RectangleHorizontal, g));
     const auto& elements = frame->orgaDocument().organigramme().elements();
     ASSERT_EQ(elements.size(), 1u);
     auto* rectangle = dynamic_cast<const CRectangle*>(elements[0].get());
@@ -339,7 +341,6 @@ TEST(ShippedSets, ARectangleDrawnOnANewFlowchartIsARectangleAndTurnsRed) {
     ASSERT_EQ(view.selection(), rectangle);
     app.application().setTraceMode(1);
     clock.advance(1.0);
-    player.play(*shippedGesture(TYPE_COMMANDES, commande::CouleurRouge, g),
-                [&view] { view.OnTimer(); });
+    player.play(*shippedGesture(TYPE_COMMANDES, commande::CouleurRouge, g));
     EXPECT_EQ(rectangle->color(), kRouge);
 }

@@ -1,5 +1,6 @@
 #include "flowchart/OrgaEditor.h"
 
+#include "app/Editors.h"
 #include "engine/AReconnaitre.h"
 #include "engine/FichierEnsemble.h"
 #include "flowchart/Elements.h"
@@ -7,9 +8,8 @@
 #include "generator/ComponentGestures.h"
 #include "generator/ShapePaths.h"
 #include "generator/ShippedSets.h"
+#include "gesture/GesturePlayer.h"
 #include "shell/Application.h"
-#include "shell/DocTemplates.h"
-#include "shell/GesturePlayer.h"
 #include "support/Menus.h"
 #include "support/Typing.h"
 
@@ -21,7 +21,7 @@
 
 #include <cmath>
 
-OrgaEditor::OrgaEditor() : m_app(applicationTemplates()) {}
+OrgaEditor::OrgaEditor() : m_app(editorTemplates(), newSetDialog()) {}
 
 // The generated components, but drawn by a user whose circles come out round
 // one time, a little taller than wide the next.
@@ -70,9 +70,9 @@ COrga& OrgaEditor::newFlowchart() {
 
 void OrgaEditor::play(const CDessin& drawing, Qt::MouseButton button) {
     m_clock.advance(1.0);
-    GesturePlayer player(view(), m_clock);
+    GesturePlayer player(view().capture(), m_clock);
     player.setButton(button);
-    player.play(drawing, [this] { view().OnTimer(); });
+    player.play(drawing);
 }
 
 void OrgaEditor::hover(QPoint p) {

@@ -4,7 +4,7 @@
 #include "flowchart/OrgaDoc.h"
 #include "flowchart/OrgaView.h"
 #include "generator/DrawingGenerator.h"
-#include "shell/GestureClock.h"
+#include "gesture/GestureClock.h"
 #include "shell/MainFrm.h"
 #include "support/ModalAnswers.h"
 #include "support/TestApplication.h"

@@ -6,7 +6,7 @@
 #include "flowchart/OrgaEditor.h"
 #include "flowchart/PainterCanvas.h"
 #include "generator/ComponentGestures.h"
-#include "shell/GesturePlayer.h"
+#include "gesture/GesturePlayer.h"
 #include "shell/Strings.h"
 #include "support/Menus.h"
 #include "support/Typing.h"
@@ -101,7 +101,7 @@ TEST_F(OrgaView, EachComponentGestureCreatesItsComponentAtTheGesturesPlace) {
             EXPECT_EQ(dimensions(made), (std::vector<int>{gesture.height(), gesture.width()}));
     }
     EXPECT_TRUE(doc().isModified());
-    EXPECT_EQ(view().inkSegmentCount(), 0);
+    EXPECT_FALSE(view().capture().hasInk());
 }
 
 TEST_F(OrgaView, FixedSizeModeGivesEveryKindItsParametersSizes) {
@@ -152,15 +152,15 @@ TEST_F(OrgaView, AHorizontalRectangleGivenTallFixedSizesIsAVerticalOne) {
 TEST_F(OrgaView, StrokesDrawnBeforeTheTimerFiresAreOneGesture) {
     const auto first = traced({{{250, 250}, {350, 350}}});
     const auto second = traced({{{350, 250}, {250, 350}}});
-    GesturePlayer player(view(), m_clock);
-    player.play(*first);
-    EXPECT_TRUE(view().isWaiting());
+    GesturePlayer player(view().capture(), m_clock);
+    player.playStrokes(*first);
+    EXPECT_TRUE(view().capture().isPending());
     // The view's own time stamps may round the writer's speed differently.
-    EXPECT_NEAR(view().timerDelay(), first->recognitionDelay() - 100, 1);
+    EXPECT_NEAR(view().capture().delayMs(), first->recognitionDelay() - 100, 1);
     EXPECT_TRUE(elements().empty());
     m_clock.advance(0.2);
-    player.play(*second, [this] { view().OnTimer(); });
-    EXPECT_FALSE(view().isWaiting());
+    player.play(*second);
+    EXPECT_FALSE(view().capture().isPending());
     ASSERT_EQ(elements().size(), 1u);
     EXPECT_EQ(elements()[0]->type(), kind::Croix);
     EXPECT_EQ(elements()[0]->GetBoundRect(), (CRect{249, 249, 351, 351}));
@@ -191,7 +191,7 @@ TEST_F(OrgaView, AnUnknownGestureIsKeptAsInkOrDiscarded) {
     m_answers.then(clickButton("Non"));
     play(*drawing);
     EXPECT_EQ(elements().size(), 1u);
-    EXPECT_EQ(view().inkSegmentCount(), 0);
+    EXPECT_FALSE(view().capture().hasInk());
 }
 
 TEST_F(OrgaView, ATextGestureWritesTheLinesOfTheInsertTextDialog) {
@@ -262,20 +262,24 @@ TEST_F(OrgaView, ThePointerSelectsTheLastAddedComponentUnderIt) {
 }
 
 TEST_F(OrgaView, InkIsDrawnSegmentBySegmentInTheTraceModesColour) {
-    GesturePlayer player(view(), m_clock);
+    GesturePlayer player(view().capture(), m_clock);
     player.press({100, 300});
     player.move({160, 300});
     player.move({220, 300});
-    EXPECT_EQ(view().inkSegmentCount(), 2);
+    EXPECT_TRUE(view().capture().hasInk());
     EXPECT_EQ(view().grab().toImage().pixelColor(190, 300), QColor(Qt::black));
     player.release({220, 300});
-    view().OnTimer();
-    EXPECT_EQ(view().inkSegmentCount(), 0);
+    view().capture().finishNow();
+    EXPECT_FALSE(view().capture().hasInk());
 
+    // The last segment takes the ink of the button: black for the left one.
     setTraceMode(1);
     player.press({100, 400});
     player.move({200, 400});
-    EXPECT_EQ(view().grab().toImage().pixelColor(150, 400), QColor(Qt::red));
+    player.release({200, 460});
+    const QImage image = view().grab().toImage();
+    EXPECT_EQ(image.pixelColor(150, 400), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(200, 430), QColor(Qt::black));
 }
 
 // "(1)": rejected as too ambiguous; "(2)": too far from the class chosen.

@@ -12,9 +12,9 @@
 #include "generator/FamilyGestures.h"
 #include "generator/ShapePaths.h"
 #include "generator/TextGestures.h"
-#include "shell/Application.h"
+#include "gesture/GestureCapture.h"
+#include "gesture/GesturePlayer.h"
 #include "shell/Configuration.h"
-#include "shell/GesturePlayer.h"
 #include "shell/MainFrm.h"
 #include "support/TextRuns.h"
 #include "support/Typing.h"
@@ -24,7 +24,7 @@
 #include "training/Apprentissage.h"
 #include "training/ApprentissageDoc.h"
 #include "training/ExempleView.h"
-#include "training/ListeTriee.h"
+#include "training/SortedListBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -87,10 +87,10 @@ testing::AssertionResult gestureSetSavesWhole(CApprentissage& window) {
     return testing::AssertionSuccess();
 }
 
-QStringList sortedRows(const ListeTriee& list) {
+QStringList sortedRows(const SortedListBox& list) {
     QStringList rows;
     for (int row = 0; row < list.count(); ++row)
-        rows << list.texte(row);
+        rows << list.textAt(row);
     rows.sort();
     return rows;
 }
@@ -98,8 +98,8 @@ QStringList sortedRows(const ListeTriee& list) {
 // The lists show the classes of the set, and the examples of the class chosen.
 testing::AssertionResult consistentGestureSet(CApprentissage& window) {
     const CEnsemble& set = static_cast<CApprentissageDoc&>(window.document()).ensemble();
-    const auto* classes = window.findChild<ListeTriee*>("classes");
-    const auto* examples = window.findChild<ListeTriee*>("exemples");
+    const auto* classes = window.findChild<SortedListBox*>("classes");
+    const auto* examples = window.findChild<SortedListBox*>("exemples");
     QStringList held;
     for (int c = 0; c < set.nbClasses(); ++c)
         held << QString::fromStdString(set.classe(c).nom());
@@ -113,7 +113,7 @@ testing::AssertionResult consistentGestureSet(CApprentissage& window) {
         return testing::AssertionSuccess();
     for (int c = 0; c < set.nbClasses(); ++c) {
         const CClasse& chosen = set.classe(c);
-        if (QString::fromStdString(chosen.nom()) != classes->texte(row))
+        if (QString::fromStdString(chosen.nom()) != classes->textAt(row))
             continue;
         QStringList names;
         for (int e = 0; e < chosen.nbExemples(); ++e)
@@ -126,7 +126,7 @@ testing::AssertionResult consistentGestureSet(CApprentissage& window) {
         return testing::AssertionSuccess();
     }
     return testing::AssertionFailure()
-           << "the class list selects " << classes->texte(row).toStdString()
+           << "the class list selects " << classes->textAt(row).toStdString()
            << ", which the set does not hold";
 }
 
@@ -233,8 +233,9 @@ int monkeyEvents(int byDefault) {
 
 Monkey::Monkey(CMainFrame& frame, GestureClock::Manual& clock, const QString& dataRoot, Home home,
                std::uint32_t seed)
-    : m_frame(frame), m_clock(clock), m_root(dataRoot), m_home(std::move(home)), m_seed(seed),
-      m_random(seed), m_trace(qEnvironmentVariableIsSet("VELMORA_MONKEY_TRACE")) {
+    : m_frame(frame), m_frameAlive(&frame), m_clock(clock), m_root(dataRoot),
+      m_home(std::move(home)), m_seed(seed), m_random(seed),
+      m_trace(qEnvironmentVariableIsSet("VELMORA_MONKEY_TRACE")) {
     m_answers.otherwise([this](QWidget& window) { answer(window); });
     m_menuWatch.setInterval(10);
     QObject::connect(&m_menuWatch, &QTimer::timeout, [this] { answerMenu(); });
@@ -262,29 +263,8 @@ void Monkey::run(int events) {
     }
 }
 
-Monkey::Surface Monkey::surfaceOf(CChildFrame& window) {
-    if (auto* flowchart = qobject_cast<COrga*>(&window)) {
-        QPointer<COrgaView> view(flowchart->view());
-        return {view, [view] {
-                    if (view)
-                        view->OnTimer();
-                }};
-    }
-    if (auto* gestures = qobject_cast<CApprentissage*>(&window)) {
-        QPointer<CExempleView> view(&gestures->view());
-        return {view, [view] {
-                    if (view)
-                        view->OnTimer();
-                }};
-    }
-    if (auto* text = qobject_cast<CStrovik*>(&window)) {
-        QPointer<CStrovikView> view(&text->view());
-        return {view->viewport(), [view] {
-                    if (view)
-                        view->OnTimer();
-                }};
-    }
-    return {};
+GestureCapture* Monkey::captureOf(CChildFrame& window) {
+    return window.findChild<GestureCapture*>();
 }
 
 // A click on a drawing area is a gesture of one point: it ends with the action
@@ -292,8 +272,8 @@ Monkey::Surface Monkey::surfaceOf(CChildFrame& window) {
 void Monkey::endPendingGestures() {
     for (QMdiSubWindow* window : m_frame.mdiArea()->subWindowList())
         if (auto* child = qobject_cast<CChildFrame*>(window->widget()))
-            if (const Surface surface = surfaceOf(*child); surface.widget != nullptr)
-                surface.endOfGesture();
+            if (GestureCapture* capture = captureOf(*child))
+                capture->finishNow();
 }
 
 CChildFrame* Monkey::activeWindow() const {
@@ -329,17 +309,17 @@ void Monkey::goHome() {
 
 void Monkey::act() {
     CChildFrame* window = activeWindow();
-    const Surface surface = window != nullptr ? surfaceOf(*window) : Surface{};
-    const bool drawable = surface.widget != nullptr && surface.widget->isVisible();
+    GestureCapture* capture = window != nullptr ? captureOf(*window) : nullptr;
+    const bool drawable = capture != nullptr && capture->surface().isVisible();
     const int roll = uniform(0, 99);
     if (m_frame.mdiArea()->subWindowList().size() > 5)
         closeActiveWindow();
     else if (drawable && roll < 30)
-        scrawl(surface);
+        scrawl(*capture);
     else if (drawable && roll < 38)
-        playGesture(surface);
+        playGesture(*capture);
     else if (drawable && roll < 43)
-        hover(surface);
+        hover(*capture);
     else if (window != nullptr && roll < 56)
         clickWidget(*window);
     else if (roll < 80)
@@ -357,23 +337,24 @@ void Monkey::act() {
 // One to three strokes, then the end of the gesture as if its timer had fired.
 // No real timer of a gesture ever gets the chance: it would fire at a moment
 // that depends on the machine's speed, and the run could not be played again.
-void Monkey::scrawl(const Surface& surface) {
-    const QPointer<QWidget> target(surface.widget);
+void Monkey::scrawl(GestureCapture& capture) {
+    const QPointer<GestureCapture> target(&capture);
     const int strokes = uniform(1, 3);
     for (int s = 0; s < strokes && target; ++s) {
         m_clock.advance(uniform(50, 400) / 1000.0);
         stroke(*target);
     }
     log("end of gesture");
-    surface.endOfGesture();
+    if (target)
+        target->finishNow();
 }
 
-void Monkey::stroke(QWidget& surface) {
-    const QPointer<QWidget> target(&surface);
+void Monkey::stroke(GestureCapture& capture) {
+    const QPointer<GestureCapture> target(&capture);
     const Qt::MouseButton button = chance(0.5) ? Qt::LeftButton : Qt::RightButton;
-    GesturePlayer player(surface, m_clock);
+    GesturePlayer player(capture, m_clock);
     player.setButton(button);
-    QPoint p = randomPointIn(*target, 20);
+    QPoint p = randomPointIn(capture.surface(), 20);
     const int moves = uniform(0, 40);
     log(QStringLiteral("stroke, %1 button, from (%2, %3), %4 moves")
             .arg(button == Qt::LeftButton ? "left" : "right")
@@ -395,22 +376,23 @@ void Monkey::stroke(QWidget& surface) {
     sent();
 }
 
-void Monkey::hover(const Surface& surface) {
-    const QPointer<QWidget> target(surface.widget);
-    GesturePlayer player(*target, m_clock);
+void Monkey::hover(GestureCapture& capture) {
+    const QPointer<GestureCapture> target(&capture);
+    GesturePlayer player(capture, m_clock);
     player.setButton(Qt::NoButton);
     const int moves = uniform(1, 10);
     log(QStringLiteral("hover, %1 moves").arg(moves));
     for (int i = 0; i < moves && target; ++i) {
         m_clock.advance(uniform(5, 100) / 1000.0);
-        player.move(randomPointIn(*target, 10));
+        player.move(randomPointIn(target->surface(), 10));
         sent();
     }
 }
 
-void Monkey::playGesture(const Surface& surface) {
+void Monkey::playGesture(GestureCapture& capture) {
+    const QPointer<GestureCapture> target(&capture);
     DrawingGenerator g(m_random());
-    const QWidget& area = *surface.widget;
+    const QWidget& area = capture.surface();
     const Vec2 centre{static_cast<double>(uniform(0, area.width())),
                       static_cast<double>(uniform(0, area.height()))};
     const double size = uniform(30, 300);
@@ -453,13 +435,14 @@ void Monkey::playGesture(const Surface& surface) {
             .arg(size)
             .arg(centre.x)
             .arg(centre.y));
-    GesturePlayer player(*surface.widget, m_clock);
+    GesturePlayer player(capture, m_clock);
     player.setButton(button);
-    player.play(*drawing);
+    player.playStrokes(*drawing);
     for (int s = 0; s < drawing->strokeCount(); ++s)
         sent(drawing->stroke(s).pointCount() + 1);
     log("end of gesture");
-    surface.endOfGesture();
+    if (target)
+        target->finishNow();
 }
 
 void Monkey::clickWidget(CChildFrame& window) {
@@ -661,8 +644,7 @@ bool Monkey::checkAfter() {
     closePopups();
     flushDeletes();
     QString problem;
-    const CApplication* application = CApplication::instance();
-    if (application == nullptr || application->mainFrame() != &m_frame || !m_frame.isVisible())
+    if (m_frameAlive == nullptr || !m_frame.isVisible())
         problem = "the main window is gone";
     else if (const QWidget* modal = QApplication::activeModalWidget())
         problem = "a modal window is left open: " + modal->windowTitle();

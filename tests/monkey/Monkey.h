@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/GestureClock.h"
+#include "gesture/GestureClock.h"
 #include "support/ModalAnswers.h"
 
 #include <QList>
@@ -18,6 +18,7 @@
 
 class CChildFrame;
 class CMainFrame;
+class GestureCapture;
 class QAction;
 class QFileDialog;
 class QMenu;
@@ -62,21 +63,18 @@ public:
     int actions() const { return m_actions; }
 
 private:
-    struct Surface {
-        QWidget* widget = nullptr;
-        std::function<void()> endOfGesture;
-    };
-    static Surface surfaceOf(CChildFrame& window);
+    // The drawing area of the window, if it has one.
+    static GestureCapture* captureOf(CChildFrame& window);
 
     CChildFrame* activeWindow() const;
     void endPendingGestures();
     void activate();
     void goHome();
     void act();
-    void scrawl(const Surface& surface);
-    void stroke(QWidget& surface);
-    void hover(const Surface& surface);
-    void playGesture(const Surface& surface);
+    void scrawl(GestureCapture& capture);
+    void stroke(GestureCapture& capture);
+    void hover(GestureCapture& capture);
+    void playGesture(GestureCapture& capture);
     void clickWidget(CChildFrame& window);
     void pressKeys();
     void chooseMenu(const QString& menuText, const QString& entryText);
@@ -106,6 +104,7 @@ private:
     void sent(int events = 1) { m_events += events; }
 
     CMainFrame& m_frame;
+    QPointer<CMainFrame> m_frameAlive;
     GestureClock::Manual& m_clock;
     QString m_root;
     Home m_home;

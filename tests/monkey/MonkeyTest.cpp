@@ -1,7 +1,7 @@
 #include "monkey/Monkey.h"
 
+#include "app/Editors.h"
 #include "flowchart/Orga.h"
-#include "shell/DocTemplates.h"
 #include "shell/MainFrm.h"
 #include "support/Menus.h"
 #include "support/TestApplication.h"
@@ -39,7 +39,7 @@ template <typename Window> bool isA(CChildFrame& window) {
 // can be played again.
 class MonkeyTest : public testing::Test {
 protected:
-    MonkeyTest() : m_clock(5000.0), m_app(applicationTemplates()) {}
+    MonkeyTest() : m_clock(5000.0), m_app(editorTemplates(), newSetDialog()) {}
 
     void SetUp() override {
         // What an earlier test copied would change what this one pastes: a

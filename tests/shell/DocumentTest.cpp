@@ -69,7 +69,8 @@ TEST(DocManager, FindsTheFirstTemplateOfAFileNewNameInRegistrationOrder) {
     templates.push_back(fakeTemplate(kGestureDocString));
     templates.push_back(fakeTemplate(kFlowchartDocString));
     templates.push_back(fakeTemplate("\nsecond_\nOrga\nOrga Files (*.org)\n.org\n\n"));
-    const CDocManager manager(std::move(templates));
+    TestApplication context;
+    const CDocManager manager(context.application(), std::move(templates));
 
     ASSERT_EQ(manager.templates().size(), 4u);
     EXPECT_EQ(manager.findTemplate("Strovik"), manager.templates()[0].get());
@@ -189,7 +190,8 @@ TEST(Documents, YesSavesAnUntitledDocumentUnderTheChosenName) {
 
 TEST(Documents, UpdateAllViewsSkipsTheSenderAndViewsLeaveWithTheirWidgets) {
     auto docTemplate = fakeTemplate(kTextDocString);
-    FakeDocument document(*docTemplate);
+    TestApplication context;
+    FakeDocument document(*docTemplate, context.application());
     FakeView first(document, nullptr);
     FakeView second(document, nullptr);
     { FakeView gone(document, nullptr); }

@@ -39,6 +39,9 @@ FakeFrame::FakeFrame(CDocument& document)
 
 std::unique_ptr<CDocTemplate> fakeTemplate(const QString& docString) {
     return std::make_unique<CDocTemplate>(
-        docString, [](const CDocTemplate& t) { return std::make_unique<FakeDocument>(t); },
+        docString,
+        [](const CDocTemplate& t, EditorContext& context) {
+            return std::make_unique<FakeDocument>(t, context);
+        },
         [](CDocument& d) { return std::make_unique<FakeFrame>(d); });
 }

@@ -1,3 +1,4 @@
+#include "app/Editors.h"
 #include "engine/Codes.h"
 #include "engine/Ensemble.h"
 #include "engine/FichierEnsemble.h"
@@ -22,8 +23,8 @@ namespace {
 // A gesture-set document of the tests: it takes the application's pending set.
 class PendingSetDocument : public CDocument {
 public:
-    explicit PendingSetDocument(const CDocTemplate& docTemplate)
-        : CDocument(docTemplate), set(CApplication::instance()->takePendingSet()) {}
+    PendingSetDocument(const CDocTemplate& docTemplate, EditorContext& context)
+        : CDocument(docTemplate, context), set(context.takePendingSet()) {}
     bool onOpenDocument(const QString&) override { return false; }
     bool onSaveDocument(const QString&) override { return false; }
 
@@ -35,7 +36,9 @@ std::vector<std::unique_ptr<CDocTemplate>> editors() {
     templates.push_back(fakeTemplate(kTextDocString));
     templates.push_back(std::make_unique<CDocTemplate>(
         kGestureDocString,
-        [](const CDocTemplate& t) { return std::make_unique<PendingSetDocument>(t); },
+        [](const CDocTemplate& t, EditorContext& context) {
+            return std::make_unique<PendingSetDocument>(t, context);
+        },
         [](CDocument& d) { return std::make_unique<FakeFrame>(d); }));
     templates.push_back(fakeTemplate(kFlowchartDocString));
     return templates;
@@ -72,7 +75,7 @@ QString gestures(TestApplication& test) {
 } // namespace
 
 TEST(NewGestureSet, BuildsThePendingSetFromTheDialogAndOpensItsDocument) {
-    TestApplication test(editors());
+    TestApplication test(editors(), newSetDialog());
     test.startReady();
     ModalAnswers answers;
     answers.then([](QWidget& dialog) {
@@ -102,7 +105,7 @@ TEST(NewGestureSet, BuildsThePendingSetFromTheDialogAndOpensItsDocument) {
 }
 
 TEST(NewGestureSet, CancelBuildsNothing) {
-    TestApplication test(editors());
+    TestApplication test(editors(), newSetDialog());
     test.startReady();
     ModalAnswers answers;
     answers.then([](QWidget& dialog) {
@@ -116,7 +119,7 @@ TEST(NewGestureSet, CancelBuildsNothing) {
 }
 
 TEST(OpenGestureSet, ReadsTheChosenSetIntoANewDocument) {
-    TestApplication test(editors());
+    TestApplication test(editors(), newSetDialog());
     test.startReady();
     writeSet(gestures(test), "commandes.gst", "mes commandes", TYPE_COMMANDES);
     QString folderShown;
@@ -140,7 +143,7 @@ TEST(OpenGestureSet, ReadsTheChosenSetIntoANewDocument) {
 }
 
 TEST(OpenGestureSet, AFileWithAnotherExtensionIsRefusedBeforeAnyRead) {
-    TestApplication test(editors());
+    TestApplication test(editors(), newSetDialog());
     test.startReady();
     writeGarbage(gestures(test) + "notes.txt");
     ModalAnswers answers;
@@ -154,7 +157,7 @@ TEST(OpenGestureSet, AFileWithAnotherExtensionIsRefusedBeforeAnyRead) {
 }
 
 TEST(OpenGestureSet, AnUnsoundFileIsReportedAndOpensNothing) {
-    TestApplication test(editors());
+    TestApplication test(editors(), newSetDialog());
     test.startReady();
     writeGarbage(gestures(test) + "casse.gst");
     ModalAnswers answers;
@@ -167,7 +170,7 @@ TEST(OpenGestureSet, AnUnsoundFileIsReportedAndOpensNothing) {
 }
 
 TEST(OpenGestureSet, TheStandardOpenCommandReadsASetTheSameWay) {
-    TestApplication test(editors());
+    TestApplication test(editors(), newSetDialog());
     test.startReady();
     writeSet(gestures(test), "lettres.gst", "lettres", TYPE_TEXTE);
     ModalAnswers answers;
@@ -200,7 +203,7 @@ protected:
         return dialog.findChild<QLineEdit*>(QStringLiteral("set%1").arg(kind))->text();
     }
 
-    TestApplication test{editors()};
+    TestApplication test{editors(), newSetDialog()};
     ModalAnswers answers;
 };
 

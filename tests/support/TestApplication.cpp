@@ -9,10 +9,12 @@
 
 #include <gtest/gtest.h>
 
-TestApplication::TestApplication(std::vector<std::unique_ptr<CDocTemplate>> templates)
+TestApplication::TestApplication(std::vector<std::unique_ptr<CDocTemplate>> templates,
+                                 CApplication::NewSetDialog newSetDialog)
     : m_previousDirectory(QDir::currentPath()), m_root(m_folder.path() + "/Données/") {
     QSettings().clear();
-    m_application = std::make_unique<CApplication>(m_root.toStdString(), std::move(templates));
+    m_application = std::make_unique<CApplication>(m_root.toStdString(), std::move(templates),
+                                                   std::move(newSetDialog));
 }
 
 TestApplication::~TestApplication() {

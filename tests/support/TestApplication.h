@@ -17,7 +17,8 @@ class CMainFrame;
 // back at the end.
 class TestApplication {
 public:
-    explicit TestApplication(std::vector<std::unique_ptr<CDocTemplate>> templates = {});
+    explicit TestApplication(std::vector<std::unique_ptr<CDocTemplate>> templates = {},
+                             CApplication::NewSetDialog newSetDialog = {});
     ~TestApplication();
 
     // Creates the root and its six folders, then starts.

@@ -1,7 +1,7 @@
 #include "text/TextEditor.h"
 
-#include "shell/DocTemplates.h"
-#include "shell/GesturePlayer.h"
+#include "app/Editors.h"
+#include "gesture/GesturePlayer.h"
 #include "shell/MainFrm.h"
 #include "text/Strovik.h"
 #include "text/StrovikView.h"
@@ -11,7 +11,7 @@
 #include <QStatusBar>
 #include <QTextCursor>
 
-TextEditorTest::TextEditorTest() : m_clock(5000.0), m_app(applicationTemplates()) {
+TextEditorTest::TextEditorTest() : m_clock(5000.0), m_app(editorTemplates(), newSetDialog()) {
     m_app.startReady();
 }
 
@@ -89,13 +89,13 @@ std::unique_ptr<CDessin> TextEditorTest::steadily(const std::vector<Path>& paths
 }
 
 void TextEditorTest::play(CStrovikView& view, const CDessin& drawing) {
-    GesturePlayer player(*view.viewport(), m_clock);
+    GesturePlayer player(view.capture(), m_clock);
     player.setButton(Qt::RightButton);
-    player.play(drawing, [&view] { view.OnTimer(); });
+    player.play(drawing);
 }
 
 void TextEditorTest::draw(CStrovikView& view, const CDessin& drawing) {
-    GesturePlayer player(*view.viewport(), m_clock);
+    GesturePlayer player(view.capture(), m_clock);
     player.setButton(Qt::RightButton);
-    player.play(drawing);
+    player.playStrokes(drawing);
 }

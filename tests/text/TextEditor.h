@@ -1,7 +1,7 @@
 #pragma once
 
 #include "generator/FamilyGestures.h"
-#include "shell/GestureClock.h"
+#include "gesture/GestureClock.h"
 #include "support/TestApplication.h"
 
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "shell/GesturePlayer.h"
+#include "gesture/GesturePlayer.h"
 #include "shell/MainFrm.h"
 #include "support/Menus.h"
 #include "support/ModalAnswers.h"
@@ -381,17 +381,17 @@ TEST_F(TextWindow, InkIsRedOverTheTextUntilTheGestureIsRecognised) {
     QApplication::processEvents();
     EXPECT_EQ(redPixels(*view.viewport()), 0);
     draw(view, *gesture(FamilyKind::WavyLine, {90, 12}, 120, 0.0));
-    EXPECT_TRUE(view.isRecognitionPending());
+    EXPECT_TRUE(view.capture().isPending());
     EXPECT_EQ(statusMessage(), "Prêt");
     EXPECT_GT(redPixels(*view.viewport()), 100);
     EXPECT_EQ(view.toPlainText(), "De l'encre sur le texte.");
 
     // The timer is armed for the writer's pause and fires by itself.
-    EXPECT_GE(view.recognitionInterval(), 200);
-    EXPECT_LE(view.recognitionInterval(), 600);
-    for (int i = 0; i < 100 && view.isRecognitionPending(); ++i)
+    EXPECT_GE(view.capture().delayMs(), 200);
+    EXPECT_LE(view.capture().delayMs(), 600);
+    for (int i = 0; i < 100 && view.capture().isPending(); ++i)
         QTest::qWait(20);
-    EXPECT_FALSE(view.isRecognitionPending());
+    EXPECT_FALSE(view.capture().isPending());
     EXPECT_EQ(statusMessage(), "Geste inconnu ou ambigu...");
     EXPECT_EQ(redPixels(*view.viewport()), 0);
     EXPECT_EQ(view.toPlainText(), "De l'encre sur le texte.");
@@ -405,7 +405,7 @@ TEST_F(TextWindow, StrokesDrawnBeforeTheTimerFiresMakeOneGesture) {
     draw(view, *steadily({cross[0]}));
     EXPECT_EQ(statusMessage(), "Prêt");
     draw(view, *steadily({cross[1]}));
-    view.OnTimer();
+    view.capture().finishNow();
     ASSERT_EQ(view.history().count(), 1);
     EXPECT_EQ(view.history().at(0)->name(), "Cross");
     EXPECT_EQ(view.toPlainText(), "un  trois");
@@ -420,7 +420,7 @@ TEST_F(TextWindow, AMoveWithTheRightButtonPressedElsewhereDrawsNothing) {
     QApplication::sendEvent(view.viewport(), &move);
     EXPECT_EQ(frame().paneText(1), "");
     EXPECT_EQ(redPixels(*view.viewport()), 0);
-    EXPECT_FALSE(view.isRecognitionPending());
+    EXPECT_FALSE(view.capture().isPending());
 }
 
 // As the window system delivers it, the right button is followed by a
@@ -434,7 +434,7 @@ TEST_F(TextWindow, TheRightButtonOpensNoContextMenu) {
             menu->close();
         }
     });
-    GesturePlayer player(*view.viewport(), m_clock);
+    GesturePlayer player(view.capture(), m_clock);
     player.setButton(Qt::RightButton);
     player.press({20, 10});
     QContextMenuEvent request(QContextMenuEvent::Mouse, {20, 10},
@@ -444,7 +444,7 @@ TEST_F(TextWindow, TheRightButtonOpensNoContextMenu) {
     player.release({60, 12});
     QApplication::processEvents();
     EXPECT_EQ(popup, "");
-    EXPECT_TRUE(view.isRecognitionPending());
+    EXPECT_TRUE(view.capture().isPending());
 }
 
 TEST_F(TextWindow, TheLeftButtonStillEditsAsUsual) {

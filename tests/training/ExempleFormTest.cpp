@@ -77,8 +77,8 @@ TEST_F(ExampleForm, OpensOnTheFirstClassWithItsExamplesAndFreeNames) {
     EXPECT_FALSE(editor.widget<QWidget>("pasDeCommande")->isVisible());
     EXPECT_EQ(editor.widget<QComboBox>("code")->currentText(), "Aucun");
     // The selected example is on display, ready to be added again.
-    EXPECT_TRUE(editor.view().gesteComplet());
-    EXPECT_EQ(editor.view().exempleCourant().dessin(), set().classe(1).exemple(0).dessin());
+    EXPECT_TRUE(editor.view().gestureComplete());
+    EXPECT_EQ(editor.view().currentExample().dessin(), set().classe(1).exemple(0).dessin());
     EXPECT_TRUE(editor.widget<QWidget>("proprietesEnsemble")->isEnabled());
 }
 
@@ -202,7 +202,7 @@ TEST_F(ExampleForm, TheOnlyExampleOfAClassGoesWithItsSelection) {
     EXPECT_EQ(editor.selectedRow("exemples"), "");
     EXPECT_EQ(editor.text("selectionExemple"), "aucune sélection");
     EXPECT_FALSE(editor.widget<QWidget>("supprimerExemple")->isEnabled());
-    EXPECT_FALSE(editor.view().gesteComplet());
+    EXPECT_FALSE(editor.view().gestureComplete());
 }
 
 TEST_F(ExampleForm, DeletingTheLastExampleOfTheOnlyFilledClassLeavesNothingToRecognise) {

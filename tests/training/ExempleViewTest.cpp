@@ -102,21 +102,19 @@ protected:
 TEST_F(DrawingArea, AClickIsATwoPointGestureThatWaitsTheShortestDelay) {
     openUntrained();
     CExempleView& view = editor.view();
-    GesturePlayer player(view, editor.clock());
+    GesturePlayer player(view.capture(), editor.clock());
     player.press({40, 50});
     EXPECT_EQ(statusLine(), "Reconnaissance du geste...");
     player.release({40, 50});
 
-    EXPECT_TRUE(view.enAttente());
-    EXPECT_FALSE(view.gesteComplet());
-    EXPECT_TRUE(view.minuterie().isActive());
-    EXPECT_EQ(view.minuterie().interval(), 200);
-    view.OnTimer();
+    EXPECT_TRUE(view.capture().isPending());
+    EXPECT_FALSE(view.gestureComplete());
+    EXPECT_EQ(view.capture().delayMs(), 200);
+    view.capture().finishNow();
 
-    EXPECT_FALSE(view.enAttente());
-    EXPECT_FALSE(view.minuterie().isActive());
-    EXPECT_TRUE(view.gesteComplet());
-    const CDessin& drawing = *view.exempleCourant().dessin();
+    EXPECT_FALSE(view.capture().isPending());
+    EXPECT_TRUE(view.gestureComplete());
+    const CDessin& drawing = *view.currentExample().dessin();
     ASSERT_EQ(drawing.strokeCount(), 1);
     EXPECT_EQ(drawing.stroke(0).pointCount(), 2);
     EXPECT_EQ(drawing.stroke(0).point(1), CInkPoint(40, 50));
@@ -125,64 +123,64 @@ TEST_F(DrawingArea, AClickIsATwoPointGestureThatWaitsTheShortestDelay) {
 TEST_F(DrawingArea, AStrokeBeforeTheTimerJoinsTheGestureAndTheDelayFollowsTheMeanSpeed) {
     openUntrained();
     CExempleView& view = editor.view();
-    GesturePlayer player(view, editor.clock());
+    GesturePlayer player(view.capture(), editor.clock());
     // 100 pixels in one second, then 100 pixels in a tenth of a second.
-    player.play(*drawingOf({{{10, 10, 0.0}, {60, 10, 0.5}, {110, 10, 1.0}}}));
-    EXPECT_EQ(view.minuterie().interval(), 600);
+    player.playStrokes(*drawingOf({{{10, 10, 0.0}, {60, 10, 0.5}, {110, 10, 1.0}}}));
+    EXPECT_EQ(view.capture().delayMs(), 600);
     editor.clock().advance(0.2);
-    player.play(*drawingOf({{{10, 40, 0.0}, {110, 40, 0.1}}}));
+    player.playStrokes(*drawingOf({{{10, 40, 0.0}, {110, 40, 0.1}}}));
 
-    EXPECT_EQ(view.minuterie().interval(), 375);
-    EXPECT_TRUE(view.enAttente());
-    ASSERT_EQ(view.exempleCourant().dessin()->strokeCount(), 2);
-    view.OnTimer();
-    EXPECT_TRUE(view.gesteComplet());
+    EXPECT_EQ(view.capture().delayMs(), 375);
+    EXPECT_TRUE(view.capture().isPending());
+    ASSERT_EQ(view.currentExample().dessin()->strokeCount(), 2);
+    view.capture().finishNow();
+    EXPECT_TRUE(view.gestureComplete());
     // Each release repeats the last point of its stroke.
-    EXPECT_EQ(view.exempleCourant().nbPoints(), 7);
+    EXPECT_EQ(view.currentExample().nbPoints(), 7);
 }
 
 TEST_F(DrawingArea, PointsAreStampedFromTheClockReadingWhenTheAreaWasMade) {
     editor.clock().set(5000.0);
     openUntrained();
     editor.clock().set(5002.5);
-    GesturePlayer player(editor.view(), editor.clock());
-    player.play(*drawingOf({{{0, 0, 0.0}, {30, 0, 0.25}}}), [&] { editor.view().OnTimer(); });
+    GesturePlayer player(editor.view().capture(), editor.clock());
+    player.play(*drawingOf({{{0, 0, 0.0}, {30, 0, 0.25}}}));
 
-    const CStroke& stroke = editor.view().exempleCourant().dessin()->stroke(0);
+    const CStroke& stroke = editor.view().currentExample().dessin()->stroke(0);
     EXPECT_DOUBLE_EQ(stroke.point(0).t, 2.5);
     EXPECT_DOUBLE_EQ(stroke.point(1).t, 2.75);
-    EXPECT_DOUBLE_EQ(editor.view().exempleCourant().caracteristique(12), 0.25);
+    EXPECT_DOUBLE_EQ(editor.view().currentExample().caracteristique(12), 0.25);
 }
 
 TEST_F(DrawingArea, APressAfterACompleteGestureStartsAnotherAndLeavesTheOldDrawingWhole) {
     openUntrained();
     editor.draw(*drawingOf({{{10, 10, 0.0}, {90, 10, 0.2}}}));
-    const std::shared_ptr<CDessin> first = editor.view().exempleCourant().dessin();
-    ASSERT_TRUE(editor.view().gesteComplet());
+    const std::shared_ptr<CDessin> first = editor.view().currentExample().dessin();
+    ASSERT_TRUE(editor.view().gestureComplete());
 
-    GesturePlayer player(editor.view(), editor.clock());
+    GesturePlayer player(editor.view().capture(), editor.clock());
     player.press({20, 80});
-    EXPECT_FALSE(editor.view().gesteComplet());
-    EXPECT_EQ(editor.view().exempleCourant().dessin(), nullptr);
-    EXPECT_EQ(editor.result().ligne1(), "");
+    EXPECT_FALSE(editor.view().gestureComplete());
+    EXPECT_EQ(editor.view().currentExample().dessin(), nullptr);
+    EXPECT_EQ(editor.result().line1(), "");
     player.release({20, 80});
 
-    EXPECT_NE(editor.view().exempleCourant().dessin(), first);
-    EXPECT_EQ(editor.view().exempleCourant().dessin()->strokeCount(), 1);
+    EXPECT_NE(editor.view().currentExample().dessin(), first);
+    EXPECT_EQ(editor.view().currentExample().dessin()->strokeCount(), 1);
     EXPECT_EQ(first->strokeCount(), 1);
     EXPECT_EQ(first->stroke(0).pointCount(), 3);
 }
 
 TEST_F(DrawingArea, ATimerThatFiresWhileNothingWaitsChangesNothing) {
     openUntrained();
-    editor.view().OnTimer();
-    EXPECT_FALSE(editor.view().gesteComplet());
-    EXPECT_EQ(editor.result().ligne1(), "");
+    editor.view().capture().finishNow();
+    EXPECT_FALSE(editor.view().gestureComplete());
+    EXPECT_EQ(editor.result().line1(), "");
 
     editor.draw(*drawingOf({{{10, 10, 0.0}, {90, 10, 0.2}}}));
-    editor.result().setLignes("a", "b");
-    editor.view().OnTimer();
-    EXPECT_EQ(editor.result().ligne1(), "a");
+    editor.result().setLines("a", "b");
+    editor.view().capture().finishNow();
+    EXPECT_EQ(editor.result().line1(), "a");
 }
 
 TEST_F(DrawingArea, MovesUpdateThePointerPaneButOnlyTheCapturingAreaDraws) {
@@ -194,18 +192,18 @@ TEST_F(DrawingArea, MovesUpdateThePointerPaneButOnlyTheCapturingAreaDraws) {
     // The button went down in another window: this area holds no capture.
     sendMove({50, 60}, Qt::LeftButton);
     EXPECT_EQ(frame.paneText(1), "Pointeur (x = 12 , y = 34)");
-    EXPECT_EQ(editor.view().exempleCourant().dessin(), nullptr);
+    EXPECT_EQ(editor.view().currentExample().dessin(), nullptr);
 
-    GesturePlayer player(editor.view(), editor.clock());
+    GesturePlayer player(editor.view().capture(), editor.clock());
     player.press({5, 5});
     sendMove({50, 60}, Qt::LeftButton);
     EXPECT_EQ(frame.paneText(1), "Pointeur (x = 50 , y = 60)");
     player.release({70, 60});
-    EXPECT_EQ(editor.view().exempleCourant().dessin()->stroke(0).pointCount(), 3);
+    EXPECT_EQ(editor.view().currentExample().dessin()->stroke(0).pointCount(), 3);
     // The right button draws nothing.
     player.setButton(Qt::RightButton);
     player.press({5, 5});
-    EXPECT_TRUE(editor.view().enAttente());
+    EXPECT_TRUE(editor.view().capture().isPending());
 }
 
 TEST_F(DrawingArea, EachMoveRepaintsOnlyItsNewSegment) {
@@ -214,7 +212,7 @@ TEST_F(DrawingArea, EachMoveRepaintsOnlyItsNewSegment) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     QCoreApplication::processEvents();
     PaintSpy spy(view);
-    GesturePlayer player(view, editor.clock());
+    GesturePlayer player(view.capture(), editor.clock());
     player.press({100, 100});
     player.move({104, 103});
     QCoreApplication::processEvents();
@@ -222,7 +220,7 @@ TEST_F(DrawingArea, EachMoveRepaintsOnlyItsNewSegment) {
     ASSERT_FALSE(spy.rects.empty());
     EXPECT_TRUE(QRect(98, 98, 9, 8).contains(spy.rects.back())) << spy.rects.back().width();
     player.release({104, 103});
-    view.OnTimer();
+    view.capture().finishNow();
     spy.rects.clear();
     editor.click("effacer");
     ASSERT_FALSE(spy.rects.empty());
@@ -235,7 +233,7 @@ TEST_F(DrawingArea, AStoredExampleShowsEachStrokeFromASmallThickCircle) {
     auto example = std::make_unique<CExemple>("vu");
     example->setDessin(std::shared_ptr<CDessin>(
         drawingOf({{{50, 50}, {120, 50}}, {{50, 100}, {50, 160}}}).release()));
-    view.setExempleCourant(std::move(example));
+    view.setCurrentExample(std::move(example));
     view.DessinerExemple();
 
     const QImage image = view.grab().toImage();
@@ -251,9 +249,9 @@ TEST_F(DrawingArea, WithoutAUsableClassRecognitionIsImpossibleButTheFamilyIsList
     const auto line = horizontalLine(7);
     editor.draw(*line);
 
-    EXPECT_EQ(editor.result().ligne1(), "Reconnaissance");
-    EXPECT_EQ(editor.result().ligne2(), "impossible");
-    EXPECT_EQ(editor.view().derniereReconnaissance(), nullptr);
+    EXPECT_EQ(editor.result().line1(), "Reconnaissance");
+    EXPECT_EQ(editor.result().line2(), "impossible");
+    EXPECT_EQ(editor.view().lastRecognition(), nullptr);
     EXPECT_EQ(statusLine().toStdString(), expectedCandidates(*line));
     EXPECT_TRUE(
         QRegularExpression(R"(^( \w+ \[\d+\.\d{6}\]( OR)?)+$)").match(statusLine()).hasMatch())
@@ -263,22 +261,22 @@ TEST_F(DrawingArea, WithoutAUsableClassRecognitionIsImpossibleButTheFamilyIsList
 TEST_F(DrawingArea, TheTrainedSetRecognisesAFreshDrawingAndRejectsAScribble) {
     editor.open(*trainedSet(), "formes.gst");
     editor.draw(*verticalLine(900));
-    EXPECT_EQ(editor.result().ligne1(), "Geste reconnu :");
-    EXPECT_EQ(editor.result().ligne2(), "bas");
-    ASSERT_NE(editor.view().derniereReconnaissance(), nullptr);
-    EXPECT_FALSE(editor.view().derniereReconnaissance()->rejete());
+    EXPECT_EQ(editor.result().line1(), "Geste reconnu :");
+    EXPECT_EQ(editor.result().line2(), "bas");
+    ASSERT_NE(editor.view().lastRecognition(), nullptr);
+    EXPECT_FALSE(editor.view().lastRecognition()->rejete());
 
     editor.draw(*scribble(901));
-    EXPECT_EQ(editor.result().ligne1(), "Geste rejeté");
-    EXPECT_EQ(editor.result().ligne2(), "");
-    EXPECT_TRUE(editor.view().derniereReconnaissance()->rejete());
+    EXPECT_EQ(editor.result().line1(), "Geste rejeté");
+    EXPECT_EQ(editor.result().line2(), "");
+    EXPECT_TRUE(editor.view().lastRecognition()->rejete());
 }
 
 TEST_F(DrawingArea, DrawingDisablesEveryEditingButtonUntilTheGestureEnds) {
     editor.open(*trainedSet(), "formes.gst");
     editor.chooseRow("classes", "rond");
     ASSERT_TRUE(editor.widget<QWidget>("supprimerClasse")->isEnabled());
-    GesturePlayer player(editor.view(), editor.clock());
+    GesturePlayer player(editor.view().capture(), editor.clock());
     player.press({30, 30});
     for (const char* name :
          {"proprietesEnsemble", "renommerEnsemble", "supprimerClasse", "renommerClasse",
@@ -287,12 +285,12 @@ TEST_F(DrawingArea, DrawingDisablesEveryEditingButtonUntilTheGestureEnds) {
         EXPECT_FALSE(editor.widget<QWidget>(name)->isEnabled()) << name;
     player.move({80, 60});
     player.release({90, 90});
-    editor.view().OnTimer();
+    editor.view().capture().finishNow();
     for (const char* name : {"supprimerClasse", "ajouterExemple", "proprietesGeste", "effacer"})
         EXPECT_TRUE(editor.widget<QWidget>(name)->isEnabled()) << name;
 
     editor.click("effacer");
-    EXPECT_FALSE(editor.view().gesteComplet());
+    EXPECT_FALSE(editor.view().gestureComplete());
     EXPECT_FALSE(editor.widget<QWidget>("effacer")->isEnabled());
     EXPECT_FALSE(editor.widget<QWidget>("ajouterExemple")->isEnabled());
 }

@@ -1,10 +1,10 @@
 #include "training/GestureEditor.h"
 
+#include "app/Editors.h"
 #include "engine/FichierEnsemble.h"
 #include "generator/CommandGestures.h"
 #include "generator/ComponentGestures.h"
 #include "generator/ShapePaths.h"
-#include "shell/DocTemplates.h"
 #include "shell/MainFrm.h"
 #include "support/Typing.h"
 #include "training/Apprentissage.h"
@@ -21,7 +21,7 @@
 
 #include <gtest/gtest.h>
 
-GestureEditor::GestureEditor() : m_test(applicationTemplates()) {
+GestureEditor::GestureEditor() : m_test(editorTemplates(), newSetDialog()) {
     m_test.startReady();
     // Focus changes, which tell the active pane, need an active window.
     m_test.frame().activateWindow();
@@ -104,8 +104,8 @@ void GestureEditor::typeName(const QString& editName, const QString& text) {
 
 void GestureEditor::draw(const CDessin& drawing) {
     CExempleView& area = view();
-    GesturePlayer player(area, m_clock);
-    player.play(drawing, [&area] { area.OnTimer(); });
+    GesturePlayer player(area.capture(), m_clock);
+    player.play(drawing);
     m_clock.advance(1.0);
 }
 

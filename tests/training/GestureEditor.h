@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/GestureClock.h"
-#include "shell/GesturePlayer.h"
+#include "gesture/GestureClock.h"
+#include "gesture/GesturePlayer.h"
 #include "support/ModalAnswers.h"
 #include "support/TestApplication.h"
 

@@ -145,10 +145,10 @@ TEST_F(Properties, TheDrawnGestureShowsItsFeaturesRoundedForReading) {
 
 TEST_F(Properties, APointsDialogOfAClickLeavesTheMissingPointsBlank) {
     editor.open(*twoClasses(), "deux.gst");
-    GesturePlayer player(editor.view(), editor.clock());
+    GesturePlayer player(editor.view().capture(), editor.clock());
     player.press({30, 40});
     player.release({30, 40});
-    editor.view().OnTimer();
+    editor.view().capture().finishNow();
     QStringList shown;
     answers.then(choose(1)).then([&](QWidget& dialog) {
         for (const char* name :
@@ -206,7 +206,7 @@ TEST(MatrixDialog, AClassOfOneExampleHasAZeroScatterMatrix) {
     classe.ajouterExemple(std::move(exemple));
     classe.calculerMoyenne();
     classe.calculerCovariance();
-    CMatriceDlg dialog(classe.covariance(), CMatriceDlg::Partie::Valeurs, nullptr);
+    CMatriceDlg dialog(classe.covariance(), CMatriceDlg::Part::Values, nullptr);
     const QList<QLineEdit*> cells = dialog.findChildren<QLineEdit*>();
     ASSERT_EQ(cells.size(), 169);
     for (QLineEdit* c : cells)
@@ -215,7 +215,7 @@ TEST(MatrixDialog, AClassOfOneExampleHasAZeroScatterMatrix) {
 
 TEST(MatrixDialog, OKClosesOnlyWhileEveryCellReadsAsANumber) {
     CMatrice identity(13);
-    CMatriceDlg dialog(identity, CMatriceDlg::Partie::Valeurs, nullptr);
+    CMatriceDlg dialog(identity, CMatriceDlg::Part::Values, nullptr);
     dialog.show();
     ModalAnswers answers;
     answers.then(clickButton("OK"));

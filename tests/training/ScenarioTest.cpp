@@ -92,21 +92,21 @@ TEST(GestureSetEditor, FromANewSetToTheSameFileTwice) {
     for (const auto& kind : kinds) {
         for (std::uint32_t fresh = 500; fresh < 510; ++fresh) {
             editor.draw(*command(kind.gesture, fresh));
-            if (editor.result().ligne1() == "Geste reconnu :") {
-                EXPECT_EQ(editor.result().ligne2(), kind.name) << fresh;
+            if (editor.result().line1() == "Geste reconnu :") {
+                EXPECT_EQ(editor.result().line2(), kind.name) << fresh;
                 ++recognised;
             } else {
-                EXPECT_EQ(editor.result().ligne1(), "Geste rejeté") << fresh;
+                EXPECT_EQ(editor.result().line1(), "Geste rejeté") << fresh;
             }
         }
     }
     EXPECT_GT(recognised, 0);
     editor.draw(*command(204, 500));
-    EXPECT_EQ(editor.result().ligne1(), "Geste reconnu :");
-    EXPECT_EQ(editor.result().ligne2(), "bas");
+    EXPECT_EQ(editor.result().line1(), "Geste reconnu :");
+    EXPECT_EQ(editor.result().line2(), "bas");
     editor.draw(*scribble(502));
-    EXPECT_EQ(editor.result().ligne1(), "Geste rejeté");
-    EXPECT_EQ(editor.result().ligne2(), "");
+    EXPECT_EQ(editor.result().line1(), "Geste rejeté");
+    EXPECT_EQ(editor.result().line2(), "");
 
     editor.chooseRow("classes", "rouge");
     chooseMenuEntry(frame, "&Gestes", "&Enregistrer");
@@ -132,6 +132,6 @@ TEST(GestureSetEditor, FromANewSetToTheSameFileTwice) {
 
     // The set read back recognises the same drawing.
     editor.draw(*command(204, 500));
-    EXPECT_EQ(editor.result().ligne1(), "Geste reconnu :");
-    EXPECT_EQ(editor.result().ligne2(), "bas");
+    EXPECT_EQ(editor.result().line1(), "Geste reconnu :");
+    EXPECT_EQ(editor.result().line2(), "bas");
 }

@@ -5,6 +5,7 @@
 // it is drawn. With --insertion a last "Texte" gesture leaves the insert-text
 // dialog open, two lines filled in.
 
+#include "app/Editors.h"
 #include "engine/AReconnaitre.h"
 #include "flowchart/Commandes.h"
 #include "flowchart/Orga.h"
@@ -12,10 +13,9 @@
 #include "flowchart/OrgaView.h"
 #include "flowchart/TextDlg.h"
 #include "generator/ShippedSets.h"
+#include "gesture/GesturePlayer.h"
 #include "shell/Application.h"
 #include "shell/DocTemplate.h"
-#include "shell/DocTemplates.h"
-#include "shell/GesturePlayer.h"
 #include "shell/MainFrm.h"
 #include "shell/Setup.h"
 
@@ -134,7 +134,7 @@ int main(int argc, char* argv[]) {
     // The shipped gesture sets are copied into the new data folder at start.
     const Configuration configuration(withTrailingSlash(argv[1]));
     createFolder(configuration.dataRoot);
-    CApplication application(configuration.dataRoot, applicationTemplates());
+    CApplication application(configuration.dataRoot, editorTemplates());
     application.initInstance(CApplication::Splash::Skip);
     // A virtual display has no window manager to maximise the window.
     application.mainFrame()->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
@@ -145,7 +145,7 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
 
     GestureClock::Manual clock;
-    GesturePlayer player(view, clock);
+    GesturePlayer player(view.capture(), clock);
     DrawingGenerator generator(11);
     for (const Step& step : kSteps) {
         frame->orgaDocument().setColor(step.colour);
@@ -153,7 +153,7 @@ int main(int argc, char* argv[]) {
         if (step.text != nullptr)
             writeWhenAsked(step.text);
         clock.advance(1.0);
-        player.play(*drawing, [&view] { view.OnTimer(); });
+        player.play(*drawing);
         QApplication::processEvents();
     }
     frame->orgaDocument().setColor(kNoir);
@@ -161,8 +161,7 @@ int main(int argc, char* argv[]) {
         writeWhenAsked("Fin du programme", "(n lu)");
         clock.advance(1.0);
         player.play(*recognisable(frame->orgaDocument().componentSet(), generator,
-                                  {kind::Texte, {620, 560}, 120}),
-                    [&view] { view.OnTimer(); });
+                                  {kind::Texte, {620, 560}, 120}));
     } else {
         player.move({330, 380});
         QApplication::processEvents();

@@ -1,7 +1,7 @@
+#include "app/Editors.h"
 #include "shell/Application.h"
 #include "shell/Configuration.h"
 #include "shell/DocTemplate.h"
-#include "shell/DocTemplates.h"
 #include "shell/Setup.h"
 
 #include <QApplication>
@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
     CApplication application(chooseDataRoot(std::getenv("VELMORA_DATA_ROOT"),
                                             parser.value(dataRoot).toStdString(),
                                             QDir::homePath().toStdString()),
-                             applicationTemplates());
+                             editorTemplates(), newSetDialog());
     application.initInstance(parser.isSet(noSplash) ? CApplication::Splash::Skip
                                                     : CApplication::Splash::Show);
     return QApplication::exec();

@@ -1,8 +1,8 @@
-#include "training/TraceEncre.h"
+#include "gesture/InkTrail.h"
 
 #include <QPainter>
 
-void TraceEncre::ajouter(QPoint p) {
+void InkTrail::add(QPoint p) {
     const int index = static_cast<int>(m_points.size());
     m_points.append(p);
     const QRect point(p, QSize(1, 1));
@@ -15,9 +15,9 @@ void TraceEncre::ajouter(QPoint p) {
     }
 }
 
-void TraceEncre::dessiner(QPainter& painter, const QRect& zone) const {
+void InkTrail::paint(QPainter& painter, const QRect& area) const {
     // A pen's width spills over the box of its points.
-    const QRect reach = zone.adjusted(-2, -2, 2, 2);
+    const QRect reach = area.adjusted(-2, -2, 2, 2);
     const int count = static_cast<int>(m_points.size());
     for (int run = 0; run < static_cast<int>(m_boxes.size()); ++run) {
         if (!m_boxes[static_cast<std::size_t>(run)].intersects(reach))

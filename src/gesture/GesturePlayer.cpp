@@ -1,15 +1,21 @@
-#include "shell/GesturePlayer.h"
+#include "gesture/GesturePlayer.h"
 
+#include "gesture/GestureCapture.h"
 #include "recognizer/Dessin.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QWidget>
 
-GesturePlayer::GesturePlayer(QWidget& target, GestureClock::Manual& clock)
-    : m_target(target), m_clock(clock) {}
+GesturePlayer::GesturePlayer(GestureCapture& capture, GestureClock::Manual& clock)
+    : m_capture(capture), m_clock(clock) {}
 
-void GesturePlayer::play(const CDessin& drawing, const std::function<void()>& endOfGesture) {
+void GesturePlayer::play(const CDessin& drawing) {
+    playStrokes(drawing);
+    m_capture.finishNow();
+}
+
+void GesturePlayer::playStrokes(const CDessin& drawing) {
     const double origin = m_clock.time();
     for (int s = 0; s < drawing.strokeCount(); ++s) {
         const CStroke& stroke = drawing.stroke(s);
@@ -25,8 +31,6 @@ void GesturePlayer::play(const CDessin& drawing, const std::function<void()>& en
                 release(at);
         }
     }
-    if (endOfGesture)
-        endOfGesture();
 }
 
 void GesturePlayer::press(QPoint p) {
@@ -42,7 +46,8 @@ void GesturePlayer::release(QPoint p) {
 }
 
 void GesturePlayer::send(int type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons) {
-    QMouseEvent event(static_cast<QEvent::Type>(type), QPointF(p), QPointF(m_target.mapToGlobal(p)),
+    QWidget& target = m_capture.surface();
+    QMouseEvent event(static_cast<QEvent::Type>(type), QPointF(p), QPointF(target.mapToGlobal(p)),
                       button, buttons, Qt::NoModifier);
-    QCoreApplication::sendEvent(&m_target, &event);
+    QCoreApplication::sendEvent(&target, &event);
 }

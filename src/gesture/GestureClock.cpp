@@ -1,4 +1,4 @@
-#include "shell/GestureClock.h"
+#include "gesture/GestureClock.h"
 
 #include <chrono>
 

@@ -1,45 +1,45 @@
-#include "training/ListeTriee.h"
+#include "training/SortedListBox.h"
 
 #include <QCollator>
 #include <QSignalBlocker>
 
 #include <memory>
 
-ListeTriee::ListeTriee(QWidget* parent) : QListWidget(parent) {
+SortedListBox::SortedListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-int ListeTriee::ajouter(const QString& text) {
+int SortedListBox::addSorted(const QString& text) {
     const QCollator french{QLocale(QLocale::French)};
     int row = 0;
     while (row < count() && french.compare(item(row)->text(), text) <= 0)
         ++row;
-    inserer(row, text);
+    insertAt(row, text);
     return row;
 }
 
-void ListeTriee::inserer(int row, const QString& text) {
+void SortedListBox::insertAt(int row, const QString& text) {
     const QSignalBlocker quiet(this);
     insertItem(row, text);
 }
 
-void ListeTriee::supprimer(int row) {
+void SortedListBox::removeAt(int row) {
     const QSignalBlocker quiet(this);
     std::unique_ptr<QListWidgetItem> removed(takeItem(row));
 }
 
-void ListeTriee::remplacer(int row, const QString& text) {
-    supprimer(row);
-    inserer(row, text);
-    selectionner(row);
+void SortedListBox::replaceAt(int row, const QString& text) {
+    removeAt(row);
+    insertAt(row, text);
+    select(row);
 }
 
-void ListeTriee::vider() {
+void SortedListBox::removeAll() {
     const QSignalBlocker quiet(this);
     clear();
 }
 
-void ListeTriee::selectionner(int row) {
+void SortedListBox::select(int row) {
     const QSignalBlocker quiet(this);
     if (row < 0) {
         clearSelection();
@@ -49,34 +49,34 @@ void ListeTriee::selectionner(int row) {
     }
 }
 
-int ListeTriee::selection() const {
+int SortedListBox::selection() const {
     const QList<QListWidgetItem*> selected = selectedItems();
     return selected.isEmpty() ? -1 : row(selected.constFirst());
 }
 
-QString ListeTriee::texte(int row) const {
+QString SortedListBox::textAt(int row) const {
     const QListWidgetItem* found = item(row);
     return found != nullptr ? found->text() : QString();
 }
 
-int ListeTriee::chercherExact(const QString& text) const {
+int SortedListBox::findExact(const QString& text) const {
     for (int row = 0; row < count(); ++row)
         if (item(row)->text().compare(text, Qt::CaseInsensitive) == 0)
             return row;
     return -1;
 }
 
-int ListeTriee::chercherTexte(const QString& text) const {
+int SortedListBox::findSameCase(const QString& text) const {
     for (int row = 0; row < count(); ++row)
         if (item(row)->text() == text)
             return row;
     return -1;
 }
 
-QString NomLibre(const ListeTriee& list, const QString& prefix) {
+QString NomLibre(const SortedListBox& list, const QString& prefix) {
     for (int n = 1;; ++n) {
         const QString candidate = prefix + QString::number(n);
-        if (list.chercherExact(candidate) < 0)
+        if (list.findExact(candidate) < 0)
             return candidate;
     }
 }

@@ -1,14 +1,20 @@
-#include "shell/DocTemplates.h"
+#include "app/Editors.h"
 
+#include "engine/Ensemble.h"
 #include "flowchart/Orga.h"
 #include "shell/DocTemplate.h"
 #include "text/Strovik.h"
 #include "training/Apprentissage.h"
+#include "training/NouvelEnsembleDlg.h"
 
-std::vector<std::unique_ptr<CDocTemplate>> applicationTemplates() {
+std::vector<std::unique_ptr<CDocTemplate>> editorTemplates() {
     std::vector<std::unique_ptr<CDocTemplate>> templates;
     templates.push_back(textTemplate());
     templates.push_back(gestureSetTemplate());
     templates.push_back(orgaTemplate());
     return templates;
+}
+
+CApplication::NewSetDialog newSetDialog() {
+    return askNewGestureSet;
 }

@@ -1,4 +1,4 @@
-#include "training/TraceEncre.h"
+#include "gesture/InkTrail.h"
 
 #include <QImage>
 #include <QPainter>
@@ -13,12 +13,12 @@ QImage blank() {
     return image;
 }
 
-QImage painted(const TraceEncre& trail, const QRect& zone) {
+QImage painted(const InkTrail& trail, const QRect& zone) {
     QImage image = blank();
     QPainter painter(&image);
     painter.setClipRect(zone);
     painter.setPen(QPen(Qt::red, 3));
-    trail.dessiner(painter, zone);
+    trail.paint(painter, zone);
     return image;
 }
 
@@ -26,13 +26,13 @@ QImage painted(const TraceEncre& trail, const QRect& zone) {
 
 // Repainting any small rectangle of a long zigzag gives the pixels of the
 // whole polyline there, at the ends of runs of points as in their middle.
-TEST(TraceEncre, ASmallRepaintDrawsWhatTheWholePolylineDrawsThere) {
+TEST(InkTrail, ASmallRepaintDrawsWhatTheWholePolylineDrawsThere) {
     QPolygon zigzag;
     for (int i = 0; i < 100; ++i)
         zigzag.append(QPoint(5 + i * 10, 5 + (i % 2) * 40));
-    TraceEncre trail(zigzag.first());
+    InkTrail trail(zigzag.first());
     for (int i = 1; i < zigzag.size(); ++i)
-        trail.ajouter(zigzag[i]);
+        trail.add(zigzag[i]);
     QImage whole = blank();
     {
         QPainter painter(&whole);
@@ -53,10 +53,10 @@ TEST(TraceEncre, ASmallRepaintDrawsWhatTheWholePolylineDrawsThere) {
     EXPECT_EQ(whole.pixelColor(10, 25), QColor(Qt::red));
 }
 
-TEST(TraceEncre, RemembersWhereItStarted) {
-    TraceEncre trail(QPoint(7, 9));
-    trail.ajouter(QPoint(30, 40));
+TEST(InkTrail, RemembersWhereItStarted) {
+    InkTrail trail(QPoint(7, 9));
+    trail.add(QPoint(30, 40));
     EXPECT_FALSE(trail.isEmpty());
-    EXPECT_EQ(trail.debut(), QPoint(7, 9));
-    EXPECT_TRUE(TraceEncre().isEmpty());
+    EXPECT_EQ(trail.start(), QPoint(7, 9));
+    EXPECT_TRUE(InkTrail().isEmpty());
 }

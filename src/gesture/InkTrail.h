@@ -10,17 +10,18 @@ class QPainter;
 // The ink of one stroke on screen, cut in runs of points with their boxes, so
 // that repainting a small rectangle draws only the runs that cross it, however
 // long the stroke.
-class TraceEncre {
+class InkTrail {
 public:
-    TraceEncre() = default;
-    explicit TraceEncre(QPoint start) { ajouter(start); }
+    InkTrail() = default;
+    explicit InkTrail(QPoint start) { add(start); }
 
-    void ajouter(QPoint p);
+    void add(QPoint p);
     bool isEmpty() const { return m_points.isEmpty(); }
-    QPoint debut() const { return m_points.first(); }
+    QPoint start() const { return m_points.first(); }
+    QPoint end() const { return m_points.last(); }
 
-    // Draws the segments that may touch `zone` with the painter's pen.
-    void dessiner(QPainter& painter, const QRect& zone) const;
+    // Draws the segments that may touch `area` with the painter's pen.
+    void paint(QPainter& painter, const QRect& area) const;
 
 private:
     static constexpr int kRun = 32;
