@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <map>
 #include <set>
 #include <string_view>
@@ -23,6 +24,10 @@ constexpr double kDoubtfulSecond = 0.5;
 // that leans at least this much to a code of another kind.
 constexpr double kFirmDegree = 0.9;
 constexpr double kLeaning = 0.5;
+// A command's code needs this share of the probability of the classes drawn
+// in as many strokes: with those alone competing, a letter's rivals are few,
+// and people's letters lie farther from the generated ones than 0.98 allows.
+constexpr double kSureCommand = 0.9;
 
 // What the trained recogniser says of each code: the share of the probability
 // of all its classes, and its best class.
@@ -47,12 +52,34 @@ struct CodeVotes {
     }
 };
 
+// Whether most examples of `classe` were drawn in `strokes` strokes.
+bool drawnIn(const CClasse& classe, int strokes) {
+    int same = 0;
+    for (int e = 0; e < classe.nbExemples(); ++e)
+        if (const auto& dessin = classe.exemple(e).dessin();
+            dessin && dessin->strokeCount() == strokes)
+            ++same;
+    return 2 * same > classe.nbExemples();
+}
+
 CodeVotes votes(const CAReconnaitre& shape, const CEnsemble& set) {
     CodeVotes v;
     const auto evaluations = shape.evaluations();
+    const int strokes = shape.dessin()->strokeCount();
+    std::vector<bool> counted(static_cast<std::size_t>(set.nbClasses()));
+    for (int c = 0; c < set.nbClasses(); ++c)
+        counted[static_cast<std::size_t>(c)] = drawnIn(set.classe(c), strokes);
+    if (std::find(counted.begin(), counted.end(), true) == counted.end())
+        counted.assign(counted.size(), true);
+    double top = -std::numeric_limits<double>::infinity();
+    for (int c = 0; c < set.nbClasses(); ++c)
+        if (counted[static_cast<std::size_t>(c)])
+            top = std::max(top, evaluations[c]);
     double sum = 0.0;
     for (int c = 0; c < set.nbClasses(); ++c) {
-        const double p = std::exp(evaluations[c] - shape.meilleureEvaluation());
+        if (!counted[static_cast<std::size_t>(c)])
+            continue;
+        const double p = std::exp(evaluations[c] - top);
         sum += p;
         const int code = set.classe(c).code();
         v.share[code] += p;
@@ -205,20 +232,23 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
     const CShapeGesture& member = *candidates.at(0);
 
     if (target == GestureTarget::Command) {
+        const int best = trained.best({});
+        decision.className = set.classe(trained.bestClass.at(best)).nom();
         // "Effacer : Tout" takes the whole flowchart away: it needs the
         // rule-based recogniser to see two crossing strokes too.
-        std::set<int> codes;
-        for (const auto& [code, p] : trained.share)
-            if (code != 208 || member.name() == "Cross")
-                codes.insert(code);
-        const int best = trained.best(codes);
-        decision.className = set.classe(trained.bestClass.at(best)).nom();
+        const bool crossing = member.name() == "Cross";
+        if (best == 208 && !crossing)
+            return decision;
         // A sign the rule-based recogniser knows must be one of its commands.
         const std::set<int> kind = commandsOf(member.name());
         if (!kind.empty() && !kind.contains(best))
             return decision;
-        if (CAReconnaitre::probabiliteAcceptee(trained.share.at(best) / trained.total(codes)) &&
-            near(best))
+        // Without a cross, what the trained recogniser gave the X is no rival.
+        std::set<int> rivals;
+        for (const auto& [code, p] : trained.share)
+            if (code != 208 || crossing)
+                rivals.insert(code);
+        if (trained.share.at(best) / trained.total(rivals) >= kSureCommand && near(best))
             return accept(best);
         // Unsure, the trained recogniser is settled by the kind of sign the
         // rule-based one sees, when it is sure among the commands of that kind.
@@ -239,8 +269,12 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
     // candidate, of another kind, is nearly as good.
     const std::set<int> kind = codesOf(member.name());
     if (candidates.count() > 1 && codesOf(candidates.at(1)->name()) != kind &&
-        candidates.at(1)->degree() >= kDoubtfulSecond * member.degree())
-        return decision;
+        candidates.at(1)->degree() >= kDoubtfulSecond * member.degree()) {
+        // A sure trained recogniser settles the doubt for one of the two kinds.
+        const bool either =
+            kind.contains(first) || codesOf(candidates.at(1)->name()).contains(first);
+        return sure && either ? accept(first) : decision;
+    }
     if (sure)
         return kind.contains(first) ? accept(first) : decision;
     if (member.degree() < kFirmDegree && !kind.contains(first) &&

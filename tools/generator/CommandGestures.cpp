@@ -160,13 +160,25 @@ GestureVariant letterVariant(int code, const std::string& how, std::vector<Path>
         code, how, [unit = std::move(unit)](DrawingGenerator&) { return unit; }, low, high);
 }
 
-// The bowl of a P from the top of its stem round to the right, ending a little
-// short of the stem.
+// The bowl of a P from near the top of its stem round to the right, ending
+// a little short of the stem or past it: people start it left of the stem or
+// below its top, and make it a third to two thirds of the letter's height.
 Path bowlOfP(DrawingGenerator& g) {
-    const double low = g.uniform(-0.1, 0.1);
-    const double gap = g.uniform(0.0, 0.3);
-    return joined(ellipse({0.0, (low - 0.5) / 2}, 0.5, (low + 0.5) / 2, 0.0, -kPi / 2, kPi),
+    const double low = g.uniform(-0.15, 0.15);
+    const double gap = g.uniform(-0.1, 0.3);
+    const double startX = g.uniform(-0.15, 0.1);
+    const double startY = g.uniform(0.0, 0.2);
+    return joined(joined({{-0.5 + startX, -0.5 + startY}},
+                         ellipse({0.0, (low - 0.5) / 2}, 0.5, (low + 0.5) / 2, 0.0, -kPi / 2, kPi)),
                   {{-0.5 + gap, low}});
+}
+
+// The stem of a P, down from its top, which may lie below the bowl's, leaning
+// as handwriting does.
+Path stemOfP(DrawingGenerator& g) {
+    const double top = g.uniform(-0.5, -0.3);
+    const double lean = g.uniform(-0.05, 0.2);
+    return {{-0.5, top}, {-0.5 + lean, 0.5}};
 }
 
 std::vector<GestureVariant> makeCommandVariants() {
@@ -228,13 +240,6 @@ std::vector<GestureVariant> makeCommandVariants() {
             return std::vector<Path>{{{-0.5, -0.5}, {0.0, 0.5}, {0.5, armHeight(g)}}};
         },
         0.6, 1.1));
-    v.push_back(letterVariant(
-        211, "V en deux traits vers le bas",
-        [armHeight](DrawingGenerator& g) {
-            return std::vector<Path>{{{-0.5, -0.5}, {0.0, 0.5}}, {{0.5, armHeight(g)}, {0.0, 0.5}}};
-        },
-        0.6, 1.1));
-
     v.push_back(letterVariant(212, "B en deux traits", letterB(), 0.5, 0.8));
 
     v.push_back({213, named(213, "C, départ en haut"), [](DrawingGenerator& g, Vec2 c, double s) {
@@ -248,14 +253,18 @@ std::vector<GestureVariant> makeCommandVariants() {
 
     v.push_back(letterVariant(
         214, "P en deux traits",
-        [stemDown](DrawingGenerator& g) {
-            return std::vector<Path>{stemDown, joined({{-0.5, -0.5}}, bowlOfP(g))};
+        [](DrawingGenerator& g) {
+            Path stem = stemOfP(g);
+            Path bowl = bowlOfP(g);
+            return std::vector<Path>{std::move(stem), std::move(bowl)};
         },
         0.45, 0.95));
     v.push_back(letterVariant(
         214, "P d'un trait, jambage de bas en haut",
         [](DrawingGenerator& g) {
-            return std::vector<Path>{joined({{-0.5, 0.5}, {-0.5, -0.5}}, bowlOfP(g))};
+            Path stem = stemOfP(g);
+            std::reverse(stem.begin(), stem.end());
+            return std::vector<Path>{joined(std::move(stem), bowlOfP(g))};
         },
         0.45, 0.95));
 
@@ -264,20 +273,17 @@ std::vector<GestureVariant> makeCommandVariants() {
     v.push_back(
         letterVariant(216, "L d'un trait", {{{-0.5, -0.5}, {-0.5, 0.5}, {0.5, 0.5}}}, 0.6, 1.7));
 
-    // The hook, then the stem down to the dot, or to the bottom when there is none.
-    const auto question = [](bool dot) {
-        return [dot](DrawingGenerator& g) {
+    // The hook, then the stem down. A dot as a second stroke would make it a
+    // two-stroke sign beside the X and the P: drawn so, it is rejected.
+    v.push_back(letterVariant(
+        217, "crochet",
+        [](DrawingGenerator& g) {
             const double start = g.uniform(kPi - 0.7, kPi + 0.6);
-            const double stem = dot ? g.uniform(0.15, 0.3) : g.uniform(0.3, 0.5);
+            const double stem = g.uniform(0.3, 0.5);
             const Path hook = ellipse({0.0, -0.25}, 0.5, 0.25, 0.0, start, 2.5 * kPi - start);
-            std::vector<Path> strokes{joined(hook, {{0.0, stem}})};
-            if (dot)
-                strokes.push_back({{0.0, 0.47}, {0.02, 0.5}});
-            return strokes;
-        };
-    };
-    v.push_back(letterVariant(217, "crochet et point", question(true), 0.45, 0.75));
-    v.push_back(letterVariant(217, "crochet seul", question(false), 0.45, 0.75));
+            return std::vector<Path>{joined(hook, {{0.0, stem}})};
+        },
+        0.45, 0.75));
     // A command drawn one way only is named after its code alone.
     for (GestureVariant& one : v)
         if (std::count_if(v.begin(), v.end(), [&](const auto& w) { return w.code == one.code; }) ==
