@@ -248,7 +248,11 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
         for (const auto& [code, p] : trained.share)
             if (code != 208 || crossing)
                 rivals.insert(code);
-        if (trained.share.at(best) / trained.total(rivals) >= kSureCommand && near(best))
+        // A sign the rule-based recogniser cannot tell from another command (a C
+        // or a question mark, a V or an L) leaves the trained recogniser alone to
+        // tell them apart: it must be as sure as on its own.
+        const double needed = kind.size() > 1 ? 0.98 : kSureCommand;
+        if (trained.share.at(best) / trained.total(rivals) >= needed && near(best))
             return accept(best);
         // Unsure, the trained recogniser is settled by the kind of sign the
         // rule-based one sees, when it is sure among the commands of that kind.
