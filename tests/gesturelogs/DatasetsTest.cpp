@@ -62,12 +62,12 @@ TEST(RealGestures, TheFlowchartMakesWhatTheLeftOutWritersMeant) {
         {{"triangle", {107, 106}}, GestureTarget::Component, 0.9, 0.02},
         {{"line", {102, 103}}, GestureTarget::Component, 0.95, 0.02},
         {{"X", {113}}, GestureTarget::Component, 0.95, 0.02},
-        {{"arrowhead", {114}}, GestureTarget::Component, 0.8, 0.05},
-        {{"N", {209}}, GestureTarget::Command, 0.6, 0.13},
-        {{"P", {214}}, GestureTarget::Command, 0.0, 0.07},
-        {{"X", {208}}, GestureTarget::Command, 0.72, 0.08},
-        {{"v", {211}}, GestureTarget::Command, 0.9, 0.02},
-        {{"question_mark", {217}}, GestureTarget::Command, 0.88, 0.04},
+        {{"arrowhead", {114}}, GestureTarget::Component, 0.88, 0.03},
+        {{"N", {209}}, GestureTarget::Command, 0.86, 0.02},
+        {{"P", {214}}, GestureTarget::Command, 0.75, 0.02},
+        {{"X", {208}}, GestureTarget::Command, 0.8, 0.02},
+        {{"v", {211}}, GestureTarget::Command, 0.92, 0.02},
+        {{"question_mark", {217}}, GestureTarget::Command, 0.64, 0.08},
     };
     for (const Goal& goal : goals) {
         const std::string file =

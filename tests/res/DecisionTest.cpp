@@ -54,8 +54,10 @@ TEST(GestureDecision, EveryWayBecomesWhatItMeans) {
         {TYPE_COMPOSANTS, "Croix (trait ↗ puis trait ↖)", 113},
         {TYPE_COMPOSANTS, "Flèche (droite-gauche) (tige puis pointe, de haut en bas)", 115},
         {TYPE_COMMANDES, "Effacer : Tout (trait ↙ puis trait ↘)", 208},
-        {TYPE_COMMANDES, "Couleur : Vert (V d'un trait)", 211},
-        {TYPE_COMMANDES, "Taille : Autre (crochet et point)", 217},
+        {TYPE_COMMANDES, "Couleur : Vert", 211},
+        {TYPE_COMMANDES, "Taille : Autre", 217},
+        {TYPE_COMMANDES, "Taille : Réduire (P en deux traits)", 214},
+        {TYPE_COMMANDES, "Couleur : Noir (N en trois traits vers le bas)", 209},
         {TYPE_COMMANDES, "Déplacement horizontal : Droite-Gauche", 202},
     };
     DrawingGenerator g(2024);
