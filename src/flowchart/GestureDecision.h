@@ -32,7 +32,8 @@ struct GestureDecision {
 // Without `combine` it is the trained recogniser's own: the best class, refused
 // when its probability is under 0.98 or its distance over 110.
 //
-// With `combine` (the default of a new flowchart) the classes of one code count
+// With `combine` (the default of a new flowchart) only the classes drawn in as
+// many strokes as the drawing compete, and the classes of one code count
 // together: a code is chosen with the probability of all its classes summed
 // and the distance of its nearest class, since one code has a class per way of
 // drawing it and those classes compete with each other. A drawing refused so is
