@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generator/DrawingGenerator.h"
+#include "generator/GestureVariant.h"
 
 // The sixteen flowchart-command gestures, one per code from 202 "Déplacement
 // horizontal : Droite-Gauche" to 217 "Taille : Autre":
@@ -20,3 +20,13 @@
 
 // Paths of one drawing of command `code` (202..217), `size` pixels high or long.
 std::vector<Path> commandGesture(int code, DrawingGenerator& g, Vec2 centre, double size);
+
+// Every way people write each command, in code order, the way above first:
+// the letters N and P in one, two or three strokes, the scribble in any
+// direction, the X in each stroke order; the V and the question mark in one
+// stroke only, since in two they would stand beside the X and the P. A letter
+// whose second stroke starts where its first began (the bowl of a P or a B,
+// the foot of an L) is measured as one path going back over itself: in one
+// stroke or two, it is one way. A command drawn one way only is named after its
+// code alone.
+const std::vector<GestureVariant>& commandVariants();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generator/DrawingGenerator.h"
+#include "generator/GestureVariant.h"
 
 #include <cstdint>
 #include <memory>
@@ -20,3 +20,9 @@ std::vector<Path> componentGesture(int index, DrawingGenerator& g, Vec2 centre, 
 // A trained components set of the first `classes` gestures (at most 17),
 // each with `examples` generated examples, named after their codes.
 std::unique_ptr<CEnsemble> componentSet(int classes, int examples, std::uint32_t seed);
+
+// Every way people draw each component, in code order, its natural way first:
+// closed figures from each corner (or from the top, right, bottom and left of a
+// round one) both ways round, lines both ways, crosses in each stroke order,
+// arrows with their head drawn either way, and text as handwritten words.
+const std::vector<GestureVariant>& componentVariants();

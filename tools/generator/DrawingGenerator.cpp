@@ -48,10 +48,19 @@ std::unique_ptr<CStroke> DrawingGenerator::sample(const Path& path, const PenSty
     std::vector<double> at(path.size(), 0.0), slowest(path.size(), 1.0);
     for (std::size_t i = 1; i < path.size(); ++i)
         at[i] = at[i - 1] + length(path[i - 1], path[i]);
-    for (std::size_t i = 0; i < path.size(); ++i)
+    for (std::size_t i = 0; i < path.size(); ++i) {
         slowest[i] = 1.0 - (1.0 - style.cornerSpeed) * sharpness(path, i);
+        if (style.curveRadius > 0 && i > 0 && i + 1 < path.size()) {
+            // The bend's radius: the arc around the vertex over the angle turned there.
+            const double turned = std::acos(1.0 - 2.0 * sharpness(path, i));
+            const double arc = (at[i + 1] - at[i - 1]) / 2;
+            if (turned > 0 && arc > 0)
+                slowest[i] = std::min(slowest[i],
+                                      std::min(1.0, std::cbrt(arc / turned / style.curveRadius)));
+        }
+    }
     const double total = at.back();
-    const double braking = std::max(8.0, style.speed * 0.05);
+    const double braking = std::max(8.0, style.speed * style.brakingTime);
 
     const auto speedAt = [&](double s) {
         double factor = 1.0;
@@ -77,23 +86,39 @@ std::unique_ptr<CStroke> DrawingGenerator::sample(const Path& path, const PenSty
     std::normal_distribution<double> noise(0.0, 1.0);
     Vec2 tremor;
     auto stroke = std::make_unique<CStroke>();
-    const auto emit = [&](double s) {
-        tremor.x = 0.7 * tremor.x + 0.3 * style.jitter * noise(m_random);
-        tremor.y = 0.7 * tremor.y + 0.3 * style.jitter * noise(m_random);
+    const auto emit = [&](double s, double dt, bool last) {
+        if (style.tremorTime > 0) {
+            const double keep = std::exp(-dt / style.tremorTime);
+            const double fresh = style.jitter * std::sqrt(1.0 - keep * keep);
+            tremor.x = keep * tremor.x + fresh * noise(m_random);
+            tremor.y = keep * tremor.y + fresh * noise(m_random);
+        } else {
+            tremor.x = 0.7 * tremor.x + 0.3 * style.jitter * noise(m_random);
+            tremor.y = 0.7 * tremor.y + 0.3 * style.jitter * noise(m_random);
+        }
         const Vec2 p = positionAt(s);
-        stroke->addPoint(static_cast<int>(std::lround(p.x + tremor.x)),
-                         static_cast<int>(std::lround(p.y + tremor.y)), clock);
+        const double stamp =
+            style.clockStep > 0 ? std::floor(clock / style.clockStep) * style.clockStep : clock;
+        const int x = static_cast<int>(std::lround(p.x + tremor.x));
+        const int y = static_cast<int>(std::lround(p.y + tremor.y));
+        if (style.minStep > 0 && stroke->pointCount() > 0) {
+            const CInkPoint& previous = stroke->point(stroke->pointCount() - 1);
+            const double step = std::hypot(x - previous.x, y - previous.y);
+            if (step == 0 || (step < style.minStep && !last))
+                return;
+        }
+        stroke->addPoint(x, y, stamp);
     };
 
     double s = 0.0;
-    emit(0.0);
+    emit(0.0, 0.0, false);
     if (path.size() < 2)
         return stroke;
     while (s < total) {
         const double dt = (1.0 / style.sampleRateHz) * uniform(0.9, 1.1);
         s = std::min(total, s + speedAt(s) * dt);
         clock += dt;
-        emit(s);
+        emit(s, dt, s >= total);
     }
     return stroke;
 }

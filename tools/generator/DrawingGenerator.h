@@ -21,8 +21,19 @@ struct PenStyle {
     double sampleRateHz = 100.0; // mice and tablets report at 60 to 200 Hz
     double speed = 600.0;        // cruising speed, pixels per second
     double cornerSpeed = 0.3;    // share of the cruising speed kept in a sharp corner
-    double jitter = 1.0;         // tremor amplitude in pixels
-    double pause = 0.12;         // seconds between two strokes of one gesture
+    double brakingTime = 0.05;   // seconds of cruising before a corner over which the pen slows
+    // Bends of a smaller radius (pixels) slow the pen down, by the cube root of
+    // the ratio, as hands do (the two-thirds power law); 0: they do not.
+    double curveRadius = 0.0;
+    double jitter = 1.0;    // tremor amplitude in pixels
+    double pause = 0.12;    // seconds between two strokes of one gesture
+    double clockStep = 0.0; // time stamps are cut to this many seconds; 0 keeps them exact
+    // Seconds over which the tremor wanders, whatever the sampling rate; 0: it
+    // moves a good part of the way at every sample.
+    double tremorTime = 0.0;
+    // A point is reported only once the pen is this many pixels from the last
+    // one reported, as many mice and tablets do: a slow pen gives fewer points.
+    double minStep = 0.0;
 };
 
 class DrawingGenerator {

@@ -168,4 +168,48 @@ Path withEnds(Path path, double startShift, double endShift) {
     return path;
 }
 
+Path rounded(const Path& path, double radius) {
+    if (path.size() < 3 || radius <= 0)
+        return path;
+    Path out{path.front()};
+    for (std::size_t i = 1; i + 1 < path.size(); ++i) {
+        const Vec2 a = path[i - 1], b = path[i], c = path[i + 1];
+        const double in = std::hypot(b.x - a.x, b.y - a.y), on = std::hypot(c.x - b.x, c.y - b.y);
+        const double cosine =
+            in > 0 && on > 0 ? ((b.x - a.x) * (c.x - b.x) + (b.y - a.y) * (c.y - b.y)) / (in * on)
+                             : 1.0;
+        if (cosine > 0.87) {
+            out.push_back(b);
+            continue;
+        }
+        const double before = std::min(radius, 0.4 * in), after = std::min(radius, 0.4 * on);
+        const Vec2 from{b.x - (b.x - a.x) * before / in, b.y - (b.y - a.y) * before / in};
+        const Vec2 to{b.x + (c.x - b.x) * after / on, b.y + (c.y - b.y) * after / on};
+        constexpr int kSegments = 4;
+        for (int k = 0; k <= kSegments; ++k) {
+            const double t = double(k) / kSegments, u = 1 - t;
+            out.push_back({u * u * from.x + 2 * u * t * b.x + t * t * to.x,
+                           u * u * from.y + 2 * u * t * b.y + t * t * to.y});
+        }
+    }
+    out.push_back(path.back());
+    return out;
+}
+
+Path runPast(Path path, double length) {
+    const std::size_t n = path.size();
+    for (std::size_t i = 1; i < n && length > 0; ++i) {
+        const double step = std::hypot(path[i].x - path[i - 1].x, path[i].y - path[i - 1].y);
+        if (step >= length) {
+            const double f = length / step;
+            path.push_back({path[i - 1].x + f * (path[i].x - path[i - 1].x),
+                            path[i - 1].y + f * (path[i].y - path[i - 1].y)});
+            break;
+        }
+        path.push_back(path[i]);
+        length -= step;
+    }
+    return path;
+}
+
 } // namespace paths

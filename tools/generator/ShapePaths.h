@@ -34,5 +34,11 @@ Path scribble(Vec2 centre, double width, double height, int passes, double rotat
 // left out at the start (when negative, the first segment begins that far
 // before it), and likewise `endShift` at the end.
 Path withEnds(Path path, double startShift, double endShift);
+// Corners sharper than about 30 degrees cut by a curve that leaves each side
+// `radius` pixels before the corner (at most 40 % of the side).
+Path rounded(const Path& path, double radius);
+// A closed path (ending where it began) that goes on past its start, over the
+// first `length` pixels of its own way again.
+Path runPast(Path path, double length);
 
 } // namespace paths

@@ -1,64 +1,75 @@
 #include "generator/ShippedSets.h"
 
-#include "engine/AReconnaitre.h"
 #include "engine/Ensemble.h"
+#include "flowchart/GestureDecision.h"
 #include "generator/CommandGestures.h"
 #include "generator/ComponentGestures.h"
-#include "generator/ShapePaths.h"
+#include "generator/Hand.h"
 #include "generator/TextGestures.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 namespace {
 
-// A size spread evenly over its logarithm, so that small drawings are as common
-// as large ones.
-double sizeBetween(DrawingGenerator& g, double smallest, double largest) {
-    return std::exp(g.uniform(std::log(smallest), std::log(largest)));
+std::vector<GestureVariant> makeTextVariants() {
+    std::vector<GestureVariant> variants;
+    for (const int code : codesDuType(TYPE_TEXTE))
+        variants.push_back(
+            {code, nomCode(TYPE_TEXTE, code),
+             [code](DrawingGenerator& g, Vec2 c, double s) { return textGesture(code, g, c, s); }});
+    return variants;
+}
+
+const GestureVariant* variantNamed(int typeAction, const std::string& name, int code) {
+    const auto& variants = shippedVariants(typeAction);
+    const auto named = std::find_if(variants.begin(), variants.end(),
+                                    [&](const GestureVariant& v) { return v.name == name; });
+    if (named != variants.end())
+        return &*named;
+    const auto natural = std::find_if(variants.begin(), variants.end(),
+                                      [&](const GestureVariant& v) { return v.code == code; });
+    return natural != variants.end() ? &*natural : nullptr;
+}
+
+// Whether the flowchart makes the same component of `code` as of `meant`: a
+// rectangle or an ellipse takes its orientation from the drawing's size.
+bool sameComponent(int code, int meant) {
+    const auto pair = [](int c) { return c == 105 ? 104 : c == 112 ? 111 : c; };
+    return pair(code) == pair(meant);
 }
 
 } // namespace
 
+const std::vector<GestureVariant>& shippedVariants(int typeAction) {
+    static const std::vector<GestureVariant> text = makeTextVariants();
+    static const std::vector<GestureVariant> none;
+    switch (typeAction) {
+    case TYPE_COMPOSANTS:
+        return componentVariants();
+    case TYPE_COMMANDES:
+        return commandVariants();
+    case TYPE_TEXTE:
+        return text;
+    default:
+        return none;
+    }
+}
+
 // Random draws are made one statement at a time, never two in one call's arguments.
-std::unique_ptr<CDessin> shippedGesture(int typeAction, int code, DrawingGenerator& g) {
+std::unique_ptr<CDessin> variantDrawing(int typeAction, const GestureVariant& variant,
+                                        DrawingGenerator& g) {
     const double x = g.uniform(150, 650);
     const double y = g.uniform(150, 450);
     // A line of handwriting standing for a text is not written tiny.
-    const double smallest = typeAction == TYPE_COMPOSANTS ? (code == 118 ? 90 : 50) : 40;
-    const double size = sizeBetween(g, smallest, typeAction == TYPE_COMPOSANTS ? 220 : 200);
-    std::vector<Path> strokes;
-    if (typeAction == TYPE_COMPOSANTS) {
-        strokes = componentGesture(code - kFirstComponentCode, g, {x, y}, size);
-        // Closed shapes go counterclockwise on the screen, rectangles from their
-        // top-left corner down first, round shapes and triangles from the top:
-        // every rectangle, circle and triangle of the people's gesture logs is
-        // drawn that way. The diamond (109), which the logs do not have, stays
-        // clockwise: counterclockwise from the top it starts like a triangle.
-        if (code >= 104 && code <= 112 && code != 109)
-            std::reverse(strokes[0].begin(), strokes[0].end());
-    } else if (typeAction == TYPE_COMMANDES) {
-        strokes = commandGesture(code, g, {x, y}, size);
-    } else {
-        strokes = textGesture(code, g, {x, y}, size);
-    }
-    for (Path& stroke : strokes) {
-        // People stop a closed figure short of where it began, by a tenth of its
-        // size on average; an open stroke starts and stops a few pixels either
-        // side of its ends.
-        const bool closed = stroke.size() > 2 && std::hypot(stroke.front().x - stroke.back().x,
-                                                            stroke.front().y - stroke.back().y) < 1;
-        const double startShift = closed ? g.uniform(-1, 1) : g.uniform(-4, 4);
-        const double endShift = closed ? size * g.uniform(0.05, 0.2) : g.uniform(-4, 4);
-        stroke = paths::withEnds(std::move(stroke), startShift, endShift);
-    }
-    // The people's logs are drawn at 100 to 900 pixels a second on average,
-    // 200 to 300 mostly, and report 40 to 110 points a second.
-    PenStyle style = g.randomStyle();
-    style.speed = sizeBetween(g, 130, 1100);
-    style.sampleRateHz = g.uniform(40, 120);
-    return g.draw(strokes, style);
+    const bool text = typeAction == TYPE_COMPOSANTS && variant.code == 118;
+    const Hand hand = randomHand(g, text ? 90 : 40, text ? 350 : 250);
+    return drawByHand(variant, hand, g, {x, y});
+}
+
+std::unique_ptr<CDessin> shippedGesture(int typeAction, int code, DrawingGenerator& g) {
+    const GestureVariant* natural = variantNamed(typeAction, {}, code);
+    return natural ? variantDrawing(typeAction, *natural, g) : nullptr;
 }
 
 std::unique_ptr<CEnsemble> shippedSet(const ShippedSet& info, int examples, std::uint32_t seed) {
@@ -67,12 +78,12 @@ std::unique_ptr<CEnsemble> shippedSet(const ShippedSet& info, int examples, std:
         std::make_unique<CEnsemble>(std::string(info.nom), std::string(info.description));
     ensemble->setTypeAction(typeAction);
     DrawingGenerator g(seed);
-    for (const int code : codesDuType(typeAction)) {
-        auto classe = std::make_unique<CClasse>(nomCode(typeAction, code), "");
-        classe->setCode(static_cast<std::uint16_t>(code));
+    for (const GestureVariant& variant : shippedVariants(typeAction)) {
+        auto classe = std::make_unique<CClasse>(variant.name, "");
+        classe->setCode(static_cast<std::uint16_t>(variant.code));
         for (int e = 0; e < examples; ++e) {
             auto exemple = std::make_unique<CExemple>("exemple" + std::to_string(e + 1));
-            exemple->setDessin(shippedGesture(typeAction, code, g));
+            exemple->setDessin(variantDrawing(typeAction, variant, g));
             classe->ajouterExemple(std::move(exemple));
         }
         ensemble->ajouterClasse(std::move(classe));
@@ -92,26 +103,31 @@ FreshRecognition::PerClass FreshRecognition::total() const {
     return sum;
 }
 
-FreshRecognition recogniseFresh(const CEnsemble& set, int perClass, std::uint32_t seed) {
+FreshRecognition recogniseFresh(const CEnsemble& set, int perClass, std::uint32_t seed,
+                                bool combine) {
     FreshRecognition result;
     result.possible = set.reconnaissancePossible();
     result.classes.resize(static_cast<std::size_t>(set.nbClasses()));
+    const GestureTarget target =
+        set.typeAction() == TYPE_COMMANDES ? GestureTarget::Command : GestureTarget::Component;
     DrawingGenerator g(seed);
     for (int c = 0; c < set.nbClasses(); ++c) {
         FreshRecognition::PerClass& counts = result.classes[static_cast<std::size_t>(c)];
+        const CClasse& classe = set.classe(c);
+        const GestureVariant* variant = variantNamed(set.typeAction(), classe.nom(), classe.code());
         for (int i = 0; i < perClass; ++i) {
-            CAReconnaitre shape(set);
-            shape.setDessin(shippedGesture(set.typeAction(), set.classe(c).code(), g));
             ++counts.drawings;
-            if (!result.possible) {
+            if (!variant || !result.possible) {
                 ++counts.rejected;
                 continue;
             }
-            shape.calculerCaracteristiques();
-            shape.reconnaitre();
-            if (shape.rejete())
+            // The text gestures are not the flowchart's: their set is recognised as such.
+            const GestureDecision decision =
+                decideGesture(variantDrawing(set.typeAction(), *variant, g), set, target,
+                              combine && set.typeAction() != TYPE_TEXTE);
+            if (decision.rejected())
                 ++counts.rejected;
-            else if (shape.meilleurIndice() == c)
+            else if (sameComponent(decision.code, classe.code()))
                 ++counts.right;
             else
                 ++counts.wronglyAccepted;

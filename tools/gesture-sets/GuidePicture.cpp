@@ -1,5 +1,6 @@
 #include "gesture-sets/GuidePicture.h"
 
+#include "engine/Codes.h"
 #include "engine/Ensemble.h"
 
 #include <QFont>
@@ -9,12 +10,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
-constexpr int kCellWidth = 210;
+constexpr int kCellWidth = 330;
 constexpr int kCaptionHeight = 44;
-constexpr int kDrawingSize = 150;
+constexpr int kDrawingSize = 160;
+// Ways of drawing one code shown side by side, at most.
+constexpr int kWaysPerRow = 4;
+constexpr int kWaysShown = 8;
 constexpr int kCellHeight = kCaptionHeight + kDrawingSize + 26;
 constexpr int kMargin = 16;
 constexpr int kTitleHeight = 56;
@@ -65,7 +70,7 @@ void drawArrowhead(QPainter& painter, QPointF tip, QPointF way) {
 void drawExample(QPainter& painter, const CDessin& drawing, const QRectF& box) {
     const QRectF bounds = inkBounds(drawing);
     const double extent = std::max({bounds.width(), bounds.height(), 1.0});
-    const double scale = (box.width() - 20) / extent;
+    const double scale = (box.width() - std::min(20.0, box.width() / 5)) / extent;
     const QPointF offset = box.center() - bounds.center() * scale;
     std::vector<std::vector<QPointF>> strokes;
     for (int s = 0; s < drawing.strokeCount(); ++s) {
@@ -110,8 +115,18 @@ void drawExample(QPainter& painter, const CDessin& drawing, const QRectF& box) {
 } // namespace
 
 QImage guidePicture(const CEnsemble& set, int columns) {
-    const int classes = set.nbClasses();
-    const int rows = std::max(1, (classes + columns - 1) / columns);
+    // The classes of each code, codes in the order of their first class.
+    std::vector<std::pair<int, std::vector<const CClasse*>>> codes;
+    for (int c = 0; c < set.nbClasses(); ++c) {
+        const CClasse& classe = set.classe(c);
+        const auto same = [&](const auto& entry) { return entry.first == classe.code(); };
+        auto it = std::find_if(codes.begin(), codes.end(), same);
+        if (it == codes.end())
+            it = codes.insert(codes.end(), {classe.code(), {}});
+        it->second.push_back(&classe);
+    }
+    const int cells = static_cast<int>(codes.size());
+    const int rows = std::max(1, (cells + columns - 1) / columns);
     QImage image(2 * kMargin + columns * kCellWidth,
                  2 * kMargin + kTitleHeight + rows * kCellHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -133,12 +148,13 @@ QImage guidePicture(const CEnsemble& set, int columns) {
     painter.drawText(QRectF(kMargin, kMargin + 28, columns * kCellWidth, 20),
                      Qt::AlignLeft | Qt::AlignVCenter,
                      QString::fromUtf8("Point vert : départ du tracé (numéroté quand il y a "
-                                       "plusieurs traits) ; flèche orange : sens du tracé."));
+                                       "plusieurs traits) ; flèche orange : sens du tracé. "
+                                       "Chaque case montre les façons de tracer le geste."));
 
     QFont caption = legend;
     caption.setPixelSize(14);
     caption.setBold(true);
-    for (int c = 0; c < classes; ++c) {
+    for (int c = 0; c < cells; ++c) {
         const QRectF cell(kMargin + (c % columns) * kCellWidth,
                           kMargin + kTitleHeight + (c / columns) * kCellHeight, kCellWidth,
                           kCellHeight);
@@ -147,16 +163,30 @@ QImage guidePicture(const CEnsemble& set, int columns) {
         painter.drawRect(cell.adjusted(2, 2, -2, -2));
         painter.setFont(caption);
         painter.setPen(kInk);
-        const CClasse& classe = set.classe(c);
+        const auto& [code, classes] = codes[static_cast<std::size_t>(c)];
+        const int ways = static_cast<int>(classes.size());
+        QString name = QString::fromStdString(nomCode(set.typeAction(), code));
+        if (name == QStringLiteral("Aucun"))
+            name = QString::fromStdString(classes.front()->nom());
+        if (ways > 1)
+            name += QString::fromUtf8(" (%1 façons)").arg(ways);
         painter.drawText(QRectF(cell.left() + 8, cell.top() + 6, cell.width() - 16, kCaptionHeight),
-                         Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap,
-                         QString::fromStdString(classe.nom()));
-        if (classe.nbExemples() == 0 || !classe.exemple(0).dessin())
-            continue;
-        const QRectF box(cell.left() + (cell.width() - kDrawingSize) / 2,
-                         cell.top() + kCaptionHeight + 14, kDrawingSize, kDrawingSize);
+                         Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap, name);
+        const int shown = std::min(ways, kWaysShown);
+        const int across = std::min(shown, kWaysPerRow);
+        const int down = (shown + across - 1) / across;
+        const double size = std::min(
+            {double(kDrawingSize), (cell.width() - 16) / across, kDrawingSize / double(down)});
+        const double left = cell.left() + (cell.width() - across * size) / 2;
+        const double top = cell.top() + kCaptionHeight + 14 + (kDrawingSize - down * size) / 2;
         painter.setFont(legend);
-        drawExample(painter, *classe.exemple(0).dessin(), box);
+        for (int w = 0; w < shown; ++w) {
+            const CClasse& classe = *classes[static_cast<std::size_t>(w)];
+            if (classe.nbExemples() == 0 || !classe.exemple(0).dessin())
+                continue;
+            const QRectF box(left + (w % across) * size, top + (w / across) * size, size, size);
+            drawExample(painter, *classe.exemple(0).dessin(), box);
+        }
     }
     return image;
 }

@@ -4,129 +4,27 @@
 #include "recognizer/DrawingText.h"
 #include "recognizer/TextScanner.h"
 
-#include <algorithm>
+#include <QXmlStreamReader>
+
 #include <climits>
 #include <cstdio>
 #include <filesystem>
-#include <vector>
+#include <optional>
+#include <string>
 
 namespace {
 
-using Attributes = std::vector<std::pair<std::string_view, std::string_view>>;
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+int lineOf(const QXmlStreamReader& xml) {
+    return static_cast<int>(xml.lineNumber());
 }
 
-bool isNameChar(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-           c == '-' || c == '.' || c == ':';
-}
-
-// Just enough XML for gesture logs: declarations and comments are skipped,
-// elements are checked to nest, attribute values are taken as written.
-class XmlReader {
-public:
-    explicit XmlReader(std::string_view text) : m_text(text) {}
-
-    [[noreturn]] void fail(const std::string& message) const {
-        TextScanner::failAt(line(), message);
-    }
-
-    // Counted on from the last call: the position only moves forward.
-    int line() const {
-        const std::size_t end = std::min(m_pos, m_text.size());
-        m_line +=
-            static_cast<int>(std::count(m_text.begin() + static_cast<std::ptrdiff_t>(m_counted),
-                                        m_text.begin() + static_cast<std::ptrdiff_t>(end), '\n'));
-        m_counted = end;
-        return m_line;
-    }
-
-    void skipBlanks() {
-        while (m_pos < m_text.size() && isBlank(m_text[m_pos]))
-            ++m_pos;
-    }
-    bool atEnd() const { return m_pos >= m_text.size(); }
-    bool startsWith(std::string_view s) const { return m_text.substr(m_pos).starts_with(s); }
-
-    void skipPast(std::string_view end, const char* unterminated) {
-        const std::size_t found = m_text.find(end, m_pos);
-        if (found == std::string_view::npos)
-            fail(std::string(unterminated) + " (fichier tronqué).");
-        m_pos = found + end.size();
-    }
-
-    std::string_view name() {
-        const std::size_t start = m_pos;
-        while (m_pos < m_text.size() && isNameChar(m_text[m_pos]))
-            ++m_pos;
-        if (m_pos == start)
-            fail(atEnd() ? "fin du fichier au milieu d'une balise (fichier tronqué)."
-                         : "nom d'élément ou d'attribut attendu.");
-        return m_text.substr(start, m_pos - start);
-    }
-
-    void expect(char c) {
-        skipBlanks();
-        if (atEnd())
-            fail("fin du fichier au milieu d'une balise (fichier tronqué).");
-        if (m_text[m_pos] != c)
-            fail(std::string("« ") + c + " » attendu, « " + m_text[m_pos] + " » trouvé.");
-        ++m_pos;
-    }
-
-    // The attributes up to the end of a start tag; true when the tag closes itself.
-    bool attributes(Attributes& into) {
-        into.clear();
-        for (;;) {
-            skipBlanks();
-            if (startsWith("/>")) {
-                m_pos += 2;
-                return true;
-            }
-            if (startsWith(">")) {
-                ++m_pos;
-                return false;
-            }
-            const std::string_view key = name();
-            expect('=');
-            skipBlanks();
-            if (atEnd() || (m_text[m_pos] != '"' && m_text[m_pos] != '\''))
-                fail("valeur de l'attribut " + std::string(key) + " attendue entre guillemets.");
-            const char quote = m_text[m_pos++];
-            const std::size_t end = m_text.find(quote, m_pos);
-            if (end == std::string_view::npos)
-                fail("valeur de l'attribut " + std::string(key) +
-                     " non terminée (fichier tronqué).");
-            into.emplace_back(key, m_text.substr(m_pos, end - m_pos));
-            m_pos = end + 1;
-        }
-    }
-
-    char peek() const { return m_text[m_pos]; }
-    void advance(std::size_t n) { m_pos += n; }
-
-private:
-    std::string_view m_text;
-    std::size_t m_pos = 0;
-    mutable std::size_t m_counted = 0;
-    mutable int m_line = 1;
-};
-
-std::optional<std::string_view> attribute(const Attributes& attributes, std::string_view key) {
-    for (const auto& [k, v] : attributes)
-        if (k == key)
-            return v;
-    return std::nullopt;
-}
-
-std::string_view required(XmlReader& in, const Attributes& attributes, std::string_view element,
-                          std::string_view key) {
-    const auto value = attribute(attributes, key);
-    if (!value)
-        in.fail("attribut " + std::string(key) + " manquant dans <" + std::string(element) + ">.");
-    return *value;
+std::string required(const QXmlStreamReader& xml, std::string_view element, std::string_view key) {
+    const QXmlStreamAttributes attributes = xml.attributes();
+    const QString name = QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+    if (!attributes.hasAttribute(name))
+        TextScanner::failAt(lineOf(xml), "attribut " + std::string(key) + " manquant dans <" +
+                                             std::string(element) + ">.");
+    return attributes.value(name).toString().toStdString();
 }
 
 struct Header {
@@ -135,34 +33,33 @@ struct Header {
     std::optional<long long> announcedPoints;
 };
 
-Header readHeader(XmlReader& in, const Attributes& attributes) {
+Header readHeader(const QXmlStreamReader& xml) {
     Header header;
-    const long long subject = TextScanner::parseInteger(
-        required(in, attributes, "Gesture", "Subject"), "numéro de sujet", 0, 999'999, in.line());
+    const long long subject = TextScanner::parseInteger(required(xml, "Gesture", "Subject"),
+                                                        "numéro de sujet", 0, 999'999, lineOf(xml));
     char person[16];
     std::snprintf(person, sizeof person, "s%02lld", subject);
     header.person = person;
-    header.speed = required(in, attributes, "Gesture", "Speed");
+    header.speed = required(xml, "Gesture", "Speed");
     if (!isKnownSpeed(header.speed))
-        in.fail("vitesse inconnue : « " + shownToken(header.speed) +
-                " » (fast, medium ou slow attendu).");
-    if (const auto count = attribute(attributes, "NumPts"))
-        header.announcedPoints =
-            TextScanner::parseInteger(*count, "nombre de points", 0, INT_MAX, in.line());
+        TextScanner::failAt(lineOf(xml), "vitesse inconnue : « " + shownToken(header.speed) +
+                                             " » (fast, medium ou slow attendu).");
+    if (xml.attributes().hasAttribute(QStringLiteral("NumPts")))
+        header.announcedPoints = TextScanner::parseInteger(
+            required(xml, "Gesture", "NumPts"), "nombre de points", 0, INT_MAX, lineOf(xml));
     return header;
 }
 
-void readPoint(XmlReader& in, const Attributes& attributes, LoggedInk& ink) {
-    const int line = in.line();
+void readPoint(const QXmlStreamReader& xml, LoggedInk& ink) {
     const auto coordinate = [&](std::string_view key) {
         return static_cast<int>(TextScanner::parseInteger(
-            required(in, attributes, "Point", key), key, -kMaxCoordinate, kMaxCoordinate, line));
+            required(xml, "Point", key), key, -kMaxCoordinate, kMaxCoordinate, lineOf(xml)));
     };
     const int x = coordinate("X");
     const int y = coordinate("Y");
     const long long t =
-        TextScanner::parseInteger(required(in, attributes, "Point", "T"), "T",
-                                  -LoggedInk::kMaxMilliseconds, LoggedInk::kMaxMilliseconds, line);
+        TextScanner::parseInteger(required(xml, "Point", "T"), "T", -LoggedInk::kMaxMilliseconds,
+                                  LoggedInk::kMaxMilliseconds, lineOf(xml));
     ink.add(x, y, t, 1);
 }
 
@@ -175,59 +72,41 @@ std::string kindOf(std::string_view stem) {
     return end == stem.size() ? std::string() : std::string(stem.substr(0, end));
 }
 
-GestureLog readLog(XmlReader& in, std::string kind, const std::string& stem) {
-    std::vector<std::string_view> open;
-    Attributes attributes;
+// The points of the <Gesture> element, each a <Point> directly inside it.
+GestureLog readLog(QXmlStreamReader& xml, std::string kind, const std::string& stem) {
     LoggedInk ink;
     std::optional<Header> header;
-    bool closed = false;
-    for (;;) {
-        in.skipBlanks();
-        if (in.atEnd())
-            break;
-        if (in.peek() != '<')
-            in.fail("texte inattendu hors des balises.");
-        if (in.startsWith("<?")) {
-            in.skipPast("?>", "déclaration non terminée");
-        } else if (in.startsWith("<!--")) {
-            in.skipPast("-->", "commentaire non terminé");
-        } else if (in.startsWith("<!")) {
-            in.skipPast(">", "déclaration non terminée");
-        } else if (in.startsWith("</")) {
-            in.advance(2);
-            const std::string_view element = in.name();
-            in.expect('>');
-            if (open.empty() || open.back() != element)
-                in.fail("balise fermante </" + std::string(element) + "> inattendue.");
-            open.pop_back();
-            closed = open.empty();
-        } else {
-            in.advance(1);
-            const std::string_view element = in.name();
-            const bool selfClosing = in.attributes(attributes);
-            if (open.empty()) {
-                if (header)
-                    in.fail("données après la fin du geste.");
-                if (element != "Gesture")
-                    in.fail("élément <Gesture> attendu, <" + std::string(element) + "> trouvé.");
-                header = readHeader(in, attributes);
-                closed = selfClosing;
-            } else if (open.size() == 1 && element == "Point") {
-                readPoint(in, attributes, ink);
-            }
-            if (!selfClosing)
-                open.push_back(element);
+    int depth = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            ++depth;
+            const std::string element = xml.name().toString().toStdString();
+            if (depth == 1 && element != "Gesture")
+                TextScanner::failAt(lineOf(xml), "élément <Gesture> attendu, <" +
+                                                     shownToken(element) + "> trouvé.");
+            if (depth == 1)
+                header = readHeader(xml);
+            else if (depth == 2 && element == "Point")
+                readPoint(xml, ink);
+        } else if (xml.isEndElement()) {
+            --depth;
         }
     }
     if (!header)
-        in.fail("aucun élément <Gesture>.");
-    if (!closed)
-        in.fail("fin du fichier avant </" + std::string(open.back()) + "> (fichier tronqué).");
+        TextScanner::failAt(lineOf(xml), "aucun élément <Gesture>.");
+    if (xml.hasError())
+        TextScanner::failAt(lineOf(xml),
+                            xml.error() == QXmlStreamReader::PrematureEndOfDocumentError
+                                ? "fin du fichier avant la fin du geste (fichier tronqué)."
+                                : "le texte n'est pas du XML bien formé.");
     if (ink.pointCount() == 0)
-        in.fail("le geste n'a aucun point.");
+        TextScanner::failAt(lineOf(xml), "le geste n'a aucun point.");
     if (header->announcedPoints && *header->announcedPoints != ink.pointCount())
-        in.fail("NumPts annonce " + std::to_string(*header->announcedPoints) +
-                " points, le fichier en contient " + std::to_string(ink.pointCount()) + ".");
+        TextScanner::failAt(lineOf(xml), "NumPts annonce " +
+                                             std::to_string(*header->announcedPoints) +
+                                             " points, le fichier en contient " +
+                                             std::to_string(ink.pointCount()) + ".");
     GestureLog log;
     log.kind = std::move(kind);
     log.name = header->person + "-" + header->speed + "-" + stem;
@@ -238,17 +117,14 @@ GestureLog readLog(XmlReader& in, std::string kind, const std::string& stem) {
 } // namespace
 
 LogReadResult readGestureXml(std::string_view text, std::string_view fileName) {
-    constexpr std::string_view kBom = "\xEF\xBB\xBF";
-    if (text.starts_with(kBom))
-        text.remove_prefix(kBom.size());
     const std::string stem = std::filesystem::path(fileName).stem().string();
     std::string kind = kindOf(stem);
     if (kind.empty())
         return {std::nullopt, "le nom du fichier ne dit pas le geste suivi de son numéro "
                               "(GESTE07.xml attendu)."};
-    XmlReader in(text);
+    QXmlStreamReader xml(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     try {
-        return {readLog(in, std::move(kind), stem), {}};
+        return {readLog(xml, std::move(kind), stem), {}};
     } catch (const TextFormatError& e) {
         return {std::nullopt, e.what()};
     }

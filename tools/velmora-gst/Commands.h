@@ -2,12 +2,15 @@
 
 #include "gesturelogs/LogFolder.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 class CDessin;
+class QCommandLineParser;
 class CEnsemble;
 class CShapeRecognizer;
 struct PersonSpeedResult;
@@ -20,6 +23,14 @@ int runEval(const std::vector<std::string>& args);
 int runRecognize(const std::vector<std::string>& args);
 int runImport(const std::vector<std::string>& args);
 int runShapesEval(const std::vector<std::string>& args);
+int runComponent(const std::vector<std::string>& args);
+int runScore(const std::vector<std::string>& args);
+int runSpread(const std::vector<std::string>& args);
+
+// Parses `args` (those after the subcommand's name) with `parser`; prints a
+// French message that starts with `command` and returns false when they are wrong.
+bool parseToolArguments(QCommandLineParser& parser, const std::string& command,
+                        const std::vector<std::string>& args);
 
 // Reads FILE, or standard input for "-"; prints a French message on failure.
 bool readInput(const std::string& name, std::string& content);
@@ -28,10 +39,11 @@ bool readInput(const std::string& name, std::string& content);
 // when the file is not sound.
 std::unique_ptr<CEnsemble> loadSet(const std::string& path);
 
-// Takes the options that pick examples from a gesture source out of `args`,
-// with their values: --people P,..., --speeds V,... and --per-class N. False,
-// with a message that starts with `command`, when a value is wrong.
-bool takeSelection(const std::string& command, std::vector<std::string>& args,
+// The options that pick examples from a gesture source: --people P,...,
+// --speeds V,... and --per-class N. Reading them says what is wrong, starting
+// with `command`, and returns false.
+void addSelectionOptions(QCommandLineParser& parser);
+bool readSelection(const QCommandLineParser& parser, const std::string& command,
                    LogSelection& selection);
 
 // A trained set from a gesture-set file or from a folder of gesture logs, with
@@ -48,10 +60,14 @@ std::vector<std::string> commaList(const std::string& text);
 
 // Whole decimal number in [min, max].
 bool parseNumber(const std::string& text, long long min, long long max, long long& value);
+// The value of option `name` when it is given (`value` is kept otherwise); false,
+// with "COMMAND : WHAT invalide : TEXT (entier de MIN à MAX attendu).", when
+// it is not a whole number in [min, max].
+bool numberOption(const QCommandLineParser& parser, const QString& name, const std::string& command,
+                  const std::string& what, long long min, long long max, long long& value);
 
 // "12,5 %": one decimal, French decimal comma, right-aligned on 7 characters.
 std::string percent(double share);
-std::string jsonString(const std::string& text);
 
 // Prints the rule-based recogniser's candidates for `drawing`, best first.
 void printShapeCandidates(CShapeRecognizer& recognizer, const CDessin& drawing);

@@ -4,21 +4,22 @@
 #include "engine/Ensemble.h"
 #include "gesturelogs/PersonSpeedEvaluation.h"
 
+#include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <iostream>
-#include <locale>
 #include <random>
-#include <sstream>
 
 namespace {
 
 struct Options {
     std::string file;
     int folds = 5;
-    bool foldsGiven = false;
     std::vector<int> train; // examples per class of the per-person protocol; empty: folds
     int repeat = 100;
     std::uint32_t seed = 1;
@@ -49,64 +50,41 @@ struct Evaluation {
     double share(int count) const { return examples > 0 ? double(count) / examples : 0.0; }
 };
 
-bool parseOptions(const std::vector<std::string>& arguments, Options& options) {
-    std::vector<std::string> args = arguments;
-    if (!takeSelection("eval", args, options.selection))
+bool parseOptions(const std::vector<std::string>& args, Options& options) {
+    QCommandLineParser parser;
+    addSelectionOptions(parser);
+    parser.addOptions({{"folds", QString(), "K"},
+                       {"seed", QString(), "S"},
+                       {"train", QString(), "N"},
+                       {"repeat", QString(), "R"},
+                       {"json", QString()}});
+    if (!parseToolArguments(parser, "eval", args) ||
+        !readSelection(parser, "eval", options.selection))
         return false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        long long value = 0;
-        if (arg == "--json") {
-            options.json = true;
-        } else if (arg == "--folds" || arg == "--seed" || arg == "--train" || arg == "--repeat") {
-            if (i + 1 == args.size()) {
-                std::cerr << "eval : " << arg << " attend une valeur.\n";
-                return false;
-            }
-            const std::string& text = args[++i];
-            if (arg == "--folds") {
-                if (!parseNumber(text, 2, 1000, value)) {
-                    std::cerr << "eval : nombre de plis invalide : " << text
-                              << " (entier de 2 à 1000 attendu).\n";
-                    return false;
-                }
-                options.folds = static_cast<int>(value);
-                options.foldsGiven = true;
-            } else if (arg == "--train") {
-                options.train.clear();
-                if (!parseTrainingCounts(text, options.train)) {
-                    std::cerr << "eval : nombres d'exemples d'apprentissage invalides : " << text
-                              << " (entiers de 1 à 1000 séparés par des virgules attendus).\n";
-                    return false;
-                }
-            } else if (arg == "--repeat") {
-                if (!parseNumber(text, 1, 100'000, value)) {
-                    std::cerr << "eval : nombre de tirages invalide : " << text
-                              << " (entier de 1 à 100000 attendu).\n";
-                    return false;
-                }
-                options.repeat = static_cast<int>(value);
-            } else {
-                if (!parseNumber(text, 0, 0xFFFFFFFF, value)) {
-                    std::cerr << "eval : graine invalide : " << text
-                              << " (entier de 0 à 4294967295 attendu).\n";
-                    return false;
-                }
-                options.seed = static_cast<std::uint32_t>(value);
-            }
-        } else if (options.file.empty() && !arg.starts_with("--")) {
-            options.file = arg;
-        } else {
-            std::cerr << "eval : argument inattendu : " << arg << '\n';
-            return false;
-        }
+    long long folds = options.folds, repeat = options.repeat, seed = options.seed;
+    if (!numberOption(parser, "folds", "eval", "nombre de plis", 2, 1000, folds) ||
+        !numberOption(parser, "repeat", "eval", "nombre de tirages", 1, 100'000, repeat) ||
+        !numberOption(parser, "seed", "eval", "graine", 0, 0xFFFFFFFF, seed))
+        return false;
+    options.folds = static_cast<int>(folds);
+    options.repeat = static_cast<int>(repeat);
+    options.seed = static_cast<std::uint32_t>(seed);
+    options.json = parser.isSet("json");
+    if (parser.isSet("train") &&
+        !parseTrainingCounts(parser.value("train").toStdString(), options.train)) {
+        std::cerr << "eval : nombres d'exemples d'apprentissage invalides : "
+                  << parser.value("train").toStdString()
+                  << " (entiers de 1 à 1000 séparés par des virgules attendus).\n";
+        return false;
     }
-    if (options.file.empty()) {
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) {
         std::cerr << "eval : indiquez un ensemble de gestes (.gst) ou un dossier de journaux de "
                      "gestes.\n";
         return false;
     }
-    if (options.foldsGiven && !options.train.empty()) {
+    options.file = files.front().toStdString();
+    if (parser.isSet("folds") && !options.train.empty()) {
         std::cerr << "eval : --folds et --train ne vont pas ensemble (validation croisée ou "
                      "protocole par personne).\n";
         return false;
@@ -232,32 +210,34 @@ void printText(const CEnsemble& set, const Options& options, const Evaluation& r
 }
 
 void printJson(const CEnsemble& set, const Options& options, const Evaluation& r) {
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out << "{\n  \"fichier\": " << jsonString(options.file)
-        << ",\n  \"ensemble\": " << jsonString(set.nom()) << ",\n  \"plis\": " << options.folds
-        << ",\n  \"graine\": " << options.seed << ",\n  \"exemples\": " << r.examples
-        << ",\n  \"classes\": [";
+    QJsonArray classes;
     for (int c = 0; c < set.nbClasses(); ++c)
-        out << (c ? ", " : "") << jsonString(set.classe(c).nom());
-    out << "],\n  \"reconnus\": " << r.right
-        << ",\n  \"rejetes_probabilite\": " << r.rejectedByProbability
-        << ",\n  \"rejetes_distance\": " << r.rejectedByDistance
-        << ",\n  \"acceptes_a_tort\": " << r.wronglyAccepted
-        << ",\n  \"impossibles\": " << r.impossible
-        << ",\n  \"taux_reconnaissance\": " << r.share(r.right)
-        << ",\n  \"part_rejetes_probabilite\": " << r.share(r.rejectedByProbability)
-        << ",\n  \"part_rejetes_distance\": " << r.share(r.rejectedByDistance)
-        << ",\n  \"part_acceptes_a_tort\": " << r.share(r.wronglyAccepted)
-        << ",\n  \"part_impossibles\": " << r.share(r.impossible) << ",\n  \"confusion\": [";
-    for (std::size_t c = 0; c < r.confusion.size(); ++c) {
-        out << (c ? ",\n    [" : "\n    [");
-        for (std::size_t k = 0; k < r.confusion[c].size(); ++k)
-            out << (k ? ", " : "") << r.confusion[c][k];
-        out << ']';
+        classes.append(QString::fromStdString(set.classe(c).nom()));
+    QJsonArray confusion;
+    for (const std::vector<int>& row : r.confusion) {
+        QJsonArray counts;
+        for (const int n : row)
+            counts.append(n);
+        confusion.append(counts);
     }
-    out << (r.confusion.empty() ? "]\n}\n" : "\n  ]\n}\n");
-    std::cout << out.str();
+    const QJsonObject root{{"fichier", QString::fromStdString(options.file)},
+                           {"ensemble", QString::fromStdString(set.nom())},
+                           {"plis", options.folds},
+                           {"graine", static_cast<qint64>(options.seed)},
+                           {"exemples", r.examples},
+                           {"classes", classes},
+                           {"reconnus", r.right},
+                           {"rejetes_probabilite", r.rejectedByProbability},
+                           {"rejetes_distance", r.rejectedByDistance},
+                           {"acceptes_a_tort", r.wronglyAccepted},
+                           {"impossibles", r.impossible},
+                           {"taux_reconnaissance", r.share(r.right)},
+                           {"part_rejetes_probabilite", r.share(r.rejectedByProbability)},
+                           {"part_rejetes_distance", r.share(r.rejectedByDistance)},
+                           {"part_acceptes_a_tort", r.share(r.wronglyAccepted)},
+                           {"part_impossibles", r.share(r.impossible)},
+                           {"confusion", confusion}};
+    std::cout << QJsonDocument(root).toJson().toStdString();
 }
 
 } // namespace

@@ -2,30 +2,26 @@
 
 #include "engine/FichierEnsemble.h"
 
+#include <QCommandLineParser>
+
 #include <filesystem>
 #include <iostream>
 
-int runImport(const std::vector<std::string>& arguments) {
-    std::vector<std::string> args = arguments;
+int runImport(const std::vector<std::string>& args) {
+    QCommandLineParser parser;
+    addSelectionOptions(parser);
+    parser.addOption({"name", QString(), "NOM"});
     LogSelection selection;
-    if (!takeSelection("import", args, selection))
+    if (!parseToolArguments(parser, "import", args) || !readSelection(parser, "import", selection))
         return 2;
-    std::vector<std::string> files;
-    std::string name;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--name") {
-            if (i + 1 == args.size() || args[i + 1].empty()) {
-                std::cerr << "import : --name attend un nom.\n";
-                return 2;
-            }
-            name = args[++i];
-        } else if (files.size() < 2 && !args[i].starts_with("--")) {
-            files.push_back(args[i]);
-        } else {
-            std::cerr << "import : argument inattendu : " << args[i] << '\n';
-            return 2;
-        }
+    const std::string name = parser.value("name").toStdString();
+    if (parser.isSet("name") && name.empty()) {
+        std::cerr << "import : --name attend un nom.\n";
+        return 2;
     }
+    std::vector<std::string> files;
+    for (const QString& file : parser.positionalArguments())
+        files.push_back(file.toStdString());
     if (files.size() != 2) {
         std::cerr << "import : indiquez un dossier de journaux de gestes et le fichier "
                      "d'ensemble (.gst) à écrire.\n";

@@ -3,6 +3,8 @@
 #include "engine/Ensemble.h"
 #include "recognizer/TextEncoding.h"
 
+#include <QCommandLineParser>
+
 #include <algorithm>
 #include <iostream>
 
@@ -24,11 +26,14 @@ std::string statusText(int etat) {
 } // namespace
 
 int runInfo(const std::vector<std::string>& args) {
-    if (args.size() != 1) {
+    QCommandLineParser parser;
+    if (!parseToolArguments(parser, "info", args))
+        return 2;
+    if (parser.positionalArguments().size() != 1) {
         std::cerr << "info : indiquez un seul fichier d'ensemble de gestes (.gst).\n";
         return 2;
     }
-    const auto set = loadSet(args[0]);
+    const auto set = loadSet(parser.positionalArguments().front().toStdString());
     if (!set)
         return 1;
 

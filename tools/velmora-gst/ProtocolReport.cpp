@@ -4,10 +4,12 @@
 #include "gesturelogs/PersonSpeedEvaluation.h"
 #include "recognizer/TextEncoding.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <algorithm>
 #include <iostream>
-#include <locale>
-#include <sstream>
 
 namespace {
 
@@ -71,41 +73,41 @@ void printText(const CEnsemble& set, const std::string& source, std::uint32_t se
     }
 }
 
-void printCounts(std::ostream& out, const RecognitionCounts& c) {
-    out << "{\"gestes\": " << c.tests << ", \"reconnus\": " << c.right
-        << ", \"meilleure_juste\": " << c.bestRight << ", \"rejetes\": " << c.rejected
-        << ", \"rejetes_probabilite\": " << c.rejectedByProbability
-        << ", \"rejetes_distance\": " << c.rejectedByDistance
-        << ", \"acceptes_a_tort\": " << c.wronglyAccepted << ", \"impossibles\": " << c.impossible
-        << ", \"taux_reconnaissance\": " << c.share(c.right) << '}';
+QJsonObject countsObject(const RecognitionCounts& c) {
+    return {{"gestes", c.tests},
+            {"reconnus", c.right},
+            {"meilleure_juste", c.bestRight},
+            {"rejetes", c.rejected},
+            {"rejetes_probabilite", c.rejectedByProbability},
+            {"rejetes_distance", c.rejectedByDistance},
+            {"acceptes_a_tort", c.wronglyAccepted},
+            {"impossibles", c.impossible},
+            {"taux_reconnaissance", c.share(c.right)}};
 }
 
 void printJson(const CEnsemble& set, const std::string& source, std::uint32_t seed,
                const std::vector<PersonSpeedResult>& results) {
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out << "{\n  \"source\": " << jsonString(source)
-        << ",\n  \"ensemble\": " << jsonString(set.nom())
-        << ",\n  \"tirages\": " << results.front().repetitions << ",\n  \"graine\": " << seed
-        << ",\n  \"classes\": [";
+    QJsonArray classes;
     for (int c = 0; c < set.nbClasses(); ++c)
-        out << (c ? ", " : "") << jsonString(set.classe(c).nom());
-    out << "],\n  \"resultats\": [";
-    for (std::size_t i = 0; i < results.size(); ++i) {
-        const PersonSpeedResult& r = results[i];
-        out << (i ? ",\n" : "\n") << "    {\"apprentissage\": " << r.training
-            << ", \"groupes\": " << r.groups << ", \"classes_ecartees\": " << r.classesLeftOut
-            << ",\n     \"total\": ";
-        printCounts(out, r.overall);
-        out << ",\n     \"par_classe\": [";
-        for (std::size_t c = 0; c < r.perClass.size(); ++c) {
-            out << (c ? ",\n       " : "\n       ");
-            printCounts(out, r.perClass[c]);
-        }
-        out << "]}";
+        classes.append(QString::fromStdString(set.classe(c).nom()));
+    QJsonArray rows;
+    for (const PersonSpeedResult& r : results) {
+        QJsonArray perClass;
+        for (const RecognitionCounts& counts : r.perClass)
+            perClass.append(countsObject(counts));
+        rows.append(QJsonObject{{"apprentissage", r.training},
+                                {"groupes", r.groups},
+                                {"classes_ecartees", r.classesLeftOut},
+                                {"total", countsObject(r.overall)},
+                                {"par_classe", perClass}});
     }
-    out << "\n  ]\n}\n";
-    std::cout << out.str();
+    const QJsonObject root{{"source", QString::fromStdString(source)},
+                           {"ensemble", QString::fromStdString(set.nom())},
+                           {"tirages", results.front().repetitions},
+                           {"graine", static_cast<qint64>(seed)},
+                           {"classes", classes},
+                           {"resultats", rows}};
+    std::cout << QJsonDocument(root).toJson().toStdString();
 }
 
 } // namespace

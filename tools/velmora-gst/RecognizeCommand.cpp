@@ -4,22 +4,20 @@
 #include "engine/Ensemble.h"
 #include "recognizer/DrawingText.h"
 
+#include <QCommandLineParser>
+
 #include <cstdio>
 #include <iostream>
 
 int runRecognize(const std::vector<std::string>& args) {
+    QCommandLineParser parser;
+    parser.addOption({"sans-temps", QString()});
+    if (!parseToolArguments(parser, "recognize", args))
+        return 2;
     std::vector<std::string> files;
-    bool withTime = true;
-    for (const std::string& arg : args) {
-        if (arg == "--sans-temps") {
-            withTime = false;
-        } else if (files.size() < 2) {
-            files.push_back(arg);
-        } else {
-            std::cerr << "recognize : argument en trop : " << arg << '\n';
-            return 2;
-        }
-    }
+    for (const QString& file : parser.positionalArguments())
+        files.push_back(file.toStdString());
+    const bool withTime = !parser.isSet("sans-temps");
     if (files.size() != 2) {
         std::cerr << "recognize : indiquez un ensemble de gestes (.gst) et un fichier de dessin "
                      "(ou « - »).\n";

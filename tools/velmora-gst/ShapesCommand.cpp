@@ -3,6 +3,8 @@
 #include "recognizer/DrawingText.h"
 #include "recognizer/ShapeRecognizer.h"
 
+#include <QCommandLineParser>
+
 #include <cstdio>
 #include <iostream>
 
@@ -25,22 +27,17 @@ std::string attributes(const CShapeGesture& member) {
 } // namespace
 
 int runShapes(const std::vector<std::string>& args) {
-    std::string file;
-    bool withTime = true;
-    for (const std::string& arg : args) {
-        if (arg == "--sans-temps")
-            withTime = false;
-        else if (file.empty())
-            file = arg;
-        else {
-            std::cerr << "shapes : argument en trop : " << arg << '\n';
-            return 2;
-        }
-    }
-    if (file.empty()) {
-        std::cerr << "shapes : indiquez un fichier de dessin (ou « - »).\n";
+    QCommandLineParser parser;
+    parser.addOption({"sans-temps", QString()});
+    if (!parseToolArguments(parser, "shapes", args))
+        return 2;
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) {
+        std::cerr << "shapes : indiquez un seul fichier de dessin (ou « - »).\n";
         return 2;
     }
+    const std::string file = files.front().toStdString();
+    const bool withTime = !parser.isSet("sans-temps");
     std::string text;
     if (!readInput(file, text))
         return 1;

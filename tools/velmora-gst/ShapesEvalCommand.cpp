@@ -4,28 +4,24 @@
 #include "gesturelogs/ShapeConfusion.h"
 #include "recognizer/TextEncoding.h"
 
+#include <QCommandLineParser>
+
 #include <algorithm>
 #include <iostream>
 
-int runShapesEval(const std::vector<std::string>& arguments) {
-    std::vector<std::string> args = arguments;
+int runShapesEval(const std::vector<std::string>& args) {
+    QCommandLineParser parser;
+    addSelectionOptions(parser);
     LogSelection selection;
-    if (!takeSelection("shapes-eval", args, selection))
+    if (!parseToolArguments(parser, "shapes-eval", args) ||
+        !readSelection(parser, "shapes-eval", selection))
         return 2;
-    std::string source;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (source.empty() && !args[i].starts_with("--")) {
-            source = args[i];
-        } else {
-            std::cerr << "shapes-eval : argument inattendu : " << args[i] << '\n';
-            return 2;
-        }
-    }
-    if (source.empty()) {
+    if (parser.positionalArguments().size() != 1) {
         std::cerr << "shapes-eval : indiquez un dossier de journaux de gestes ou un ensemble de "
                      "gestes (.gst).\n";
         return 2;
     }
+    const std::string source = parser.positionalArguments().front().toStdString();
     const auto set = loadSource(source, selection);
     if (!set)
         return 1;

@@ -1,5 +1,7 @@
 #include "velmora-gst/Commands.h"
 
+#include <QCommandLineParser>
+
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
@@ -15,60 +17,40 @@ std::vector<std::string> commaList(const std::string& text) {
     return items;
 }
 
-namespace {
-
-// The value of selection option `option`; false when it is wrong (message printed).
-bool readSelectionValue(const std::string& command, const std::string& option,
-                        const std::string& value, LogSelection& selection) {
-    if (option == "--per-class") {
-        long long count = 0;
-        if (!parseNumber(value, 1, 1'000'000, count)) {
-            std::cerr << command << " : nombre d'exemples par classe invalide : " << value
-                      << " (entier de 1 à 1000000 attendu).\n";
-            return false;
-        }
-        selection.perClass = static_cast<int>(count);
-        return true;
-    }
-    std::vector<std::string> items = commaList(value);
-    if (std::find(items.begin(), items.end(), std::string()) != items.end()) {
-        std::cerr << command << " : " << option << " attend une liste séparée par des virgules.\n";
-        return false;
-    }
-    if (option == "--speeds") {
-        for (const std::string& speed : items) {
-            if (!isKnownSpeed(speed)) {
-                std::cerr << command << " : vitesse inconnue : " << speed
-                          << " (fast, medium ou slow attendu).\n";
-                return false;
-            }
-        }
-        selection.speeds = std::move(items);
-    } else {
-        selection.people = std::move(items);
-    }
-    return true;
+void addSelectionOptions(QCommandLineParser& parser) {
+    parser.addOptions(
+        {{"people", QString(), "P"}, {"speeds", QString(), "V"}, {"per-class", QString(), "N"}});
 }
 
-} // namespace
-
-bool takeSelection(const std::string& command, std::vector<std::string>& args,
+bool readSelection(const QCommandLineParser& parser, const std::string& command,
                    LogSelection& selection) {
-    std::vector<std::string> rest;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& option = args[i];
-        if (option != "--people" && option != "--speeds" && option != "--per-class") {
-            rest.push_back(option);
+    long long count = 0;
+    if (!numberOption(parser, "per-class", command, "nombre d'exemples par classe", 1, 1'000'000,
+                      count))
+        return false;
+    selection.perClass = static_cast<int>(count);
+    for (const char* option : {"people", "speeds"}) {
+        if (!parser.isSet(option))
             continue;
-        }
-        if (i + 1 == args.size()) {
-            std::cerr << command << " : " << option << " attend une valeur.\n";
+        std::vector<std::string> items = commaList(parser.value(option).toStdString());
+        if (std::find(items.begin(), items.end(), std::string()) != items.end()) {
+            std::cerr << command << " : --" << option
+                      << " attend une liste séparée par des virgules.\n";
             return false;
         }
-        if (!readSelectionValue(command, option, args[++i], selection))
-            return false;
+        if (std::string(option) == "speeds") {
+            for (const std::string& speed : items) {
+                if (!isKnownSpeed(speed)) {
+                    std::cerr << command << " : vitesse inconnue : " << speed
+                              << " (fast, medium ou slow attendu).\n";
+                    return false;
+                }
+            }
+            selection.speeds = std::move(items);
+        } else {
+            selection.people = std::move(items);
+        }
     }
-    args = std::move(rest);
     return true;
 }
 

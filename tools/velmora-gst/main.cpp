@@ -4,6 +4,8 @@
 #include "recognizer/Files.h"
 #include "recognizer/TextEncoding.h"
 
+#include <QCommandLineParser>
+
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -64,6 +66,29 @@ const char* const kUsage =
     "      Reconnaît chaque dessin de SOURCE (dossier de journaux de gestes ou\n"
     "      ensemble .gst) avec le reconnaisseur à règles et affiche, pour chaque\n"
     "      sorte de geste, combien de fois chaque membre est venu en premier.\n"
+    "  component DESSIN [--sets DOSSIER] [--command] [--literal] [--sans-temps]\n"
+    "      Ce qu'un organigramme neuf, en mode composant (en mode commande avec\n"
+    "      --command), fait du dessin DESSIN (même forme que pour shapes) :\n"
+    "      « Composant : CODE (NOM) », « Commande : CODE (NOM) » ou « Geste\n"
+    "      rejeté » avec la classe la plus proche. Les ensembles sont ceux livrés\n"
+    "      avec Velmora, ou formes.gst et commandes.gst de DOSSIER ; les deux\n"
+    "      reconnaisseurs sont combinés, comme par défaut dans l'organigramme,\n"
+    "      sauf avec --literal (l'ensemble appris seul).\n"
+    "  score DOSSIER... --map GESTE=CODE,... [--map ...] [--command] [--literal]\n"
+    "        [--sets DOSSIER | --set FICHIER.gst] [--people P,...]\n"
+    "        [--exclude-people P,...] [--personal N] [--json]\n"
+    "      Fait décider comme component chaque dessin des journaux de gestes des\n"
+    "      DOSSIERs dont la sorte est nommée par un --map, et compte par sorte\n"
+    "      les justes (un des codes donnés), les rejetés et les faux (un autre\n"
+    "      code). --people ne compte que ces personnes, --exclude-people écarte\n"
+    "      celles-ci ; --set remplace l'ensemble du mode par FICHIER.gst.\n"
+    "      --personal N : les N premiers dessins de chaque sorte de chaque\n"
+    "      personne forment une classe de plus, du premier code donné, et seuls\n"
+    "      les autres sont comptés.\n"
+    "  spread SOURCE [--people P,...] [--speeds V,...] [--per-class N]\n"
+    "      Pour chaque classe de SOURCE : nombre de traits et de points, points\n"
+    "      et pixels par seconde, écart entre le départ et l'arrivée, et les 13\n"
+    "      caractéristiques (5 %, médiane, 95 %).\n"
     "  --help\n"
     "      Affiche cette aide.\n";
 
@@ -94,29 +119,24 @@ bool parseNumber(const std::string& text, long long min, long long max, long lon
     return error == std::errc() && end == text.data() + text.size() && value >= min && value <= max;
 }
 
+bool numberOption(const QCommandLineParser& parser, const QString& name, const std::string& command,
+                  const std::string& what, long long min, long long max, long long& value) {
+    if (!parser.isSet(name))
+        return true;
+    const std::string text = parser.value(name).toStdString();
+    if (parseNumber(text, min, max, value))
+        return true;
+    std::cerr << command << " : " << what << " invalide : " << text << " (entier de " << min
+              << " à " << max << " attendu).\n";
+    return false;
+}
+
 std::string percent(double share) {
     char text[32];
     std::snprintf(text, sizeof text, "%5.1f %%", 100.0 * share);
     std::string s = text;
     std::replace(s.begin(), s.end(), '.', ',');
     return s;
-}
-
-std::string jsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
 }
 
 std::string padded(const std::string& text, std::size_t width) {
@@ -127,6 +147,22 @@ std::string padded(const std::string& text, std::size_t width) {
 std::string rightAligned(const std::string& text, std::size_t width) {
     const std::size_t length = codePointCount(text);
     return length >= width ? text : std::string(width - length, ' ') + text;
+}
+
+bool parseToolArguments(QCommandLineParser& parser, const std::string& command,
+                        const std::vector<std::string>& args) {
+    QStringList list{QString::fromStdString(command)};
+    for (const std::string& arg : args)
+        list << QString::fromStdString(arg);
+    if (parser.parse(list))
+        return true;
+    if (!parser.unknownOptionNames().isEmpty())
+        std::cerr << command
+                  << " : option inconnue : " << parser.unknownOptionNames().front().toStdString()
+                  << '\n';
+    else
+        std::cerr << command << " : " << args.back() << " attend une valeur.\n";
+    return false;
 }
 
 int main(int argc, char** argv) {
@@ -150,6 +186,12 @@ int main(int argc, char** argv) {
         return runImport(rest);
     if (args[0] == "shapes-eval")
         return runShapesEval(rest);
+    if (args[0] == "component")
+        return runComponent(rest);
+    if (args[0] == "score")
+        return runScore(rest);
+    if (args[0] == "spread")
+        return runSpread(rest);
     std::cerr << "Commande inconnue : " << args[0] << "\n\n" << kUsage;
     return 2;
 }

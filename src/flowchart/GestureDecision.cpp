@@ -1,0 +1,306 @@
+#include "flowchart/GestureDecision.h"
+
+#include "engine/AReconnaitre.h"
+#include "engine/Ensemble.h"
+#include "recognizer/ShapeRecognizer.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <map>
+#include <set>
+#include <string_view>
+
+namespace {
+
+constexpr int N = CExemple::NB_CARACTERISTIQUES;
+
+// A second rule-based candidate of another kind this close to the first one
+// leaves the kind in doubt.
+constexpr double kDoubtfulSecond = 0.5;
+// Under this degree the rule-based candidate gives way to a trained recogniser
+// that leans at least this much to a code of another kind.
+constexpr double kFirmDegree = 0.9;
+constexpr double kLeaning = 0.5;
+// A command's code needs this share of the probability of the classes drawn
+// in as many strokes: with those alone competing, a letter's rivals are few,
+// and people's letters lie farther from the generated ones than 0.98 allows.
+constexpr double kSureCommand = 0.9;
+
+// What the trained recogniser says of each code: the share of the probability
+// of all its classes, and its best class.
+struct CodeVotes {
+    std::map<int, double> share;
+    std::map<int, int> bestClass;
+
+    int best(const std::set<int>& among) const {
+        int chosen = AUCUN_CODE;
+        for (const auto& [code, p] : share)
+            if ((among.empty() || among.contains(code)) &&
+                (chosen == AUCUN_CODE || p > share.at(chosen)))
+                chosen = code;
+        return chosen;
+    }
+    double total(const std::set<int>& among) const {
+        double sum = 0.0;
+        for (const auto& [code, p] : share)
+            if (among.contains(code))
+                sum += p;
+        return sum;
+    }
+};
+
+// Whether most examples of `classe` were drawn in `strokes` strokes.
+bool drawnIn(const CClasse& classe, int strokes) {
+    int same = 0;
+    for (int e = 0; e < classe.nbExemples(); ++e)
+        if (const auto& dessin = classe.exemple(e).dessin();
+            dessin && dessin->strokeCount() == strokes)
+            ++same;
+    return 2 * same > classe.nbExemples();
+}
+
+CodeVotes votes(const CAReconnaitre& shape, const CEnsemble& set) {
+    CodeVotes v;
+    const auto evaluations = shape.evaluations();
+    const int strokes = shape.dessin()->strokeCount();
+    std::vector<bool> counted(static_cast<std::size_t>(set.nbClasses()));
+    for (int c = 0; c < set.nbClasses(); ++c)
+        counted[static_cast<std::size_t>(c)] = drawnIn(set.classe(c), strokes);
+    if (std::find(counted.begin(), counted.end(), true) == counted.end())
+        counted.assign(counted.size(), true);
+    double top = -std::numeric_limits<double>::infinity();
+    for (int c = 0; c < set.nbClasses(); ++c)
+        if (counted[static_cast<std::size_t>(c)])
+            top = std::max(top, evaluations[c]);
+    double sum = 0.0;
+    for (int c = 0; c < set.nbClasses(); ++c) {
+        if (!counted[static_cast<std::size_t>(c)])
+            continue;
+        const double p = std::exp(evaluations[c] - top);
+        sum += p;
+        const int code = set.classe(c).code();
+        v.share[code] += p;
+        const auto [it, first] = v.bestClass.emplace(code, c);
+        if (!first && evaluations[c] > evaluations[it->second])
+            it->second = c;
+    }
+    for (auto& [code, p] : v.share)
+        p /= sum;
+    return v;
+}
+
+// Squared Mahalanobis distance of the shape's features from the class's mean.
+double distanceTo(const CAReconnaitre& shape, const CClasse& classe, const CEnsemble& set) {
+    const auto& f = shape.caracteristiques();
+    const auto& m = classe.moyenne();
+    const CMatrice& stats = set.statistiques();
+    double distance = 0.0;
+    for (int i = 0; i < N; ++i)
+        for (int j = 0; j < N; ++j)
+            distance += (f[i] - m[i]) * stats.inverse(i, j) * (f[j] - m[j]);
+    return distance;
+}
+
+// The components a rule-based member can stand for. The recogniser finds closed
+// figures, lines and most crosses whoever draws them and whichever way; what it
+// does not find among the components is a line it found too bent, a cross it
+// missed, an arrow whose head it did not take for one, or handwriting.
+std::set<int> codesOf(std::string_view member) {
+    if (member == "Line")
+        return {102, 103};
+    if (member == "Rectangle")
+        return {104, 105, 108};
+    if (member == "Triangle")
+        return {106, 107};
+    if (member == "Diamond")
+        return {109};
+    if (member == "Circle" || member == "Ellipse")
+        return {110, 111, 112};
+    if (member == "Cross")
+        return {113};
+    if (member == "Arrow")
+        return {114, 115, 116, 117};
+    return {102, 103, 113, 114, 115, 116, 117, 118};
+}
+
+// The commands drawn as a rule-based member: the X as a cross, the scribble,
+// the C and the question mark as a C, the V and the L as a chevron, the moves as
+// lines.
+std::set<int> commandsOf(std::string_view member) {
+    if (member == "Cross")
+        return {208};
+    if (member == "Delete")
+        return {207};
+    if (member == "Copy")
+        return {213, 217};
+    if (member == "Move")
+        return {211, 216};
+    if (member == "Line")
+        return {202, 203, 204, 205};
+    return {};
+}
+
+bool wide(const CInkPoint& a, const CInkPoint& b) {
+    return std::abs(b.x - a.x) >= std::abs(b.y - a.y);
+}
+
+double length(const CInkPoint& a, const CInkPoint& b) {
+    return std::hypot(b.x - a.x, b.y - a.y);
+}
+
+// The component the rule-based member's figure draws: a line lying or standing,
+// a rectangle or a square by its sides, a triangle by where its apex points, a
+// circle or an ellipse lying or standing, an arrow by the way from its tail to
+// its tip. AUCUN_CODE for a member without such a figure.
+int codeOfFigure(const CShapeGesture& member) {
+    if (const auto* line = dynamic_cast<const CShapeLine*>(&member))
+        return wide(line->ends()[0], line->ends()[1]) ? 102 : 103;
+    if (const auto* rectangle = dynamic_cast<const CShapeRectangle*>(&member)) {
+        const auto& c = rectangle->corners();
+        const double a = length(c[0], c[1]), b = length(c[1], c[2]);
+        if (std::min(a, b) >= 0.835 * std::max(a, b))
+            return 108;
+        const bool longSideWide = a >= b ? wide(c[0], c[1]) : wide(c[1], c[2]);
+        return longSideWide ? 105 : 104;
+    }
+    if (const auto* triangle = dynamic_cast<const CShapeTriangle*>(&member)) {
+        std::array<int, 3> y{triangle->vertices()[0].y, triangle->vertices()[1].y,
+                             triangle->vertices()[2].y};
+        std::sort(y.begin(), y.end());
+        return y[1] - y[0] > y[2] - y[1] ? 107 : 106;
+    }
+    // A round figure is a circle when its box is nearly square.
+    const auto round = [](const std::array<CInkPoint, 4>& c) {
+        const double a = length(c[0], c[1]), b = length(c[1], c[2]);
+        if (std::min(a, b) >= 0.77 * std::max(a, b))
+            return 110;
+        return (a >= b ? wide(c[0], c[1]) : wide(c[1], c[2])) ? 112 : 111;
+    };
+    if (const auto* circle = dynamic_cast<const CShapeCircle*>(&member))
+        return round(circle->corners());
+    if (const auto* ellipse = dynamic_cast<const CShapeEllipse*>(&member))
+        return round(ellipse->corners());
+    if (dynamic_cast<const CShapeDiamond*>(&member))
+        return 109;
+    if (member.name() == "Cross")
+        return 113;
+    if (const auto* arrow = dynamic_cast<const CShapeArrow*>(&member)) {
+        const CInkPoint& from = arrow->tail();
+        const CInkPoint& to = arrow->tip();
+        if (wide(from, to))
+            return to.x >= from.x ? 114 : 115;
+        return to.y >= from.y ? 116 : 117;
+    }
+    return AUCUN_CODE;
+}
+
+} // namespace
+
+GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble& set,
+                              GestureTarget target, bool combine) {
+    GestureDecision decision;
+    CAReconnaitre shape(set);
+    shape.setDessin(std::move(drawing));
+    shape.calculerCaracteristiques();
+    decision.possible = set.reconnaissancePossible();
+    if (!decision.possible)
+        return decision;
+    shape.reconnaitre();
+    decision.className = shape.nomReconnu();
+    decision.rejectedByProbability = shape.rejeteParProbabilite();
+    decision.rejectedByDistance = shape.rejeteParDistance();
+    if (!combine) {
+        decision.code = shape.code();
+        return decision;
+    }
+
+    const CodeVotes trained = votes(shape, set);
+    const auto accept = [&](int code) {
+        decision.code = code;
+        decision.className = set.classe(trained.bestClass.at(code)).nom();
+        decision.rejectedByProbability = decision.rejectedByDistance = false;
+        return decision;
+    };
+    const auto near = [&](int code) {
+        return CAReconnaitre::distanceAcceptee(
+            distanceTo(shape, set.classe(trained.bestClass.at(code)), set));
+    };
+    const auto candidates = shape.reconnaisseurFormes().recognize(*shape.dessin());
+    const CShapeGesture& member = *candidates.at(0);
+
+    if (target == GestureTarget::Command) {
+        const int best = trained.best({});
+        decision.className = set.classe(trained.bestClass.at(best)).nom();
+        // "Effacer : Tout" takes the whole flowchart away: it needs the
+        // rule-based recogniser to see two crossing strokes too.
+        const bool crossing = member.name() == "Cross";
+        if (best == 208 && !crossing)
+            return decision;
+        // A sign the rule-based recogniser knows must be one of its commands.
+        const std::set<int> kind = commandsOf(member.name());
+        if (!kind.empty() && !kind.contains(best))
+            return decision;
+        // Without a cross, what the trained recogniser gave the X is no rival.
+        std::set<int> rivals;
+        for (const auto& [code, p] : trained.share)
+            if (code != 208 || crossing)
+                rivals.insert(code);
+        // A sign the rule-based recogniser cannot tell from another command (a C
+        // or a question mark, a V or an L) leaves the trained recogniser alone to
+        // tell them apart: it must be as sure as on its own.
+        const double needed = kind.size() > 1 ? 0.98 : kSureCommand;
+        if (trained.share.at(best) / trained.total(rivals) >= needed && near(best))
+            return accept(best);
+        // Unsure, the trained recogniser is settled by the kind of sign the
+        // rule-based one sees, when it is sure among the commands of that kind.
+        const int within = kind.empty() ? AUCUN_CODE : trained.best(kind);
+        if (within != AUCUN_CODE &&
+            CAReconnaitre::probabiliteAcceptee(trained.share.at(within) / trained.total(kind)) &&
+            near(within))
+            return accept(within);
+        return decision;
+    }
+
+    // The trained recogniser's own choice, its classes counted by code.
+    const int first = trained.best({});
+    const bool sure = CAReconnaitre::probabiliteAcceptee(trained.share.at(first)) && near(first);
+    decision.className = set.classe(trained.bestClass.at(first)).nom();
+
+    // The rule-based recogniser's kind of thing; doubtful when its second
+    // candidate, of another kind, is nearly as good.
+    const std::set<int> kind = codesOf(member.name());
+    if (candidates.count() > 1 && codesOf(candidates.at(1)->name()) != kind &&
+        candidates.at(1)->degree() >= kDoubtfulSecond * member.degree()) {
+        // A sure trained recogniser settles the doubt for one of the two kinds.
+        const bool either =
+            kind.contains(first) || codesOf(candidates.at(1)->name()).contains(first);
+        return sure && either ? accept(first) : decision;
+    }
+    if (sure)
+        return kind.contains(first) ? accept(first) : decision;
+    if (member.degree() < kFirmDegree && !kind.contains(first) &&
+        trained.share.at(first) >= kLeaning)
+        return decision;
+
+    // Within the rule-based kind, its figure tells which code: a rectangle's
+    // sides, where a triangle's apex points, the way from an arrow's tail to its
+    // tip. Without a figure, the trained recogniser tells, sure among the codes of
+    // the kind.
+    const int figure = codeOfFigure(member);
+    if (figure != AUCUN_CODE)
+        return trained.share.contains(figure) ? accept(figure) : decision;
+    const int within = trained.best(kind);
+    if (within == AUCUN_CODE)
+        return decision;
+    const double share = trained.share.at(within) / trained.total(kind);
+    // Handwriting varies more than any figure: far from the mean of its
+    // classes, it is still text when the rule-based recogniser sees a scribble.
+    const bool scribbled =
+        within == 118 && (member.name() == "Delete" || member.name() == "WavyLine");
+    if (CAReconnaitre::probabiliteAcceptee(share) && (near(within) || scribbled))
+        return accept(within);
+    return decision;
+}
