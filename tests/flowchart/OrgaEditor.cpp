@@ -50,7 +50,9 @@ const CEnsemble& OrgaEditor::commands() {
     return *set;
 }
 
+// These tests hold the view to the literal decision of the trained recogniser.
 void OrgaEditor::SetUp() {
+    setCombinedRecognition(false);
     m_app.startReady();
     const std::string folder = (m_app.root() + "Gestes/").toStdString();
     CEnsemble componentsCopy(components());

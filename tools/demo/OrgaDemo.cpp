@@ -1,13 +1,13 @@
 // Draws a small flowchart by gestures in a running Velmora, for the pictures of
 // the README: the gestures are generated, recognised by the shipped components
-// set, and played into the view as mouse events.
+// set as a new flowchart decides, and played into the view as mouse events.
 // Usage: velmora-demo-organigramme DATA_ROOT [--insertion]; prints "prêt" once
 // it is drawn. With --insertion a last "Texte" gesture leaves the insert-text
 // dialog open, two lines filled in.
 
 #include "app/Editors.h"
-#include "engine/AReconnaitre.h"
 #include "flowchart/Commandes.h"
+#include "flowchart/GestureDecision.h"
 #include "flowchart/Orga.h"
 #include "flowchart/OrgaDoc.h"
 #include "flowchart/OrgaView.h"
@@ -84,7 +84,8 @@ std::unique_ptr<CDessin> movedTo(const CDessin& drawing, Vec2 centre) {
 }
 
 // A drawing of the gesture, as a new user draws it, about the size wanted and
-// recognised by the set; the writer tries again until it is.
+// made into that component by the view's decision; the writer tries again
+// until it is.
 std::unique_ptr<CDessin> recognisable(const CEnsemble& set, DrawingGenerator& g, const Step& step) {
     for (int attempt = 0; attempt < 1000; ++attempt) {
         auto drawing = shippedGesture(TYPE_COMPOSANTS, step.code, g);
@@ -92,11 +93,9 @@ std::unique_ptr<CDessin> recognisable(const CEnsemble& set, DrawingGenerator& g,
         const int size = std::max(box.width(), box.height());
         if (size < step.size * 0.8 || size > step.size * 1.25)
             continue;
-        CAReconnaitre shape(set);
-        shape.setDessin(drawing->clone());
-        shape.calculerCaracteristiques();
-        shape.reconnaitre();
-        if (shape.code() == step.code)
+        const GestureDecision decision =
+            decideGesture(drawing->clone(), set, GestureTarget::Component, combinedRecognition());
+        if (decision.code == step.code)
             return movedTo(*drawing, step.centre);
     }
     qFatal("gesture %d never recognised", step.code);
