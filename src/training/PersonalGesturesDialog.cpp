@@ -89,6 +89,7 @@ PersonalGesturesDialog::PersonalGesturesDialog(std::unique_ptr<CEnsemble> compon
     m_withComponents->setChecked(true);
     m_withCommands = new QCheckBox(
         QString("Les commandes (%1 gestes)").arg(codesDuType(TYPE_COMMANDES).size()), welcome);
+    m_withCommands->setObjectName("commandes");
     m_begin = new QPushButton("Commencer", welcome);
     m_begin->setDefault(true);
     const auto chosen = [this] {
@@ -108,6 +109,7 @@ PersonalGesturesDialog::PersonalGesturesDialog(std::unique_ptr<CEnsemble> compon
 
     auto* drawing = new QWidget(m_pages);
     m_title = new QLabel(drawing);
+    m_title->setObjectName("titre");
     QFont bold = m_title->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
