@@ -3,6 +3,7 @@
 #include "engine/Ensemble.h"
 
 #include <algorithm>
+#include <set>
 
 namespace {
 
@@ -27,15 +28,12 @@ int personalClass(CEnsemble& set, const std::string& meaning, int code) {
 }
 
 void addPersonalExample(CClasse& classe, std::shared_ptr<CDessin> drawing) {
-    // Examples are told apart by name: the next number not taken.
+    // Examples are told apart by name: the next number that none has.
+    std::set<std::string> names;
+    for (int e = 0; e < classe.nbExemples(); ++e)
+        names.insert(classe.exemple(e).nom());
     int number = classe.nbExemples() + 1;
-    const auto taken = [&classe](const std::string& name) {
-        for (int e = 0; e < classe.nbExemples(); ++e)
-            if (classe.exemple(e).nom() == name)
-                return true;
-        return false;
-    };
-    while (taken(std::to_string(number)))
+    while (names.contains(std::to_string(number)))
         ++number;
     auto exemple = std::make_unique<CExemple>(std::to_string(number));
     exemple->setDessin(std::move(drawing));

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 CLearnGestureDlg::CLearnGestureDlg(int nearestCode, QWidget* parent)
     : QDialog(parent), m_question(new QLabel(this)), m_components(new QComboBox(this)) {
     setWindowTitle("Apprendre ce geste...");

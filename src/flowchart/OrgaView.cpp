@@ -8,7 +8,6 @@
 #include "flowchart/OrgaDoc.h"
 #include "flowchart/PainterCanvas.h"
 #include "flowchart/TextDlg.h"
-#include "shell/Configuration.h"
 #include "shell/EditorContext.h"
 #include "shell/Messages.h"
 #include "shell/PersonalSetFiles.h"

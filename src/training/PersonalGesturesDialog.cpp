@@ -24,11 +24,34 @@ namespace {
 
 const QColor kInk(20, 60, 160);
 constexpr int kGuideSize = 240;
-// Ways of drawing a gesture that its guide shows, two by two.
 constexpr int kGuideWays = 4;
 
 QString kindName(int typeAction) {
     return typeAction == TYPE_COMPOSANTS ? QStringLiteral("Composant") : QStringLiteral("Commande");
+}
+
+// The first ways that `set` knows of drawing `code`, two by two, as the
+// gesture guide draws them.
+QPixmap guide(const CEnsemble& set, int code) {
+    QPixmap picture(kGuideSize, kGuideSize);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(200, 205, 215));
+    painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+    std::vector<const CDessin*> ways;
+    for (int c = 0; c < set.nbClasses() && static_cast<int>(ways.size()) < kGuideWays; ++c) {
+        const CClasse& classe = set.classe(c);
+        if (classe.code() == code && !classe.estVide() && classe.exemple(0).dessin())
+            ways.push_back(classe.exemple(0).dessin().get());
+    }
+    const int across = ways.size() > 1 ? 2 : 1;
+    const double cell = double(kGuideSize) / across;
+    for (std::size_t w = 0; w < ways.size(); ++w)
+        drawGuideExample(
+            painter, *ways[w],
+            QRectF((w % across) * cell, (w / across) * cell, cell, cell).adjusted(6, 6, -6, -6));
+    return picture;
 }
 
 } // namespace
@@ -259,28 +282,6 @@ void PersonalGesturesDialog::finish() {
     if (!errors.isEmpty())
         showMessage(this, errors.join('\n'));
     accept();
-}
-
-QPixmap PersonalGesturesDialog::guide(const CEnsemble& set, int code) const {
-    QPixmap picture(kGuideSize, kGuideSize);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QColor(200, 205, 215));
-    painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
-    std::vector<const CDessin*> ways;
-    for (int c = 0; c < set.nbClasses() && static_cast<int>(ways.size()) < kGuideWays; ++c) {
-        const CClasse& classe = set.classe(c);
-        if (classe.code() == code && !classe.estVide() && classe.exemple(0).dessin())
-            ways.push_back(classe.exemple(0).dessin().get());
-    }
-    const int across = ways.size() > 1 ? 2 : 1;
-    const double cell = double(kGuideSize) / across;
-    for (std::size_t w = 0; w < ways.size(); ++w)
-        drawGuideExample(
-            painter, *ways[w],
-            QRectF((w % across) * cell, (w / across) * cell, cell, cell).adjusted(6, 6, -6, -6));
-    return picture;
 }
 
 bool adaptGestures(QWidget* parent, const Configuration& configuration) {

@@ -76,7 +76,6 @@ private:
     void pass();
     void finish();
     CEnsemble& setOf(int typeAction) const;
-    QPixmap guide(const CEnsemble& set, int code) const;
 
     std::unique_ptr<CEnsemble> m_components;
     std::unique_ptr<CEnsemble> m_commands;
