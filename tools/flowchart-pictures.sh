@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The pictures of a flowchart drawn by gestures shown in README.md:
-# docs/organigramme.png (the flowchart, the pointer over the diamond) and
-# docs/organigramme-texte.png (the insert-text dialog of a "Texte" gesture).
+# docs/organigramme.png (the flowchart, the pointer over the diamond),
+# docs/organigramme-texte.png (the insert-text dialog of a "Texte" gesture) and
+# docs/gestes-personnels.png (the dialog that adapts the gestures to a hand).
 # Velmora runs on a virtual display (Xvfb) with a temporary data folder.
 set -euo pipefail
 build=${1:-build}
@@ -33,3 +34,4 @@ picture() { # name [--insertion]
 
 picture organigramme.png
 picture organigramme-texte.png --insertion
+picture gestes-personnels.png --adaptation

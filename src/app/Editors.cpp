@@ -6,6 +6,7 @@
 #include "text/Strovik.h"
 #include "training/Apprentissage.h"
 #include "training/NouvelEnsembleDlg.h"
+#include "training/PersonalGesturesDialog.h"
 
 std::vector<std::unique_ptr<CDocTemplate>> editorTemplates() {
     std::vector<std::unique_ptr<CDocTemplate>> templates;
@@ -17,4 +18,8 @@ std::vector<std::unique_ptr<CDocTemplate>> editorTemplates() {
 
 CApplication::NewSetDialog newSetDialog() {
     return askNewGestureSet;
+}
+
+CApplication::AdaptDialog adaptDialog() {
+    return adaptGestures;
 }

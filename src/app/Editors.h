@@ -13,3 +13,5 @@ class CDocTemplate;
 std::vector<std::unique_ptr<CDocTemplate>> editorTemplates();
 // The gesture-set editor's dialog for the New gesture-set command.
 CApplication::NewSetDialog newSetDialog();
+// The dialog that adapts the flowchart's gesture sets to the user's hand.
+CApplication::AdaptDialog adaptDialog();

@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
     CApplication application(chooseDataRoot(std::getenv("VELMORA_DATA_ROOT"),
                                             parser.value(dataRoot).toStdString(),
                                             QDir::homePath().toStdString()),
-                             editorTemplates(), newSetDialog());
+                             editorTemplates(), newSetDialog(), adaptDialog());
     application.initInstance(parser.isSet(noSplash) ? CApplication::Splash::Skip
                                                     : CApplication::Splash::Show);
     return QApplication::exec();

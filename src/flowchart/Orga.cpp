@@ -43,6 +43,15 @@ void COrga::createMenus() {
         ->setStatusTip("Change la taille des formes créées");
     m_dessin->addAction("&Choisir les gestes...", this, [this] { m_doc.OnChoisirGestes(); })
         ->setStatusTip("Choisit les ensembles de gestes de l'organigramme");
+    QAction* combined = m_dessin->addAction("Reconnaissance co&mbinée");
+    combined->setStatusTip("Décide des gestes avec les deux reconnaisseurs, quel que soit le "
+                           "sens du tracé");
+    combined->setCheckable(true);
+    combined->setChecked(combinedRecognition());
+    connect(combined, &QAction::toggled, this, &setCombinedRecognition);
+    // Another flowchart window may have changed it.
+    connect(m_dessin, &QMenu::aboutToShow, combined,
+            [combined] { combined->setChecked(combinedRecognition()); });
     m_dessin->addSeparator();
     m_dessin->addAction("Tout &effacer", m_view, &COrgaView::OnToutEffacer)
         ->setStatusTip("Efface toutes les formes");

@@ -22,6 +22,7 @@ public:
     bool onOpenDocument(const QString& path) override;
     bool onSaveDocument(const QString& path) override;
     QString defaultFolder() const override;
+    void reloadGestureSets() override { LoadGestureSets(); }
 
     COrganigramme& organigramme() { return *m_organigramme; }
     const COrganigramme& organigramme() const { return *m_organigramme; }

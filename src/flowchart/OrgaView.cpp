@@ -1,14 +1,16 @@
 #include "flowchart/OrgaView.h"
 
-#include "engine/AReconnaitre.h"
 #include "engine/Ensemble.h"
+#include "engine/PersonalClass.h"
 #include "flowchart/Commandes.h"
+#include "flowchart/LearnGestureDlg.h"
 #include "flowchart/ModifTailleDlg.h"
 #include "flowchart/OrgaDoc.h"
 #include "flowchart/PainterCanvas.h"
 #include "flowchart/TextDlg.h"
 #include "shell/EditorContext.h"
 #include "shell/Messages.h"
+#include "shell/PersonalSetFiles.h"
 #include "shell/Strings.h"
 
 #include <QMessageBox>
@@ -16,6 +18,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPicture>
+#include <QSettings>
 
 #include <algorithm>
 
@@ -27,6 +30,7 @@ const QColor kCommandInk = Qt::red;
 constexpr int kMargin = 200;
 // The scroll extent of an empty flowchart.
 constexpr int kMinimumExtent = 100;
+const QString kCombined = QStringLiteral("organigramme/reconnaissanceCombinee");
 
 QRect toQRect(const CRect& r) {
     return QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)).normalized();
@@ -50,8 +54,7 @@ private:
 } // namespace
 
 COrgaView::COrgaView(COrgaDoc& document, QWidget* parent)
-    : QWidget(parent), CView(document), m_doc(document), m_capture(*this, {.shorteningMs = 100}),
-      m_pReco(std::make_unique<CAReconnaitre>(document.componentSet())) {
+    : QWidget(parent), CView(document), m_doc(document), m_capture(*this, {.shorteningMs = 100}) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -121,14 +124,13 @@ void COrgaView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void COrgaView::gestureFinished() {
-    const CEnsemble& set =
-        m_set == GestureSet::Components ? m_doc.componentSet() : m_doc.commandSet();
-    m_pReco->setEnsemble(set);
-    m_pReco->setDessin(m_capture.drawing());
-    m_pReco->calculerCaracteristiques();
-    if (!set.reconnaissancePossible()) {
+    const bool component = m_set == GestureSet::Components;
+    m_decision = decideGesture(
+        m_capture.drawing(), component ? m_doc.componentSet() : m_doc.commandSet(),
+        component ? GestureTarget::Component : GestureTarget::Command, combinedRecognition());
+    if (!m_decision.possible) {
         showMessage(this, "Reconnaissance impossible");
-    } else if (m_set == GestureSet::Components) {
+    } else if (component) {
         ProcessComponent();
     } else {
         ProcessCommand();
@@ -138,11 +140,10 @@ void COrgaView::gestureFinished() {
 }
 
 void COrgaView::ShowRecognition() {
-    const bool byProbability = m_pReco->rejeteParProbabilite();
-    const bool byDistance = m_pReco->rejeteParDistance();
-    QString text = byProbability || byDistance
-                       ? QStringLiteral("Geste rejetéinconnu")
-                       : "Geste reconnu : " + toQString(m_pReco->nomReconnu());
+    const bool byProbability = m_decision.rejectedByProbability;
+    const bool byDistance = m_decision.rejectedByDistance;
+    QString text = m_decision.rejected() ? QStringLiteral("Geste rejetéinconnu")
+                                         : "Geste reconnu : " + toQString(m_decision.className);
     if (byProbability && byDistance)
         text += " (1) (2) ";
     else if (byProbability)
@@ -153,15 +154,17 @@ void COrgaView::ShowRecognition() {
 }
 
 void COrgaView::ProcessComponent() {
-    m_pReco->reconnaitre();
     ShowRecognition();
-    m_gestureRect = gestureRectangle(*m_capture.drawing());
+    const std::shared_ptr<CDessin> drawing = m_capture.drawing();
+    m_gestureRect = gestureRectangle(*drawing);
     m_cancelled = false;
     std::vector<std::unique_ptr<CElement>> made;
-    if (m_pReco->code() == kind::Texte)
+    if (m_decision.code == kind::Texte)
         made = insertText();
-    else if (std::unique_ptr<CElement> element = CreateElement(m_pReco->code()))
+    else if (std::unique_ptr<CElement> element = CreateElement(m_decision.code))
         made.push_back(std::move(element));
+    if (m_decision.rejected() && combinedRecognition() && !tooSmallToLearn(*drawing))
+        offerToLearn(drawing);
     m_capture.reset();
     if (made.empty())
         return;
@@ -169,6 +172,27 @@ void COrgaView::ProcessComponent() {
         m_doc.AddElement(std::move(element));
     m_doc.updateAllViews(this);
     updateExtent();
+}
+
+// The nearest class's component comes first; the drawing joins the components
+// set's personal class of the one chosen, and every flowchart reads the set again.
+void COrgaView::offerToLearn(std::shared_ptr<CDessin> drawing) {
+    const CEnsemble& set = m_doc.componentSet();
+    int nearest = AUCUN_CODE;
+    for (int c = 0; c < set.nbClasses() && nearest == AUCUN_CODE; ++c)
+        if (set.classe(c).nom() == m_decision.className)
+            nearest = set.classe(c).code();
+    CLearnGestureDlg dialog(nearest, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    EditorContext& context = m_doc.context();
+    const QString error =
+        learnDrawing(context.configuration(), TYPE_COMPOSANTS, dialog.code(), std::move(drawing));
+    if (!error.isEmpty()) {
+        showMessage(this, error);
+        return;
+    }
+    context.gestureSetsRewritten();
 }
 
 std::unique_ptr<CElement> COrgaView::CreateElement(int code) {
@@ -215,9 +239,8 @@ std::vector<std::unique_ptr<CElement>> COrgaView::insertText() {
 
 void COrgaView::ProcessCommand() {
     m_cancelled = false;
-    m_pReco->reconnaitre();
     ShowRecognition();
-    const int code = m_pReco->code();
+    const int code = m_decision.code;
     MeasuringCanvas dc(m_defaultFont, m_layouts);
     const CommandResult result = appliquerCommande(code, m_pSelected, *m_capture.drawing(),
                                                    dc.canvas(), m_doc.organigramme());
@@ -366,4 +389,12 @@ void COrgaView::paintEvent(QPaintEvent* event) {
                 elements[i]->Draw(dc, m_pSelected);
         m_capture.paintInk(painter, area);
     }
+}
+
+bool combinedRecognition() {
+    return QSettings().value(kCombined, true).toBool();
+}
+
+void setCombinedRecognition(bool combined) {
+    QSettings().setValue(kCombined, combined);
 }

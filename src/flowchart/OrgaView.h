@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flowchart/Geometry.h"
+#include "flowchart/GestureDecision.h"
 #include "flowchart/PainterCanvas.h"
 #include "gesture/GestureCapture.h"
 #include "shell/Document.h"
@@ -11,7 +12,6 @@
 #include <memory>
 #include <vector>
 
-class CAReconnaitre;
 class CElement;
 class CEnsemble;
 class COrgaDoc;
@@ -19,9 +19,10 @@ class COrgaDoc;
 // The drawing surface of a flowchart. Gestures drawn on it are recognised when
 // the writer pauses: with the left button against the components set or the
 // commands set as the trace mode says, with the right button always against the
-// commands set. A component gesture creates a component where it was drawn; a
-// command gesture acts on the component that was under the pointer when it
-// began, or on the whole flowchart.
+// commands set, and decided as decideGesture() decides. A component gesture
+// creates a component where it was drawn; a command gesture acts on the
+// component that was under the pointer when it began, or on the whole
+// flowchart. A rejected component gesture may be taught to the components set.
 class COrgaView : public QWidget, public CView {
     Q_OBJECT
 public:
@@ -56,6 +57,9 @@ private:
     // The end of a gesture: recognises it and acts.
     void gestureFinished();
     void ShowRecognition();
+    // After a rejected component gesture: teaching it as the nearest component
+    // or another, so that the next one drawn so is recognised.
+    void offerToLearn(std::shared_ptr<CDessin> drawing);
     void ProcessComponent();
     std::unique_ptr<CElement> CreateElement(int code);
     std::vector<std::unique_ptr<CElement>> insertText();
@@ -77,7 +81,7 @@ private:
 
     COrgaDoc& m_doc;
     GestureCapture m_capture;
-    std::unique_ptr<CAReconnaitre> m_pReco;
+    GestureDecision m_decision;
     GestureSet m_set = GestureSet::Components;
     CRect m_gestureRect;
     CElement* m_pSelected = nullptr;
@@ -90,3 +94,9 @@ private:
     std::vector<QRect> m_paintedRects;
     bool m_paintedRectsValid = false;
 };
+
+// "Reconnaissance combinée" of the "&Dessin" menu, kept in the settings: on (the
+// default), a flowchart combines the two recognisers; off, it takes the trained
+// recogniser's own decision.
+bool combinedRecognition();
+void setCombinedRecognition(bool combined);

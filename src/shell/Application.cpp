@@ -17,15 +17,20 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrinter>
+#include <QSettings>
 #include <QSplashScreen>
 #include <QSvgRenderer>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
+
+// Whether the first flowchart has offered to adapt the gestures already.
+const QString kAdaptationOffered = QStringLiteral("gestes/adaptationProposee");
 
 // A root typed or given relative to the current folder is made absolute before
 // it becomes the current folder: every path is root + folder + file name.
@@ -39,9 +44,9 @@ std::string absoluteRoot(const QString& root) {
 
 CApplication::CApplication(const std::string& dataRoot,
                            std::vector<std::unique_ptr<CDocTemplate>> templates,
-                           NewSetDialog newSetDialog)
+                           NewSetDialog newSetDialog, AdaptDialog adaptDialog)
     : m_configuration(dataRoot), m_newSetDialog(std::move(newSetDialog)),
-      m_documents(*this, std::move(templates)) {
+      m_adaptDialog(std::move(adaptDialog)), m_documents(*this, std::move(templates)) {
     connect(&m_documents, &CDocManager::windowOpened, this, &CApplication::windowOpened);
 }
 
@@ -107,9 +112,40 @@ QPrinter& CApplication::printer() {
 }
 
 // Every new flowchart window starts with gestures that create components.
+// The first one ever opened is followed, once it shows, by the offer to adapt
+// the gestures.
 void CApplication::windowOpened(const CChildFrame* window) {
-    if (window->document().docTemplate().fileNewName() == "Orga")
-        setTraceMode(0);
+    if (window->document().docTemplate().fileNewName() != "Orga")
+        return;
+    setTraceMode(0);
+    QSettings settings;
+    if (m_adaptDialog && !settings.value(kAdaptationOffered).toBool()) {
+        settings.setValue(kAdaptationOffered, true);
+        QTimer::singleShot(0, this, &CApplication::offerAdaptation);
+    }
+}
+
+void CApplication::offerAdaptation() {
+    QMessageBox question(
+        QMessageBox::Question, appTitle(),
+        "Velmora reconnaît les gestes des organigrammes tels que la plupart des gens les "
+        "dessinent. Pour qu'il reconnaisse mieux les vôtres, vous pouvez dessiner chaque "
+        "composant quelques fois à votre façon.\nVoulez-vous adapter les gestes à votre main "
+        "maintenant ?\n(Vous pourrez le faire plus tard : Gestes > Adapter les gestes à ma "
+        "main...)",
+        QMessageBox::Yes | QMessageBox::No, m_mainFrame.get());
+    if (question.exec() == QMessageBox::Yes)
+        OnAdapterGestes();
+}
+
+void CApplication::OnAdapterGestes() {
+    if (m_adaptDialog && m_adaptDialog(m_mainFrame.get(), m_configuration))
+        gestureSetsRewritten();
+}
+
+void CApplication::gestureSetsRewritten() {
+    for (CDocument* document : m_documents.documents())
+        document->reloadGestureSets();
 }
 
 void CApplication::setTraceMode(int mode) {

@@ -30,11 +30,15 @@ public:
     // The dialog of the New gesture-set command: the set it builds, or none
     // when the user cancelled.
     using NewSetDialog = std::function<std::unique_ptr<CEnsemble>(QWidget* parent)>;
+    // The dialog that adapts the flowchart's gesture sets to the user's hand:
+    // true when it wrote them.
+    using AdaptDialog = std::function<bool(QWidget* parent, const Configuration& configuration)>;
 
     // The document types come in registration order; without `newSetDialog`
-    // the New gesture-set command does nothing.
+    // the New gesture-set command does nothing; without `adaptDialog` there is
+    // no adapting the gestures, nor offering it.
     CApplication(const std::string& dataRoot, std::vector<std::unique_ptr<CDocTemplate>> templates,
-                 NewSetDialog newSetDialog = {});
+                 NewSetDialog newSetDialog = {}, AdaptDialog adaptDialog = {});
     ~CApplication() override;
 
     // Builds and shows the main frame, then makes the data root the current
@@ -67,6 +71,9 @@ public:
     void OnOuvrirGestes();
     void OnConfiguration();
     bool OnChoisirGestes() override;
+    void gestureSetsRewritten() override;
+    bool canAdaptGestures() const { return static_cast<bool>(m_adaptDialog); }
+    void OnAdapterGestes();
     void OnTraceComposant() { setTraceMode(0); }
     void OnTraceCommande() { setTraceMode(1); }
     void OnAppAbout();
@@ -82,9 +89,12 @@ private:
     void installSets();
     void openGestureSet(const QString& path);
     void openPendingSet();
+    // Asks, on the first flowchart ever opened, whether to adapt the gestures.
+    void offerAdaptation();
 
     Configuration m_configuration;
     NewSetDialog m_newSetDialog;
+    AdaptDialog m_adaptDialog;
     CDocManager m_documents;
     std::unique_ptr<QPrinter> m_printer;
     int m_traceMode = 0;

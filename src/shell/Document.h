@@ -41,6 +41,8 @@ public:
     virtual bool onSaveDocument(const QString& path) = 0;
     // Where the save dialog starts for an untitled document; "" for the current folder.
     virtual QString defaultFolder() const { return {}; }
+    // The gesture sets of the gesture folder were written again.
+    virtual void reloadGestureSets() {}
 
     // Saves under `path`, or asks for a file name when `path` is empty; true
     // when the document was written.

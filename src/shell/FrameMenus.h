@@ -19,6 +19,7 @@ public:
         OuvrirOrga,
         NouveauGestes,
         OuvrirGestes,
+        AdapterGestes,
         Configuration,
         ChoisirGestes,
         TraceComposant,

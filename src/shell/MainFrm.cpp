@@ -111,6 +111,9 @@ void CMainFrame::createActions() {
               &A::OnNouveauGestes);
     addAction(Action::OuvrirGestes, "&Ouvrir...", "Ouvre un ensemble de gestes", gestures,
               &A::OnOuvrirGestes);
+    addAction(Action::AdapterGestes, "&Adapter les gestes à ma main...",
+              "Apprend vos façons de dessiner les gestes des organigrammes",
+              flowcharts && m_application.canAdaptGestures(), &A::OnAdapterGestes);
     addAction(Action::Configuration, "&Configuration...", "Change le répertoire des données", true,
               &A::OnConfiguration);
     addAction(Action::ChoisirGestes, "&Choisir les gestes...",
@@ -234,6 +237,8 @@ void CMainFrame::createMenus() {
     QMenu* gestes = m_menus[Menu::Gestes] = new QMenu("&Gestes", this);
     gestes->addAction(action(Action::NouveauGestes));
     gestes->addAction(action(Action::OuvrirGestes));
+    gestes->addSeparator();
+    gestes->addAction(action(Action::AdapterGestes));
 
     m_menus[Menu::Option] = new QMenu("O&ption", this);
     m_menus[Menu::Option]->addAction(action(Action::Configuration));

@@ -10,11 +10,12 @@
 #include <gtest/gtest.h>
 
 TestApplication::TestApplication(std::vector<std::unique_ptr<CDocTemplate>> templates,
-                                 CApplication::NewSetDialog newSetDialog)
+                                 CApplication::NewSetDialog newSetDialog,
+                                 CApplication::AdaptDialog adaptDialog)
     : m_previousDirectory(QDir::currentPath()), m_root(m_folder.path() + "/Données/") {
     QSettings().clear();
     m_application = std::make_unique<CApplication>(m_root.toStdString(), std::move(templates),
-                                                   std::move(newSetDialog));
+                                                   std::move(newSetDialog), std::move(adaptDialog));
 }
 
 TestApplication::~TestApplication() {

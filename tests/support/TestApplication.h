@@ -18,7 +18,8 @@ class CMainFrame;
 class TestApplication {
 public:
     explicit TestApplication(std::vector<std::unique_ptr<CDocTemplate>> templates = {},
-                             CApplication::NewSetDialog newSetDialog = {});
+                             CApplication::NewSetDialog newSetDialog = {},
+                             CApplication::AdaptDialog adaptDialog = {});
     ~TestApplication();
 
     // Creates the root and its six folders, then starts.

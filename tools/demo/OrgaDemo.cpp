@@ -1,30 +1,36 @@
 // Draws a small flowchart by gestures in a running Velmora, for the pictures of
 // the README: the gestures are generated, recognised by the shipped components
-// set, and played into the view as mouse events.
-// Usage: velmora-demo-organigramme DATA_ROOT [--insertion]; prints "prêt" once
-// it is drawn. With --insertion a last "Texte" gesture leaves the insert-text
-// dialog open, two lines filled in.
+// set as a new flowchart decides, and played into the view as mouse events.
+// Usage: velmora-demo-organigramme DATA_ROOT [--insertion | --adaptation];
+// prints "prêt" once it is drawn. With --insertion a last "Texte" gesture leaves
+// the insert-text dialog open, two lines filled in. With --adaptation there is
+// no flowchart: the dialog "Adapter les gestes à ma main..." stays open at the
+// horizontal rectangle, drawn twice from its bottom-right corner, clockwise.
 
 #include "app/Editors.h"
-#include "engine/AReconnaitre.h"
 #include "flowchart/Commandes.h"
+#include "flowchart/GestureDecision.h"
 #include "flowchart/Orga.h"
 #include "flowchart/OrgaDoc.h"
 #include "flowchart/OrgaView.h"
 #include "flowchart/TextDlg.h"
+#include "generator/ShapePaths.h"
 #include "generator/ShippedSets.h"
 #include "gesture/GesturePlayer.h"
 #include "shell/Application.h"
 #include "shell/DocTemplate.h"
 #include "shell/MainFrm.h"
 #include "shell/Setup.h"
+#include "training/PersonalGesturesDialog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -84,19 +90,20 @@ std::unique_ptr<CDessin> movedTo(const CDessin& drawing, Vec2 centre) {
 }
 
 // A drawing of the gesture, as a new user draws it, about the size wanted and
-// recognised by the set; the writer tries again until it is.
+// made into that component by the view's decision; the writer tries again
+// until it is. An arrow takes the box of its gesture: a slender one is wanted.
 std::unique_ptr<CDessin> recognisable(const CEnsemble& set, DrawingGenerator& g, const Step& step) {
+    const bool arrow = step.code >= kind::FlecheGaucheDroite && step.code <= kind::FlecheBasHaut;
     for (int attempt = 0; attempt < 1000; ++attempt) {
         auto drawing = shippedGesture(TYPE_COMPOSANTS, step.code, g);
         const CRect box = gestureRectangle(*drawing);
         const int size = std::max(box.width(), box.height());
-        if (size < step.size * 0.8 || size > step.size * 1.25)
+        if (size < step.size * 0.8 || size > step.size * 1.25 ||
+            (arrow && std::min(box.width(), box.height()) > size / 3))
             continue;
-        CAReconnaitre shape(set);
-        shape.setDessin(drawing->clone());
-        shape.calculerCaracteristiques();
-        shape.reconnaitre();
-        if (shape.code() == step.code)
+        const GestureDecision decision =
+            decideGesture(drawing->clone(), set, GestureTarget::Component, combinedRecognition());
+        if (decision.code == step.code)
             return movedTo(*drawing, step.centre);
     }
     qFatal("gesture %d never recognised", step.code);
@@ -120,33 +127,68 @@ void writeWhenAsked(const char* text, const char* second = nullptr) {
     });
 }
 
+// Once the adapting dialog shows: past the gestures before the horizontal
+// rectangle, which is then drawn twice.
+void drawWhenAdapting(GestureClock::Manual& clock, DrawingGenerator& generator) {
+    QTimer::singleShot(0, [&clock, &generator] {
+        auto* dialog = qobject_cast<PersonalGesturesDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+            return;
+        const auto button = [dialog](const char* text) {
+            for (auto* b : dialog->findChildren<QPushButton*>())
+                if (b->isVisible() && b->text() == QString::fromUtf8(text))
+                    b->click();
+        };
+        button("Commencer");
+        const auto* title = dialog->findChild<QLabel*>("titre");
+        while (!title->text().endsWith("Rectangle horizontal"))
+            button("Passer ce geste");
+        GesturePlayer player(dialog->capture(), clock);
+        for (int i = 0; i < 2; ++i) {
+            clock.advance(1.0);
+            player.play(*generator.draw(
+                {paths::polygon({{330, 230}, {90, 230}, {90, 100}, {330, 100}}, true)}));
+        }
+        ready();
+    });
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication qtApplication(argc, argv);
     prepareApplication(qtApplication);
-    const bool insertion = argc == 3 && QString(argv[2]) == "--insertion";
-    if (argc != 2 && !insertion) {
-        std::fprintf(stderr,
-                     "usage : velmora-demo-organigramme DOSSIER_DE_DONNEES [--insertion]\n");
+    const QString mode = argc == 3 ? QString(argv[2]) : QString();
+    const bool insertion = mode == "--insertion";
+    const bool adaptation = mode == "--adaptation";
+    if (argc != 2 && !insertion && !adaptation) {
+        std::fprintf(stderr, "usage : velmora-demo-organigramme DOSSIER_DE_DONNEES "
+                             "[--insertion | --adaptation]\n");
         return 2;
     }
     // The shipped gesture sets are copied into the new data folder at start.
     const Configuration configuration(withTrailingSlash(argv[1]));
     createFolder(configuration.dataRoot);
-    CApplication application(configuration.dataRoot, editorTemplates());
+    // Only the dialog's picture may adapt the gestures: a flowchart would offer it.
+    CApplication application(configuration.dataRoot, editorTemplates(), newSetDialog(),
+                             adaptation ? adaptDialog() : CApplication::AdaptDialog());
     application.initInstance(CApplication::Splash::Skip);
     // A virtual display has no window manager to maximise the window.
     application.mainFrame()->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    GestureClock::Manual clock;
+    DrawingGenerator generator(11);
+    if (adaptation) {
+        drawWhenAdapting(clock, generator);
+        application.OnAdapterGestes();
+        return 0;
+    }
     application.OnNouvelOrga();
     auto* frame = qobject_cast<COrga*>(application.mainFrame()->activeChildFrame());
     frame->parentWidget()->showMaximized();
     COrgaView& view = *frame->view();
     QApplication::processEvents();
 
-    GestureClock::Manual clock;
     GesturePlayer player(view.capture(), clock);
-    DrawingGenerator generator(11);
     for (const Step& step : kSteps) {
         frame->orgaDocument().setColor(step.colour);
         const auto drawing = recognisable(frame->orgaDocument().componentSet(), generator, step);
@@ -163,7 +205,7 @@ int main(int argc, char* argv[]) {
         player.play(*recognisable(frame->orgaDocument().componentSet(), generator,
                                   {kind::Texte, {620, 560}, 120}));
     } else {
-        player.move({330, 380});
+        player.move({390, 470});
         QApplication::processEvents();
         ready();
     }

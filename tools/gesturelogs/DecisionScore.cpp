@@ -1,6 +1,7 @@
 #include "gesturelogs/DecisionScore.h"
 
 #include "engine/Ensemble.h"
+#include "engine/PersonalClass.h"
 #include "gesturelogs/GestureLog.h"
 #include "gesturelogs/LogFolder.h"
 
@@ -44,22 +45,17 @@ std::vector<LoggedDrawing> loggedDrawings(const std::vector<const CEnsemble*>& l
 }
 
 // `set` with one more class per kind, trained on `examples` as a person adapts
-// the set to their hand.
+// the set to their hand (PersonalClass.h).
 std::unique_ptr<CEnsemble> personalSet(const CEnsemble& set, const ScoreSettings& settings,
                                        const std::vector<std::vector<const CExemple*>>& examples) {
     auto personal = selectExamples(set, {});
     for (std::size_t k = 0; k < examples.size(); ++k) {
         if (examples[k].empty())
             continue;
-        auto classe = std::make_unique<CClasse>(settings.kinds[k].kind + " (personnel)", "");
-        classe->setCode(static_cast<std::uint16_t>(settings.kinds[k].codes.front()));
-        for (const CExemple* exemple : examples[k]) {
-            auto copy = std::make_unique<CExemple>(exemple->nom());
-            copy->setDessin(exemple->dessin());
-            copy->calculerCaracteristiques();
-            classe->ajouterExemple(std::move(copy));
-        }
-        personal->ajouterClasse(std::move(classe));
+        CClasse& classe = personal->classe(
+            personalClass(*personal, settings.kinds[k].kind, settings.kinds[k].codes.front()));
+        for (const CExemple* exemple : examples[k])
+            addPersonalExample(classe, exemple->dessin());
     }
     // The shipped examples' features are computed already: only the statistics.
     for (int c = 0; c < personal->nbClasses(); ++c) {

@@ -1,0 +1,186 @@
+#include "app/Editors.h"
+#include "engine/FichierEnsemble.h"
+#include "flowchart/Orga.h"
+#include "flowchart/OrgaDoc.h"
+#include "flowchart/OrgaView.h"
+#include "generator/ShapePaths.h"
+#include "gesture/GesturePlayer.h"
+#include "shell/MainFrm.h"
+#include "shell/ShippedSetFiles.h"
+#include "support/Menus.h"
+#include "support/ModalAnswers.h"
+#include "support/TestApplication.h"
+#include "training/PersonalGesturesDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QStatusBar>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kOffer = "Velmora reconnaît les gestes des organigrammes tels que la plupart des "
+                       "gens les dessinent. Pour qu'il reconnaisse mieux les vôtres, vous pouvez "
+                       "dessiner chaque composant quelques fois à votre façon.\nVoulez-vous "
+                       "adapter les gestes à votre main maintenant ?\n(Vous pourrez le faire plus "
+                       "tard : Gestes > Adapter les gestes à ma main...)";
+const QString kUnknown = "Le geste est inconnu. Voulez-vous conserver le tracé ?";
+
+// The ways of drawing of the tests, as one person draws them.
+const Path kRectangleFromBottomRightClockwise =
+    paths::polygon({{300, 200}, {100, 200}, {100, 100}, {300, 100}}, true);
+const std::vector<Path> kArrowHeadFirst{{{275, 180}, {300, 200}, {275, 220}},
+                                        {{100, 200}, {300, 200}}};
+const std::vector<Path> kTriangleSidesThenBase{{{100, 300}, {200, 120}, {300, 300}},
+                                               {{100, 300}, {300, 300}}};
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<absent>");
+}
+
+} // namespace
+
+// A new user's Velmora: the shipped sets in the gesture folder, and the
+// flowchart editor able to adapt them to the user's hand.
+class PersonalGestures : public testing::Test {
+protected:
+    PersonalGestures() : m_app(editorTemplates(), newSetDialog(), adaptDialog()) {
+        m_app.startReady();
+    }
+
+    // "&Organigrammes" > "&Nouveau", and whatever the new window offers once shown.
+    COrga& newFlowchart() {
+        chooseMenuEntry(m_app.frame(), "&Organigrammes", "&Nouveau");
+        QCoreApplication::processEvents();
+        return *qobject_cast<COrga*>(m_app.frame().activeChildFrame());
+    }
+    void draw(GestureCapture& capture, const std::vector<Path>& strokes) {
+        m_clock.advance(1.0);
+        GesturePlayer(capture, m_clock).play(*m_pen.draw(strokes, PenStyle{}));
+    }
+    // The component that the last gesture created, or null.
+    const CElement* drawOn(COrga& window, const std::vector<Path>& strokes) {
+        const auto& elements = window.orgaDocument().organigramme().elements();
+        const std::size_t before = elements.size();
+        draw(window.view()->capture(), strokes);
+        return elements.size() > before ? elements.back().get() : nullptr;
+    }
+    QString gestures(const QString& name) const { return m_app.root() + "Gestes/" + name; }
+    // The dialog's answer: the commands ticked too, "Commencer", then three
+    // drawings of `strokes` and "Suivant" for the gesture named `drawn`; every
+    // other one is passed, the last one too, which ends the dialog.
+    ModalAnswers::Answer adaptOnly(const QString& drawn, const std::vector<Path>& strokes) {
+        return [this, drawn, strokes](QWidget& window) {
+            auto& dialog = static_cast<PersonalGesturesDialog&>(window);
+            dialog.findChild<QCheckBox*>("commandes")->setChecked(true);
+            clickWithMouse(findButton(dialog, "Commencer"));
+            const auto* title = dialog.findChild<QLabel*>("titre");
+            for (int step = 0; step < 40 && dialog.isVisible(); ++step) {
+                const bool mine = title->text().endsWith(" : " + drawn);
+                for (int i = 0; mine && i < 3; ++i)
+                    draw(dialog.capture(), strokes);
+                clickWithMouse(findButton(dialog, mine ? "Suivant" : "Passer ce geste"));
+            }
+        };
+    }
+
+    GestureClock::Manual m_clock;
+    TestApplication m_app;
+    DrawingGenerator m_pen{3};
+};
+
+// With the shipped sets a rectangle drawn from its bottom-right corner
+// clockwise is a rectangle and a line drawn right to left a line; with
+// "Reconnaissance combinée" unchecked, in this window and the next, the
+// trained recogniser alone rejects the rectangle, and nothing is offered to
+// learn. The first flowchart offers to adapt the gestures, and only it.
+TEST_F(PersonalGestures, ANewFlowchartMakesWhatWasMeantHoweverItIsDrawn) {
+    ModalAnswers answers;
+    answers.then(clickButton("Non")).then(clickButton("Non"));
+    COrga& window = newFlowchart();
+    EXPECT_NE(dynamic_cast<const CRectangle*>(drawOn(window, {kRectangleFromBottomRightClockwise})),
+              nullptr);
+    EXPECT_NE(dynamic_cast<const CLigne*>(drawOn(window, {paths::line({350, 300}, {120, 300})})),
+              nullptr);
+
+    chooseMenuEntry(m_app.frame(), "&Dessin", "Reconnaissance co&mbinée");
+    EXPECT_EQ(drawOn(window, {kRectangleFromBottomRightClockwise}), nullptr);
+    EXPECT_TRUE(m_app.frame().statusBar()->currentMessage().startsWith("Geste rejetéinconnu"));
+    newFlowchart();
+    EXPECT_FALSE(menuEntry(m_app.frame(), "&Dessin", "Reconnaissance co&mbinée")->isChecked());
+    EXPECT_EQ(answers.seen(), (QStringList{kOffer, kUnknown}));
+}
+
+// A rejected arrow drawn head first is offered for learning once the question
+// of the ink is answered; taught as an arrow, the next one is an arrow. The
+// shipped set is kept as formes-livre.gst. A tap is not offered.
+TEST_F(PersonalGestures, ARejectedGestureTaughtIsRecognisedNextTime) {
+    ModalAnswers answers;
+    answers.then(clickButton("Non")).then(clickButton("Non")).then([](QWidget& dialog) {
+        auto* label = dialog.findChild<QLabel*>();
+        auto* components = dialog.findChild<QComboBox*>();
+        EXPECT_EQ(label->text(), "Apprendre ce geste comme : " + components->currentText() + " ?");
+        components->setCurrentText("Flèche (gauche-droite)");
+        EXPECT_EQ(label->text(), "Apprendre ce geste comme : Flèche (gauche-droite) ?");
+        clickWithMouse(findButton(dialog, "Oui"));
+    });
+    COrga& window = newFlowchart();
+    EXPECT_EQ(drawOn(window, kArrowHeadFirst), nullptr);
+    const LectureEnsemble personal = chargerEnsemble(gestures("formes.gst").toStdString());
+    const CClasse& taught = personal.ensemble->classe(personal.ensemble->nbClasses() - 1);
+    EXPECT_EQ(taught.nom(), "Flèche (gauche-droite) (personnel)");
+    EXPECT_EQ(taught.code(), 114);
+    EXPECT_EQ(taught.nbExemples(), 1);
+    EXPECT_EQ(contentOf(gestures("formes-livre.gst")), shippedSetContent("formes.gst"));
+
+    EXPECT_NE(dynamic_cast<const CFleche*>(drawOn(window, kArrowHeadFirst)), nullptr);
+    answers.then(clickButton("Non"));
+    GesturePlayer tap(window.view()->capture(), m_clock);
+    tap.press({200, 200});
+    tap.release({200, 200});
+    window.view()->capture().finishNow();
+    EXPECT_EQ(answers.seen(), (QStringList{kOffer, kUnknown, "Apprendre ce geste...", kUnknown}));
+}
+
+// The dialog, as the first flowchart offers it: cancelled after a gesture and
+// a half, it writes nothing. From the Gestes menu, three triangles drawn sides
+// first then base and every other gesture passed, commands included: the
+// components set is written with them, the shipped one kept, and the open
+// flowchart and the next make triangles of them; no command was drawn, so the
+// commands set stays as it was.
+TEST_F(PersonalGestures, TheDialogAddsTheUsersWayOrNothingWhenCancelled) {
+    ModalAnswers answers;
+    answers.then(clickButton("Oui")).then([this](QWidget& window) {
+        auto& dialog = static_cast<PersonalGesturesDialog&>(window);
+        clickWithMouse(findButton(dialog, "Commencer"));
+        for (int i = 0; i < 3; ++i)
+            draw(dialog.capture(), {paths::line({100, 100}, {300, 100})});
+        clickWithMouse(findButton(dialog, "Suivant"));
+        draw(dialog.capture(), {paths::line({200, 50}, {200, 250})});
+        clickWithMouse(findButton(dialog, "Annuler"));
+    });
+    COrga& first = newFlowchart();
+    for (const QString name : {"formes.gst", "commandes.gst"})
+        EXPECT_EQ(contentOf(gestures(name)), shippedSetContent(name)) << name.toStdString();
+    EXPECT_EQ(contentOf(gestures("formes-livre.gst")), "<absent>");
+    answers.then(clickButton("Non")).then(clickButton("Non"));
+    EXPECT_EQ(drawOn(first, kTriangleSidesThenBase), nullptr);
+
+    answers.then(adaptOnly("Triangle (pointe en haut)", kTriangleSidesThenBase));
+    chooseMenuEntry(m_app.frame(), "&Gestes", "&Adapter les gestes à ma main...");
+    const LectureEnsemble personal = chargerEnsemble(gestures("formes.gst").toStdString());
+    const CClasse& drawn = personal.ensemble->classe(personal.ensemble->nbClasses() - 1);
+    EXPECT_EQ(drawn.nom(), "Triangle (pointe en haut) (personnel)");
+    EXPECT_EQ(drawn.nbExemples(), 3);
+    EXPECT_EQ(contentOf(gestures("formes-livre.gst")), shippedSetContent("formes.gst"));
+    EXPECT_EQ(contentOf(gestures("commandes.gst")), shippedSetContent("commandes.gst"));
+    EXPECT_EQ(contentOf(gestures("commandes-livre.gst")), "<absent>");
+    EXPECT_NE(dynamic_cast<const CTriangle*>(drawOn(first, kTriangleSidesThenBase)), nullptr);
+    EXPECT_NE(dynamic_cast<const CTriangle*>(drawOn(newFlowchart(), kTriangleSidesThenBase)),
+              nullptr);
+}
