@@ -64,6 +64,9 @@ CInconnu::CInconnu(Colour colour, int penWidth, const CRect& gestureRect, const 
     setEnclosing(gestureRect);
 }
 
+CInconnu::CInconnu(const CInconnu& other)
+    : CElement(other), m_trace(other.m_trace ? other.m_trace->clone() : nullptr) {}
+
 void CInconnu::Serialize(COrgArchive&) {}
 
 void CInconnu::Draw(Canvas& dc, const CElement* selected) const {
@@ -587,4 +590,46 @@ ElementFactory elementFactory(std::string_view name) {
         if (className == name)
             return factory;
     return nullptr;
+}
+
+namespace {
+
+template <typename T> std::unique_ptr<CElement> copyOf(const T& element) {
+    return std::make_unique<T>(element);
+}
+
+} // namespace
+
+std::unique_ptr<CElement> CInconnu::clone() const {
+    return copyOf(*this);
+}
+std::unique_ptr<CElement> CLigne::clone() const {
+    return copyOf(*this);
+}
+std::unique_ptr<CElement> CRectangle::clone() const {
+    return copyOf(*this);
+}
+std::unique_ptr<CElement> CCarre::clone() const {
+    return copyOf(*this);
+}
+std::unique_ptr<CElement> CTriangle::clone() const {
+    return copyOf(*this);
+}
+std::unique_ptr<CElement> CLosange::clone() const {
+    return copyOf(*this);
+}
+std::unique_ptr<CElement> CCercle::clone() const {
+    return copyOf(*this);
+}
+std::unique_ptr<CElement> CEllipse::clone() const {
+    return copyOf(*this);
+}
+std::unique_ptr<CElement> CCroix::clone() const {
+    return copyOf(*this);
+}
+std::unique_ptr<CElement> CFleche::clone() const {
+    return copyOf(*this);
+}
+std::unique_ptr<CElement> CTexte::clone() const {
+    return copyOf(*this);
 }

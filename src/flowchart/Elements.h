@@ -56,6 +56,8 @@ public:
     // drawn in the selection colour.
     virtual void Draw(Canvas& dc, const CElement* selected) const = 0;
     virtual void Move(CPoint offset) = 0;
+    // A deep copy, for the states that undo goes back to.
+    virtual std::unique_ptr<CElement> clone() const = 0;
 
     const CRect& GetBoundRect() const { return m_enclosingRect; }
     std::uint16_t type() const { return m_type; }
@@ -89,9 +91,12 @@ class CInconnu : public CElement {
 public:
     CInconnu() = default;
     CInconnu(Colour colour, int penWidth, const CRect& gestureRect, const CDessin& drawing);
+    CInconnu(const CInconnu& other);
+    CInconnu& operator=(const CInconnu&) = delete;
 
     static constexpr std::string_view kClassName = "CInconnu";
     std::string_view className() const override { return kClassName; }
+    std::unique_ptr<CElement> clone() const override;
     void Serialize(COrgArchive& ar) override;
     void Draw(Canvas& dc, const CElement* selected) const override;
     void Move(CPoint offset) override;
@@ -111,6 +116,7 @@ public:
 
     static constexpr std::string_view kClassName = "CLigne";
     std::string_view className() const override { return kClassName; }
+    std::unique_ptr<CElement> clone() const override;
     void Serialize(COrgArchive& ar) override;
     void Draw(Canvas& dc, const CElement* selected) const override;
     void Move(CPoint offset) override;
@@ -180,6 +186,7 @@ public:
 
     static constexpr std::string_view kClassName = "CRectangle";
     std::string_view className() const override { return kClassName; }
+    std::unique_ptr<CElement> clone() const override;
     void Serialize(COrgArchive& ar) override;
     void Draw(Canvas& dc, const CElement* selected) const override;
 };
@@ -192,6 +199,7 @@ public:
 
     static constexpr std::string_view kClassName = "CCarre";
     std::string_view className() const override { return kClassName; }
+    std::unique_ptr<CElement> clone() const override;
     void Serialize(COrgArchive& ar) override;
     void Draw(Canvas& dc, const CElement* selected) const override;
     void Resize(int side);
@@ -211,6 +219,7 @@ public:
 
     static constexpr std::string_view kClassName = "CTriangle";
     std::string_view className() const override { return kClassName; }
+    std::unique_ptr<CElement> clone() const override;
     void Serialize(COrgArchive& ar) override;
     void Draw(Canvas& dc, const CElement* selected) const override;
     void Move(CPoint offset) override;
@@ -241,6 +250,7 @@ public:
 
     static constexpr std::string_view kClassName = "CLosange";
     std::string_view className() const override { return kClassName; }
+    std::unique_ptr<CElement> clone() const override;
     void Serialize(COrgArchive& ar) override;
     void Draw(Canvas& dc, const CElement* selected) const override;
     void Move(CPoint offset) override;
@@ -272,6 +282,7 @@ public:
 
     static constexpr std::string_view kClassName = "CCercle";
     std::string_view className() const override { return kClassName; }
+    std::unique_ptr<CElement> clone() const override;
     void Serialize(COrgArchive& ar) override;
     void Draw(Canvas& dc, const CElement* selected) const override;
     void Resize(int radius);
@@ -291,6 +302,7 @@ public:
 
     static constexpr std::string_view kClassName = "CEllipse";
     std::string_view className() const override { return kClassName; }
+    std::unique_ptr<CElement> clone() const override;
     void Serialize(COrgArchive& ar) override;
     void Draw(Canvas& dc, const CElement* selected) const override;
     void Resize(int horizontalRadius, int verticalRadius);
@@ -312,6 +324,7 @@ public:
 
     static constexpr std::string_view kClassName = "CCroix";
     std::string_view className() const override { return kClassName; }
+    std::unique_ptr<CElement> clone() const override;
     void Serialize(COrgArchive& ar) override;
     void Draw(Canvas& dc, const CElement* selected) const override;
 };
@@ -326,6 +339,7 @@ public:
 
     static constexpr std::string_view kClassName = "CFleche";
     std::string_view className() const override { return kClassName; }
+    std::unique_ptr<CElement> clone() const override;
     void Serialize(COrgArchive& ar) override;
     void Draw(Canvas& dc, const CElement* selected) const override;
     void Move(CPoint offset) override;
@@ -365,6 +379,7 @@ public:
 
     static constexpr std::string_view kClassName = "CTexte";
     std::string_view className() const override { return kClassName; }
+    std::unique_ptr<CElement> clone() const override;
     void Serialize(COrgArchive& ar) override;
     void Draw(Canvas& dc, const CElement* selected) const override;
     // The centre does not follow: a text keeps the one it was built with.

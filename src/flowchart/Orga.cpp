@@ -1,15 +1,25 @@
 #include "flowchart/Orga.h"
 
 #include "flowchart/Commandes.h"
+#include "flowchart/FlowchartExport.h"
 #include "flowchart/OrgaDoc.h"
 #include "flowchart/OrgaView.h"
 #include "shell/DocTemplate.h"
+#include "shell/EditorContext.h"
+#include "shell/FileDialogs.h"
 #include "shell/FrameMenus.h"
+#include "shell/Messages.h"
 
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScrollArea>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 COrga::COrga(COrgaDoc& document)
@@ -28,7 +38,25 @@ COrga::COrga(COrgaDoc& document)
     connect(m_view, &COrgaView::paneText, this, &CChildFrame::paneText);
 }
 
+void COrga::createEditionMenu() {
+    m_edition = new QMenu("Edi&tion", this);
+    QUndoStack& stack = m_doc.undoStack();
+    QAction* undo = stack.createUndoAction(this, "&Annuler");
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setStatusTip("Annule la dernière modification de l'organigramme");
+    QAction* redo = stack.createRedoAction(this, "&Rétablir");
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redo->setStatusTip("Rétablit la dernière modification annulée");
+    for (QAction* action : {undo, redo}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+        m_edition->addAction(action);
+    }
+}
+
 void COrga::createMenus() {
+    createEditionMenu();
     m_dessin = new QMenu("&Dessin", this);
     QAction* save =
         m_dessin->addAction("En&registrer", this, [this] { runCommand(DocCommand::Save); });
@@ -38,6 +66,18 @@ void COrga::createMenus() {
     addAction(save);
     m_dessin->addAction("Enregistrer &sous...", this, [this] { m_doc.doSave({}); })
         ->setStatusTip("Enregistre l'organigramme sous un autre nom");
+    m_dessin->addAction("E&xporter...", this, &COrga::OnExporter)
+        ->setStatusTip("Écrit l'organigramme en image PNG, SVG ou PDF");
+    m_dessin->addSeparator();
+    QAction* print = m_dessin->addAction("&Imprimer...", this, &COrga::OnFilePrint);
+    print->setShortcut(QKeySequence::Print);
+    print->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    print->setStatusTip("Imprime l'organigramme");
+    addAction(print);
+    m_dessin->addAction("Aperçu a&vant impression", this, &COrga::OnFilePrintPreview)
+        ->setStatusTip("Affiche l'organigramme tel qu'il sera imprimé");
+    m_dessin->addAction("Mise en &page...", this, &COrga::OnMiseEnPage)
+        ->setStatusTip("Change le format et les marges de la page imprimée");
     m_dessin->addSeparator();
     m_dessin->addAction("&Taille des éléments...", this, [this] { m_doc.OnTailleElements(this); })
         ->setStatusTip("Change la taille des formes créées");
@@ -104,6 +144,7 @@ void COrga::fillMenuBar(const FrameMenus& frameMenus, QMenuBar& bar) {
     }
     for (Menu menu : {Menu::Editeur, Menu::Organigrammes, Menu::Gestes, Menu::Option})
         bar.addMenu(frameMenus.menu(menu));
+    bar.addMenu(m_edition);
     bar.addMenu(m_dessin);
     bar.addMenu(m_couleur);
     bar.addMenu(m_trace);
@@ -112,12 +153,56 @@ void COrga::fillMenuBar(const FrameMenus& frameMenus, QMenuBar& bar) {
 }
 
 bool COrga::isCommandEnabled(DocCommand command) const {
-    return command == DocCommand::Save;
+    return command == DocCommand::Save || command == DocCommand::Print;
 }
 
 void COrga::runCommand(DocCommand command) {
     if (command == DocCommand::Save)
         m_doc.doSave(m_doc.pathName());
+    else if (command == DocCommand::Print)
+        OnFilePrint();
+}
+
+// The format follows the suffix typed; PNG without one.
+void COrga::OnExporter() {
+    const QFileInfo file(m_doc.pathName().isEmpty() ? m_doc.title() : m_doc.pathName());
+    const QString path = askSaveFileName(
+        this, {.defaultSuffix = "png",
+               .filters = {"Images et documents (*.png *.svg *.pdf)"},
+               .folder = m_doc.pathName().isEmpty() ? m_doc.defaultFolder() : file.absolutePath(),
+               .fileName = file.completeBaseName() + ".png"});
+    if (path.isEmpty())
+        return;
+    const QString error = exportFlowchart(m_doc.organigramme(), path);
+    if (!error.isEmpty())
+        showMessage(this, error);
+}
+
+void COrga::OnFilePrint() {
+    QPrinter& printer = m_doc.context().printer();
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        printFlowchart(m_doc.organigramme(), printer);
+}
+
+// The preview gets a printer of its own, set up like the application's, as
+// the text editor's does.
+void COrga::OnFilePrintPreview() {
+    const QPrinter& printer = m_doc.context().printer();
+    QPrinter pages;
+    pages.setPrinterName(printer.printerName());
+    pages.setOutputFileName(printer.outputFileName());
+    pages.setPageLayout(printer.pageLayout());
+    QPrintPreviewDialog preview(&pages, this);
+    preview.setWindowTitle("Aperçu avant impression");
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { printFlowchart(m_doc.organigramme(), *target); });
+    preview.exec();
+}
+
+void COrga::OnMiseEnPage() {
+    QPageSetupDialog dialog(&m_doc.context().printer(), this);
+    dialog.exec();
 }
 
 std::unique_ptr<CDocTemplate> orgaTemplate() {

@@ -14,7 +14,8 @@ class QMenu;
 class QScrollArea;
 
 // The window of a flowchart: its view in a scrolled area, and the menus of the
-// flowchart: "&Dessin" (saving, sizes, gesture sets, erasing everything),
+// flowchart: "Edi&tion" (undo and redo), "&Dessin" (saving, exporting,
+// printing, sizes, gesture sets, erasing everything),
 // "&Couleur" (the colour of new components) and "&trace" (what gestures drawn
 // with the left button are).
 class COrga : public CChildFrame {
@@ -35,13 +36,21 @@ public:
     bool isCommandEnabled(DocCommand command) const override;
     void runCommand(DocCommand command) override;
 
+    // "&Exporter...", "&Imprimer...", "Aperçu avant impression", "&Mise en page...".
+    void OnExporter();
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnMiseEnPage();
+
 private:
     void createMenus();
+    void createEditionMenu();
     void checkColour();
 
     COrgaDoc& m_doc;
     COrgaView* m_view;
     QScrollArea* m_scroll;
+    QMenu* m_edition = nullptr;
     QMenu* m_dessin = nullptr;
     QMenu* m_couleur = nullptr;
     QMenu* m_trace = nullptr;

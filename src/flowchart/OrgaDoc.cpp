@@ -9,10 +9,51 @@
 #include "shell/Messages.h"
 #include "shell/Strings.h"
 
+#include "recognizer/TextEncoding.h"
+
 #include <QColorDialog>
+#include <QMessageBox>
+#include <QUndoStack>
+
+namespace {
+
+// Going from one state of the flowchart to the next. Both states are shared
+// with the neighbouring steps.
+class FlowchartStep : public QUndoCommand {
+public:
+    FlowchartStep(COrgaDoc& document, const QString& text,
+                  std::shared_ptr<const OrganigrammeContent> before,
+                  std::shared_ptr<const OrganigrammeContent> after)
+        : QUndoCommand(text), m_doc(document), m_before(std::move(before)),
+          m_after(std::move(after)) {}
+
+    void undo() override { m_doc.restoreContent(m_before); }
+    // Pushed once the change is made: there is nothing to redo then.
+    void redo() override {
+        if (m_done)
+            m_doc.restoreContent(m_after);
+        m_done = true;
+    }
+
+private:
+    COrgaDoc& m_doc;
+    std::shared_ptr<const OrganigrammeContent> m_before;
+    std::shared_ptr<const OrganigrammeContent> m_after;
+    bool m_done = false;
+};
+
+// Each step keeps up to two copies of the flowchart.
+constexpr int kUndoLimit = 100;
+
+} // namespace
 
 COrgaDoc::COrgaDoc(const CDocTemplate& docTemplate, EditorContext& context)
-    : CDocument(docTemplate, context), m_organigramme(std::make_unique<COrganigramme>()) {
+    : CDocument(docTemplate, context), m_organigramme(std::make_unique<COrganigramme>()),
+      m_undoStack(new QUndoStack(this)) {
+    m_undoStack->setUndoLimit(kUndoLimit);
+    connect(m_undoStack, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setModifiedFlag(!clean); });
+    resetUndo();
     LoadGestureSets();
 }
 
@@ -26,19 +67,46 @@ bool COrgaDoc::onOpenDocument(const QString& path) {
     }
     m_organigramme = std::move(loaded.organigramme);
     m_organigramme->setModified(false);
+    resetUndo();
     setModifiedFlag(false);
     emit changed();
     return true;
 }
 
 bool COrgaDoc::onSaveDocument(const QString& path) {
+    if (!acceptLostCharacters())
+        return false;
     const FileResult saved = saveOrganigrammeFile(toStdString(path), *m_organigramme);
     if (!saved.ok) {
         showMessage(context().dialogParent(), toQString(saved.error));
         return false;
     }
     m_organigramme->setModified(false);
+    m_undoStack->setClean();
     return true;
+}
+
+// Flowchart files write their texts in Windows-1252: what it lacks is saved as
+// '?', which the user hears about before it happens.
+bool COrgaDoc::acceptLostCharacters() {
+    std::string texts;
+    for (const auto& element : m_organigramme->elements())
+        if (element->type() == kind::Texte) {
+            const auto& texte = static_cast<const CTexte&>(*element);
+            texts += texte.text() + texte.fontName();
+        }
+    const std::string lost = outsideWindows1252(texts);
+    if (lost.empty())
+        return true;
+    QStringList characters;
+    for (const char32_t c : toQString(lost).toStdU32String())
+        characters << QString::fromStdU32String(std::u32string(1, c));
+    QMessageBox question(QMessageBox::Warning, appTitle(),
+                         "Ces caractères ne peuvent pas être enregistrés dans un organigramme et "
+                         "deviendront « ? » : " +
+                             characters.join(' ') + "\nEnregistrer quand même ?",
+                         QMessageBox::Yes | QMessageBox::No, context().dialogParent());
+    return question.exec() == QMessageBox::Yes;
 }
 
 QString COrgaDoc::defaultFolder() const {
@@ -48,21 +116,43 @@ QString COrgaDoc::defaultFolder() const {
 
 CElement* COrgaDoc::AddElement(std::unique_ptr<CElement> element) {
     CElement* added = m_organigramme->AddElement(std::move(element));
-    modelChanged();
+    modelChanged("Forme");
     return added;
 }
 
 void COrgaDoc::DeleteAllElements() {
     m_organigramme->DeleteAllElements();
-    modelChanged();
+    modelChanged("Tout effacer");
 }
 
-void COrgaDoc::modelChanged() {
+void COrgaDoc::modelChanged(const QString& step) {
     if (m_organigramme->isModified()) {
-        setModifiedFlag(true);
         m_organigramme->setModified(false);
+        auto after = std::make_shared<const OrganigrammeContent>(m_organigramme->content());
+        m_undoStack->push(new FlowchartStep(*this, step, m_content, after));
+        m_content = std::move(after);
+        setModifiedFlag(true);
     }
     emit changed();
+}
+
+void COrgaDoc::markModified() {
+    m_organigramme->setModified(false);
+    setModifiedFlag(true);
+    emit changed();
+}
+
+void COrgaDoc::restoreContent(std::shared_ptr<const OrganigrammeContent> content) {
+    m_organigramme->setContent(*content);
+    m_organigramme->setModified(false);
+    m_content = std::move(content);
+    emit changed();
+    updateAllViews(nullptr, kContentReplaced);
+}
+
+void COrgaDoc::resetUndo() {
+    m_undoStack->clear();
+    m_content = std::make_shared<const OrganigrammeContent>(m_organigramme->content());
 }
 
 void COrgaDoc::setColor(Colour colour) {
@@ -70,7 +160,7 @@ void COrgaDoc::setColor(Colour colour) {
         m_organigramme->setColor(colour);
         m_organigramme->setModified(true);
     }
-    modelChanged();
+    modelChanged("Couleur");
 }
 
 void COrgaDoc::LoadGestureSets() {

@@ -7,6 +7,7 @@
 #include <optional>
 
 class CEnsemble;
+class QUndoStack;
 class QWidget;
 
 // A flowchart: its components, what new components get, and the three gesture
@@ -29,9 +30,18 @@ public:
 
     CElement* AddElement(std::unique_ptr<CElement> element);
     void DeleteAllElements();
-    // To be called after the flowchart was changed through organigramme():
-    // takes its modified mark into the document's and tells changed().
-    void modelChanged();
+    // To be called after the flowchart was changed through organigramme(): a
+    // flowchart marked modified becomes one undoable step named `step`; then
+    // changed() is told.
+    void modelChanged(const QString& step = {});
+    // A command that changed nothing still leaves the document modified, with
+    // nothing to undo.
+    void markModified();
+
+    // Undoing back to the state last saved or opened makes the document unmodified.
+    QUndoStack& undoStack() const { return *m_undoStack; }
+    // Puts the flowchart back as a step left it; views forget their selection.
+    void restoreContent(std::shared_ptr<const OrganigrammeContent> content);
 
     Colour color() const { return m_organigramme->color(); }
     void setColor(Colour colour);
@@ -53,11 +63,21 @@ signals:
     void changed();
 
 private:
+    void resetUndo();
+    // Asks whether to save anyway when texts hold characters the file cannot.
+    bool acceptLostCharacters();
+
     std::unique_ptr<COrganigramme> m_organigramme;
+    // The flowchart as the last step left it: the state the next step undoes to.
+    std::shared_ptr<const OrganigrammeContent> m_content;
+    QUndoStack* m_undoStack;
     std::unique_ptr<CEnsemble> m_pComponentSet;
     std::unique_ptr<CEnsemble> m_pCommandSet;
     std::unique_ptr<CEnsemble> m_pCharacterSet;
 };
+
+// The hint of updateAllViews() after the components were replaced by copies.
+inline constexpr int kContentReplaced = 1;
 
 // The colour chooser, opened on `initial`; the chosen colour, or none when cancelled.
 std::optional<Colour> chooseColour(Colour initial, QWidget* parent);

@@ -3,6 +3,7 @@
 #include "engine/Ensemble.h"
 #include "engine/PersonalClass.h"
 #include "flowchart/Commandes.h"
+#include "flowchart/FlowchartExport.h"
 #include "flowchart/LearnGestureDlg.h"
 #include "flowchart/ModifTailleDlg.h"
 #include "flowchart/OrgaDoc.h"
@@ -13,6 +14,7 @@
 #include "shell/PersonalSetFiles.h"
 #include "shell/Strings.h"
 
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -32,8 +34,17 @@ constexpr int kMargin = 200;
 constexpr int kMinimumExtent = 100;
 const QString kCombined = QStringLiteral("organigramme/reconnaissanceCombinee");
 
-QRect toQRect(const CRect& r) {
-    return QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)).normalized();
+// The name of the undoable step that a command gesture makes.
+QString stepName(int code) {
+    if (code <= commande::DeplacementAutre)
+        return QStringLiteral("Déplacer");
+    if (code == commande::EffacerSelection)
+        return QStringLiteral("Effacer");
+    if (code == commande::EffacerTout)
+        return QStringLiteral("Tout effacer");
+    if (code <= commande::CouleurAutre)
+        return QStringLiteral("Couleur");
+    return QStringLiteral("Taille");
 }
 
 // Commands and text insertion measure texts in the view's default font; what
@@ -58,8 +69,7 @@ COrgaView::COrgaView(COrgaDoc& document, QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_defaultFont = font();
-    m_defaultFont.setPointSize(10);
+    m_defaultFont = flowchartFont();
     connect(&m_capture, &GestureCapture::finished, this, &COrgaView::gestureFinished);
     connect(&m_capture, &GestureCapture::statusMessage, this, &COrgaView::statusMessage);
     connect(&m_capture, &GestureCapture::paneText, this, &COrgaView::paneText);
@@ -69,7 +79,9 @@ COrgaView::COrgaView(COrgaDoc& document, QWidget* parent)
 
 COrgaView::~COrgaView() = default;
 
-void COrgaView::onUpdate(CView*, int) {
+void COrgaView::onUpdate(CView*, int hint) {
+    if (hint == kContentReplaced)
+        m_pSelected = nullptr;
     m_paintedRectsValid = false;
     forgetMissingSelection();
     updateExtent();
@@ -130,6 +142,8 @@ void COrgaView::gestureFinished() {
         component ? GestureTarget::Component : GestureTarget::Command, combinedRecognition());
     if (!m_decision.possible) {
         showMessage(this, "Reconnaissance impossible");
+        if (m_commandGesture)
+            dropCommandGesture();
     } else if (component) {
         ProcessComponent();
     } else {
@@ -150,6 +164,7 @@ void COrgaView::ShowRecognition() {
         text += " (1) ";
     else if (byDistance)
         text += " (2) ";
+    m_statusText = text;
     emit statusMessage(text);
 }
 
@@ -169,9 +184,22 @@ void COrgaView::ProcessComponent() {
     if (made.empty())
         return;
     for (std::unique_ptr<CElement>& element : made)
-        m_doc.AddElement(std::move(element));
+        m_doc.organigramme().AddElement(std::move(element));
+    commitChange(m_decision.code == kind::Texte ? "Texte" : "Forme");
+}
+
+void COrgaView::commitChange(const QString& step) {
+    m_doc.modelChanged(step);
     m_doc.updateAllViews(this);
     updateExtent();
+    update();
+}
+
+void COrgaView::dropCommandGesture() {
+    m_capture.reset();
+    m_commandGesture = false;
+    updateElement(m_pSelected);
+    m_pSelected = nullptr;
 }
 
 // The nearest class's component comes first; the drawing joins the components
@@ -201,9 +229,16 @@ std::unique_ptr<CElement> COrgaView::CreateElement(int code) {
         QMessageBox question(QMessageBox::Question, "Geste inconnu...",
                              "Le geste est inconnu. Voulez-vous conserver le tracé ?",
                              QMessageBox::Yes | QMessageBox::No, this);
-        if (question.exec() == QMessageBox::Yes)
+        if (question.exec() == QMessageBox::Yes) {
+            // The file keeps only that an unknown component was there: said
+            // the first time, after what was recognised.
+            if (!m_toldInkIsNotSaved)
+                emit statusMessage(m_statusText.trimmed() +
+                                   " : le tracé conservé ne sera pas enregistré dans le fichier.");
+            m_toldInkIsNotSaved = true;
             return std::make_unique<CInconnu>(m_doc.color(), m_doc.penWidth(), m_gestureRect,
                                               *m_capture.drawing());
+        }
         m_cancelled = true;
         return nullptr;
     }
@@ -246,52 +281,62 @@ void COrgaView::ProcessCommand() {
                                                    dc.canvas(), m_doc.organigramme());
     if (!estCommande(code))
         m_cancelled = true;
+    bool changed = result.status == CommandResult::Status::Done;
     if (result.status == CommandResult::Status::Refused)
         showMessage(this, toQString(result.message));
     else if (result.status == CommandResult::Status::NeedsDialog)
-        finishCommand(code);
+        changed = finishCommand(code);
     if (code == commande::EffacerSelection || code == commande::EffacerTout)
         m_pSelected = nullptr;
-    m_capture.reset();
-    if (!m_cancelled) {
-        m_doc.modelChanged();
+    if (m_commandGesture && (m_cancelled || !changed))
+        dropCommandGesture();
+    else
+        m_capture.reset();
+    if (m_cancelled)
+        return;
+    if (changed) {
+        commitChange(stepName(code));
+    } else {
+        m_doc.markModified();
         m_doc.updateAllViews(this);
-        updateExtent();
     }
 }
 
 // What the commands leave to the user: a colour to choose, a size or a text to enter.
-void COrgaView::finishCommand(int code) {
+bool COrgaView::finishCommand(int code) {
     if (code == commande::CouleurAutre)
-        changeColour();
-    else if (code == commande::TailleAutre)
-        OnTailleModif(*m_pSelected);
-    else
-        editText(*m_pSelected);
+        return changeColour();
+    if (code == commande::TailleAutre)
+        return OnTailleModif(*m_pSelected);
+    return editText(*m_pSelected);
 }
 
-void COrgaView::changeColour() {
-    if (m_pSelected == nullptr) {
-        m_doc.OnAutreCouleur(this);
-    } else if (const std::optional<Colour> colour = chooseColour(m_pSelected->color(), this)) {
+bool COrgaView::changeColour() {
+    COrganigramme& organigramme = m_doc.organigramme();
+    const std::optional<Colour> colour =
+        chooseColour(m_pSelected ? m_pSelected->color() : organigramme.color(), this);
+    if (!colour)
+        return false;
+    if (m_pSelected)
         m_pSelected->setColor(*colour);
-    }
+    else
+        organigramme.setColor(*colour);
+    return true;
 }
 
-void COrgaView::OnTailleModif(CElement& element) {
+bool COrgaView::OnTailleModif(CElement& element) {
     const TailleAutre asked = tailleAutre(element);
     std::vector<int> values;
     switch (asked.dialog) {
     case TailleAutre::Dialog::None:
         showMessage(this, toQString(asked.refusal));
-        return;
+        return false;
     case TailleAutre::Dialog::Text:
-        editText(element);
-        return;
+        return editText(element);
     case TailleAutre::Dialog::Size: {
         CModifTailleDlg dialog(toQString(asked.title), asked.dimensions, this);
         if (dialog.exec() != QDialog::Accepted)
-            return;
+            return false;
         values.assign(dialog.values().begin(), dialog.values().begin() + asked.dimensions.size());
         break;
     }
@@ -299,44 +344,80 @@ void COrgaView::OnTailleModif(CElement& element) {
         CModifTailleFlecheDlg dialog(asked.dimensions[0].value, asked.dimensions[1].value,
                                      asked.dimensions[2].value, this);
         if (dialog.exec() != QDialog::Accepted)
-            return;
+            return false;
         values = {dialog.length(), dialog.headHalfHeight(), dialog.headLength()};
         break;
     }
     }
     const CommandResult result = appliquerTailleAutre(element, values);
-    if (result.status == CommandResult::Status::Refused)
+    if (result.status == CommandResult::Status::Refused) {
         showMessage(this, toQString(result.message));
+        return false;
+    }
+    return true;
 }
 
-void COrgaView::editText(CElement& element) {
+// A text emptied here could never be pointed at again: it is erased instead.
+bool COrgaView::editText(CElement& element) {
     auto& texte = static_cast<CTexte&>(element);
     CTextDlg dialog({toQString(texte.text()), toQString(texte.fontName()), texte.pointSize()},
                     this);
     if (dialog.exec() != QDialog::Accepted)
-        return;
+        return false;
     MeasuringCanvas dc(m_defaultFont, m_layouts);
     const TextLine& line = dialog.line();
     appliquerTexte(dc.canvas(), texte, toStdString(line.text), toStdString(line.font), line.size);
+    if (texte.text().empty()) {
+        m_doc.organigramme().DeleteElement(&texte);
+        m_pSelected = nullptr;
+    }
+    return true;
+}
+
+void COrgaView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        m_capture.cancel();
+        m_drawing = false;
+        m_commandGesture = false;
+        return;
+    }
+    if (m_pSelected == nullptr || m_capture.isCapturing() || m_capture.isPending())
+        return QWidget::keyPressEvent(event);
+    const int step = event->modifiers() & Qt::ShiftModifier ? 1 : m_doc.organigramme().step();
+    COrganigramme& organigramme = m_doc.organigramme();
+    QString name = QStringLiteral("Déplacer");
+    switch (event->key()) {
+    case Qt::Key_Delete:
+        updateElement(m_pSelected);
+        organigramme.DeleteElement(m_pSelected);
+        m_pSelected = nullptr;
+        name = QStringLiteral("Effacer");
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const int key = event->key();
+        const CPoint offset{key == Qt::Key_Left    ? -step
+                            : key == Qt::Key_Right ? step
+                                                   : 0,
+                            key == Qt::Key_Up     ? -step
+                            : key == Qt::Key_Down ? step
+                                                  : 0};
+        m_pSelected->Move(offset);
+        organigramme.setModified(true);
+        break;
+    }
+    default:
+        return QWidget::keyPressEvent(event);
+    }
+    commitChange(name);
 }
 
 void COrgaView::OnToutEffacer() {
-    m_doc.DeleteAllElements();
     m_pSelected = nullptr;
-    m_doc.updateAllViews(this);
-    updateExtent();
-    update();
-}
-
-QRect COrgaView::paintedRect(const CElement& element) {
-    QRect rect = toQRect(element.GetBoundRect()).adjusted(-1, -1, 1, 1);
-    if (element.type() == kind::Texte) {
-        const auto& texte = static_cast<const CTexte&>(element);
-        const QRect written =
-            m_layouts.of(texte.text(), texte.fontName(), texte.tenthsOfPoint()).bounds;
-        rect |= written.translated(texte.origin().x, texte.origin().y).adjusted(-1, -1, 1, 1);
-    }
-    return rect;
+    m_doc.organigramme().DeleteAllElements();
+    commitChange("Tout effacer");
 }
 
 const std::vector<QRect>& COrgaView::paintedRects() {
@@ -345,7 +426,7 @@ const std::vector<QRect>& COrgaView::paintedRects() {
         m_paintedRects.clear();
         m_paintedRects.reserve(elements.size());
         for (const auto& element : elements)
-            m_paintedRects.push_back(paintedRect(*element));
+            m_paintedRects.push_back(paintedRect(*element, m_layouts));
         m_paintedRectsValid = true;
     }
     return m_paintedRects;
@@ -353,7 +434,7 @@ const std::vector<QRect>& COrgaView::paintedRects() {
 
 void COrgaView::updateElement(const CElement* element) {
     if (element != nullptr)
-        update(paintedRect(*element));
+        update(paintedRect(*element, m_layouts));
 }
 
 void COrgaView::updateExtent() {

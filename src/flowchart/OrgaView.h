@@ -48,6 +48,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Suppr erases the selection, the arrows move it by the step (Shift: by one
+    // pixel), Échap cancels the gesture being drawn.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     enum class GestureSet { Components, Commands };
@@ -64,14 +67,16 @@ private:
     std::unique_ptr<CElement> CreateElement(int code);
     std::vector<std::unique_ptr<CElement>> insertText();
     void ProcessCommand();
-    void finishCommand(int code);
-    void changeColour();
-    void OnTailleModif(CElement& element);
-    void editText(CElement& element);
+    // The dialogs return whether the flowchart changed.
+    bool finishCommand(int code);
+    bool changeColour();
+    bool OnTailleModif(CElement& element);
+    bool editText(CElement& element);
+    // After a change to the flowchart through the view: one undoable step.
+    void commitChange(const QString& step);
+    // A failed command gesture leaves no selection and no ink behind.
+    void dropCommandGesture();
 
-    // Where a component shows on the screen: its enclosing rectangle, and for a
-    // text what its font really covers.
-    QRect paintedRect(const CElement& element);
     // The painted rectangles of all the components, in drawing order, measured
     // again after the flowchart changed.
     const std::vector<QRect>& paintedRects();
@@ -88,6 +93,9 @@ private:
     bool m_cancelled = false;
     bool m_drawing = false;
     bool m_commandGesture = false;
+    // What ShowRecognition() last said.
+    QString m_statusText;
+    bool m_toldInkIsNotSaved = false;
     // The font that text rectangles are measured in.
     QFont m_defaultFont;
     TextLayouts m_layouts;

@@ -32,6 +32,29 @@ CElement* COrganigramme::elementAt(CPoint point) const {
     return nullptr;
 }
 
+namespace {
+
+std::vector<std::unique_ptr<CElement>> copyElements(const COrganigramme::ElementList& elements) {
+    std::vector<std::unique_ptr<CElement>> copy;
+    copy.reserve(elements.size());
+    for (const auto& element : elements)
+        copy.push_back(element->clone());
+    return copy;
+}
+
+} // namespace
+
+OrganigrammeContent COrganigramme::content() const {
+    return {copyElements(m_elements), m_color, m_penWidth};
+}
+
+void COrganigramme::setContent(const OrganigrammeContent& content) {
+    m_elements = copyElements(content.elements);
+    m_color = content.color;
+    m_penWidth = content.penWidth;
+    m_modified = true;
+}
+
 void COrganigramme::Serialize(COrgArchive& ar) {
     if (ar.isLoading()) {
         const std::size_t count = ar.readCount();

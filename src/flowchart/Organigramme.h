@@ -37,6 +37,14 @@ struct SizeParameters {
     friend bool operator==(const SizeParameters&, const SizeParameters&) = default;
 };
 
+// What a flowchart stores: its components, its colour and its pen width. A
+// deep copy, kept by undo while the flowchart goes on changing.
+struct OrganigrammeContent {
+    std::vector<std::unique_ptr<CElement>> elements;
+    Colour color = 0;
+    int penWidth = 2;
+};
+
 // The content of a flowchart: its components in drawing order, and what new
 // components get. Only the components, the colour and the pen width are stored
 // in files; the rest starts from the defaults for every flowchart.
@@ -56,6 +64,10 @@ public:
     CElement* elementAt(CPoint point) const;
 
     void Serialize(COrgArchive& ar);
+
+    OrganigrammeContent content() const;
+    // Takes a copy of `content`, which stays as it is.
+    void setContent(const OrganigrammeContent& content);
 
     Colour color() const { return m_color; }
     void setColor(Colour colour) { m_color = colour; }

@@ -1,5 +1,6 @@
 #include "flowchart/PainterCanvas.h"
 
+#include "flowchart/Elements.h"
 #include "shell/Strings.h"
 
 #include <QPainter>
@@ -26,6 +27,17 @@ QPolygon toQPolygon(std::span<const CPoint> points) {
 }
 
 } // namespace
+
+QRect paintedRect(const CElement& element, TextLayouts& layouts) {
+    QRect rect = toQRect(element.GetBoundRect()).adjusted(-1, -1, 1, 1);
+    if (element.type() == kind::Texte) {
+        const auto& texte = static_cast<const CTexte&>(element);
+        const QRect written =
+            layouts.of(texte.text(), texte.fontName(), texte.tenthsOfPoint()).bounds;
+        rect |= written.translated(texte.origin().x, texte.origin().y).adjusted(-1, -1, 1, 1);
+    }
+    return rect;
+}
 
 QColor toQColor(Colour colour) {
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),

@@ -52,6 +52,12 @@ private:
     int m_width = 1;
 };
 
+class CElement;
+
+// Where a component shows: its enclosing rectangle, and for a text what its
+// font really covers.
+QRect paintedRect(const CElement& element, TextLayouts& layouts);
+
 QColor toQColor(Colour colour);
 Colour fromQColor(const QColor& colour);
 // The font a text component is written in.

@@ -70,6 +70,12 @@ void GestureCapture::reset() {
     clearInk();
 }
 
+void GestureCapture::cancel() {
+    m_capturing = false;
+    m_stroke.reset();
+    reset();
+}
+
 std::shared_ptr<CDessin> GestureCapture::takeDrawing() {
     return std::move(m_drawing);
 }

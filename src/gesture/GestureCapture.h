@@ -57,6 +57,9 @@ public:
     // Forgets the gesture drawn so far: its timer, its drawing and its ink. A
     // stroke under way goes on.
     void reset();
+    // Forgets the gesture and the stroke under way: the rest of that stroke
+    // draws nothing.
+    void cancel();
 
     // The strokes ended since the drawing was last taken or forgotten.
     const std::shared_ptr<CDessin>& drawing() const { return m_drawing; }

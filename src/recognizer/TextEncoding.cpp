@@ -107,6 +107,19 @@ std::string toWindows1252(std::string_view utf8) {
     return out;
 }
 
+std::string outsideWindows1252(std::string_view utf8) {
+    std::string lost;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t start = pos;
+        const auto codePoint = nextCodePoint(utf8, pos);
+        const std::string_view character = utf8.substr(start, pos - start);
+        if (byteOf(codePoint) == '?' && character != "?" &&
+            lost.find(character) == std::string::npos)
+            lost += character;
+    }
+    return lost;
+}
+
 std::string fromWindows1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());

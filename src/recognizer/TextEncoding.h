@@ -14,6 +14,9 @@ std::size_t codePointCount(std::string_view utf8);
 
 // Characters the code page lacks, and bytes that are not UTF-8, become '?'.
 std::string toWindows1252(std::string_view utf8);
+// The characters that toWindows1252() turns into '?', each once, in the order
+// they come.
+std::string outsideWindows1252(std::string_view utf8);
 // The five bytes the code page leaves unassigned map to the control characters
 // of the same number, so that any file reads back to the same bytes.
 std::string fromWindows1252(std::string_view bytes);

@@ -246,7 +246,7 @@ void CApplication::OnOuvrirOrga() {
         }
     }
     if (!missing)
-        m_documents.openDocumentFile(toQString(c.flowchartPath(file.fileName().toStdString())));
+        m_documents.openDocumentFile(file.absoluteFilePath());
 }
 
 void CApplication::OnConfiguration() {

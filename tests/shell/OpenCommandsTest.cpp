@@ -47,14 +47,14 @@ TEST_F(OpenFlowchart, RefusesAnotherExtensionAndMissingSetsOneMessageEach) {
     EXPECT_EQ(editor.windowCount(), 0);
 }
 
-// Only the name of the file chosen counts: it is opened from the flowchart
-// folder. A new flowchart starts in component mode.
+// The file chosen opens, even outside the flowchart folder, where one of the
+// same name waits. A new flowchart starts in component mode.
 TEST_F(OpenFlowchart, TheFileOfTheFlowchartFolderOpens) {
     editor.application().setTraceMode(1);
     open("Editeur/plan.org", 0);
     ASSERT_EQ(editor.windowCount(), 1);
     EXPECT_EQ(editor.frame().activeChildFrame()->document().pathName(),
-              QFileInfo(editor.root() + "Organigrammes/plan.org").absoluteFilePath());
+              QFileInfo(editor.root() + "Editeur/plan.org").absoluteFilePath());
     EXPECT_EQ(editor.application().traceMode(), 0);
     editor.application().setTraceMode(1);
     chooseMenuEntry(editor.frame(), "&Organigrammes", "&Nouveau");

@@ -26,6 +26,7 @@ int runShapesEval(const std::vector<std::string>& args);
 int runComponent(const std::vector<std::string>& args);
 int runScore(const std::vector<std::string>& args);
 int runSpread(const std::vector<std::string>& args);
+int runExport(const std::vector<std::string>& args);
 
 // Parses `args` (those after the subcommand's name) with `parser`; prints a
 // French message that starts with `command` and returns false when they are wrong.

@@ -89,6 +89,12 @@ const char* const kUsage =
     "      Pour chaque classe de SOURCE : nombre de traits et de points, points\n"
     "      et pixels par seconde, écart entre le départ et l'arrivée, et les 13\n"
     "      caractéristiques (5 %, médiane, 95 %).\n"
+    "  export ORGANIGRAMME.org SORTIE.png|SORTIE.svg|SORTIE.pdf\n"
+    "      Écrit l'organigramme en image PNG, SVG ou PDF, comme « Exporter... » :\n"
+    "      la page couvre les composants et une marge.\n"
+    "  export --exemple SORTIE.org\n"
+    "      Écrit un organigramme qui a un composant de chaque sorte, chacun\n"
+    "      nommé dessous (tools/samples/organigramme.org).\n"
     "  --help\n"
     "      Affiche cette aide.\n";
 
@@ -192,6 +198,8 @@ int main(int argc, char** argv) {
         return runScore(rest);
     if (args[0] == "spread")
         return runSpread(rest);
+    if (args[0] == "export")
+        return runExport(rest);
     std::cerr << "Commande inconnue : " << args[0] << "\n\n" << kUsage;
     return 2;
 }

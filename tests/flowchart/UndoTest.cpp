@@ -1,0 +1,123 @@
+#include "flowchart/OrgArchive.h"
+#include "flowchart/OrgaEditor.h"
+#include "gesture/GesturePlayer.h"
+
+#include <QFile>
+#include <QTest>
+
+// Undo and redo through their shortcuts, and the keys that change the flowchart.
+class FlowchartUndo : public OrgaEditor {
+protected:
+    void SetUp() override {
+        OrgaEditor::SetUp();
+        newFlowchart();
+    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(&view(), key, modifiers);
+    }
+    QStringList now() { return describe(doc().organigramme()); }
+};
+
+// A rectangle, moved 80 pixels right by a right-button gesture, then erased
+// with everything by the gesture of "Effacer : Tout": three steps back give the
+// empty flowchart, three forward the erased one, through the same states.
+TEST_F(FlowchartUndo, EachGestureIsOneStepBackAndForth) {
+    play(*componentDrawing(kind::RectangleHorizontal, {200, 200}));
+    const QStringList drawn = now();
+    ASSERT_EQ(drawn.size(), 1);
+    const int x = elements().at(0)->center().x;
+    hover({200, 200});
+    play(*traced({{{200, 200}, {285, 200}, {280, 206}}}), Qt::RightButton);
+    const QStringList moved = now();
+    ASSERT_EQ(elements().at(0)->center().x, x + 80);
+    hover({600, 500});
+    play(*commandDrawing(commande::EffacerTout, {600, 500}), Qt::RightButton);
+    ASSERT_TRUE(elements().empty());
+
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(now(), moved);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(now(), drawn);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(elements().empty());
+    EXPECT_FALSE(doc().isModified());
+    press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(now(), drawn);
+    press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(now(), moved);
+    press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_TRUE(elements().empty());
+    EXPECT_TRUE(doc().isModified());
+}
+
+// Undoing to what was saved leaves nothing to save: the window closes without
+// asking. Going past it, or back to a later state, is a change again.
+TEST_F(FlowchartUndo, UndoingToTheSavedStateLeavesNothingToSave) {
+    play(*componentDrawing(kind::Cercle, {200, 200}));
+    ASSERT_TRUE(doc().doSave(editor.root() + "Organigrammes/plan.org"));
+    play(*componentDrawing(kind::Carre, {400, 200}));
+    ASSERT_TRUE(doc().isModified());
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(doc().isModified());
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(doc().isModified());
+    press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_FALSE(doc().isModified());
+    editor.closeActive();
+    EXPECT_EQ(editor.windowCount(), 0);
+    EXPECT_TRUE(m_answers.seen().isEmpty());
+}
+
+// The arrows move the component under the pointer by the step, by one pixel
+// with Shift; Suppr erases it; each is undone alone. Échap drops the stroke
+// being drawn: its release makes nothing.
+TEST_F(FlowchartUndo, TheKeysMoveEraseAndCancelEachOneStep) {
+    doc().AddElement(std::make_unique<CCarre>(kNoir, 1, CRect{100, 100, 200, 200}));
+    doc().updateAllViews(nullptr);
+    const QStringList placed = now();
+    const CRect at = elements().at(0)->GetBoundRect();
+    hover({150, 150});
+    press(Qt::Key_Right);
+    press(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(elements().at(0)->GetBoundRect(), at.offset({10, 1}));
+    press(Qt::Key_Up);
+    press(Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(elements().at(0)->GetBoundRect(), at.offset({9, -9}));
+    const QStringList moved = now();
+    press(Qt::Key_Delete);
+    EXPECT_TRUE(elements().empty());
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(now(), moved);
+    for (int i = 0; i < 4; ++i)
+        press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(now(), placed);
+
+    GesturePlayer player(view().capture(), editor.clock());
+    player.press({300, 300});
+    player.move({420, 300});
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(view().capture().hasInk());
+    player.release({420, 420});
+    view().capture().finishNow();
+    EXPECT_EQ(now(), placed);
+}
+
+// Characters that Windows-1252 lacks are named before saving; "Non" writes
+// nothing, "Oui" writes them as '?'.
+TEST_F(FlowchartUndo, SavingCharactersTheFileCannotHoldWarnsFirst) {
+    doc().AddElement(
+        std::make_unique<CTexte>(kNoir, "Verdana", 12, CRect{10, 10, 90, 30}, "Ω ≠ Ω été"));
+    const QString path = editor.root() + "Organigrammes/grec.org";
+    m_answers.then(clickButton("Non"));
+    EXPECT_FALSE(doc().doSave(path));
+    EXPECT_FALSE(QFile::exists(path));
+    m_answers.then(clickButton("Oui"));
+    EXPECT_TRUE(doc().doSave(path));
+    EXPECT_EQ(m_answers.seen(),
+              QStringList(2, "Ces caractères ne peuvent pas être enregistrés dans un organigramme "
+                             "et deviendront « ? » : Ω ≠\nEnregistrer quand même ?"));
+    OrgLoadResult loaded = openOrganigrammeFile(path.toStdString());
+    ASSERT_TRUE(loaded.organigramme);
+    EXPECT_EQ(static_cast<const CTexte&>(*loaded.organigramme->elements().at(0)).text(),
+              "? ? ? été");
+}
