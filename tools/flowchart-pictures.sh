@@ -2,7 +2,8 @@
 # The pictures of a flowchart drawn by gestures shown in README.md:
 # docs/organigramme.png (the flowchart, the pointer over the diamond),
 # docs/organigramme-texte.png (the insert-text dialog of a "Texte" gesture) and
-# docs/gestes-personnels.png (the dialog that adapts the gestures to a hand).
+# docs/gestes-personnels.png (the dialog that adapts the gestures to a hand) and
+# docs/organigramme-edition.png (the flowchart's "Edition" menu).
 # Velmora runs on a virtual display (Xvfb) with a temporary data folder.
 set -euo pipefail
 build=${1:-build}
@@ -35,3 +36,4 @@ picture() { # name [--insertion]
 picture organigramme.png
 picture organigramme-texte.png --insertion
 picture gestes-personnels.png --adaptation
+picture organigramme-edition.png --edition

@@ -19,6 +19,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -36,6 +38,15 @@ COrga::COrga(COrgaDoc& document)
     connect(&document, &COrgaDoc::changed, this, &COrga::checkColour);
     connect(m_view, &COrgaView::statusMessage, this, &CChildFrame::statusMessage);
     connect(m_view, &COrgaView::paneText, this, &CChildFrame::paneText);
+    // Once the scroll area has taken the view's new size.
+    connect(m_view, &COrgaView::originMoved, this, [this](QPoint by) {
+        QTimer::singleShot(0, this, [this, by] {
+            QScrollBar* across = m_scroll->horizontalScrollBar();
+            QScrollBar* down = m_scroll->verticalScrollBar();
+            across->setValue(across->value() + by.x());
+            down->setValue(down->value() + by.y());
+        });
+    });
 }
 
 void COrga::createEditionMenu() {

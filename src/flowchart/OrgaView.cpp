@@ -105,9 +105,9 @@ void COrgaView::buttonDown(QPoint p, bool command) {
 
 void COrgaView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
-        buttonDown(event->position().toPoint(), false);
+        buttonDown(toFlowchart(event->position().toPoint()), false);
     else if (event->button() == Qt::RightButton)
-        buttonDown(event->position().toPoint(), true);
+        buttonDown(toFlowchart(event->position().toPoint()), true);
 }
 
 // The last segment of a stroke takes the ink of its button.
@@ -115,14 +115,14 @@ void COrgaView::mouseReleaseEvent(QMouseEvent* event) {
     if (!m_capture.isCapturing())
         return;
     if (event->button() == Qt::LeftButton)
-        m_capture.endStroke(event->position().toPoint(), kInk);
+        m_capture.endStroke(toFlowchart(event->position().toPoint()), kInk);
     else if (event->button() == Qt::RightButton)
-        m_capture.endStroke(event->position().toPoint(), kCommandInk);
+        m_capture.endStroke(toFlowchart(event->position().toPoint()), kCommandInk);
 }
 
 // The ink of a move follows the trace mode.
 void COrgaView::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = toFlowchart(event->position().toPoint());
     if (m_drawing) {
         if (m_capture.isCapturing())
             m_capture.extendStroke(p, traceMode() == 0 ? kInk : kCommandInk);
@@ -434,18 +434,31 @@ const std::vector<QRect>& COrgaView::paintedRects() {
 
 void COrgaView::updateElement(const CElement* element) {
     if (element != nullptr)
-        update(paintedRect(*element, m_layouts));
+        update(paintedRect(*element, m_layouts).translated(m_origin));
 }
 
+// Components at negative coordinates move the flowchart's origin into the
+// view, with the margin before them.
 void COrgaView::updateExtent() {
+    int left = 0, top = 0;
     int right = kMinimumExtent;
     int bottom = kMinimumExtent;
     for (const auto& element : m_doc.organigramme().elements()) {
         const CRect& r = element->GetBoundRect();
+        left = std::min(left, r.left);
+        top = std::min(top, r.top);
         right = std::max(right, r.right + kMargin);
         bottom = std::max(bottom, r.bottom + kMargin);
     }
-    setMinimumSize(right, bottom);
+    const QPoint origin(left < 0 ? kMargin - left : 0, top < 0 ? kMargin - top : 0);
+    setMinimumSize(origin.x() + right, origin.y() + bottom);
+    if (origin != m_origin) {
+        const QPoint by = origin - m_origin;
+        m_origin = origin;
+        m_capture.setOrigin(origin);
+        update();
+        emit originMoved(by);
+    }
 }
 
 void COrgaView::forgetMissingSelection() {
@@ -459,10 +472,11 @@ void COrgaView::forgetMissingSelection() {
 // one rectangle is much faster to draw through than a region.
 void COrgaView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    painter.translate(m_origin);
     CPainterCanvas dc(painter, m_defaultFont, m_layouts);
     const auto& elements = m_doc.organigramme().elements();
     const std::vector<QRect>& painted = paintedRects();
-    for (const QRect& area : event->region()) {
+    for (const QRect& area : event->region().translated(-m_origin)) {
         painter.setClipRect(area);
         painter.fillRect(area, Qt::white);
         for (std::size_t i = 0; i < elements.size(); ++i)

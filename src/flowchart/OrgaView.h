@@ -42,6 +42,9 @@ public:
 signals:
     void statusMessage(const QString& text);
     void paneText(int pane, const QString& text);
+    // Components went past the top or left edge, or came back: what was shown
+    // moved by `by` in the view, which the scroll area follows.
+    void originMoved(QPoint by);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -84,7 +87,13 @@ private:
     void updateExtent();
     void forgetMissingSelection();
 
+    // The flowchart's point under the view's position `p`.
+    QPoint toFlowchart(QPoint p) const { return p - m_origin; }
+
     COrgaDoc& m_doc;
+    // Where the flowchart's (0, 0) is in the view: beyond (0, 0) when
+    // components lie at negative coordinates.
+    QPoint m_origin;
     GestureCapture m_capture;
     GestureDecision m_decision;
     GestureSet m_set = GestureSet::Components;

@@ -27,7 +27,7 @@ void GestureCapture::startStroke(QPoint p) {
     m_ink.push_back({QColor(), InkTrail(p)});
     m_capturing = true;
     m_lastPoint = p;
-    m_surface.update(QRect(p, p).adjusted(-1, -1, 1, 1));
+    m_surface.update(QRect(p, p).adjusted(-1, -1, 1, 1).translated(m_origin));
 }
 
 // A stroke keeps one trail while its colour stays the same.
@@ -36,7 +36,8 @@ void GestureCapture::addInk(QPoint to, const QColor& colour) {
         m_ink.push_back({colour, InkTrail(m_lastPoint)});
     m_ink.back().colour = colour;
     m_ink.back().trail.add(to);
-    m_surface.update(QRect(m_lastPoint, to).normalized().adjusted(-2, -2, 2, 2));
+    m_surface.update(
+        QRect(m_lastPoint, to).normalized().adjusted(-2, -2, 2, 2).translated(m_origin));
 }
 
 void GestureCapture::extendStroke(QPoint p, const QColor& ink) {

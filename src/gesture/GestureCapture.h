@@ -71,6 +71,10 @@ public:
     void clearInk();
     void paintInk(QPainter& painter, const QRect& area) const;
 
+    // Where the point (0, 0) of the strokes is on the surface, for the parts
+    // of it that the ink repaints.
+    void setOrigin(QPoint origin) { m_origin = origin; }
+
     // The pointer's place, for the status bar.
     void showPointer(QPoint p);
 
@@ -94,6 +98,7 @@ private:
     std::unique_ptr<CStroke> m_stroke;
     std::shared_ptr<CDessin> m_drawing;
     QPoint m_lastPoint;
+    QPoint m_origin;
     bool m_capturing = false;
     bool m_pending = false;
     QTimer m_timer;

@@ -1,11 +1,13 @@
 // Draws a small flowchart by gestures in a running Velmora, for the pictures of
 // the README: the gestures are generated, recognised by the shipped components
 // set as a new flowchart decides, and played into the view as mouse events.
-// Usage: velmora-demo-organigramme DATA_ROOT [--insertion | --adaptation];
+// Usage: velmora-demo-organigramme DATA_ROOT [--insertion | --adaptation |
+// --edition];
 // prints "prêt" once it is drawn. With --insertion a last "Texte" gesture leaves
 // the insert-text dialog open, two lines filled in. With --adaptation there is
 // no flowchart: the dialog "Adapter les gestes à ma main..." stays open at the
 // horizontal rectangle, drawn twice from its bottom-right corner, clockwise.
+// With --edition the flowchart's "Edition" menu is open.
 
 #include "app/Editors.h"
 #include "flowchart/Commandes.h"
@@ -29,6 +31,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -161,9 +164,10 @@ int main(int argc, char* argv[]) {
     const QString mode = argc == 3 ? QString(argv[2]) : QString();
     const bool insertion = mode == "--insertion";
     const bool adaptation = mode == "--adaptation";
-    if (argc != 2 && !insertion && !adaptation) {
+    const bool edition = mode == "--edition";
+    if (argc != 2 && !insertion && !adaptation && !edition) {
         std::fprintf(stderr, "usage : velmora-demo-organigramme DOSSIER_DE_DONNEES "
-                             "[--insertion | --adaptation]\n");
+                             "[--insertion | --adaptation | --edition]\n");
         return 2;
     }
     // The shipped gesture sets are copied into the new data folder at start.
@@ -204,6 +208,12 @@ int main(int argc, char* argv[]) {
         clock.advance(1.0);
         player.play(*recognisable(frame->orgaDocument().componentSet(), generator,
                                   {kind::Texte, {620, 560}, 120}));
+    } else if (edition) {
+        QMenuBar* bar = application.mainFrame()->menuBar();
+        for (QAction* menu : bar->actions())
+            if (menu->text() == "Edi&tion")
+                bar->setActiveAction(menu);
+        ready();
     } else {
         player.move({390, 470});
         QApplication::processEvents();
