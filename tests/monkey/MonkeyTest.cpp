@@ -1,6 +1,8 @@
 #include "monkey/Monkey.h"
 
+#include "flowchart/OrgArchive.h"
 #include "flowchart/Orga.h"
+#include "flowchart/OrgaDoc.h"
 #include "support/EditorFixture.h"
 #include "support/Menus.h"
 #include "support/TextRuns.h"
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
@@ -62,8 +65,22 @@ TEST_F(MonkeyTest, TheGestureSetEditorSurvivesAnything) {
     });
 }
 
+// Its random entries and keys undo and redo too. At the end, each flowchart
+// undone back to its last save or opening holds what its file holds.
 TEST_F(MonkeyTest, TheFlowchartEditorSurvivesAnything) {
     play<COrga>("&Organigrammes", "&Nouveau");
+    for (QMdiSubWindow* window : editor.frame().mdiArea()->subWindowList()) {
+        auto* flowchart = qobject_cast<COrga*>(window->widget());
+        QUndoStack* steps = flowchart ? &flowchart->orgaDocument().undoStack() : nullptr;
+        if (steps == nullptr || steps->cleanIndex() < 0)
+            continue;
+        steps->setIndex(steps->cleanIndex());
+        const QString path = flowchart->orgaDocument().pathName();
+        COrganigramme fresh;
+        EXPECT_EQ(storeOrganigramme(flowchart->orgaDocument().organigramme()),
+                  path.isEmpty() ? storeOrganigramme(fresh) : readFile(path).toStdString())
+            << path.toStdString();
+    }
 }
 
 // At the end, every text still open is saved, closed and opened again: it
