@@ -415,9 +415,11 @@ void COrgaView::keyPressEvent(QKeyEvent* event) {
 }
 
 void COrgaView::OnToutEffacer() {
+    m_doc.DeleteAllElements();
     m_pSelected = nullptr;
-    m_doc.organigramme().DeleteAllElements();
-    commitChange("Tout effacer");
+    m_doc.updateAllViews(this);
+    updateExtent();
+    update();
 }
 
 const std::vector<QRect>& COrgaView::paintedRects() {
