@@ -31,9 +31,6 @@ struct Configuration {
     std::string gestureSetPath(const std::string& fileName) const {
         return dataRoot + gestureFolder + fileName;
     }
-    std::string flowchartPath(const std::string& fileName) const {
-        return dataRoot + flowchartFolder + fileName;
-    }
 };
 
 // The text with a '/' appended, unless it is empty or already ends with one.

@@ -24,7 +24,6 @@ TEST(Configuration, StartsFromTheDefaultsWithFoldersInCreationOrder) {
     EXPECT_EQ(c.textSet, "lettres.gst");
     EXPECT_FALSE(c.setsChanged);
     EXPECT_EQ(c.gestureSetPath("formes.gst"), "/data/Gestes/formes.gst");
-    EXPECT_EQ(c.flowchartPath("plan.org"), "/data/Organigrammes/plan.org");
 
     Configuration changed = c;
     changed.gestureFolder = "Ailleurs/";
