@@ -7,6 +7,7 @@
 #include "shell/Document.h"
 #include "shell/FileDialogs.h"
 #include "shell/GestureSetFiles.h"
+#include "shell/InstanceLink.h"
 #include "shell/MainFrm.h"
 #include "shell/Messages.h"
 #include "shell/ShippedSetFiles.h"
@@ -161,6 +162,21 @@ void CApplication::openFile(const QString& path) {
         openGestureSet(path);
     else
         m_documents.openDocumentFile(path);
+}
+
+void CApplication::openFiles(const QStringList& paths) {
+    for (const QString& path : paths)
+        openFile(path);
+}
+
+void CApplication::receiveFiles(InstanceLink& link) {
+    if (!link.listen())
+        qWarning("Velmora ne peut recevoir les fichiers des autres lancements.");
+    connect(&link, &InstanceLink::filesReceived, this, [this](const QStringList& paths) {
+        m_mainFrame->raise();
+        m_mainFrame->activateWindow();
+        openFiles(paths);
+    });
 }
 
 std::unique_ptr<CEnsemble> CApplication::takePendingSet() {
