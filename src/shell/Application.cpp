@@ -10,6 +10,7 @@
 #include "shell/InstanceLink.h"
 #include "shell/MainFrm.h"
 #include "shell/Messages.h"
+#include "shell/PageSetup.h"
 #include "shell/ShippedSetFiles.h"
 #include "shell/Strings.h"
 
@@ -19,7 +20,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrinter>
 #include <QSettings>
@@ -228,8 +228,7 @@ void CApplication::OnFileOpen() {
 }
 
 void CApplication::OnFilePrintSetup() {
-    QPageSetupDialog dialog(&printer(), m_mainFrame.get());
-    dialog.exec();
+    setUpPage(printer(), m_mainFrame.get());
 }
 
 void CApplication::OnNouvelOrga() {
