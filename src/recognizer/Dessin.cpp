@@ -433,15 +433,17 @@ const CPolygon& CDessin::convexHull() const {
         addEdges({left, sumLow, pivot, differenceHigh, right, sumHigh, bottom, differenceLow});
     else
         addEdges({left, pivot, right, bottom});
+    // On the same side of every edge, and on none of them.
     const auto strictlyInside = [&edges](const CInkPoint& p) {
-        std::size_t positive = 0, negative = 0;
+        std::int64_t previous = 0;
         for (const Edge& e : edges) {
             const std::int64_t side =
                 cross(e.dx, e.dy, std::int64_t{p.x} - e.from.x, std::int64_t{p.y} - e.from.y);
-            positive += side > 0;
-            negative += side < 0;
+            if (side == 0 || (previous != 0 && (side > 0) != (previous > 0)))
+                return false;
+            previous = side;
         }
-        return !edges.empty() && (positive == edges.size() || negative == edges.size());
+        return !edges.empty();
     };
 
     // A point where the stroke stayed adds nothing: the first met of equally
@@ -488,10 +490,13 @@ const CPolygon& CDessin::convexHull() const {
         }
     }
 
+    // Farther than 5 pixels: sqrt(d) > 5 exactly when d > 25, d an integer.
+    constexpr std::int64_t kSquaredThinningDistance = 25;
+    static_assert(kThinningDistance * kThinningDistance == kSquaredThinningDistance);
     m_hull->addVertex(hull[0]);
     CInkPoint last = hull[0];
     for (std::size_t k = 1; k < hull.size(); ++k) {
-        const bool far = distance(hull[k], last) > kThinningDistance;
+        const bool far = squaredDistance(hull[k], last) > kSquaredThinningDistance;
         if (k + 1 == hull.size()) {
             m_hull->addVertex(far ? hull[k] : hull[0]);
         } else if (far) {

@@ -18,7 +18,7 @@ TEST(PageSetup, WithoutASystemPrinterOurDialogSetsThePaperTheOrientationAndTheMa
     answers.then([](QWidget& window) {
         auto* paper = window.findChild<QComboBox*>();
         paper->setCurrentIndex(paper->findText("A5"));
-        clickWithMouse(findButton(window, "Paysage"));
+        findButton(window, "Paysage")->click();
         const QList<QDoubleSpinBox*> margins = window.findChildren<QDoubleSpinBox*>();
         ASSERT_EQ(margins.size(), 4);
         for (int i = 0; i < 4; ++i)

@@ -18,7 +18,8 @@ desktop-file-validate "$desktop" || fail "velmora.desktop refusé"
 grep -q '^Exec=velmora %F$' "$desktop" || fail "velmora.desktop ne passe pas les fichiers"
 
 # The database is built from the XML: a type that did not parse has no glob.
-update-mime-database "$prefix/share/mime" 2>&1 | grep . && fail "velmora.xml mal formé"
+XDG_DATA_DIRS=$prefix/share update-mime-database "$prefix/share/mime" 2>&1 | grep -i 'fail\|error' &&
+    fail "velmora.xml mal formé"
 for glob in application/x-velmora-text:\*.svk application/x-velmora-flowchart:\*.org \
             application/x-velmora-gestures:\*.gst; do
     grep -qF ":$glob" "$prefix/share/mime/globs2" || fail "pas de type pour ${glob#*:}"
