@@ -38,4 +38,6 @@ for page in velmora velmora-gst; do
     grep -q '^\.TH' "$prefix/share/man/man1/$page.1" && grep -q 'FICHIER' "$prefix/share/man/man1/$page.1" ||
         fail "la page de manuel de $page ne dit pas ses options"
 done
+grep -A1 '^\.SH NAME' "$prefix/share/man/man1/velmora.1" | grep -q 'atelier des gestes dessinés$' ||
+    fail "la page de manuel de velmora a perdu ses accents"
 exit $failed
