@@ -44,10 +44,12 @@ bool InstanceLink::handOver(const QStringList& files) const {
 }
 
 bool InstanceLink::listen() {
-    if (m_server.listen(m_name))
-        return true;
-    // A socket left by a process that died: nothing answers on it any more.
-    QLocalServer::removeServer(m_name);
+    // Qt puts a new socket in place of any old one: a Velmora that answers
+    // keeps the link; a socket left by a process that died is replaced.
+    QLocalSocket running;
+    running.connectToServer(m_name);
+    if (running.waitForConnected(kTimeoutMs))
+        return false;
     return m_server.listen(m_name);
 }
 

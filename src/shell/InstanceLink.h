@@ -15,7 +15,8 @@ public:
 
     // Gives the files to the process that listens; false when none took them.
     bool handOver(const QStringList& files) const;
-    // Receives the files of the later processes from now on.
+    // Receives the files of the later processes from now on; false when
+    // another process of the same user and data root already does.
     bool listen();
 
 signals:

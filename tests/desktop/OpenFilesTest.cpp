@@ -52,6 +52,7 @@ TEST_F(OpenFiles, EachOpensWhereItIsAndARefusedOneIsToldWithoutStoppingTheOthers
 TEST_F(OpenFiles, ASecondVelmoraHandsItsFilesToTheFirstAndStops) {
     InstanceLink link(editor.root());
     editor.application().receiveFiles(link);
+    EXPECT_FALSE(InstanceLink(editor.root()).listen()) << "a later Velmora took the link";
     QProcess second;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("VELMORA_DATA_ROOT", editor.root());
