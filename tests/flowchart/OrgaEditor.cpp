@@ -58,39 +58,32 @@ void OrgaEditor::newFlowchart() {
     ASSERT_NE(editor.active<COrga>(), nullptr);
 }
 
-namespace {
-
-bool recognisedAs(const CEnsemble& set, const CDessin& drawing, int code) {
-    CAReconnaitre shape(set);
-    shape.setDessin(drawing.clone());
-    shape.calculerCaracteristiques();
-    shape.reconnaitre();
-    return shape.code() == code;
-}
-
-} // namespace
-
 // Tests are about what the editor does with a gesture, not about how often the
 // set recognises one: the writer draws again what the set does not recognise.
-std::unique_ptr<CDessin> OrgaEditor::componentDrawing(int code, Vec2 centre, double size) {
+std::unique_ptr<CDessin> OrgaEditor::recognisable(const CEnsemble& set, int code,
+                                                  const std::function<std::vector<Path>()>& paths) {
     for (int attempt = 0; attempt < 10; ++attempt) {
-        auto drawing = m_generator.draw(
-            componentGesture(code - kFirstComponentCode, m_generator, centre, size));
-        if (recognisedAs(components(), *drawing, code))
+        auto drawing = m_generator.draw(paths());
+        CAReconnaitre shape(set);
+        shape.setDessin(drawing->clone());
+        shape.calculerCaracteristiques();
+        shape.reconnaitre();
+        if (shape.code() == code)
             return drawing;
     }
-    ADD_FAILURE() << "no recognisable drawing of component " << code;
+    ADD_FAILURE() << "no recognisable drawing of " << code;
     return std::make_unique<CDessin>();
+}
+
+std::unique_ptr<CDessin> OrgaEditor::componentDrawing(int code, Vec2 centre, double size) {
+    return recognisable(components(), code, [&] {
+        return componentGesture(code - kFirstComponentCode, m_generator, centre, size);
+    });
 }
 
 std::unique_ptr<CDessin> OrgaEditor::commandDrawing(int code, Vec2 centre, double size) {
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        auto drawing = m_generator.draw(commandGesture(code, m_generator, centre, size));
-        if (recognisedAs(commands(), *drawing, code))
-            return drawing;
-    }
-    ADD_FAILURE() << "no recognisable drawing of command " << code;
-    return std::make_unique<CDessin>();
+    return recognisable(commands(), code,
+                        [&] { return commandGesture(code, m_generator, centre, size); });
 }
 
 std::unique_ptr<CDessin> traced(const std::vector<std::vector<Vec2>>& strokes) {

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -49,6 +50,8 @@ protected:
     std::unique_ptr<CDessin> componentDrawing(int code, Vec2 centre, double size = 120);
     std::unique_ptr<CDessin> commandDrawing(int code, Vec2 centre, double size = 120);
 
+    std::unique_ptr<CDessin> recognisable(const CEnsemble& set, int code,
+                                          const std::function<std::vector<Path>()>& paths);
     static const CEnsemble& components();
     static const CEnsemble& commands();
 

@@ -58,18 +58,6 @@ private:
 
 } // namespace
 
-TEST(GestureClock, ReadsTheSystemClockUnlessAManualOneIsSet) {
-    const double before = GestureClock::now();
-    EXPECT_GT(before, 1.7e9);
-    {
-        GestureClock::Manual clock(50.0);
-        EXPECT_EQ(GestureClock::now(), 50.0);
-        clock.advance(0.25);
-        EXPECT_EQ(GestureClock::now(), 50.25);
-    }
-    EXPECT_GE(GestureClock::now(), before);
-}
-
 TEST(GesturePlayer, ReplaysEachStrokeAsPressMovesReleaseOnTheDrawingsClock) {
     GestureClock::Manual clock(10.0);
     RecordingWidget widget;

@@ -97,7 +97,7 @@ TEST_F(GestureEditor, TheResultPaneGivesTheSetsVerdictAndTheStatusLineTheCandida
     const QRegularExpression candidates(R"(^( \w+ \[\d+\.\d{6}\])( OR \w+ \[\d+\.\d{6}\])*$)");
     EXPECT_TRUE(candidates.match(editor.status()).hasMatch()) << editor.status().toStdString();
 
-    open(*trainedSet({{"droite", 0}, {"bas", 1}, {"rond", 8}}, 8, 100), "formes.gst");
+    open(*setOf({{"droite", 8, 0}, {"bas", 8, 1}, {"rond", 8, 8}}, TYPE_AUCUN, 100), "formes.gst");
     draw(*component(1, 900));
     EXPECT_EQ(window().result().line1(), "Geste reconnu :");
     EXPECT_EQ(window().result().line2(), "bas");
