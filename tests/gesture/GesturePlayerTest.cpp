@@ -111,16 +111,3 @@ TEST(GestureCapture, StrokesBeforeTheTimerMakeOneGestureThatEndsOnce) {
     EXPECT_DOUBLE_EQ(drawing->stroke(0).point(0).t, 2.0);
     EXPECT_EQ(widget.capture.drawing(), nullptr);
 }
-
-TEST(GestureCapture, AResetForgetsTheWaitingGestureAndItsInk) {
-    GestureClock::Manual clock(10.0);
-    RecordingWidget widget;
-    GesturePlayer player(widget.capture, clock);
-    player.playStrokes(*drawingOf({{{0, 0, 0.0}, {40, 0, 0.1}}}));
-    widget.capture.reset();
-    EXPECT_FALSE(widget.capture.isPending());
-    EXPECT_FALSE(widget.capture.hasInk());
-    EXPECT_EQ(widget.capture.drawing(), nullptr);
-    widget.capture.finishNow();
-    EXPECT_EQ(widget.finished, 0);
-}

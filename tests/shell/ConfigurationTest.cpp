@@ -25,12 +25,6 @@ TEST(Configuration, StartsFromTheDefaultsWithFoldersInCreationOrder) {
     EXPECT_FALSE(c.setsChanged);
     EXPECT_EQ(c.gestureSetPath("formes.gst"), "/data/Gestes/formes.gst");
     EXPECT_EQ(c.flowchartPath("plan.org"), "/data/Organigrammes/plan.org");
-
-    Configuration changed = c;
-    changed.gestureFolder = "Ailleurs/";
-    changed.statisticsFolder = "X/";
-    changed.resetFolders();
-    EXPECT_EQ(changed.folders(), expected);
 }
 
 TEST(Configuration, DataRootComesFromTheEnvironmentThenTheOptionThenHome) {
