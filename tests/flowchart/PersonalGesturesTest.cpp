@@ -27,8 +27,9 @@ namespace {
 // The ways of drawing of the tests, as one person draws them.
 const Path kRectangleFromBottomRightClockwise =
     paths::polygon({{300, 200}, {100, 200}, {100, 100}, {300, 100}}, true);
-const std::vector<Path> kArrowHeadFirstInTwoStrokes{
-    {{275, 180}, {300, 200}}, {{300, 200}, {275, 220}}, {{100, 200}, {300, 200}}};
+const std::vector<Path> kDoubleArrow{{{100, 200}, {300, 200}},
+                                     {{275, 180}, {300, 200}, {275, 220}},
+                                     {{125, 180}, {100, 200}, {125, 220}}};
 const std::vector<Path> kTriangleSidesThenBase{{{100, 300}, {200, 120}, {300, 300}},
                                                {{100, 300}, {300, 300}}};
 
@@ -105,9 +106,9 @@ TEST_F(PersonalGestures, ANewFlowchartMakesWhatWasMeantHoweverItIsDrawn) {
     expectTexts("FlowchartWindow", "messages of a first flowchart", answers.seen());
 }
 
-// A rejected arrow drawn head first, its head in two strokes, is offered for
-// learning once the question of the ink is answered; taught as an arrow, the
-// next one is an arrow. The shipped set is kept as formes-livre.gst.
+// A rejected arrow with a head at each end is offered for learning once the
+// question of the ink is answered; taught as an arrow, the next one is an
+// arrow. The shipped set is kept as formes-livre.gst. A tap is not offered.
 TEST_F(PersonalGestures, ARejectedGestureTaughtIsRecognisedNextTime) {
     ModalAnswers answers;
     answers.then(clickButton("Non")).then(clickButton("Non")).then([](QWidget& dialog) {
@@ -119,14 +120,19 @@ TEST_F(PersonalGestures, ARejectedGestureTaughtIsRecognisedNextTime) {
         clickWithMouse(findButton(dialog, "Oui"));
     });
     COrga& window = newFlowchart();
-    EXPECT_EQ(drawOn(window, kArrowHeadFirstInTwoStrokes), nullptr);
+    EXPECT_EQ(drawOn(window, kDoubleArrow), nullptr);
     const LectureEnsemble personal = chargerEnsemble(gestures("formes.gst").toStdString());
     const CClasse& taught = personal.ensemble->classe(personal.ensemble->nbClasses() - 1);
     EXPECT_EQ(taught.nom(), "Flèche (gauche-droite) (personnel)");
     EXPECT_EQ(taught.code(), 114);
     EXPECT_EQ(taught.nbExemples(), 1);
     EXPECT_EQ(readFile(gestures("formes-livre.gst")), shippedSetContent("formes.gst"));
-    EXPECT_NE(dynamic_cast<const CFleche*>(drawOn(window, kArrowHeadFirstInTwoStrokes)), nullptr);
+    EXPECT_NE(dynamic_cast<const CFleche*>(drawOn(window, kDoubleArrow)), nullptr);
+    answers.then(clickButton("Non"));
+    GesturePlayer tap(window.view()->capture(), m_clock);
+    tap.press({200, 200});
+    tap.release({200, 200});
+    window.view()->capture().finishNow();
     expectTexts("FlowchartWindow", "messages of a gesture taught", answers.seen());
 }
 
