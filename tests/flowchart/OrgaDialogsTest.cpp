@@ -44,26 +44,6 @@ TEST(ParsedEdit, TakesTheKindsOfCharactersItWasGivenAndRefusesTheRest) {
     EXPECT_EQ(leadingNumber("12345", 4), 1234);
 }
 
-// Each line opens once the line above has text; OK needs the first.
-TEST(InsertTextDlg, EachLineOpensOnceTheLineAboveHasText) {
-    CInsertTextDlg dialog(nullptr);
-    dialog.show();
-    expectTexts("FlowchartDialogs", "insert text, empty", windowTexts(dialog));
-    const auto field = [&](const char* kind, int i) {
-        return dialog.findChild<QWidget*>(QStringLiteral("%1%2").arg(kind).arg(i));
-    };
-    typeOver(field("text", 1), "Un");
-    typeOver(field("text", 2), "Deux");
-    expectTexts("FlowchartDialogs", "insert text, two lines", windowTexts(dialog));
-    typeOver(field("text", 1), "");
-    expectTexts("FlowchartDialogs", "insert text, first line emptied", windowTexts(dialog));
-    typeOver(field("text", 1), "Un");
-    clickWithMouse(findButton(dialog, "OK"));
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.line(1).text, "Deux");
-    EXPECT_EQ(dialog.line(1).size, 12);
-}
-
 // A field left empty reads 0; typed letters are refused, digits past the fifth too.
 TEST(ModifTailleDlg, ShowsOneRowPerDimensionAndReadsTheNumbers) {
     const Dimension radii[] = {{"rayon hauteur : ", 50}, {"rayon longueur : ", 100}};

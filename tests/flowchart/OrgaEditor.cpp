@@ -7,7 +7,6 @@
 #include "generator/ComponentGestures.h"
 #include "generator/ShapePaths.h"
 #include "generator/ShippedSets.h"
-#include "support/Typing.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -146,15 +145,6 @@ QStringList describe(const COrganigramme& flowchart) {
 void clickRadio(QAbstractButton* radio) {
     ASSERT_NE(radio, nullptr);
     QTest::mouseClick(radio, Qt::LeftButton, Qt::NoModifier, QPoint(6, radio->height() / 2));
-}
-
-void typeInto(QWidget& dialog, const char* name, const QString& text) {
-    auto* edit = dialog.findChild<QLineEdit*>(name);
-    if (edit == nullptr) {
-        ADD_FAILURE() << "no field " << name << " in " << dialog.windowTitle().toStdString();
-        return;
-    }
-    typeOver(edit, text);
 }
 
 std::vector<Vec2> spiralVertices() {

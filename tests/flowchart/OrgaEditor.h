@@ -8,6 +8,7 @@
 #include "support/EditorFixture.h"
 #include "support/Menus.h"
 #include "support/ModalAnswers.h"
+#include "support/Typing.h"
 #include "support/WindowTexts.h"
 
 #include <gtest/gtest.h>
@@ -71,7 +72,5 @@ std::vector<Vec2> spiralVertices();
 std::vector<Vec2> ellipseVertices(Vec2 centre, int rx, int ry);
 // Each component on a line: its class, centre, enclosing rectangle, colour and pen.
 QStringList describe(const COrganigramme& flowchart);
-// Types over the text of the dialog's field of that name.
-void typeInto(QWidget& dialog, const char* name, const QString& text);
 // Clicks a radio button on its round box: a click beside its text does nothing.
 void clickRadio(QAbstractButton* radio);

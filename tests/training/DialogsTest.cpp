@@ -80,12 +80,6 @@ TEST(RenommerClasseDlg, ShowsTheCodesOfTheSetsTypeAndOKWaitsForAChange) {
     EXPECT_TRUE(findButton(byName, "OK")->isEnabled());
     EXPECT_EQ(byName.name(), "disque");
 
-    CRenommerClasseDlg byCode("rond", "un cercle", "Cercle", 1, nullptr);
-    showActive(byCode);
-    chooseByKeys(field<QComboBox>(byCode, "codeName"), "Croix");
-    EXPECT_EQ(byCode.codeName(), "Croix");
-    EXPECT_TRUE(findButton(byCode, "OK")->isEnabled());
-
     CRenommerClasseDlg byDescription("rond", "un cercle", "Cercle", 1, nullptr);
     showActive(byDescription);
     auto* description = field<QPlainTextEdit>(byDescription, "description");
