@@ -83,9 +83,13 @@ TEST_F(OrgaDocument, SavedClosedAndReopenedItIsTheSameFlowchart) {
     EXPECT_EQ(readFile(path), saved);
 }
 
-// "&Autre couleur..." starts from the current colour, and Annuler keeps it.
+// The colour it already has changes nothing; "&Autre couleur..." starts from
+// the current colour, and Annuler keeps it.
 TEST_F(OrgaDocument, TheColourEntriesSetTheColourOfNewComponentsAndAreChecked) {
     newFlowchart();
+    chooseMenuEntry(mainFrame(), "&Couleur", "&Noir");
+    EXPECT_TRUE(frame().colourAction("&Noir")->isChecked());
+    EXPECT_FALSE(doc().isModified());
     chooseMenuEntry(mainFrame(), "&Couleur", "&Bleu");
     EXPECT_EQ(doc().color(), kBleu);
     EXPECT_FALSE(frame().colourAction("&Noir")->isChecked());

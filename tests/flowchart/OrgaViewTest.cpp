@@ -7,6 +7,7 @@
 #include "generator/ComponentGestures.h"
 #include "gesture/GesturePlayer.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -64,7 +65,7 @@ TEST_F(OrgaView, AnUnknownGestureIsKeptAsInkOrDiscarded) {
 }
 
 // Each line under the one before, in its own font and size; a line left empty
-// ends the text. A line opens once the line above has text.
+// ends the text. A line opens once the line above has text; OK needs the first.
 TEST_F(OrgaView, ATextGestureWritesTheLinesOfTheInsertTextDialog) {
     m_answers.then([](QWidget& dialog) {
         expectTexts("FlowchartWindow", "insert text", windowTexts(dialog));
@@ -90,6 +91,9 @@ TEST_F(OrgaView, ATextGestureWritesTheLinesOfTheInsertTextDialog) {
     EXPECT_EQ(static_cast<const CTexte&>(*elements()[2]).origin(),
               (CPoint{two.GetBoundRect().left, two.GetBoundRect().bottom}));
     m_answers.then([](QWidget& dialog) {
+        typeOver(dialog.findChild<QLineEdit*>("text1"), "x");
+        typeOver(dialog.findChild<QLineEdit*>("text1"), "");
+        EXPECT_FALSE(findButton(dialog, "OK")->isEnabled());
         typeOver(dialog.findChild<QLineEdit*>("text1"), "Seul");
         typeOver(dialog.findChild<QLineEdit*>("text2"), "x");
         typeOver(dialog.findChild<QLineEdit*>("text3"), "Fin");
