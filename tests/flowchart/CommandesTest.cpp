@@ -12,15 +12,9 @@ namespace {
 
 using Status = CommandResult::Status;
 
-const CRect kAround100{80, 90, 120, 110};
-
 // A gesture over (100, 30, 200, 50), 100 wide and 20 high, from (160, 30) to (170, 35).
 const std::unique_ptr<CDessin> kGesture =
     drawingOf({{{160, 30}, {100, 50}}, {{200, 40}, {170, 35}}});
-
-template <class E, class... Args> std::unique_ptr<CElement> make(Args&&... args) {
-    return std::make_unique<E>(std::forward<Args>(args)...);
-}
 
 // A component's kind code, the dimensions "Taille : Autre" shows and its
 // enclosing rectangle (how each kind draws its dimensions is pinned in

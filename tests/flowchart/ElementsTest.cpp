@@ -9,14 +9,8 @@
 
 namespace {
 
-// Centred on (100, 100).
-const CRect kAround100{80, 90, 120, 110};
 // 61 wide and 81 high, centred on (40, 60): odd sizes show the truncating halvings.
 const CRect kGesture{10, 20, 71, 101};
-
-template <class E, class... Args> std::unique_ptr<CElement> make(Args&&... args) {
-    return std::make_unique<E>(std::forward<Args>(args)...);
-}
 
 template <class E, class... Sizes> std::unique_ptr<CElement> resized(E e, Sizes... sizes) {
     e.Resize(sizes...);

@@ -56,3 +56,20 @@ TEST(ShippedFiles, AreWhatTheGeneratorMakes) {
             << info.fichier << " differs from the generator's output";
     }
 }
+
+// Fresh drawings are counted class by class, and all rejected by a set that
+// cannot recognise.
+TEST(ShippedSets, FreshRecognitionCounts) {
+    const auto set = shippedSet(kShippedSets[2], 20, 5);
+    const FreshRecognition fresh = recogniseFresh(*set, 10, 6);
+    ASSERT_TRUE(fresh.possible);
+    for (const auto& counts : fresh.classes)
+        EXPECT_EQ(counts.right + counts.rejected + counts.wronglyAccepted, 10);
+    EXPECT_GE(fresh.total().right, 38);
+
+    CEnsemble empty("vide", "");
+    empty.setTypeAction(TYPE_TEXTE);
+    empty.ajouterClasse(std::make_unique<CClasse>("Espace", ""));
+    empty.apprendre();
+    EXPECT_EQ(recogniseFresh(empty, 3, 6).total().rejected, 3);
+}
