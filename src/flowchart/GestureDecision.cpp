@@ -52,14 +52,16 @@ struct CodeVotes {
     }
 };
 
-// Whether most examples of `classe` were drawn in `strokes` strokes.
+// Whether at least a quarter of the examples of `classe` were drawn in
+// `strokes` strokes: a class of handwriting holds several counts, none a
+// majority.
 bool drawnIn(const CClasse& classe, int strokes) {
     int same = 0;
     for (int e = 0; e < classe.nbExemples(); ++e)
         if (const auto& dessin = classe.exemple(e).dessin();
             dessin && dessin->strokeCount() == strokes)
             ++same;
-    return 2 * same > classe.nbExemples();
+    return 4 * same >= classe.nbExemples();
 }
 
 CodeVotes votes(const CAReconnaitre& shape, const CEnsemble& set) {
@@ -230,6 +232,10 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
     };
     const auto candidates = shape.reconnaisseurFormes().recognize(*shape.dessin());
     const CShapeGesture& member = *candidates.at(0);
+    // A tap or a stray click draws nothing: whatever class lies nearest, it
+    // is no component and no command.
+    if (member.name() == "Tap")
+        return decision;
 
     if (target == GestureTarget::Command) {
         const int best = trained.best({});

@@ -33,8 +33,9 @@ const QString kUnknown = "Le geste est inconnu. Voulez-vous conserver le tracé 
 // The ways of drawing of the tests, as one person draws them.
 const Path kRectangleFromBottomRightClockwise =
     paths::polygon({{300, 200}, {100, 200}, {100, 100}, {300, 100}}, true);
-const std::vector<Path> kArrowHeadFirst{{{275, 180}, {300, 200}, {275, 220}},
-                                        {{100, 200}, {300, 200}}};
+const std::vector<Path> kDoubleArrow{{{100, 200}, {300, 200}},
+                                     {{275, 180}, {300, 200}, {275, 220}},
+                                     {{125, 180}, {100, 200}, {125, 220}}};
 const std::vector<Path> kTriangleSidesThenBase{{{100, 300}, {200, 120}, {300, 300}},
                                                {{100, 300}, {300, 300}}};
 
@@ -116,7 +117,7 @@ TEST_F(PersonalGestures, ANewFlowchartMakesWhatWasMeantHoweverItIsDrawn) {
     EXPECT_EQ(answers.seen(), (QStringList{kOffer, kUnknown}));
 }
 
-// A rejected arrow drawn head first is offered for learning once the question
+// A rejected arrow with a head at each end is offered for learning once the question
 // of the ink is answered; taught as an arrow, the next one is an arrow. The
 // shipped set is kept as formes-livre.gst. A tap is not offered.
 TEST_F(PersonalGestures, ARejectedGestureTaughtIsRecognisedNextTime) {
@@ -130,7 +131,7 @@ TEST_F(PersonalGestures, ARejectedGestureTaughtIsRecognisedNextTime) {
         clickWithMouse(findButton(dialog, "Oui"));
     });
     COrga& window = newFlowchart();
-    EXPECT_EQ(drawOn(window, kArrowHeadFirst), nullptr);
+    EXPECT_EQ(drawOn(window, kDoubleArrow), nullptr);
     const LectureEnsemble personal = chargerEnsemble(gestures("formes.gst").toStdString());
     const CClasse& taught = personal.ensemble->classe(personal.ensemble->nbClasses() - 1);
     EXPECT_EQ(taught.nom(), "Flèche (gauche-droite) (personnel)");
@@ -138,7 +139,7 @@ TEST_F(PersonalGestures, ARejectedGestureTaughtIsRecognisedNextTime) {
     EXPECT_EQ(taught.nbExemples(), 1);
     EXPECT_EQ(contentOf(gestures("formes-livre.gst")), shippedSetContent("formes.gst"));
 
-    EXPECT_NE(dynamic_cast<const CFleche*>(drawOn(window, kArrowHeadFirst)), nullptr);
+    EXPECT_NE(dynamic_cast<const CFleche*>(drawOn(window, kDoubleArrow)), nullptr);
     answers.then(clickButton("Non"));
     GesturePlayer tap(window.view()->capture(), m_clock);
     tap.press({200, 200});

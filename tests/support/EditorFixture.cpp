@@ -7,13 +7,16 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 EditorFixture::EditorFixture(double clockStart)
-    : m_clock(clockStart), m_app(editorTemplates(), newSetDialog()) {
+    : m_clock(clockStart), m_app(editorTemplates(), newSetDialog(), adaptDialog()) {
+    // The first flowchart's offer to adapt the gestures has a test of its own.
+    QSettings().setValue("gestes/adaptationProposee", true);
     m_app.startReady();
     // Focus changes, which some windows follow, need an active window.
     frame().activateWindow();
