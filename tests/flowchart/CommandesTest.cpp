@@ -197,8 +197,9 @@ TEST(ModifTaille, DimensionsStayAboveTheMinimum) {
         {make<CInconnu>(0, 1, kAround100, *kGesture), 10},
         {make<CInconnu>(), 10}};
     std::vector<std::string> lines;
+    // Captured through an initializer: clang 14 cannot capture a structured binding.
     for (auto& [element, delta] : cases)
-        lines.push_back(outcome(*element, [delta](CElement& e) {
+        lines.push_back(outcome(*element, [delta = delta](CElement& e) {
             RecordingCanvas dc;
             return modifTaille(dc, e, 5, delta);
         }));
@@ -265,8 +266,9 @@ TEST(TailleAutre, AsksForEachKindsDimensionsAndAppliesThem) {
         for (const Dimension& d : a.dimensions)
             questions.back() += " | " + d.label + std::to_string(d.value);
         if (a.dialog != TailleAutre::Dialog{})
-            applied.push_back(outcome(
-                *element, [&values](CElement& e) { return appliquerTailleAutre(e, values); }));
+            applied.push_back(outcome(*element, [&values = values](CElement& e) {
+                return appliquerTailleAutre(e, values);
+            }));
     }
     expectGolden("Commandes", "TailleAutreAsks", questions);
     expectGolden("Commandes", "TailleAutreApplies", applied);
