@@ -7,14 +7,14 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n \
             libgtest-dev libgmock-dev libbenchmark-dev \
             libx11-dev xvfb xauth xdotool x11-utils imagemagick clang-14 libclang-rt-14-dev \
-            clang-format-14 python3
+            clang-format-14 python3 desktop-file-utils shared-mime-info help2man
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 FUZZ_SECONDS ?= 60
 CLANG := CC=clang-14 CXX=clang++-14
 
-.PHONY: all setup configure build test run bench sets guide sanitize fuzz clean
+.PHONY: all setup configure build test run bench sets guide sanitize fuzz clean install
 
 all: build
 
@@ -41,6 +41,14 @@ test: build
 	@cd $(BUILD_DIR) && set -o pipefail && \
 	  ctest --output-on-failure -j $(JOBS) 2>&1 | tee ctest.log; status=$$?; \
 	  grep -E '^[0-9]+% tests passed' ctest.log | tail -n 1; exit $$status
+
+# Installs under PREFIX (/usr/local by default), then brings the desktop's
+# databases of file types and menu entries up to date there.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+	update-mime-database $(PREFIX)/share/mime
+	update-desktop-database $(PREFIX)/share/applications
 
 run: build
 	@tools/run.sh $(BUILD_DIR)

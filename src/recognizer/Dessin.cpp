@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -17,6 +19,25 @@ std::int64_t squaredDistance(const CInkPoint& a, const CInkPoint& b) {
     const std::int64_t dx = std::int64_t{b.x} - a.x;
     const std::int64_t dy = std::int64_t{b.y} - a.y;
     return dx * dx + dy * dy;
+}
+
+// An edge of the polygon that leaves points out of the hull's search.
+struct Edge {
+    CInkPoint from;
+    std::int64_t dx, dy;
+};
+
+// The hull's working lists, kept from one drawing to the next, so that once
+// they have grown a hull allocates nothing but its own vertices.
+struct HullBuffers {
+    std::vector<Edge> edges;
+    std::vector<CInkPoint> points, sorted, hull;
+    std::vector<std::pair<double, std::uint32_t>> order;
+};
+
+HullBuffers& hullBuffers() {
+    thread_local HullBuffers buffers;
+    return buffers;
 }
 
 int truncated(double v) {
@@ -370,41 +391,83 @@ const CPolygon& CDessin::convexHull() const {
 
     // Angular order around the pivot, one point per angle: the farthest, the
     // first met among equally far ones. The pivot itself comes first, at angle 0.
-    // Points strictly inside the quadrilateral of the leftmost, topmost,
-    // rightmost and bottommost points are never on the hull, nor the farthest
-    // at their angle: they are left out of the ordering.
+    // A point strictly inside the polygon of the extreme points is strictly
+    // inside the hull, so never on it: it is left out of the ordering. Which
+    // points are left out changes nothing while the angles order exactly, which
+    // they do within 2^20 pixels (two different directions then differ by more
+    // than 2^-42 before rounding, which moves each by less than 2^-43); there
+    // the extremes of eight directions leave out most of a drawing, beyond it
+    // those of four.
     CInkPoint left = pivot, right = pivot, bottom = pivot;
+    CInkPoint sumLow = pivot, sumHigh = pivot, differenceLow = pivot, differenceHigh = pivot;
     for (const auto& s : m_strokes)
         for (const CInkPoint& p : s->points()) {
             left = p.x < left.x ? p : left;
             right = p.x > right.x ? p : right;
             bottom = p.y > bottom.y ? p : bottom;
+            const std::int64_t sum = std::int64_t{p.x} + p.y;
+            const std::int64_t difference = std::int64_t{p.x} - p.y;
+            sumLow = sum < std::int64_t{sumLow.x} + sumLow.y ? p : sumLow;
+            sumHigh = sum > std::int64_t{sumHigh.x} + sumHigh.y ? p : sumHigh;
+            differenceLow =
+                difference < std::int64_t{differenceLow.x} - differenceLow.y ? p : differenceLow;
+            differenceHigh =
+                difference > std::int64_t{differenceHigh.x} - differenceHigh.y ? p : differenceHigh;
         }
-    const CInkPoint corners[4] = {left, pivot, right, bottom};
-    const auto strictlyInside = [&](const CInkPoint& p) {
-        int positive = 0, negative = 0;
-        for (int k = 0; k < 4; ++k) {
-            const CInkPoint& a = corners[k];
-            const CInkPoint& b = corners[(k + 1) % 4];
-            const std::int64_t side = cross(std::int64_t{b.x} - a.x, std::int64_t{b.y} - a.y,
-                                            std::int64_t{p.x} - a.x, std::int64_t{p.y} - a.y);
-            positive += side > 0;
-            negative += side < 0;
+    constexpr std::int64_t kExactSpan = std::int64_t{1} << 20;
+    const bool exactAngles = std::int64_t{right.x} - left.x <= kExactSpan &&
+                             std::int64_t{bottom.y} - pivot.y <= kExactSpan;
+    HullBuffers& buffers = hullBuffers();
+    std::vector<Edge>& edges = buffers.edges;
+    edges.clear();
+    // A corner met twice makes an edge of no length, on whose line every point
+    // lies: where the angles are exact it is skipped, beyond it nothing is left out.
+    const auto addEdges = [&edges, exactAngles](std::initializer_list<CInkPoint> corners) {
+        for (auto a = corners.begin(); a != corners.end(); ++a) {
+            const CInkPoint& b = std::next(a) == corners.end() ? *corners.begin() : *std::next(a);
+            if (!exactAngles || !(*a == b))
+                edges.push_back({*a, std::int64_t{b.x} - a->x, std::int64_t{b.y} - a->y});
         }
-        return positive == 4 || negative == 4;
     };
-    std::vector<CInkPoint> points;
-    points.reserve(static_cast<std::size_t>(pointCount()) + 1);
+    if (exactAngles)
+        addEdges({left, sumLow, pivot, differenceHigh, right, sumHigh, bottom, differenceLow});
+    else
+        addEdges({left, pivot, right, bottom});
+    // On the same side of every edge, and on none of them.
+    const auto strictlyInside = [&edges](const CInkPoint& p) {
+        std::int64_t previous = 0;
+        for (const Edge& e : edges) {
+            const std::int64_t side =
+                cross(e.dx, e.dy, std::int64_t{p.x} - e.from.x, std::int64_t{p.y} - e.from.y);
+            if (side == 0 || (previous != 0 && (side > 0) != (previous > 0)))
+                return false;
+            previous = side;
+        }
+        return !edges.empty();
+    };
+
+    // A point where the stroke stayed adds nothing: the first met of equally
+    // far points at one angle is kept.
+    std::vector<CInkPoint>& points = buffers.points;
+    std::vector<std::pair<double, std::uint32_t>>& order = buffers.order;
+    points.clear();
+    order.clear();
     points.push_back(pivot);
-    for (const auto& s : m_strokes)
-        for (const CInkPoint& p : s->points())
-            if (!strictlyInside(p))
-                points.push_back(p);
-    std::vector<std::pair<double, std::uint32_t>> order(points.size());
-    for (std::size_t i = 0; i < points.size(); ++i)
-        order[i] = {pseudoAngle(pivot, points[i]), static_cast<std::uint32_t>(i)};
+    order.push_back({pseudoAngle(pivot, pivot), 0});
+    for (const auto& s : m_strokes) {
+        const CInkPoint* previous = nullptr;
+        for (const CInkPoint& p : s->points()) {
+            const bool repeated = previous != nullptr && p == *previous;
+            previous = &p;
+            if (repeated || strictlyInside(p))
+                continue;
+            order.push_back({pseudoAngle(pivot, p), static_cast<std::uint32_t>(points.size())});
+            points.push_back(p);
+        }
+    }
     std::sort(order.begin(), order.end());
-    std::vector<CInkPoint> sorted;
+    std::vector<CInkPoint>& sorted = buffers.sorted;
+    sorted.clear();
     for (std::size_t i = 0; i < order.size();) {
         std::size_t kept = i, j = i + 1;
         for (; j < order.size() && order[j].first == order[i].first; ++j)
@@ -416,7 +479,8 @@ const CPolygon& CDessin::convexHull() const {
     }
 
     const std::size_t n = sorted.size();
-    std::vector<CInkPoint> hull{sorted[n - 1], sorted[0]};
+    std::vector<CInkPoint>& hull = buffers.hull;
+    hull.assign({sorted[n - 1], sorted[0]});
     for (std::size_t i = 1; n > 2 && i < n;) {
         if (hull.size() < 2 || turnsPositive(hull[hull.size() - 2], hull.back(), sorted[i])) {
             hull.push_back(sorted[i]);
@@ -426,10 +490,13 @@ const CPolygon& CDessin::convexHull() const {
         }
     }
 
+    // Farther than 5 pixels: sqrt(d) > 5 exactly when d > 25, d an integer.
+    constexpr std::int64_t kSquaredThinningDistance = 25;
+    static_assert(kThinningDistance * kThinningDistance == kSquaredThinningDistance);
     m_hull->addVertex(hull[0]);
     CInkPoint last = hull[0];
     for (std::size_t k = 1; k < hull.size(); ++k) {
-        const bool far = distance(hull[k], last) > kThinningDistance;
+        const bool far = squaredDistance(hull[k], last) > kSquaredThinningDistance;
         if (k + 1 == hull.size()) {
             m_hull->addVertex(far ? hull[k] : hull[0]);
         } else if (far) {

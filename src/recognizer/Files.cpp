@@ -3,9 +3,12 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -41,9 +44,39 @@ FileResult failure(const std::string& what, const std::string& path, int error) 
     return {false, what + " " + path + " : " + reason(error) + "."};
 }
 
-std::string temporaryNameFor(const std::string& path) {
-    static std::mt19937_64 random{std::random_device{}()};
-    return path + ".tmp-" + std::to_string(random() % 1'000'000'000);
+// The mode a newly created file gets: what the process's umask leaves of rw-rw-rw-.
+mode_t newFileMode() {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+// Writes all of `content` to `fd`, resuming after interruptions; 0 or errno.
+int writeAll(int fd, const std::string& content) {
+    const char* data = content.data();
+    std::size_t left = content.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        data += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+// Makes the folder's entry for a renamed file survive a power cut.
+void syncFolderOf(const std::string& path) {
+    const fs::path folder = fs::path(path).parent_path();
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 } // namespace
@@ -70,31 +103,30 @@ FileResult readWholeFile(const std::string& path, std::string& content, std::siz
 }
 
 FileResult writeFileAtomically(const std::string& path, const std::string& content) {
-    const std::string temporary = temporaryNameFor(path);
+    std::string temporary = path + ".tmp-XXXXXX";
     errno = 0;
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out)
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
         return failure("Impossible d'écrire le fichier", path, errno);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.flush();
-    int error = out ? 0 : (errno ? errno : EIO);
-    out.close();
-    if (error == 0 && out.fail())
-        error = errno ? errno : EIO;
 
-    std::error_code ec;
-    if (error == 0) {
-        const fs::file_status existing = fs::status(path, ec);
-        if (fs::exists(existing))
-            fs::permissions(temporary, existing.permissions(), ec);
-        fs::rename(temporary, path, ec);
-        if (ec)
-            error = ec.value();
-    }
+    // mkostemp makes the file private; it takes the old file's mode, or a new file's.
+    struct stat existing {};
+    const mode_t mode =
+        ::stat(path.c_str(), &existing) == 0 ? existing.st_mode & 07777 : newFileMode();
+    int error = writeAll(fd, content);
+    if (error == 0 && ::fchmod(fd, mode) != 0)
+        error = errno;
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0)
+        error = errno;
     if (error != 0) {
-        fs::remove(temporary, ec);
+        ::unlink(temporary.c_str());
         return failure("Impossible d'écrire le fichier", path, error);
     }
+    syncFolderOf(path);
     return {true, {}};
 }
 

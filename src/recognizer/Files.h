@@ -13,8 +13,9 @@ struct FileResult {
 FileResult readWholeFile(const std::string& path, std::string& content,
                          std::size_t maxBytes = std::size_t{1} << 30);
 
-// Writes into a temporary file beside `path`, then renames it over `path`, so
-// that a failure leaves the previous file as it was.
+// Writes into a new file beside `path`, flushes it to the disk, renames it over
+// `path` and flushes the folder, so that neither a failure nor a crash or power
+// cut at any point leaves anything but the previous file whole or the new one.
 FileResult writeFileAtomically(const std::string& path, const std::string& content);
 
 bool fileExists(const std::string& path);

@@ -7,8 +7,10 @@
 #include "shell/Document.h"
 #include "shell/FileDialogs.h"
 #include "shell/GestureSetFiles.h"
+#include "shell/InstanceLink.h"
 #include "shell/MainFrm.h"
 #include "shell/Messages.h"
+#include "shell/PageSetup.h"
 #include "shell/ShippedSetFiles.h"
 #include "shell/Strings.h"
 
@@ -18,7 +20,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrinter>
 #include <QSettings>
@@ -163,6 +164,21 @@ void CApplication::openFile(const QString& path) {
         m_documents.openDocumentFile(path);
 }
 
+void CApplication::openFiles(const QStringList& paths) {
+    for (const QString& path : paths)
+        openFile(path);
+}
+
+void CApplication::receiveFiles(InstanceLink& link) {
+    if (!link.listen())
+        qWarning("Velmora ne peut recevoir les fichiers des autres lancements.");
+    connect(&link, &InstanceLink::filesReceived, this, [this](const QStringList& paths) {
+        m_mainFrame->raise();
+        m_mainFrame->activateWindow();
+        openFiles(paths);
+    });
+}
+
 std::unique_ptr<CEnsemble> CApplication::takePendingSet() {
     return std::move(m_pendingSet);
 }
@@ -212,8 +228,7 @@ void CApplication::OnFileOpen() {
 }
 
 void CApplication::OnFilePrintSetup() {
-    QPageSetupDialog dialog(&printer(), m_mainFrame.get());
-    dialog.exec();
+    setUpPage(printer(), m_mainFrame.get());
 }
 
 void CApplication::OnNouvelOrga() {

@@ -18,6 +18,7 @@ class CChildFrame;
 class CDocTemplate;
 class CEnsemble;
 class CMainFrame;
+class InstanceLink;
 class QPrinter;
 
 // The application object: the configuration, the document types and the main
@@ -58,6 +59,12 @@ public:
     // Opens a file of any registered type, as the open command and the recent
     // files do.
     void openFile(const QString& path);
+    // Opens each file wherever it is; a file refused is told and the next ones
+    // still open.
+    void openFiles(const QStringList& paths);
+    // From now on, opens the files that later processes hand over through
+    // `link`, and brings the main window forward.
+    void receiveFiles(InstanceLink& link);
 
     std::unique_ptr<CEnsemble> takePendingSet() override;
     CDocument* lastGestureDocument() const { return m_lastGestureDocument; }

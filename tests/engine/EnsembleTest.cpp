@@ -153,8 +153,9 @@ TEST(Ensemble, ConstructionRemovalAndSharedCopies) {
     assigned = source;
     EXPECT_EQ(
         std::tuple(assigned.nom(), assigned.description(), assigned.nomFichier(),
-                   assigned.typeAction(), assigned.modifie(), &assigned.statistiques()),
-        std::tuple("formes", "d", "formes.gst", TYPE_COMPOSANTS, false, &copy.statistiques()));
+                   assigned.typeAction(), assigned.modifie(), &assigned.statistiques(),
+                   assigned.nbClasses()),
+        std::tuple("formes", "d", "formes.gst", TYPE_COMPOSANTS, false, &copy.statistiques(), 1));
 
     // The examples of the class at 2 go, then the first class named "x" does.
     set.supprimerClasse(2);

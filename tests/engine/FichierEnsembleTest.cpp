@@ -1,6 +1,7 @@
 #include "engine/FichierEnsemble.h"
 #include "generator/ComponentGestures.h"
 #include "support/Drawings.h"
+#include "support/GoldenTexts.h"
 #include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -92,27 +93,9 @@ TEST(FichierEnsemble, ForeignFilesAreWrittenBackTheUsualWay) {
 
 // A refused text gives an empty set named after the file, and the line at fault.
 TEST(FichierEnsemble, MalformedTextsAreRefusedWithTheLine) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"", "ligne 1 : fin du fichier inattendue (marqueur attendu)."},
-        {"-1\n0 \n0 \n0\n0\n", "ligne 2 : nom de l'ensemble vide."},
-        {"-1\n1 a\n0 \n0\n1\n1 c\n0 \n101\n1\n0 \n1\n1\n0 0 0\n",
-         "ligne 10 : nom de l'exemple vide."},
-        {"-1\n1 a\n0 \n0\n2000000000\n1 c\n0 \n101\n0\n",
-         "ligne 5 : nombre de classes (2000000000) plus grand que ce que le fichier peut "
-         "contenir."},
-        {"-1\n1 a\n0 \n0\n-3\n", "ligne 5 : nombre de classes hors limites : -3."},
-        {"-1\n1 a\n0 \n7\n0\n", "ligne 4 : type d'action hors limites : 7."},
-        {"-1\n1 a\n0 \n0\n1\n1 c\n0 \n70000\n0\n",
-         "ligne 8 : code de la classe hors limites : 70000."},
-        {"-1\n1 a\n0 \n0\n1\n1 c\n0 \n101\n1\n1 e\n999999\n1\n0 0 0\n",
-         "ligne 11 : nombre de traits (999999) plus grand que ce que le fichier peut contenir."},
-        {"-1\n1 a\n0 \n0\n0\nencore\n", "ligne 6 : données en trop après la dernière classe."},
-        {"-1\n1 a\n0 \n0\n1\n1 c\n0 \n101\n1\n1 e\n1\n2\n0 0 0\n1 x 0.1\n",
-         "ligne 14 : « x » n'est pas un entier (ordonnée attendu)."},
-    };
-    for (const auto& [text, message] : cases) {
+    for (const auto& [text, message] : goldenRefusals("Refusals", "FichierEnsemble")) {
         const LectureEnsemble read = lireEnsemble(text, "essai.gst");
-        EXPECT_EQ(read.erreur, std::string("Ensemble de gestes essai.gst illisible, ") + message);
+        EXPECT_EQ(read.erreur, "Ensemble de gestes essai.gst illisible, " + message);
         ASSERT_NE(read.ensemble, nullptr);
         EXPECT_EQ(read.ensemble->nbClasses(), 0);
         EXPECT_EQ(read.ensemble->nom(), "essai");

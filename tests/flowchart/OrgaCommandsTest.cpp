@@ -105,7 +105,7 @@ TEST_F(OrgaCommands, SizeCommandsRefuseOrAskThroughTheirDialogs) {
     command({200, 200}, commande::TailleAgrandir);
     m_answers.then([](QWidget& dialog) {
         expectTexts("FlowchartCommands", "size of a circle", windowTexts(dialog));
-        typeInto(dialog, "value1", "55");
+        typeOver(dialog.findChild<QLineEdit*>("value1"), "55");
         clickWithMouse(findButton(dialog, "OK"));
     });
     command({200, 200}, commande::TailleAutre);
@@ -113,8 +113,8 @@ TEST_F(OrgaCommands, SizeCommandsRefuseOrAskThroughTheirDialogs) {
                                   Head::Forward));
     m_answers.then([](QWidget& dialog) {
         expectTexts("FlowchartCommands", "size of an arrow", windowTexts(dialog));
-        typeInto(dialog, "length", "90");
-        typeInto(dialog, "headLength", "20");
+        typeOver(dialog.findChild<QLineEdit*>("length"), "90");
+        typeOver(dialog.findChild<QLineEdit*>("headLength"), "20");
         clickWithMouse(findButton(dialog, "OK"));
     });
     command({451, 201}, commande::TailleAutre);

@@ -7,7 +7,6 @@
 #include "generator/ComponentGestures.h"
 #include "generator/ShapePaths.h"
 #include "generator/ShippedSets.h"
-#include "support/Typing.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -58,39 +57,32 @@ void OrgaEditor::newFlowchart() {
     ASSERT_NE(editor.active<COrga>(), nullptr);
 }
 
-namespace {
-
-bool recognisedAs(const CEnsemble& set, const CDessin& drawing, int code) {
-    CAReconnaitre shape(set);
-    shape.setDessin(drawing.clone());
-    shape.calculerCaracteristiques();
-    shape.reconnaitre();
-    return shape.code() == code;
-}
-
-} // namespace
-
 // Tests are about what the editor does with a gesture, not about how often the
 // set recognises one: the writer draws again what the set does not recognise.
-std::unique_ptr<CDessin> OrgaEditor::componentDrawing(int code, Vec2 centre, double size) {
+std::unique_ptr<CDessin> OrgaEditor::recognisable(const CEnsemble& set, int code,
+                                                  const std::function<std::vector<Path>()>& paths) {
     for (int attempt = 0; attempt < 10; ++attempt) {
-        auto drawing = m_generator.draw(
-            componentGesture(code - kFirstComponentCode, m_generator, centre, size));
-        if (recognisedAs(components(), *drawing, code))
+        auto drawing = m_generator.draw(paths());
+        CAReconnaitre shape(set);
+        shape.setDessin(drawing->clone());
+        shape.calculerCaracteristiques();
+        shape.reconnaitre();
+        if (shape.code() == code)
             return drawing;
     }
-    ADD_FAILURE() << "no recognisable drawing of component " << code;
+    ADD_FAILURE() << "no recognisable drawing of " << code;
     return std::make_unique<CDessin>();
+}
+
+std::unique_ptr<CDessin> OrgaEditor::componentDrawing(int code, Vec2 centre, double size) {
+    return recognisable(components(), code, [&] {
+        return componentGesture(code - kFirstComponentCode, m_generator, centre, size);
+    });
 }
 
 std::unique_ptr<CDessin> OrgaEditor::commandDrawing(int code, Vec2 centre, double size) {
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        auto drawing = m_generator.draw(commandGesture(code, m_generator, centre, size));
-        if (recognisedAs(commands(), *drawing, code))
-            return drawing;
-    }
-    ADD_FAILURE() << "no recognisable drawing of command " << code;
-    return std::make_unique<CDessin>();
+    return recognisable(commands(), code,
+                        [&] { return commandGesture(code, m_generator, centre, size); });
 }
 
 std::unique_ptr<CDessin> traced(const std::vector<std::vector<Vec2>>& strokes) {
@@ -153,15 +145,6 @@ QStringList describe(const COrganigramme& flowchart) {
 void clickRadio(QAbstractButton* radio) {
     ASSERT_NE(radio, nullptr);
     QTest::mouseClick(radio, Qt::LeftButton, Qt::NoModifier, QPoint(6, radio->height() / 2));
-}
-
-void typeInto(QWidget& dialog, const char* name, const QString& text) {
-    auto* edit = dialog.findChild<QLineEdit*>(name);
-    if (edit == nullptr) {
-        ADD_FAILURE() << "no field " << name << " in " << dialog.windowTitle().toStdString();
-        return;
-    }
-    typeOver(edit, text);
 }
 
 std::vector<Vec2> spiralVertices() {

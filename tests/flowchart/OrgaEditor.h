@@ -8,10 +8,12 @@
 #include "support/EditorFixture.h"
 #include "support/Menus.h"
 #include "support/ModalAnswers.h"
+#include "support/Typing.h"
 #include "support/WindowTexts.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -49,6 +51,8 @@ protected:
     std::unique_ptr<CDessin> componentDrawing(int code, Vec2 centre, double size = 120);
     std::unique_ptr<CDessin> commandDrawing(int code, Vec2 centre, double size = 120);
 
+    std::unique_ptr<CDessin> recognisable(const CEnsemble& set, int code,
+                                          const std::function<std::vector<Path>()>& paths);
     static const CEnsemble& components();
     static const CEnsemble& commands();
 
@@ -68,7 +72,5 @@ std::vector<Vec2> spiralVertices();
 std::vector<Vec2> ellipseVertices(Vec2 centre, int rx, int ry);
 // Each component on a line: its class, centre, enclosing rectangle, colour and pen.
 QStringList describe(const COrganigramme& flowchart);
-// Types over the text of the dialog's field of that name.
-void typeInto(QWidget& dialog, const char* name, const QString& text);
 // Clicks a radio button on its round box: a click beside its text does nothing.
 void clickRadio(QAbstractButton* radio);

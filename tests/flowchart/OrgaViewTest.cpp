@@ -6,10 +6,11 @@
 #include "flowchart/PainterCanvas.h"
 #include "generator/ComponentGestures.h"
 #include "gesture/GesturePlayer.h"
-#include "support/Typing.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -21,9 +22,7 @@ protected:
     }
 };
 
-// Each component gesture creates its component, in the document's colour and
-// pen, over the gesture: a square traced from (200, 200) to (300, 300) is
-// centred at (250, 250).
+// Each component gesture creates its component, in the document's colour and pen.
 TEST_F(OrgaView, EachComponentGestureCreatesItsComponent) {
     QStringList statuses;
     for (int code = kind::LigneHorizontale; code <= kind::FlecheBasHaut; ++code) {
@@ -38,10 +37,6 @@ TEST_F(OrgaView, EachComponentGestureCreatesItsComponent) {
     expectTexts("FlowchartWindow", "status of every component", statuses);
     EXPECT_TRUE(doc().isModified());
     EXPECT_FALSE(view().capture().hasInk());
-    chooseMenuEntry(mainFrame(), "&Couleur", "&Bleu");
-    play(*traced({{{200, 200}, {300, 200}, {300, 300}, {200, 300}, {200, 200}}}));
-    EXPECT_EQ(elements().back()->center(), (CPoint{250, 250}));
-    EXPECT_EQ(elements().back()->color(), kBleu);
 }
 
 // A gesture of no component is kept as its ink on Oui; a rejected one says
@@ -70,17 +65,19 @@ TEST_F(OrgaView, AnUnknownGestureIsKeptAsInkOrDiscarded) {
 }
 
 // Each line under the one before, in its own font and size; a line left empty
-// ends the text.
+// ends the text. A line opens once the line above has text; OK needs the first.
 TEST_F(OrgaView, ATextGestureWritesTheLinesOfTheInsertTextDialog) {
     m_answers.then([](QWidget& dialog) {
         expectTexts("FlowchartWindow", "insert text", windowTexts(dialog));
-        typeInto(dialog, "text1", "Un");
-        typeInto(dialog, "text2", "Deux");
+        typeOver(dialog.findChild<QLineEdit*>("text1"), "Un");
+        typeOver(dialog.findChild<QLineEdit*>("text2"), "Deux");
+        expectTexts("FlowchartDialogs", "insert text, two lines", windowTexts(dialog));
         chooseByKeys(dialog.findChild<QComboBox*>("font2"), "Courier New");
         chooseByKeys(dialog.findChild<QComboBox*>("size2"), "20");
-        typeInto(dialog, "text3", "Trois");
-        typeInto(dialog, "text2", "");
-        typeInto(dialog, "text2", "Deux");
+        typeOver(dialog.findChild<QLineEdit*>("text3"), "Trois");
+        typeOver(dialog.findChild<QLineEdit*>("text2"), "");
+        expectTexts("FlowchartDialogs", "insert text, second line emptied", windowTexts(dialog));
+        typeOver(dialog.findChild<QLineEdit*>("text2"), "Deux");
         clickWithMouse(findButton(dialog, "OK"));
     });
     play(*componentDrawing(kind::Texte, {400, 400}));
@@ -94,10 +91,13 @@ TEST_F(OrgaView, ATextGestureWritesTheLinesOfTheInsertTextDialog) {
     EXPECT_EQ(static_cast<const CTexte&>(*elements()[2]).origin(),
               (CPoint{two.GetBoundRect().left, two.GetBoundRect().bottom}));
     m_answers.then([](QWidget& dialog) {
-        typeInto(dialog, "text1", "Seul");
-        typeInto(dialog, "text2", "x");
-        typeInto(dialog, "text3", "Fin");
-        typeInto(dialog, "text2", "");
+        typeOver(dialog.findChild<QLineEdit*>("text1"), "x");
+        typeOver(dialog.findChild<QLineEdit*>("text1"), "");
+        EXPECT_FALSE(findButton(dialog, "OK")->isEnabled());
+        typeOver(dialog.findChild<QLineEdit*>("text1"), "Seul");
+        typeOver(dialog.findChild<QLineEdit*>("text2"), "x");
+        typeOver(dialog.findChild<QLineEdit*>("text3"), "Fin");
+        typeOver(dialog.findChild<QLineEdit*>("text2"), "");
         clickWithMouse(findButton(dialog, "OK"));
     });
     play(*componentDrawing(kind::Texte, {200, 200}));

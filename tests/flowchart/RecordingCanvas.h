@@ -57,6 +57,13 @@ private:
     }
 };
 
+// Centred on (100, 100).
+inline const CRect kAround100{80, 90, 120, 110};
+
+template <class E, class... Args> std::unique_ptr<CElement> make(Args&&... args) {
+    return std::make_unique<E>(std::forward<Args>(args)...);
+}
+
 // A component as one line: its kind code, what it draws (pen left out), its
 // enclosing rectangle, its centre and the dimensions "Taille : Autre" shows.
 inline std::string describe(const CElement& e) {

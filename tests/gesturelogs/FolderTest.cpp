@@ -1,11 +1,11 @@
 #include "engine/Ensemble.h"
 #include "gesturelogs/LogFolder.h"
 #include "recognizer/Files.h"
+#include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 
 namespace fs = std::filesystem;
 
@@ -17,24 +17,12 @@ std::string xmlLog(int subject, const char* speed, int x) {
            std::to_string(x + 40) + "\" Y=\"30\" T=\"350\" />\n</Gesture>\n";
 }
 
-class LogFolderTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_root =
-            fs::temp_directory_path() / ("velmora-logs-" + std::to_string(std::random_device{}()));
-        fs::create_directories(m_root);
-    }
-    void TearDown() override { fs::remove_all(m_root); }
-
-    void write(const std::string& relative, const std::string& text) {
-        const fs::path path = m_root / relative;
-        fs::create_directories(path.parent_path());
-        ASSERT_TRUE(writeFileAtomically(path.string(), text).ok);
-    }
-    std::string root() const { return m_root.string(); }
-
-    fs::path m_root;
-};
+// Writes `text` at `relative` below `folder`, making the folders on the way.
+void write(const TemporaryFolder& folder, const std::string& relative, const std::string& text) {
+    const fs::path path = folder.path() + relative;
+    fs::create_directories(path.parent_path());
+    ASSERT_TRUE(writeFileAtomically(path.string(), text).ok);
+}
 
 std::vector<std::string> exampleNames(const CClasse& classe) {
     std::vector<std::string> names;
@@ -47,29 +35,31 @@ std::vector<std::string> exampleNames(const CClasse& classe) {
 
 // Every log below the folder, a class per kind; a broken log, a file that is not
 // a log and the same gesture met twice are each reported by name and left out.
-TEST_F(LogFolderTest, ImportsEveryLogBelowTheFolderAndReportsTheOthers) {
-    write("s02/fast/v01.xml", xmlLog(2, "fast", 10));
-    write("s02/fast/v02.xml", xmlLog(2, "fast", 20));
-    write("s03/slow/v01.xml", xmlLog(3, "slow", 30));
-    write("copie/v01.xml", xmlLog(3, "slow", 99));
-    write("s03/slow/caret01.XML", xmlLog(3, "slow", 40));
-    write("s03/slow/caret02.xml", xmlLog(3, "slow", 50).substr(0, 60));
-    write("mmg/10-stylus-fast-X-01.csv", "1,-1,1,1000,1\n9,-9,1,1016,1\n9,-1,1,1100,2\n");
-    write("README.md", "not a log");
-    write("notes.csv", "1,2,1,3,1\n");
+TEST(LogFolder, ImportsEveryLogBelowTheFolderAndReportsTheOthers) {
+    const TemporaryFolder folder;
+    const std::string root = folder.path();
+    write(folder, "s02/fast/v01.xml", xmlLog(2, "fast", 10));
+    write(folder, "s02/fast/v02.xml", xmlLog(2, "fast", 20));
+    write(folder, "s03/slow/v01.xml", xmlLog(3, "slow", 30));
+    write(folder, "copie/v01.xml", xmlLog(3, "slow", 99));
+    write(folder, "s03/slow/caret01.XML", xmlLog(3, "slow", 40));
+    write(folder, "s03/slow/caret02.xml", xmlLog(3, "slow", 50).substr(0, 60));
+    write(folder, "mmg/10-stylus-fast-X-01.csv", "1,-1,1,1000,1\n9,-9,1,1016,1\n9,-1,1,1100,2\n");
+    write(folder, "README.md", "not a log");
+    write(folder, "notes.csv", "1,2,1,3,1\n");
 
-    const FolderImport import = importLogFolder(root() + "/");
+    const FolderImport import = importLogFolder(root);
     EXPECT_TRUE(import.error.empty()) << import.error;
     EXPECT_EQ(import.files, 8);
     ASSERT_EQ(import.refused.size(), 3u);
-    const std::string start = "Journal de geste " + root() + "/";
+    const std::string start = "Journal de geste " + root;
     EXPECT_EQ(import.refused[0].rfind(start + "notes.csv illisible, le nom du fichier", 0), 0u);
     EXPECT_EQ(import.refused[1].rfind(start + "s03/slow/caret02.xml illisible, ligne ", 0), 0u);
     EXPECT_EQ(import.refused[2], start + "s03/slow/v01.xml ignoré : le geste « v » a déjà un "
                                          "exemple nommé « s03-slow-v01 ».");
 
     const CEnsemble& set = *import.set;
-    EXPECT_EQ(set.nom(), m_root.filename().string());
+    EXPECT_EQ(set.nom(), fs::path(root).parent_path().filename().string());
     ASSERT_EQ(set.nbClasses(), 3);
     EXPECT_EQ(exampleNames(set.classe(0)), std::vector<std::string>{"10-stylus-fast-X-01"});
     EXPECT_EQ(exampleNames(set.classe(1)), std::vector<std::string>{"s03-slow-caret01"});
@@ -78,7 +68,7 @@ TEST_F(LogFolderTest, ImportsEveryLogBelowTheFolderAndReportsTheOthers) {
     EXPECT_EQ(set.classe(0).exemple(0).dessin()->strokeCount(), 2);
     EXPECT_EQ(set.classe(2).exemple(2).dessin()->firstPoint().x, 99);
 
-    const std::string missing = root() + "/nowhere";
+    const std::string missing = root + "nowhere";
     EXPECT_EQ(importLogFolder(missing).error,
               "Le dossier " + missing + " n'existe pas ou n'est pas un dossier.");
     EXPECT_EQ(readLogFile(missing + ".xml").error,

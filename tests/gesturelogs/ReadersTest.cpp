@@ -1,5 +1,6 @@
 #include "gesturelogs/GestureCsv.h"
 #include "gesturelogs/GestureXml.h"
+#include "support/GoldenTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -32,16 +33,11 @@ void expectLog(const LogReadResult& read, const std::string& kind, const std::st
     }
 }
 
-// A broken log and what its message must say.
-struct Refusal {
-    std::string text;
-    std::string message;
-};
-
-void expectRefused(const LogReadResult& read, const Refusal& c) {
-    EXPECT_FALSE(read.log) << c.text;
-    EXPECT_NE(read.error.find(c.message), std::string::npos)
-        << "text: " << c.text << "\nerror: " << read.error;
+// A broken log is refused with a message that says `message`.
+void expectRefused(const LogReadResult& read, const std::string& text, const std::string& message) {
+    EXPECT_FALSE(read.log) << text;
+    EXPECT_NE(read.error.find(message), std::string::npos)
+        << "text: " << text << "\nerror: " << read.error;
 }
 
 } // namespace
@@ -64,30 +60,13 @@ TEST(GestureXml, ReadsOneStrokeWithSecondsFromTheFirstPoint) {
 // What a log can get wrong: cut short, a point or a header without what it
 // needs, or numbers that are not whole or out of range.
 TEST(GestureXml, RefusesBrokenLogsWithTheLineAndTheReason) {
+    for (const auto& [text, message] : goldenRefusals("Refusals", "GestureXml"))
+        expectRefused(readGestureXml(text, "arrow01.xml"), text, message);
     const std::string head = "<Gesture Subject=\"2\" Speed=\"fast\">\n";
     const std::string point = "<Point X=\"1\" Y=\"2\" T=\"3\" />\n";
-    const Refusal cases[] = {
-        {"", "aucun élément <Gesture>."},
-        {head + point, "fin du fichier avant la fin du geste (fichier tronqué)."},
-        {head + "<Point X=\"1\" T=\"3\" />\n</Gesture>",
-         "ligne 2 : attribut Y manquant dans <Point>."},
-        {head + "<Point X=\"1.5\" Y=\"2\" T=\"3\" />\n</Gesture>",
-         "ligne 2 : « 1.5 » n'est pas un entier (X attendu)."},
-        {head + "<Point X=\"1\" Y=\"200000000\" T=\"3\" />\n</Gesture>",
-         "ligne 2 : Y hors limites"},
-        {head + "</Gesture>", "le geste n'a aucun point."},
-        {"<Gesture Subject=\"2\" Speed=\"fast\" NumPts=\"2\">" + point + "</Gesture>",
-         "NumPts annonce 2 points, le fichier en contient 1."},
-        {"<Gesture Subject=\"2\" Speed=\"quick\">" + point + "</Gesture>",
-         "ligne 1 : vitesse inconnue : « quick » (fast, medium ou slow attendu)."},
-        {"<Points>" + point + "</Points>", "ligne 1 : élément <Gesture> attendu, <Points> trouvé."},
-        {head + point + "</Point>", "ligne 3 : le texte n'est pas du XML bien formé."},
-    };
-    for (const Refusal& c : cases)
-        expectRefused(readGestureXml(c.text, "arrow01.xml"), c);
     for (const char* name : {"arrow.xml", "07.xml"})
-        expectRefused(readGestureXml(head + point + "</Gesture>", name),
-                      {name, "le nom du fichier ne dit pas le geste suivi de son numéro"});
+        expectRefused(readGestureXml(head + point + "</Gesture>", name), name,
+                      "le nom du fichier ne dit pas le geste suivi de son numéro");
 }
 
 TEST(GestureCsv, FlipsYBreaksStrokesAndKeepsTimeFromGoingBack) {
@@ -106,16 +85,9 @@ TEST(GestureCsv, FlipsYBreaksStrokesAndKeepsTimeFromGoingBack) {
 }
 
 TEST(GestureCsv, RefusesBrokenLinesAndNames) {
-    const Refusal cases[] = {
-        {"\n  \n", "ligne 3 : le geste n'a aucun point."},
-        {"1,2,1,5\n", "ligne 1 : 4 champs au lieu de 5 (X,-Y,1,T,trait attendu)."},
-        {"1,2,1,5,1\nX,-Y,1,T,1\n", "ligne 2 : « X » n'est pas un entier (X attendu)."},
-        {"1,2,1,5,0\n", "ligne 1 : numéro de trait hors limites : 0."},
-        {"1,2,1,2000000000000000,1\n", "ligne 1 : T hors limites"},
-    };
-    for (const Refusal& c : cases)
-        expectRefused(readGestureCsv(c.text, "22-finger-slow-null-10.csv"), c);
+    for (const auto& [text, message] : goldenRefusals("Refusals", "GestureCsv"))
+        expectRefused(readGestureCsv(text, "22-finger-slow-null-10.csv"), text, message);
     for (const char* name : {"10-stylus-fast-X.csv", "10-stylus-quick-X-01.csv", "x01.csv"})
-        expectRefused(readGestureCsv("1,2,1,5,1\n", name),
-                      {name, "le nom du fichier n'est pas de la forme PERSONNE-APPAREIL-VITESSE"});
+        expectRefused(readGestureCsv("1,2,1,5,1\n", name), name,
+                      "le nom du fichier n'est pas de la forme PERSONNE-APPAREIL-VITESSE");
 }

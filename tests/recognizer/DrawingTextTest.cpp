@@ -1,5 +1,6 @@
 #include "recognizer/DrawingText.h"
 #include "support/Drawings.h"
+#include "support/GoldenTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -35,26 +36,10 @@ TEST(DrawingText, WritesAndReadsBack) {
 }
 
 TEST(DrawingText, RefusesBrokenTextWithAMessageNamingTheLine) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"", "ligne 1 : fin du fichier inattendue (nombre de traits attendu)."},
-        {"1\n2\n0 0 0.5\n1 1", "ligne 4 : fin du fichier inattendue (temps attendu)."},
-        {"1\n3\n0 0 0\n1 1 0.1\n",
-         "ligne 2 : nombre de points (3) plus grand que ce que le fichier peut contenir."},
-        {"1\n2\n0 0 0\n1 x 0.1\n", "ligne 4 : « x » n'est pas un entier (ordonnée attendu)."},
-        {"1\n1\n0 0 nan\n", "ligne 3 : « nan » n'est pas un nombre (temps attendu)."},
-        {"2000000000\n1\n0 0 0\n",
-         "ligne 1 : nombre de traits (2000000000) plus grand que ce que le fichier peut contenir."},
-        {"1\n99999999999999999999\n",
-         "ligne 2 : nombre de points hors limites : 99999999999999999999."},
-        {"-1\n", "ligne 1 : nombre de traits hors limites : -1."},
-        {"1\n0\n0 0 0\n", "ligne 2 : un trait sans point n'est pas accepté."},
-        {"1\n1\n5000000000 0 0\n", "ligne 3 : abscisse hors limites : 5000000000."},
-        {"1\n1\n0 0 0\n7\n", "ligne 4 : données en trop après le dessin."},
-    };
-    for (const auto& [text, message] : cases) {
+    for (const auto& [text, message] : goldenRefusals("Refusals", "DrawingText")) {
         const DrawingReadResult read = readDrawingText(text, true);
         EXPECT_EQ(read.drawing, nullptr) << text;
-        EXPECT_EQ(read.error, std::string("Dessin illisible, ") + message) << text;
+        EXPECT_EQ(read.error, "Dessin illisible, " + message) << text;
     }
     // Every truncation is refused, but within the last point's time.
     const std::string text = textOf(*drawingOf({{{1, 2, 0}, {3, 4, 0.5}}, {{10, -20, 1.25}}}));

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 std::string resourcePath(const ShippedSet& info) {
@@ -14,7 +16,8 @@ std::string resourcePath(const ShippedSet& info) {
 } // namespace
 
 // The files a new user gets: one usable class per way of drawing each code of
-// their type, named after it, with at least fifteen examples each.
+// their type, with at least fifteen examples each, named after the code and
+// told apart, every code of the type in order: what Gestes > Ouvrir lists.
 TEST(ShippedFiles, HoldEveryWayAsAUsableClass) {
     for (const ShippedSet& info : kShippedSets) {
         const LectureEnsemble read = chargerEnsemble(resourcePath(info));
@@ -23,14 +26,24 @@ TEST(ShippedFiles, HoldEveryWayAsAUsableClass) {
         EXPECT_EQ(set.typeAction(), info.typeAction);
         const auto& variants = shippedVariants(info.typeAction);
         ASSERT_EQ(set.nbClasses(), static_cast<int>(variants.size())) << info.fichier;
+        std::set<std::string> names;
+        std::vector<int> codes;
         for (int c = 0; c < set.nbClasses(); ++c) {
             const CClasse& classe = set.classe(c);
             EXPECT_EQ(classe.nom(), variants[static_cast<std::size_t>(c)].name);
             EXPECT_EQ(classe.code(), variants[static_cast<std::size_t>(c)].code);
+            EXPECT_TRUE(classe.nom().starts_with(nomCode(info.typeAction, classe.code())) &&
+                        names.insert(classe.nom()).second)
+                << classe.nom();
+            if (codes.empty() || codes.back() != classe.code())
+                codes.push_back(classe.code());
             EXPECT_GE(classe.nbExemples(), 15) << classe.nom();
             EXPECT_EQ(classe.etat(), CClasse::ETAT_UTILISABLE) << classe.nom();
         }
+        EXPECT_EQ(codes, codesDuType(info.typeAction)) << info.fichier;
     }
+    EXPECT_EQ(shippedVariants(TYPE_COMPOSANTS)[4].name,
+              "Rectangle vertical (départ en haut à gauche, sens antihoraire)");
 }
 
 // The files are what `velmora-sets ecrire` makes from the shipped seed, byte for
@@ -42,4 +55,21 @@ TEST(ShippedFiles, AreWhatTheGeneratorMakes) {
         EXPECT_TRUE(content == ecrireEnsemble(*shippedSet(info, info.exemples, kShippedSeed)))
             << info.fichier << " differs from the generator's output";
     }
+}
+
+// Fresh drawings are counted class by class, and all rejected by a set that
+// cannot recognise.
+TEST(ShippedSets, FreshRecognitionCounts) {
+    const auto set = shippedSet(kShippedSets[2], 20, 5);
+    const FreshRecognition fresh = recogniseFresh(*set, 10, 6);
+    ASSERT_TRUE(fresh.possible);
+    for (const auto& counts : fresh.classes)
+        EXPECT_EQ(counts.right + counts.rejected + counts.wronglyAccepted, 10);
+    EXPECT_GE(fresh.total().right, 38);
+
+    CEnsemble empty("vide", "");
+    empty.setTypeAction(TYPE_TEXTE);
+    empty.ajouterClasse(std::make_unique<CClasse>("Espace", ""));
+    empty.apprendre();
+    EXPECT_EQ(recogniseFresh(empty, 3, 6).total().rejected, 3);
 }

@@ -9,29 +9,6 @@
 
 namespace fs = std::filesystem;
 
-TEST(Configuration, StartsFromTheDefaultsWithFoldersInCreationOrder) {
-    const Configuration c("/data/");
-    EXPECT_EQ(c.dataRoot, "/data/");
-    const std::array<std::string, 6> expected = {"Editeur/",
-                                                 "Organigrammes/",
-                                                 "Gestes/",
-                                                 "Statistiques/",
-                                                 "Statistiques/Apprentissage/",
-                                                 "Statistiques/Reconnaissance/"};
-    EXPECT_EQ(c.folders(), expected);
-    EXPECT_EQ(c.componentSet, "formes.gst");
-    EXPECT_EQ(c.commandSet, "commandes.gst");
-    EXPECT_EQ(c.textSet, "lettres.gst");
-    EXPECT_FALSE(c.setsChanged);
-    EXPECT_EQ(c.gestureSetPath("formes.gst"), "/data/Gestes/formes.gst");
-
-    Configuration changed = c;
-    changed.gestureFolder = "Ailleurs/";
-    changed.statisticsFolder = "X/";
-    changed.resetFolders();
-    EXPECT_EQ(changed.folders(), expected);
-}
-
 TEST(Configuration, DataRootComesFromTheEnvironmentThenTheOptionThenHome) {
     EXPECT_EQ(chooseDataRoot("/env/racine", "/option", "/home/u"), "/env/racine/");
     EXPECT_EQ(chooseDataRoot("", "/option/", "/home/u"), "/option/");

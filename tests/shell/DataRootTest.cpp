@@ -124,33 +124,6 @@ TEST(ConfigurationDialog, TakesTheTypedRootWithATrailingSlash) {
     EXPECT_FALSE(dialog.rootExists());
 }
 
-// Non keeps the dialog open and creates nothing; Oui creates the root with its
-// six folders; an existing root gets its missing folders without a question.
-TEST(ConfigurationDialog, OKCreatesTheRootOnceTheUserAgrees) {
-    QTemporaryDir temporary;
-    const QString root = temporary.path() + "/a/b/";
-    CConfigurationDlg dialog(Configuration(temporary.path().toStdString() + "/"), nullptr);
-    ModalAnswers answers;
-    answers.then(typeRoot(root.chopped(1)))
-        .then(clickButton("Non"))
-        .then([&](QWidget& window) {
-            EXPECT_FALSE(QFileInfo::exists(root));
-            clickWithMouse(findButton(window, "OK"));
-        })
-        .then(clickButton("Oui"));
-    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
-    EXPECT_EQ(answers.seen().size(), 4);
-    EXPECT_EQ(dialog.root(), root);
-    expectDataFolders(root);
-
-    ASSERT_TRUE(QDir(root + "Gestes").removeRecursively());
-    CConfigurationDlg existing(Configuration(root.toStdString()), nullptr);
-    answers.then(clickButton("OK"));
-    EXPECT_EQ(existing.exec(), QDialog::Accepted);
-    EXPECT_EQ(answers.seen().size(), 5);
-    expectDataFolders(root);
-}
-
 // The root becomes the current folder: a relative one must not be taken from
 // there again, where the sets would be copied into a folder that does not exist.
 TEST(ConfigurationCommand, TheApplicationTakesTheNewRootTheDefaultFoldersAndTheSets) {
@@ -173,4 +146,11 @@ TEST(ConfigurationCommand, TheApplicationTakesTheNewRootTheDefaultFoldersAndTheS
     EXPECT_EQ(QDir(root + "Gestes").entryList(QDir::Files),
               (QStringList{"commandes.gst", "formes.gst", "lettres.gst"}));
     EXPECT_FALSE(QFileInfo::exists(root + "Autre"));
+
+    // An existing root gets its missing folders without a question.
+    ASSERT_TRUE(QDir(root + "Statistiques").removeRecursively());
+    answers.then(typeRoot(root));
+    chooseMenuEntry(test.frame(), "O&ption", "&Configuration...");
+    EXPECT_EQ(answers.seen().size(), 4);
+    expectDataFolders(root);
 }

@@ -1,5 +1,4 @@
 #include "app/Editors.h"
-#include "shell/DocManager.h"
 #include "shell/DocTemplate.h"
 #include "support/EditorFixture.h"
 #include "support/Menus.h"
@@ -44,8 +43,8 @@ protected:
 
 } // namespace
 
-// Each editor's document string, field by field; the first template of a
-// file-new name in registration order; the files of a type by their extension.
+// Each editor's document string, field by field; the files of a type by their
+// extension.
 TEST(DocTemplate, ReadsItsDocumentStringAndIsFoundByItsNames) {
     std::vector<std::unique_ptr<CDocTemplate>> templates = editorTemplates();
     templates.push_back(
@@ -63,14 +62,6 @@ TEST(DocTemplate, ReadsItsDocumentStringAndIsFoundByItsNames) {
          {std::pair{"/a/plan.org", true}, {"PLAN.ORG", true}, {"plan.orga", false}, {"org", false}})
         EXPECT_EQ(flowchart.matchesFile(file), matches) << file;
     EXPECT_FALSE(templates[3]->matchesFile("x."));
-    EditorFixture editor;
-    const CDocManager manager(editor.application(), std::move(templates));
-    const auto& all = manager.templates();
-    EXPECT_EQ(manager.findTemplate("Gesture"), all[1].get());
-    EXPECT_EQ(manager.findTemplate("Orga"), all[2].get());
-    EXPECT_EQ(manager.findTemplate("orga"), nullptr);
-    EXPECT_EQ(manager.templateForFile("/x/y.gst"), all[1].get());
-    EXPECT_EQ(manager.templateForFile("/x/y.txt"), nullptr);
 }
 
 TEST_F(Documents, NewDocumentsAreNumberedInTheirOwnWindows) {

@@ -53,28 +53,6 @@ protected:
     ModalAnswers answers;
 };
 
-// The set gets the dialog's names and type, its file name, and one class of
-// the code chosen; Annuler builds nothing.
-TEST_F(GestureCommands, NewBuildsTheSetFromTheDialog) {
-    answers.then(clickButton("Annuler")).then([](QWidget& dialog) {
-        typeOver(dialog.findChild<QLineEdit*>("setName"), "formes");
-        chooseByKeys(dialog.findChild<QComboBox*>("actionType"), "Composants organigramme");
-        chooseByKeys(dialog.findChild<QComboBox*>("codeName"), "Cercle");
-        clickWithMouse(findButton(dialog, "OK"));
-    });
-    chooseMenuEntry(editor.frame(), "&Gestes", "&Nouveau");
-    EXPECT_EQ(editor.windowCount(), 0);
-    chooseMenuEntry(editor.frame(), "&Gestes", "&Nouveau");
-    ASSERT_NE(opened(), nullptr);
-    EXPECT_EQ(opened()->nomFichier(), "formes.gst");
-    EXPECT_EQ(opened()->typeAction(), TYPE_COMPOSANTS);
-    EXPECT_EQ(opened()->classe(0).code(), 110);
-    expectTexts("GestureSetWindow", "a new set", windowTexts(*editor.active<CApprentissage>()));
-    EXPECT_EQ(editor.application().lastGestureDocument(),
-              &editor.frame().activeChildFrame()->document());
-    EXPECT_EQ(editor.application().takePendingSet(), nullptr);
-}
-
 // The file dialog starts in the gesture-set folder; both open commands read a
 // set; another extension is refused before any read, an unsound file after.
 TEST_F(GestureCommands, OpenReadsTheChosenSetIntoANewWindow) {

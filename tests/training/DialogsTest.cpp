@@ -1,7 +1,6 @@
 #include "support/ModalAnswers.h"
 #include "support/Typing.h"
 #include "support/WindowTexts.h"
-#include "training/ClVidesDlg.h"
 #include "training/NouvelEnsembleDlg.h"
 #include "training/RenommerDlg.h"
 
@@ -39,7 +38,12 @@ TEST(NouvelEnsembleDlg, OKNeedsBothNamesAndATypeShowsItsCodes) {
     showActive(dialog);
     expectDialog("new set", dialog);
     QAbstractButton* ok = findButton(dialog, "OK");
+    // An empty description reads "Aucune description" once the focus leaves it.
+    auto* description = field<QPlainTextEdit>(dialog, "setDescription");
+    description->setFocus();
+    EXPECT_EQ(description->toPlainText(), "");
     typeOver(field<QLineEdit>(dialog, "setName"), "f");
+    EXPECT_EQ(dialog.setDescription(), "Aucune description");
     EXPECT_TRUE(ok->isEnabled());
     typeOver(field<QLineEdit>(dialog, "gestureName"), "");
     EXPECT_FALSE(ok->isEnabled());
@@ -60,28 +64,6 @@ TEST(NouvelEnsembleDlg, OKNeedsBothNamesAndATypeShowsItsCodes) {
     EXPECT_EQ(dialog.actionType(), 0);
 }
 
-// An empty description reads "Aucune description" once the focus leaves it.
-TEST(NouvelEnsembleDlg, OKReadsTheFieldsAndTheDescriptionsPlaceholder) {
-    CNouvelEnsembleDlg dialog(nullptr);
-    ModalAnswers answers;
-    answers.then([](QWidget& window) {
-        auto* description = field<QPlainTextEdit>(window, "setDescription");
-        description->setFocus();
-        EXPECT_EQ(description->toPlainText(), "");
-        typeOver(field<QLineEdit>(window, "setName"), "chiffres");
-        EXPECT_EQ(description->toPlainText(), "Aucune description");
-        typeOver(field<QLineEdit>(window, "gestureName"), "un");
-        field<QPlainTextEdit>(window, "gestureDescription")->setFocus();
-        QTest::keyClicks(field<QPlainTextEdit>(window, "gestureDescription"), "un trait");
-        clickWithMouse(findButton(window, "OK"));
-    });
-    ASSERT_EQ(dialog.exec(), QDialog::Accepted);
-    EXPECT_EQ(dialog.setName(), "chiffres");
-    EXPECT_EQ(dialog.setDescription(), "Aucune description");
-    EXPECT_EQ(dialog.gestureName(), "un");
-    EXPECT_EQ(dialog.gestureDescription(), "un trait");
-}
-
 // The label and the codes follow the set's type; OK waits for a change.
 TEST(RenommerClasseDlg, ShowsTheCodesOfTheSetsTypeAndOKWaitsForAChange) {
     for (int type = 0; type <= 3; ++type) {
@@ -97,12 +79,6 @@ TEST(RenommerClasseDlg, ShowsTheCodesOfTheSetsTypeAndOKWaitsForAChange) {
     typeOver(field<QLineEdit>(byName, "name"), "disque");
     EXPECT_TRUE(findButton(byName, "OK")->isEnabled());
     EXPECT_EQ(byName.name(), "disque");
-
-    CRenommerClasseDlg byCode("rond", "un cercle", "Cercle", 1, nullptr);
-    showActive(byCode);
-    chooseByKeys(field<QComboBox>(byCode, "codeName"), "Croix");
-    EXPECT_EQ(byCode.codeName(), "Croix");
-    EXPECT_TRUE(findButton(byCode, "OK")->isEnabled());
 
     CRenommerClasseDlg byDescription("rond", "un cercle", "Cercle", 1, nullptr);
     showActive(byDescription);
@@ -135,17 +111,4 @@ TEST(RenommerDlg, OKFollowsTheNameAndTheSetsDescriptionKeepsItsPlaceholder) {
     field<QLineEdit>(set, "name")->setFocus();
     EXPECT_EQ(set.description(), "Aucune description");
     EXPECT_EQ(set.name(), "formes");
-}
-
-TEST(ClVidesDlg, SupprimerIsTheDefaultAndAnnulerRejects) {
-    CClVidesDlg removing(nullptr);
-    ModalAnswers answers;
-    answers.then([](QWidget& window) {
-        expectDialog("empty classes", window);
-        QTest::keyClick(&window, Qt::Key_Return);
-    });
-    EXPECT_EQ(removing.exec(), QDialog::Accepted);
-    CClVidesDlg keeping(nullptr);
-    answers.then(clickButton("Annuler"));
-    EXPECT_EQ(keeping.exec(), QDialog::Rejected);
 }

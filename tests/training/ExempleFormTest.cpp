@@ -154,7 +154,14 @@ TEST_F(ExampleForm, SavingDropsTheEmptyClassesAndWritesNoEmptySet) {
     click("ajouterClasse");
     typeName("nomClasse", "Y");
     click("ajouterClasse");
-    answers.then(clickButton("Supprimer")).then(clickButton("OK")).then(clickButton("Annuler"));
+    // Supprimer is the empty-classes dialog's default button.
+    answers
+        .then([](QWidget& dialog) {
+            expectTexts("GestureSetDialogs", "empty classes", windowTexts(dialog));
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        })
+        .then(clickButton("OK"))
+        .then(clickButton("Annuler"));
     click("proprietesEnsemble");
     typeName("nomClasse", "encore");
     click("ajouterClasse");

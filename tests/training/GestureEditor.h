@@ -38,36 +38,25 @@ inline std::unique_ptr<CDessin> scribble(std::uint32_t seed) {
     return g.draw({paths::scribble({160, 160}, 140, 90, 9, 0.3)});
 }
 
-// Classes named and filled as given, with lines across: {"A", 0} is an empty
-// class A. The set is trained.
-inline std::unique_ptr<CEnsemble> setOf(std::initializer_list<std::pair<const char*, int>> classes,
-                                        int type = TYPE_AUCUN) {
+// A class of the set: its name, its number of examples and the component
+// gesture drawn for them.
+struct ClassOf {
+    const char* name;
+    int examples;
+    int gesture = 0;
+};
+
+// Classes named and filled as given, lines across unless told otherwise: {"A", 0}
+// is an empty class A. The set is trained.
+inline std::unique_ptr<CEnsemble> setOf(std::initializer_list<ClassOf> classes,
+                                        int type = TYPE_AUCUN, std::uint32_t seed = 1) {
     auto set = std::make_unique<CEnsemble>("essai", "pour les tests");
     set->setTypeAction(type);
-    std::uint32_t seed = 1;
-    for (const auto& [name, examples] : classes) {
-        auto classe = std::make_unique<CClasse>(name, std::string("classe ") + name);
-        for (int e = 0; e < examples; ++e) {
+    for (const ClassOf& c : classes) {
+        auto classe = std::make_unique<CClasse>(c.name, std::string("classe ") + c.name);
+        for (int e = 0; e < c.examples; ++e) {
             auto example = std::make_unique<CExemple>("exemple" + std::to_string(e + 1));
-            example->setDessin(component(0, seed++));
-            classe->ajouterExemple(std::move(example));
-        }
-        set->ajouterClasse(std::move(classe));
-    }
-    set->apprendre();
-    return set;
-}
-
-// Classes of `examples` drawings each of the given component gestures, trained.
-inline std::unique_ptr<CEnsemble>
-trainedSet(std::initializer_list<std::pair<const char*, int>> classes, int examples,
-           std::uint32_t seed) {
-    auto set = std::make_unique<CEnsemble>("formes", "Aucune description");
-    for (const auto& [name, index] : classes) {
-        auto classe = std::make_unique<CClasse>(name, "");
-        for (int e = 0; e < examples; ++e) {
-            auto example = std::make_unique<CExemple>("exemple" + std::to_string(e + 1));
-            example->setDessin(component(index, seed++));
+            example->setDessin(component(c.gesture, seed++));
             classe->ajouterExemple(std::move(example));
         }
         set->ajouterClasse(std::move(classe));

@@ -2,39 +2,37 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
+// Rounded first, then thousands grouped with blanks; a value that rounds to
+// zero is a plain zero, whatever its sign.
 TEST(FormaterNombre, RoundsThenGroupsThousandsWithBlanks) {
-    EXPECT_EQ(FormaterNombre(999.6, 0), "1 000");
-    EXPECT_EQ(FormaterNombre(1000000.0, 0), "1 000 000");
-    EXPECT_EQ(FormaterNombre(123456789012.4, 0), "123 456 789 012");
-    EXPECT_EQ(FormaterNombre(1234567.891, 2), "1 234 567.89");
-    EXPECT_EQ(FormaterNombre(999.0, 0), "999");
-    EXPECT_EQ(FormaterNombre(12345.0, 0), "12 345");
-}
-
-TEST(FormaterNombre, SignAndDecimals) {
-    EXPECT_EQ(FormaterNombre(-0.7071, 2), "-0.71");
-    EXPECT_EQ(FormaterNombre(0.05, 2), "0.05");
-    EXPECT_EQ(FormaterNombre(1.0, 2), "1.00");
-    EXPECT_EQ(FormaterNombre(-1234.5, 1), "-1 234.5");
-    EXPECT_EQ(FormaterNombre(3.14159, 0), "3");
-}
-
-TEST(FormaterNombre, AValueThatRoundsToZeroIsAPlainZero) {
-    EXPECT_EQ(FormaterNombre(0.004, 2), "0");
-    EXPECT_EQ(FormaterNombre(-0.004, 2), "0");
-    EXPECT_EQ(FormaterNombre(0.0, 2), "0");
-    EXPECT_EQ(FormaterNombre(-0.0, 0), "0");
-    EXPECT_EQ(FormaterNombre(0.4, 0), "0");
-    EXPECT_EQ(FormaterNombre(-0.5001, 0), "-1");
-}
-
-TEST(FormaterNombre, HugeAndNonFiniteValuesStayReadable) {
-    EXPECT_EQ(FormaterNombre(1e15, 0), "1 000 000 000 000 000");
-    EXPECT_EQ(FormaterNombre(std::numeric_limits<double>::infinity(), 2), "inf");
-    EXPECT_EQ(FormaterNombre(1.5, 99), "1.50000000000000000000");
+    const struct {
+        double value;
+        int decimals;
+        const char* text;
+    } cases[] = {{999.6, 0, "1 000"},
+                 {1000000.0, 0, "1 000 000"},
+                 {123456789012.4, 0, "123 456 789 012"},
+                 {1234567.891, 2, "1 234 567.89"},
+                 {999.0, 0, "999"},
+                 {12345.0, 0, "12 345"},
+                 {-0.7071, 2, "-0.71"},
+                 {0.05, 2, "0.05"},
+                 {1.0, 2, "1.00"},
+                 {-1234.5, 1, "-1 234.5"},
+                 {3.14159, 0, "3"},
+                 {0.004, 2, "0"},
+                 {-0.004, 2, "0"},
+                 {0.0, 2, "0"},
+                 {-0.0, 0, "0"},
+                 {0.4, 0, "0"},
+                 {-0.5001, 0, "-1"},
+                 {1e15, 0, "1 000 000 000 000 000"},
+                 {std::numeric_limits<double>::infinity(), 2, "inf"},
+                 {1.5, 99, "1.50000000000000000000"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FormaterNombre(c.value, c.decimals), c.text) << c.value;
 }
 
 TEST(FormatGeneral, FifteenSignificantDigitsAsPrintfWouldGiveThem) {

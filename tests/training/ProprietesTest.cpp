@@ -26,7 +26,9 @@ void expectCell(QWidget& dialog, const QString& name, double value) {
 
 class Properties : public GestureEditor {
 protected:
-    void SetUp() override { open(*trainedSet({{"droite", 0}, {"bas", 1}}, 4, 40), "deux.gst"); }
+    void SetUp() override {
+        open(*setOf({{"droite", 4, 0}, {"bas", 4, 1}}, TYPE_AUCUN, 40), "deux.gst");
+    }
     // Answers with the dialog's texts against the golden file, then OK.
     ModalAnswers::Answer expectDialog(const char* state) {
         return [state](QWidget& dialog) {
