@@ -1,13 +1,8 @@
-#include "engine/AReconnaitre.h"
 #include "engine/Codes.h"
-#include "engine/Ensemble.h"
-#include "engine/FichierEnsemble.h"
 #include "flowchart/OrgaEditor.h"
 #include "flowchart/PainterCanvas.h"
-#include "generator/ComponentGestures.h"
 #include "gesture/GesturePlayer.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -91,9 +86,6 @@ TEST_F(OrgaView, ATextGestureWritesTheLinesOfTheInsertTextDialog) {
     EXPECT_EQ(static_cast<const CTexte&>(*elements()[2]).origin(),
               (CPoint{two.GetBoundRect().left, two.GetBoundRect().bottom}));
     m_answers.then([](QWidget& dialog) {
-        typeOver(dialog.findChild<QLineEdit*>("text1"), "x");
-        typeOver(dialog.findChild<QLineEdit*>("text1"), "");
-        EXPECT_FALSE(findButton(dialog, "OK")->isEnabled());
         typeOver(dialog.findChild<QLineEdit*>("text1"), "Seul");
         typeOver(dialog.findChild<QLineEdit*>("text2"), "x");
         typeOver(dialog.findChild<QLineEdit*>("text3"), "Fin");
@@ -159,17 +151,4 @@ TEST_F(OrgaView, InkIsDrawnSegmentBySegmentInTheTraceModesColour) {
     player.press({300, 400});
     player.release({300, 460});
     EXPECT_EQ(view().grab().toImage().pixelColor(300, 430), QColor(Qt::red));
-}
-
-// A class of the components set that stands for a command creates nothing.
-TEST_F(OrgaView, AComponentGestureWithACommandCodeIsAWrongCommand) {
-    const auto odd = componentSet(3, 10, 4);
-    odd->classe(0).setCode(commande::TailleAgrandir);
-    ASSERT_TRUE(enregistrerEnsemble(*odd, gestures().toStdString(), "formes.gst").ok);
-    doc().LoadGestureSets();
-    m_answers.then(clickButton("OK"));
-    play(*traced({{{200, 300}, {400, 300}}}));
-    EXPECT_EQ(m_answers.seen(), QStringList{"Erreur : mauvaise commande"});
-    EXPECT_TRUE(elements().empty());
-    EXPECT_FALSE(doc().isModified());
 }
