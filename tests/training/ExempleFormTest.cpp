@@ -68,7 +68,7 @@ TEST_F(ExampleForm, AnExampleNeedsADrawnGestureANewNameAndProposesTheFirstFreeNu
 
 // Deleting a row selects the row before it; the only row leaves no selection.
 // The properties are offered while the set and the class can recognise.
-TEST_F(ExampleForm, DeletingRowsMovesTheSelection) {
+TEST_F(ExampleForm, DeletingRowsMovesTheSelectionAndEmptiesTheStatistics) {
     open(*setOf({{"a", 3}, {"b", 0}, {"c", 0}}));
     chooseRow("exemples", "exemple1");
     click("supprimerExemple");
@@ -79,6 +79,9 @@ TEST_F(ExampleForm, DeletingRowsMovesTheSelection) {
     expectWindow("examples 1 and 3 deleted");
     click("supprimerExemple");
     EXPECT_TRUE(set().toutesClassesVides());
+    for (int r = 0; r < 13; ++r)
+        for (int c = 0; c < 13; ++c)
+            ASSERT_EQ(set().statistiques().valeur(r, c), 0.0) << r << "," << c;
     EXPECT_FALSE(view().gestureComplete());
     expectWindow("the only example deleted");
     click("supprimerClasse");
