@@ -9,6 +9,8 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include <tuple>
+
 class OrgaView : public OrgaEditor {
 protected:
     void SetUp() override {
@@ -78,9 +80,8 @@ TEST_F(OrgaView, ATextGestureWritesTheLinesOfTheInsertTextDialog) {
     play(*componentDrawing(kind::Texte, {400, 400}));
     ASSERT_EQ(elements().size(), 3u);
     const auto& two = static_cast<const CTexte&>(*elements()[1]);
-    EXPECT_EQ(two.text(), "Deux");
-    EXPECT_EQ(two.fontName(), "Courier New");
-    EXPECT_EQ(two.pointSize(), 20);
+    EXPECT_EQ(std::tuple(two.text(), two.fontName(), two.pointSize()),
+              std::tuple(std::string("Deux"), std::string("Courier New"), 20));
     EXPECT_EQ(two.origin(),
               (CPoint{elements()[0]->GetBoundRect().left, elements()[0]->GetBoundRect().bottom}));
     EXPECT_EQ(static_cast<const CTexte&>(*elements()[2]).origin(),

@@ -43,8 +43,8 @@ TEST_F(DrawingArea, AClickIsATwoPointGestureThatWaitsTheShortestDelay) {
     EXPECT_TRUE(view().gestureComplete());
     const CDessin& drawing = *view().currentExample().dessin();
     ASSERT_EQ(drawing.strokeCount(), 1);
-    EXPECT_EQ(drawing.stroke(0).pointCount(), 2);
-    EXPECT_EQ(drawing.stroke(0).point(1), CInkPoint(40, 50));
+    EXPECT_EQ(std::pair(drawing.stroke(0).pointCount(), drawing.stroke(0).point(1)),
+              std::pair(2, CInkPoint(40, 50)));
 }
 
 // A set that cannot recognise lists the rule-based candidates all the same:
