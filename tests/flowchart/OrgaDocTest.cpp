@@ -41,6 +41,8 @@ TEST_F(OrgaDocument, SavedClosedAndReopenedItIsTheSameFlowchart) {
     EXPECT_FALSE(doc().isModified());
     play(*componentDrawing(kind::Carre, {150, 150}, 60));
     EXPECT_EQ(static_cast<const CCarre&>(*elements().back()).side(), 1234);
+    EXPECT_EQ(std::pair(elements().back()->color(), elements().back()->penWidth()),
+              std::pair(kNoir, 2));
     chooseMenuEntry(mainFrame(), "&Couleur", "&Rouge");
     EXPECT_TRUE(frame().colourAction("&Rouge")->isChecked());
     EXPECT_FALSE(frame().colourAction("&Noir")->isChecked());

@@ -19,23 +19,6 @@ protected:
     }
 };
 
-// Each component gesture creates its component, in the document's colour and pen.
-TEST_F(OrgaView, EachComponentGestureCreatesItsComponent) {
-    QStringList statuses;
-    for (int code = kind::LigneHorizontale; code <= kind::FlecheBasHaut; ++code) {
-        const int i = code - kind::LigneHorizontale;
-        play(*componentDrawing(code, {120.0 + 220 * (i % 4), 120.0 + 220 * (i / 4)}));
-        statuses << editor.status();
-        ASSERT_EQ(elements().size(), static_cast<std::size_t>(i + 1)) << code;
-        EXPECT_EQ(elements().back()->type(), code);
-        EXPECT_EQ(elements().back()->color(), kNoir);
-        EXPECT_EQ(elements().back()->penWidth(), 2);
-    }
-    expectTexts("FlowchartWindow", "status of every component", statuses);
-    EXPECT_TRUE(doc().isModified());
-    EXPECT_FALSE(view().capture().hasInk());
-}
-
 // A gesture of no component is kept as its ink on Oui; a rejected one says
 // which tests rejected it: "(1)" too ambiguous, "(2)" too far from its class.
 TEST_F(OrgaView, AnUnknownGestureIsKeptAsInkOrDiscarded) {
