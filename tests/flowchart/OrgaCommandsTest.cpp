@@ -3,7 +3,10 @@
 #include "gesture/GesturePlayer.h"
 
 #include <QColorDialog>
+#include <QComboBox>
 #include <QLineEdit>
+
+#include <tuple>
 
 namespace {
 
@@ -76,7 +79,7 @@ TEST_F(OrgaCommands, AMoveRepaintsBothPlaces) {
 }
 
 // With a selection the colour is the component's; without, the document's,
-// checked in the "&Couleur" menu, for the components drawn next.
+// checked in the "&Couleur" menu.
 TEST_F(OrgaCommands, ColoursGoToTheSelectionOrToTheDocument) {
     circle(200, 200);
     circle(400, 200);
@@ -90,13 +93,11 @@ TEST_F(OrgaCommands, ColoursGoToTheSelectionOrToTheDocument) {
     command({600, 450}, commande::CouleurAutre);
     EXPECT_EQ(doc().color(), 0x3264C8u);
     EXPECT_TRUE(frame().colourAction("&Autre couleur...")->isChecked());
-    setTraceMode(0);
-    play(*componentDrawing(kind::Carre, {400, 400}));
-    EXPECT_EQ(elements().back()->color(), 0x3264C8u);
 }
 
 // Too small to reduce, a component is told so; "Taille : Autre" asks for the
-// kind's own dimensions, or says the component has none.
+// kind's own dimensions, refusing letters, or says the component has none; on
+// a text it asks for the text, its font and its size.
 TEST_F(OrgaCommands, SizeCommandsRefuseOrAskThroughTheirDialogs) {
     add(std::make_unique<CLigne>(kNoir, 2, CRect{499, 199, 501, 201}, 12, Axis::Horizontal));
     m_answers.then(clickButton("OK"));
@@ -105,7 +106,7 @@ TEST_F(OrgaCommands, SizeCommandsRefuseOrAskThroughTheirDialogs) {
     command({200, 200}, commande::TailleAgrandir);
     m_answers.then([](QWidget& dialog) {
         expectTexts("FlowchartCommands", "size of a circle", windowTexts(dialog));
-        typeOver(dialog.findChild<QLineEdit*>("value1"), "55");
+        typeOver(dialog.findChild<QLineEdit*>("value1"), "5a5");
         clickWithMouse(findButton(dialog, "OK"));
     });
     command({200, 200}, commande::TailleAutre);
@@ -122,6 +123,18 @@ TEST_F(OrgaCommands, SizeCommandsRefuseOrAskThroughTheirDialogs) {
                                    *traced({{{100, 400}, {200, 480}}})));
     m_answers.then(clickButton("OK"));
     command({150, 440}, commande::TailleAutre);
+    add(std::make_unique<CTexte>(kNoir, "Courier New", 14, CRect{500, 400, 540, 420}, "Fin"));
+    m_answers.then([](QWidget& dialog) {
+        expectTexts("FlowchartDialogs", "text", windowTexts(dialog));
+        typeOver(dialog.findChild<QLineEdit*>("text"), "Début");
+        chooseByKeys(dialog.findChild<QComboBox*>("font"), "Times New Roman");
+        chooseByKeys(dialog.findChild<QComboBox*>("size"), "16");
+        clickWithMouse(findButton(dialog, "OK"));
+    });
+    command({520, 410}, commande::TailleAutre);
+    const auto& texte = static_cast<const CTexte&>(*elements().back());
+    EXPECT_EQ(std::tuple(texte.text(), texte.fontName(), texte.pointSize()),
+              std::tuple(std::string("Début"), std::string("Times New Roman"), 16));
 }
 
 // Refused for want of a selection, a command still marks the flowchart changed;

@@ -92,21 +92,21 @@ std::unique_ptr<CDessin> traced(const std::vector<std::vector<Vec2>>& strokes) {
     double t = 0.0;
     for (const std::vector<Vec2>& vertices : strokes) {
         auto stroke = std::make_unique<CStroke>();
-        Vec2 previous = vertices.front();
-        stroke->addPoint(static_cast<int>(std::lround(previous.x)),
-                         static_cast<int>(std::lround(previous.y)), t);
+        const auto add = [&](Vec2 p) {
+            stroke->addPoint(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y)),
+                             t);
+        };
+        add(vertices.front());
         for (std::size_t i = 1; i < vertices.size(); ++i) {
-            const Vec2 v = vertices[i];
-            const double length = std::hypot(v.x - previous.x, v.y - previous.y);
+            const Vec2 a = vertices[i - 1];
+            const Vec2 b = vertices[i];
+            const double length = std::hypot(b.x - a.x, b.y - a.y);
             const int steps = std::max(1, static_cast<int>(std::ceil(length / kStep)));
             for (int k = 1; k <= steps; ++k) {
                 const double f = static_cast<double>(k) / steps;
                 t += length / steps / kSpeed;
-                stroke->addPoint(static_cast<int>(std::lround(previous.x + (v.x - previous.x) * f)),
-                                 static_cast<int>(std::lround(previous.y + (v.y - previous.y) * f)),
-                                 t);
+                add({a.x + (b.x - a.x) * f, a.y + (b.y - a.y) * f});
             }
-            previous = v;
         }
         drawing->addStroke(std::move(stroke));
         t += 0.1;
@@ -128,16 +128,10 @@ QStringList describe(const COrganigramme& flowchart) {
     QStringList lines;
     for (const auto& e : flowchart.elements()) {
         const CRect& r = e->GetBoundRect();
-        lines << QString("%1 (%2, %3) [%4, %5, %6, %7] %8 %9")
-                     .arg(QString::fromUtf8(e->className().data(), e->className().size()))
-                     .arg(e->center().x)
-                     .arg(e->center().y)
-                     .arg(r.left)
-                     .arg(r.top)
-                     .arg(r.right)
-                     .arg(r.bottom)
-                     .arg(e->color(), 6, 16, QChar('0'))
-                     .arg(e->penWidth());
+        lines << QString::asprintf("%s (%d, %d) [%d, %d, %d, %d] %06x %d",
+                                   std::string(e->className()).c_str(), e->center().x,
+                                   e->center().y, r.left, r.top, r.right, r.bottom, e->color(),
+                                   e->penWidth());
     }
     return lines;
 }

@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // The ways of drawing of the tests, as one person draws them.
@@ -106,43 +108,16 @@ TEST_F(PersonalGestures, ANewFlowchartMakesWhatWasMeantHoweverItIsDrawn) {
     expectTexts("FlowchartWindow", "messages of a first flowchart", answers.seen());
 }
 
-// A rejected arrow with a head at each end is offered for learning once the
-// question of the ink is answered; taught as an arrow, the next one is an
-// arrow. The shipped set is kept as formes-livre.gst. A tap is not offered.
-TEST_F(PersonalGestures, ARejectedGestureTaughtIsRecognisedNextTime) {
-    ModalAnswers answers;
-    answers.then(clickButton("Non")).then(clickButton("Non")).then([](QWidget& dialog) {
-        auto* label = dialog.findChild<QLabel*>();
-        auto* components = dialog.findChild<QComboBox*>();
-        EXPECT_EQ(label->text(), "Apprendre ce geste comme : " + components->currentText() + " ?");
-        components->setCurrentText("Flèche (gauche-droite)");
-        EXPECT_EQ(label->text(), "Apprendre ce geste comme : Flèche (gauche-droite) ?");
-        clickWithMouse(findButton(dialog, "Oui"));
-    });
-    COrga& window = newFlowchart();
-    EXPECT_EQ(drawOn(window, kDoubleArrow), nullptr);
-    const LectureEnsemble personal = chargerEnsemble(gestures("formes.gst").toStdString());
-    const CClasse& taught = personal.ensemble->classe(personal.ensemble->nbClasses() - 1);
-    EXPECT_EQ(taught.nom(), "Flèche (gauche-droite) (personnel)");
-    EXPECT_EQ(taught.code(), 114);
-    EXPECT_EQ(taught.nbExemples(), 1);
-    EXPECT_EQ(readFile(gestures("formes-livre.gst")), shippedSetContent("formes.gst"));
-    EXPECT_NE(dynamic_cast<const CFleche*>(drawOn(window, kDoubleArrow)), nullptr);
-    answers.then(clickButton("Non"));
-    GesturePlayer tap(window.view()->capture(), m_clock);
-    tap.press({200, 200});
-    tap.release({200, 200});
-    window.view()->capture().finishNow();
-    expectTexts("FlowchartWindow", "messages of a gesture taught", answers.seen());
-}
-
 // The dialog, as the first flowchart offers it: cancelled after a gesture and
-// a half, it writes nothing. From the Gestes menu, three triangles drawn sides
-// first then base and every other gesture passed, commands included: the
-// components set is written with them, the shipped one kept, and the open
+// a half, it writes nothing. A rejected arrow with a head at each end is then
+// offered for learning once the question of the ink is answered; taught as an
+// arrow, the next one is an arrow, and the shipped set is kept as
+// formes-livre.gst. A tap is not offered. From the Gestes menu, three
+// triangles drawn sides first then base and every other gesture passed,
+// commands included: the components set is written with them, and the open
 // flowchart and the next make triangles of them; no command was drawn, so the
 // commands set stays as it was.
-TEST_F(PersonalGestures, TheDialogAddsTheUsersWayOrNothingWhenCancelled) {
+TEST_F(PersonalGestures, TheUsersWayIsLearntFromARejectedGestureOrFromTheDialog) {
     ModalAnswers answers;
     answers.then(clickButton("Oui")).then([this](QWidget& window) {
         auto& dialog = static_cast<PersonalGesturesDialog&>(window);
@@ -157,15 +132,37 @@ TEST_F(PersonalGestures, TheDialogAddsTheUsersWayOrNothingWhenCancelled) {
     for (const QString name : {"formes.gst", "commandes.gst"})
         EXPECT_EQ(readFile(gestures(name)), shippedSetContent(name)) << name.toStdString();
     EXPECT_FALSE(QFile::exists(gestures("formes-livre.gst")));
+
+    answers.then(clickButton("Non")).then([](QWidget& dialog) {
+        auto* label = dialog.findChild<QLabel*>();
+        auto* components = dialog.findChild<QComboBox*>();
+        EXPECT_EQ(label->text(), "Apprendre ce geste comme : " + components->currentText() + " ?");
+        components->setCurrentText("Flèche (gauche-droite)");
+        EXPECT_EQ(label->text(), "Apprendre ce geste comme : Flèche (gauche-droite) ?");
+        clickWithMouse(findButton(dialog, "Oui"));
+    });
+    EXPECT_EQ(drawOn(first, kDoubleArrow), nullptr);
+    const auto lastClass = [this] {
+        const LectureEnsemble personal = chargerEnsemble(gestures("formes.gst").toStdString());
+        const CClasse& c = personal.ensemble->classe(personal.ensemble->nbClasses() - 1);
+        return std::tuple(c.nom(), c.code(), c.nbExemples());
+    };
+    EXPECT_EQ(lastClass(), std::tuple(std::string("Flèche (gauche-droite) (personnel)"), 114, 1));
+    EXPECT_EQ(readFile(gestures("formes-livre.gst")), shippedSetContent("formes.gst"));
+    EXPECT_NE(dynamic_cast<const CFleche*>(drawOn(first, kDoubleArrow)), nullptr);
+    answers.then(clickButton("Non"));
+    GesturePlayer tap(first.view()->capture(), m_clock);
+    tap.press({200, 200});
+    tap.release({200, 200});
+    first.view()->capture().finishNow();
+    expectTexts("FlowchartWindow", "messages of a gesture taught", answers.seen());
+
     answers.then(clickButton("Non")).then(clickButton("Non"));
     EXPECT_EQ(drawOn(first, kTriangleSidesThenBase), nullptr);
-
     answers.then(adaptOnly("Triangle (pointe en haut)", kTriangleSidesThenBase));
     chooseMenuEntry(m_app.frame(), "&Gestes", "&Adapter les gestes à ma main...");
-    const LectureEnsemble personal = chargerEnsemble(gestures("formes.gst").toStdString());
-    const CClasse& drawn = personal.ensemble->classe(personal.ensemble->nbClasses() - 1);
-    EXPECT_EQ(drawn.nom(), "Triangle (pointe en haut) (personnel)");
-    EXPECT_EQ(drawn.nbExemples(), 3);
+    EXPECT_EQ(lastClass(),
+              std::tuple(std::string("Triangle (pointe en haut) (personnel)"), 107, 3));
     EXPECT_EQ(readFile(gestures("formes-livre.gst")), shippedSetContent("formes.gst"));
     EXPECT_EQ(readFile(gestures("commandes.gst")), shippedSetContent("commandes.gst"));
     EXPECT_FALSE(QFile::exists(gestures("commandes-livre.gst")));

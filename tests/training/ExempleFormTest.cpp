@@ -21,21 +21,13 @@ protected:
 
 } // namespace
 
-// The first class shows with its examples and free names, the first example on display.
-TEST_F(ExampleForm, OpensOnTheFirstClassAndAddsANewlyNamedClassWithItsCode) {
+// The first class shows with its examples and free names, the first example on
+// display; a class name already taken, whatever its case, or empty adds nothing.
+TEST_F(ExampleForm, OpensOnTheFirstClassAndRefusesATakenClassName) {
     open(*setOf({{"rond", 2}, {"carré", 3}}, TYPE_COMPOSANTS));
     expectWindow("opened on the first class, components");
     EXPECT_TRUE(view().gestureComplete());
     EXPECT_EQ(view().currentExample().dessin(), set().classe(1).exemple(0).dessin());
-
-    open(*setOf({{"rond", 2}}, TYPE_COMMANDES), "commandes.gst");
-    typeName("nomClasse", "gauche");
-    widget<QComboBox>("code")->setCurrentText("Déplacement horizontal : Droite-Gauche");
-    click("ajouterClasse");
-    ASSERT_EQ(set().nbClasses(), 2);
-    EXPECT_EQ(set().classe(1).description(), "Aucune description");
-    EXPECT_EQ(set().classe(1).code(), 202);
-    expectWindow("class added, commands");
     told([this] {
         typeName("nomClasse", "ROND");
         click("ajouterClasse");
@@ -75,11 +67,13 @@ TEST_F(ExampleForm, AnExampleNeedsADrawnGestureANewNameAndProposesTheFirstFreeNu
 }
 
 // Deleting a row selects the row before it; the only row leaves no selection.
+// The properties are offered while the set and the class can recognise.
 TEST_F(ExampleForm, DeletingRowsMovesTheSelectionAndEmptiesTheStatistics) {
     open(*setOf({{"a", 3}, {"b", 0}, {"c", 0}}));
     chooseRow("exemples", "exemple1");
     click("supprimerExemple");
     EXPECT_EQ(set().classe(0).exemple(0).nom(), "exemple2");
+    expectWindow("a class of two examples beside an empty one");
     chooseRow("exemples", "exemple3");
     click("supprimerExemple");
     expectWindow("examples 1 and 3 deleted");
@@ -99,20 +93,17 @@ TEST_F(ExampleForm, DeletingRowsMovesTheSelectionAndEmptiesTheStatistics) {
     expectWindow("every class deleted");
 }
 
-TEST_F(ExampleForm, PropertiesAreOfferedWhileTheSetAndTheClassCanRecognise) {
-    open(*setOf({{"a", 2}, {"b", 0}}));
-    chooseRow("classes", "a");
-    expectWindow("a class of two examples beside an empty one");
-    click("supprimerExemple");
-    expectWindow("a class of one example beside an empty one");
-}
-
 // Renaming the set or an example marks the set changed, even when cancelled;
-// a renamed class keeps its row until the list is filled again.
+// a renamed class keeps its row until the list is filled again. No dialog
+// takes an empty name.
 TEST_F(ExampleForm, RenamesGoThroughTheirDialogs) {
     open(*setOf({{"a", 2}, {"b", 0}, {"c", 0}}, TYPE_TEXTE));
-    const auto renameTo = [this](const QString& name, const char* code = nullptr) {
-        answers.then([name, code](QWidget& dialog) {
+    const auto renameTo = [this](const char* dialogState, const QString& name,
+                                 const char* code = nullptr) {
+        answers.then([dialogState, name, code](QWidget& dialog) {
+            expectTexts("GestureSetDialogs", dialogState, windowTexts(dialog));
+            typeOver(dialog.findChild<QLineEdit*>("name"), "");
+            EXPECT_FALSE(findButton(dialog, "OK")->isEnabled()) << dialogState;
             typeOver(dialog.findChild<QLineEdit*>("name"), name);
             if (code != nullptr)
                 chooseByKeys(dialog.findChild<QComboBox*>("codeName"), code);
@@ -122,13 +113,13 @@ TEST_F(ExampleForm, RenamesGoThroughTheirDialogs) {
     answers.then(clickButton("Annuler"));
     click("renommerEnsemble");
     EXPECT_TRUE(set().modifie());
-    renameTo("mes gestes");
+    renameTo("set rename", "mes gestes");
     click("renommerEnsemble");
     EXPECT_EQ(set().nomFichier(), gestureFolder().toStdString() + "essai.gst");
-    renameTo("z", "Espace");
+    renameTo("class rename, type 3", "z", "Espace");
     click("renommerClasse");
     EXPECT_EQ(set().classe(0).code(), 305);
-    renameTo("premier");
+    renameTo("example rename", "premier");
     click("renommerExemple");
     EXPECT_EQ(set().classe(0).exemple(0).nom(), "premier");
     expectWindow("renamed set, class and example");
@@ -147,9 +138,6 @@ TEST_F(ExampleForm, SavingDropsTheEmptyClassesAndWritesNoEmptySet) {
               1);
     expectWindow("empty classes dropped");
 
-    typeName("nomClasse", "vide");
-    click("ajouterClasse");
-    told([this] { form().OnEnregistrer(); });
     typeName("nomClasse", "X");
     click("ajouterClasse");
     typeName("nomClasse", "Y");

@@ -13,10 +13,19 @@ TEST_F(GestureEditor, FromANewSetToTheSameFileTwice) {
     answers.then(clickButton("Annuler"));
     chooseMenuEntry(frame, "&Gestes", "&Nouveau");
     EXPECT_EQ(editor.windowCount(), 0);
+    // OK needs both names; each type lists its own codes.
     answers.then([](QWidget& dialog) {
+        expectTexts("GestureSetDialogs", "new set", windowTexts(dialog));
         typeOver(dialog.findChild<QLineEdit*>("setName"), "Commandes");
-        chooseByKeys(dialog.findChild<QComboBox*>("actionType"), "Commandes");
-        typeOver(dialog.findChild<QLineEdit*>("gestureName"), "droite");
+        auto* gestureName = dialog.findChild<QLineEdit*>("gestureName");
+        typeOver(gestureName, "");
+        EXPECT_FALSE(findButton(dialog, "OK")->isEnabled());
+        typeOver(gestureName, "droite");
+        for (const char* kind : {"Composants organigramme", "Texte", "Commandes"}) {
+            chooseByKeys(dialog.findChild<QComboBox*>("actionType"), kind);
+            expectTexts("GestureSetDialogs", QString("new set of type ") + kind,
+                        windowTexts(dialog));
+        }
         chooseByKeys(dialog.findChild<QComboBox*>("codeName"),
                      "Déplacement horizontal : Gauche-Droite");
         clickWithMouse(findButton(dialog, "OK"));
@@ -52,6 +61,7 @@ TEST_F(GestureEditor, FromANewSetToTheSameFileTwice) {
     for (int c = 0; c < 3; ++c)
         EXPECT_EQ(set().classe(c).nbExemples(), 5) << c;
     EXPECT_EQ(set().classe(2).code(), 210);
+    EXPECT_EQ(set().classe(1).description(), "Aucune description");
     EXPECT_EQ(set().classe(2).exemple(4).nom(), "exemple5");
     ASSERT_TRUE(set().reconnaissancePossible());
     const auto expectVerdict = [this](const CDessin& drawing, const char* line1,
