@@ -27,12 +27,18 @@ TEST(MainFrame, ShowsItsMenusBarsAndStatusLine) {
     expectTexts("MainFrame", "three editors, two recent files", frameTexts(editor.frame()));
 }
 
-// The bars come and go from "&Affichage"; the trace bar switches the trace mode; the panes show
-// what they are given and the indicators the lock keys.
+// The bars can be docked on any side and come and go from "&Affichage"; the
+// trace bar switches the trace mode; the panes show what they are given and
+// the indicators the lock keys.
 TEST(MainFrame, BarsPanesAndIndicators) {
     TestApplication test;
     test.startReady();
     CMainFrame& frame = test.frame();
+    for (QToolBar* bar : {frame.standardBar(), frame.formatBar(), frame.traceBar()}) {
+        EXPECT_TRUE(bar->isMovable());
+        EXPECT_EQ(bar->allowedAreas(), Qt::AllToolBarAreas);
+        EXPECT_EQ(frame.toolBarArea(bar), Qt::TopToolBarArea);
+    }
     for (const char* entry : {"Barre de mise en &forme", "Barre d'&outils", "Barre d'é&tat"})
         chooseMenuEntry(frame, "&Affichage", entry);
     EXPECT_FALSE(frame.statusBar()->isVisible());
