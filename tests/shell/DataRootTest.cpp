@@ -69,14 +69,6 @@ TEST(Startup, AMissingRootIsCreatedOnlyOnceTheUserConfirmsIt) {
                 seen.replaceInStrings(refused.root(), "<racine>/"), test.root());
 }
 
-TEST(Startup, AnExistingRootGetsItsMissingFoldersWithoutAQuestion) {
-    TestApplication test;
-    ASSERT_TRUE(QDir().mkpath(test.root() + "Gestes"));
-    ModalAnswers none;
-    test.start();
-    expectReady(test.root());
-}
-
 TEST(Startup, ShowsTheSplashPictureBeforeTheMainWindow) {
     TestApplication test;
     ASSERT_TRUE(QDir().mkpath(test.root()));
@@ -146,11 +138,4 @@ TEST(ConfigurationCommand, TheApplicationTakesTheNewRootTheDefaultFoldersAndTheS
     EXPECT_EQ(QDir(root + "Gestes").entryList(QDir::Files),
               (QStringList{"commandes.gst", "formes.gst", "lettres.gst"}));
     EXPECT_FALSE(QFileInfo::exists(root + "Autre"));
-
-    // An existing root gets its missing folders without a question.
-    ASSERT_TRUE(QDir(root + "Statistiques").removeRecursively());
-    answers.then(typeRoot(root));
-    chooseMenuEntry(test.frame(), "O&ption", "&Configuration...");
-    EXPECT_EQ(answers.seen().size(), 4);
-    expectDataFolders(root);
 }

@@ -14,9 +14,9 @@ const QStringList kNames{"commandes.gst", "formes.gst", "lettres.gst"};
 
 } // namespace
 
-// A new user's gesture-set folder receives the three sets at the first start,
-// writable; a set already there is the user's and is never replaced, even when
-// it is not a gesture set at all.
+// A root that exists gets its missing folders at the start, without a
+// question, and its gesture-set folder the three sets, writable; a set already
+// there is the user's and is never replaced, even when it is not a gesture set.
 TEST(ShippedSets, StartUpCopiesOnlyTheMissingSets) {
     ASSERT_EQ(shippedSetNames(), kNames);
     TestApplication test;
@@ -24,7 +24,8 @@ TEST(ShippedSets, StartUpCopiesOnlyTheMissingSets) {
     ASSERT_TRUE(QDir().mkpath(folder));
     writeFile(folder + "formes.gst", "mes propres formes");
     ModalAnswers none;
-    test.startReady();
+    test.start();
+    expectDataFolders(test.root());
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), kNames);
     for (const QString& name : kNames) {
         EXPECT_EQ(readFile(folder + name),

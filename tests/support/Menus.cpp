@@ -31,24 +31,16 @@ QAction* menuEntry(QMainWindow& window, const QString& menu, const QString& entr
 }
 
 void chooseMenuEntry(QMainWindow& window, const QString& menu, const QString& entry) {
-    QAction* menuAction = findByText(window.menuBar()->actions(), menu);
-    if (menuAction == nullptr || menuEntry(window, menu, entry) == nullptr) {
-        ADD_FAILURE() << "no menu entry " << menu.toStdString() << " > " << entry.toStdString();
-        return;
-    }
+    QAction* action = menuEntry(window, menu, entry);
+    ASSERT_NE(action, nullptr) << "no menu entry " << menu.toStdString() << " > "
+                               << entry.toStdString();
     window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window)) {
-        ADD_FAILURE() << "the window cannot be made active";
-        return;
-    }
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window)) << "the window cannot be made active";
     // The bar takes its mnemonics when it lays itself out again.
     QCoreApplication::processEvents();
     QTest::keyClick(&window, mnemonic(menu), Qt::AltModifier);
-    QMenu* popup = menuAction->menu();
-    if (!popup->isVisible()) {
-        ADD_FAILURE() << "menu " << menu.toStdString() << " did not open";
-        return;
-    }
+    QMenu* popup = findByText(window.menuBar()->actions(), menu)->menu();
+    ASSERT_TRUE(popup->isVisible()) << "menu " << menu.toStdString() << " did not open";
     QTest::keyClick(popup, mnemonic(entry));
     if (popup->isVisible())
         popup->close();

@@ -86,30 +86,33 @@ void clickWithMouse(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+namespace {
+
+// A window without what the answer looks for fails the test and is closed.
+void refuse(QWidget& window, const std::string& what) {
+    ADD_FAILURE() << what << " in " << window.windowTitle().toStdString();
+    if (auto* dialog = qobject_cast<QDialog*>(&window))
+        dialog->reject();
+}
+
+} // namespace
+
 ModalAnswers::Answer clickButton(const QString& text) {
     return [text](QWidget& window) {
-        QAbstractButton* button = findButton(window, text);
-        if (button == nullptr) {
-            ADD_FAILURE() << "no button " << text.toStdString() << " in "
-                          << window.windowTitle().toStdString();
-            if (auto* dialog = qobject_cast<QDialog*>(&window))
-                dialog->reject();
-            return;
-        }
-        clickWithMouse(button);
+        if (QAbstractButton* button = findButton(window, text))
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            refuse(window, "no button " + text.toStdString());
     };
 }
 
 ModalAnswers::Answer chooseFile(const QString& path) {
     return [path](QWidget& window) {
-        auto* dialog = qobject_cast<QFileDialog*>(&window);
-        auto* name = dialog != nullptr ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
-        if (name == nullptr) {
-            ADD_FAILURE() << "not a file dialog: " << window.windowTitle().toStdString();
-            if (dialog != nullptr)
-                dialog->reject();
-            return;
-        }
+        auto* name = qobject_cast<QFileDialog*>(&window) != nullptr
+                         ? window.findChild<QLineEdit*>("fileNameEdit")
+                         : nullptr;
+        if (name == nullptr)
+            return refuse(window, "no file name field");
         typeOver(name, path);
         QTest::keyClick(name, Qt::Key_Return);
     };

@@ -33,7 +33,6 @@ public:
     ModalAnswers& then(Answer answer);
     // The answer to every modal window once the queued ones are used up.
     ModalAnswers& otherwise(Answer answer);
-    int pending() const { return static_cast<int>(m_answers.size()); }
     // For each modal window met: a message box's text, else the window's title.
     const QStringList& seen() const { return m_seen; }
 

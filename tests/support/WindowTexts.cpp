@@ -1,9 +1,10 @@
 #include "support/WindowTexts.h"
 
+#include "support/GoldenTexts.h"
+
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,8 +19,6 @@
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QToolBar>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -100,21 +99,6 @@ void addMenu(const QMenu& menu, QStringList& lines) {
     }
 }
 
-using Sections = QList<std::pair<QString, QStringList>>;
-
-Sections readSections(const QString& path) {
-    Sections sections;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
-            if (line.startsWith('[') && line.endsWith(']'))
-                sections.append({line.mid(1, line.size() - 2), {}});
-            else if (!line.isEmpty() && !sections.isEmpty())
-                sections.last().second << line;
-        }
-    return sections;
-}
-
 } // namespace
 
 QStringList windowTexts(const QWidget& window) {
@@ -156,29 +140,8 @@ void expectTexts(const QString& file, const QString& section, QStringList lines,
     if (!root.isEmpty())
         lines.replaceInStrings(root, "<racine>/");
     lines.replaceInStrings("\n", "\\n");
-    const QString golden = VELMORA_TEXTS_DIR + file + ".txt";
-    const QString actual = VELMORA_TEXTS_OUT + file + ".txt";
-    const auto find = [&section](Sections& sections) {
-        return std::find_if(sections.begin(), sections.end(),
-                            [&](const auto& s) { return s.first == section; });
-    };
-    Sections expected = readSections(golden);
-    if (const auto found = find(expected); found != expected.end() && found->second == lines)
-        return;
-    // The golden file as it would be with these lines, kept beside the others met so far.
-    Sections written = QFile::exists(actual) ? readSections(actual) : expected;
-    if (const auto found = find(written); found != written.end())
-        found->second = lines;
-    else
-        written.append({section, lines});
-    QStringList text;
-    for (const auto& [name, body] : written)
-        text << "[" + name + "]" << body << "";
-    QDir().mkpath(VELMORA_TEXTS_OUT);
-    QFile out(actual);
-    if (out.open(QIODevice::WriteOnly))
-        out.write(text.join('\n').toUtf8());
-    ADD_FAILURE() << file.toStdString() << " [" << section.toStdString() << "] differs from "
-                  << golden.toStdString() << "; what shows now is in " << actual.toStdString()
-                  << ":\n  " << lines.join("\n  ").toStdString();
+    std::vector<std::string> shown;
+    for (const QString& line : lines)
+        shown.push_back(line.toStdString());
+    expectGolden(file.toStdString(), section.toStdString(), shown);
 }

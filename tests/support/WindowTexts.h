@@ -19,7 +19,5 @@ QStringList frameTexts(const QMainWindow& frame);
 
 // Compares the lines with section [section] of the golden file tests/texts/<file>.txt,
 // a line break within a line written \n and `root`, when given, <racine>/.
-// On a difference the file as it would be with these lines is written under the
-// build folder's tests/texts/, and its path is given in the failure.
 void expectTexts(const QString& file, const QString& section, QStringList lines,
                  const QString& root = {});

@@ -41,44 +41,23 @@ TEST(Apex, IsTheVertexOppositeTheShortestSide) {
     EXPECT_EQ(apex({P(0, 0), P(20, 0), P(10, 3)}), P(0, 0));
 }
 
+// Corners in drawing order, then the span's start and end. A side along an
+// axis takes the first and the third corner, even when only the right side is;
+// a diamond (top, right, bottom, left) gives the box inscribed in it; turned
+// with c = 10 < a = 90 and d = 20 < b = 40 the pairs are exchanged, turned the
+// other way (a = 10, b = 20, c = 90, d = 40) they stay; halves are truncated.
 TEST(SelectionCorners, TakeOppositeCornersOrTheInscribedBox) {
-    struct Case {
-        const char* what;
-        std::array<CInkPoint, 4> corners;
-        CInkPoint start, end;
-    };
-    const Case cases[] = {
-        {"a side along an axis: the first and the third corner",
-         {P(10, 10), P(90, 10), P(90, 50), P(10, 50)},
-         P(10, 10),
-         P(90, 50)},
-        {"only the right side along an axis",
-         {P(12, 8), P(90, 10), P(90, 50), P(10, 52)},
-         P(12, 8),
-         P(90, 50)},
-        {"a diamond, top, right, bottom, left: the box inscribed in it",
-         {P(50, 0), P(100, 50), P(50, 100), P(0, 50)},
-         P(25, 25),
-         P(75, 75)},
-        // L = (0, 40), R = (100, 20), T = (10, 0), B = (90, 60).
-        {"turned: c = 10 < a = 90 and d = 20 < b = 40, the pairs are exchanged",
-         {P(10, 0), P(100, 20), P(90, 60), P(0, 40)},
-         P(5, 10),
-         P(95, 50)},
-        // L = (0, 20), R = (100, 40), T = (90, 0), B = (10, 60).
-        {"turned the other way: a = 10, b = 20, c = 90, d = 40 stay",
-         {P(90, 0), P(100, 40), P(10, 60), P(0, 20)},
-         P(5, 10),
-         P(95, 50)},
-        {"halves truncated: (3 + 0) / 2 = 1, (2 + 9) / 2 = 5",
-         {P(2, 0), P(9, 4), P(3, 7), P(0, 3)},
-         P(1, 1),
-         P(5, 5)},
-    };
-    for (const Case& c : cases) {
-        const TextSpan span = selectionCorners(c.corners);
-        EXPECT_EQ(span.start, c.start) << c.what;
-        EXPECT_EQ(span.end, c.end) << c.what;
+    const std::array<std::array<P, 6>, 6> cases{{
+        {P(10, 10), P(90, 10), P(90, 50), P(10, 50), P(10, 10), P(90, 50)},
+        {P(12, 8), P(90, 10), P(90, 50), P(10, 52), P(12, 8), P(90, 50)},
+        {P(50, 0), P(100, 50), P(50, 100), P(0, 50), P(25, 25), P(75, 75)},
+        {P(10, 0), P(100, 20), P(90, 60), P(0, 40), P(5, 10), P(95, 50)},
+        {P(90, 0), P(100, 40), P(10, 60), P(0, 20), P(5, 10), P(95, 50)},
+        {P(2, 0), P(9, 4), P(3, 7), P(0, 3), P(1, 1), P(5, 5)},
+    }};
+    for (const auto& c : cases) {
+        const TextSpan span = selectionCorners({c[0], c[1], c[2], c[3]});
+        EXPECT_EQ((std::array{span.start, span.end}), (std::array{c[4], c[5]})) << c[0].x;
     }
 }
 
@@ -120,19 +99,17 @@ TEST(TextAction, EachGestureAsksForItsEdit) {
         DrawingGenerator g(seed);
         return g.draw({path});
     };
-    const TextEditState none, selected{.textSelected = true}, clipboard{.clipboardHasText = true};
+    const TextEditState none, selected{.textSelected = true}, clipboard{.clipboardHasText = true},
+        pending{.rangeStartPending = true};
     const auto triangle = [&] { return traced(paths::triangle({200, 200}, 50, 80, 0.0, 1), 4); };
     const auto chevron = [&] { return traced(paths::chevron({300, 100}, 90, 0.7, 0.0), 5); };
     const auto unknown = [] {
-        return drawingOf({{{0, 0}, {100, 0, 0.2}},
-                          {{100, 100, 0.5}, {0, 100, 0.7}},
-                          {{20, 50, 1.0},
-                           {30, 50, 1.02},
-                           {40, 50, 1.04},
-                           {50, 50, 1.06},
-                           {60, 50, 1.08},
-                           {70, 50, 1.1},
-                           {80, 50, 1.12}}});
+        auto drawing = drawingOf({{{0, 0}, {100, 0, 0.2}}, {{100, 100, 0.5}, {0, 100, 0.7}}});
+        auto across = std::make_unique<CStroke>();
+        for (int i = 0; i < 7; ++i)
+            across->addPoint(20 + 10 * i, 50, 1.0 + 0.02 * i);
+        drawing->addStroke(std::move(across));
+        return drawing;
     };
     using E = TextEdit;
     struct Case {
@@ -149,14 +126,8 @@ TEST(TextAction, EachGestureAsksForItsEdit) {
          "Supprimer ceci...", P(140, 100), P(260, 100), 3},
         {family(FamilyKind::Line, {300, 200}, 60, 1.5707963), "Line", none, E::StartRange,
          "Début de sélection...", P(300, 200), P(300, 200), 3},
-        {family(FamilyKind::Line, {300, 200}, 60, 1.5707963),
-         "Line",
-         {.rangeStartPending = true},
-         E::EndRange,
-         "Fin de sélection...",
-         P(300, 200),
-         P(300, 200),
-         3},
+        {family(FamilyKind::Line, {300, 200}, 60, 1.5707963), "Line", pending, E::EndRange,
+         "Fin de sélection...", P(300, 200), P(300, 200), 3},
         {drawingOf({{{0, 100}, {200, 107, 0.3}}}), "Line", none, E::DeleteBetween, nullptr},
         {drawingOf({{{0, 100}, {200, 108, 0.3}}}), "Line", none, E::None, nullptr},
         {drawingOf({{{50, 0}, {57, 200, 0.3}}}), "Line", none, E::StartRange, nullptr, P(53, 100),
