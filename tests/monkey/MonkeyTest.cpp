@@ -207,7 +207,7 @@ protected:
                   << std::endl;
         chooseMenuEntry(frame(), menu, entry);
         ASSERT_NE(editor.active<Window>(), nullptr);
-        for (bool fine = true; fine && m_events < m_length; ++m_actions) {
+        for (; m_events < m_length; ++m_actions) {
             editor.clock().advance(uniform(50, 2000) / 1000.0);
             activate();
             goHome();
@@ -215,7 +215,8 @@ protected:
             for (QMdiSubWindow* window : frame().mdiArea()->subWindowList())
                 if (auto* capture = window->widget()->findChild<GestureCapture*>())
                     capture->finishNow();
-            fine = checkAfter(m_actions % 50 == 0);
+            if (!checkAfter(m_actions % 50 == 0))
+                return;
         }
         checkAfter(true);
     }
@@ -490,8 +491,6 @@ protected:
     // The last actions, told when a check fails.
     void log(const QString& action) {
         m_log.push_back(QString("%1: %2").arg(m_events).arg(action));
-            std::cout << QTime::currentTime().toString("ss.zzz").toStdString() << " "
-                      << m_log.back().toStdString() << std::endl;
         if (m_log.size() > 40)
             m_log.pop_front();
     }
