@@ -425,11 +425,11 @@ protected:
         return false;
     }
 
-    // One action at a time, until the window closes: Escape, Return, a click on one
-    // of its buttons, or keys or text typed into the field that has the focus. A print dialog's OK
-    // and a preview's print button print on a real printer: those are only closed. A file dialog is
-    // cancelled, or given a path inside the test's data folder: nothing is ever read or written
-    // elsewhere.
+    // One action at a time, until the window closes: Escape, Return, a click on
+    // one of its buttons, or keys or text typed into the field that has the
+    // focus. A print dialog's OK and a preview's print button print on a real
+    // printer: those are only closed. A file dialog is cancelled, or given a path
+    // inside the test's data folder: nothing is ever read or written elsewhere.
     void answer(QWidget& window) {
         const auto* box = qobject_cast<QMessageBox*>(&window);
         log("modal window: " + (box != nullptr ? box->text() : window.windowTitle()));
@@ -442,12 +442,10 @@ protected:
             log("file " + path);
             chooseFile(path)(*files);
             sent(path.size() + 1);
-        } else if (how < 2 || files != nullptr) {
-            log("Escape");
-            QTest::keyClick(&window, Qt::Key_Escape);
-        } else if (how < 4) {
-            log("Return");
-            QTest::keyClick(&window, Qt::Key_Return);
+        } else if (how < 4 || files != nullptr) {
+            const Qt::Key key = how < 2 || files != nullptr ? Qt::Key_Escape : Qt::Key_Return;
+            log("key " + QKeySequence(key).toString());
+            QTest::keyClick(&window, key);
         } else if (const auto buttons = window.findChildren<QAbstractButton*>(); how < 7) {
             return clickOneOf({buttons.begin(), buttons.end()});
         } else {
