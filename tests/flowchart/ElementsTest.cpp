@@ -126,16 +126,3 @@ TEST(Elements, DrawnInTheirColourOrTheSelectionColour) {
                 EXPECT_EQ(each.calls[0], "pen " + colour + " " + std::to_string(e->penWidth()));
         }
 }
-
-TEST(Elements, CreatedEmptyByTheirStoredName) {
-    for (const char* name : {"CLigne", "CRectangle", "CCarre", "CTriangle", "CLosange", "CCercle",
-                             "CEllipse", "CCroix", "CFleche", "CTexte", "CInconnu"}) {
-        const ElementFactory make = elementFactory(name);
-        ASSERT_NE(make, nullptr) << name;
-        const auto element = make();
-        EXPECT_EQ(std::tuple(element->className(), element->type(), element->GetBoundRect()),
-                  std::tuple(name, 0, CRect{}));
-    }
-    for (const char* name : {"CElement", "cligne", ""})
-        EXPECT_EQ(elementFactory(name), nullptr);
-}
