@@ -59,7 +59,7 @@ public:
         cursor.insertText("Une ligne de texte que le geste barre en partie, puis la photo.\n");
         const QByteArray jpeg = photo();
         photoBytes = jpeg.size();
-        if (!CStrovikCntrItem::insertEncoded(cursor, jpeg, window->view().viewport()->width() - 8))
+        if (!CStrovikCntrItem::insertEncoded(cursor, jpeg, window->view().pictureWidth()))
             qFatal("the photo was refused");
         for (int i = 0; i < kParagraphs; ++i)
             cursor.insertText(QString("\nParagraphe %1 : du texte ordinaire, assez long pour "

@@ -59,6 +59,8 @@ public:
     void OnInsererObjet();
     void OnProprietesObjet();
     bool hasObjectSelected() const;
+    // The widest a new picture is shown: the width of the text in the window.
+    int pictureWidth() const;
 
     // Half-inch margins on the four sides of the page.
     static void setTextMargins(QPrinter& printer);
@@ -97,8 +99,6 @@ private:
     QTextDocumentFragment selectedFragment() const;
     void insertSelected(int at, const QString& text);
     void pasteAt(int at);
-    // The widest a new picture is shown: the width of the text in the window.
-    int pictureWidth() const;
     void dropLinkedImages(int from, int to);
     void moveSelectionTo(int target);
     void openSearch(CRechercheDlg::Mode mode);
