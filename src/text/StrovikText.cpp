@@ -158,7 +158,7 @@ QString CStrovikText::withDataUris(const QString& html) const {
     qsizetype done = 0;
     for (qsizetype at = html.indexOf(kPictureSource); at >= 0;
          at = html.indexOf(kPictureSource, at + 1)) {
-        const qsizetype name = at + 5;
+        const qsizetype name = at + kPictureSource.size() - kPictureScheme.size();
         const auto found = m_pictures.constFind(html.mid(name, kPictureNameLength));
         if (found == m_pictures.cend())
             continue;
