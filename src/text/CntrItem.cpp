@@ -5,24 +5,36 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QLocale>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
 
 namespace {
 
-const QString kDataPrefix = QStringLiteral("data:image/");
+// The cursors given are on the text of a document.
+CStrovikText& textOf(QTextCursor& cursor) {
+    return static_cast<CStrovikText&>(*cursor.document());
+}
 
-void insertUri(QTextCursor& cursor, const QString& uri, const QImage& image) {
-    cursor.document()->addResource(QTextDocument::ImageResource, QUrl(uri), image);
+void insertPicture(QTextCursor& cursor, const QByteArray& type, const QByteArray& bytes, QSize size,
+                   int maxWidth) {
     QTextImageFormat format;
-    format.setName(uri);
+    format.setName(textOf(cursor).addPicture(type, bytes));
+    if (maxWidth > 0 && size.width() > maxWidth) {
+        format.setWidth(maxWidth);
+        format.setHeight(qRound(double(size.height()) * maxWidth / size.width()));
+    }
     cursor.insertImage(format);
 }
 
-QString dataUri(const QByteArray& type, const QByteArray& bytes) {
-    return kDataPrefix + QString::fromLatin1(type) + ";base64," +
-           QString::fromLatin1(bytes.toBase64());
+// "0,3 mégapixel", "67,1 mégapixels", "400 mégapixels".
+QString megapixels(double pixels) {
+    const double millions = pixels / 1e6;
+    QString number = QLocale(QLocale::French).toString(millions, 'f', 1);
+    if (number.endsWith(",0"))
+        number.chop(2);
+    return number + (millions < 2 ? " mégapixel" : " mégapixels");
 }
 
 } // namespace
@@ -41,7 +53,7 @@ std::optional<CStrovikCntrItem> CStrovikCntrItem::selectedIn(CStrovikDoc& docume
     return CStrovikCntrItem(document, cursor.selectionStart());
 }
 
-bool CStrovikCntrItem::insertEncoded(QTextCursor& cursor, const QByteArray& bytes) {
+bool CStrovikCntrItem::insertEncoded(QTextCursor& cursor, const QByteArray& bytes, int maxWidth) {
     QBuffer buffer;
     buffer.setData(bytes);
     QImageReader reader(&buffer);
@@ -50,18 +62,39 @@ bool CStrovikCntrItem::insertEncoded(QTextCursor& cursor, const QByteArray& byte
     if (image.isNull())
         return false;
     if (type == "png" || type == "jpeg" || type == "gif")
-        insertUri(cursor, dataUri(type, bytes), image);
+        insertPicture(cursor, type, bytes, image.size(), maxWidth);
     else
-        insertImage(cursor, image);
+        insertImage(cursor, image, maxWidth);
     return true;
 }
 
-void CStrovikCntrItem::insertImage(QTextCursor& cursor, const QImage& image) {
+void CStrovikCntrItem::insertImage(QTextCursor& cursor, const QImage& image, int maxWidth) {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
-    insertUri(cursor, dataUri("png", png), image);
+    insertPicture(cursor, "png", png, image.size(), maxWidth);
+}
+
+// The decoder refuses pictures whose pixels would take more memory than its
+// limit, before reading them.
+QString CStrovikCntrItem::refusal(const QByteArray& bytes, const QString& fileName) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    const QSize size = QImageReader(&buffer).size();
+    const qint64 limitMb = QImageReader::allocationLimit();
+    constexpr qint64 kBytesPerPixel = 4;
+    if (size.isValid() && limitMb > 0 &&
+        qint64(size.width()) * size.height() * kBytesPerPixel > (limitMb << 20))
+        return QString("L'image %1 est trop grande : %2 x %3 pixels, soit %4. "
+                       "Strovik lit des images d'au plus %5 (%6 Mo en mémoire).")
+            .arg(fileName)
+            .arg(size.width())
+            .arg(size.height())
+            .arg(megapixels(double(size.width()) * size.height()))
+            .arg(megapixels(double(limitMb << 20) / kBytesPerPixel))
+            .arg(limitMb);
+    return "Le fichier " + fileName + " n'est pas une image que Strovik sait lire.";
 }
 
 QTextImageFormat CStrovikCntrItem::format() const {
@@ -79,10 +112,7 @@ QImage CStrovikCntrItem::image() const {
 }
 
 QString CStrovikCntrItem::typeName() const {
-    const QString name = format().name();
-    if (!name.startsWith(kDataPrefix))
-        return {};
-    return name.mid(kDataPrefix.size(), name.indexOf(';') - kDataPrefix.size()).toUpper();
+    return QString::fromLatin1(m_document.text().pictureType(format().name())).toUpper();
 }
 
 QSize CStrovikCntrItem::displaySize() const {

@@ -10,20 +10,27 @@
 class CStrovikDoc;
 class QTextCursor;
 
-// An object embedded in the text: an image, kept inside the document as a data
-// URI so that the file needs nothing beside it.
+// An object embedded in the text: a picture, whose file's bytes the text keeps
+// (see CStrovikText), so that the document needs nothing beside it.
 class CStrovikCntrItem {
 public:
+    // No limit to the width at which a new picture is shown.
+    static constexpr int kAnyWidth = 0;
+
     // The image whose object character is at `position` in the document's text.
     CStrovikCntrItem(CStrovikDoc& document, int position);
 
     // The image that the cursor's selection holds alone, if it does.
     static std::optional<CStrovikCntrItem> selectedIn(CStrovikDoc& document,
                                                       const QTextCursor& cursor);
-    // Puts the image in place of the cursor's selection, keeping the encoded
-    // bytes of a PNG, JPEG or GIF file as they are; false when they are not an image.
-    static bool insertEncoded(QTextCursor& cursor, const QByteArray& bytes);
-    static void insertImage(QTextCursor& cursor, const QImage& image);
+    // Puts the picture in place of the selection of a cursor on a CStrovikText,
+    // keeping the bytes of a PNG, JPEG or GIF file as they are, shown at most
+    // `maxWidth` pixels wide; false when they are not a picture that can be read.
+    static bool insertEncoded(QTextCursor& cursor, const QByteArray& bytes,
+                              int maxWidth = kAnyWidth);
+    static void insertImage(QTextCursor& cursor, const QImage& image, int maxWidth = kAnyWidth);
+    // Why insertEncoded() refused the bytes of the file `fileName`.
+    static QString refusal(const QByteArray& bytes, const QString& fileName);
 
     CStrovikDoc& document() const { return m_document; }
     int position() const { return m_position; }

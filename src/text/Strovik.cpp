@@ -39,6 +39,7 @@ CStrovik::CStrovik(CStrovikDoc& document)
     connect(m_view, &QTextEdit::cursorPositionChanged, this, changed);
     connect(m_view, &QTextEdit::selectionChanged, this, changed);
     connect(m_view, &QTextEdit::undoAvailable, this, changed);
+    connect(m_view, &QTextEdit::redoAvailable, this, changed);
     connect(m_view, &CStrovikView::pointerModeChanged, this, changed);
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, changed);
     connect(m_view, &CStrovikView::statusMessage, this, &CChildFrame::statusMessage);
@@ -84,6 +85,9 @@ void CStrovik::createEditeurMenu(const FrameMenus& frameMenus) {
     using Action = FrameMenus::Action;
     m_editeur = new QMenu("&Editeur", this);
     m_editeur->addAction(frameMenus.action(Action::NouveauTexte));
+    addViewEntry(m_editeur, "Nouveau &texte ici",
+                 "Commence un nouveau texte dans cette fenêtre et oublie les gestes dessinés", {},
+                 &CStrovikView::OnFileNew);
     m_editeur->addAction(frameMenus.action(Action::Ouvrir));
     QAction* close = m_editeur->addAction("&Fermer", this, [this] { parentWidget()->close(); });
     close->setStatusTip("Ferme le document actif");
@@ -126,6 +130,11 @@ void CStrovik::createEditionMenu() {
     m_edition = new QMenu("Edi&tion", this);
     m_undo = addViewEntry(m_edition, "&Annuler", "Annule la dernière action", QKeySequence::Undo,
                           &QTextEdit::undo);
+    // Both keys are shown: the menu shows the text after the tab instead of a shortcut.
+    m_redo = addViewEntry(m_edition, "&Rétablir\tCtrl+Y, Ctrl+Maj+Z", "Rétablit l'action annulée",
+                          {}, &QTextEdit::redo);
+    m_redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     m_edition->addSeparator();
     m_cut =
         addViewEntry(m_edition, "&Couper", "Coupe la sélection et la place dans le Presse-papiers",
@@ -161,6 +170,7 @@ void CStrovik::updateEditActions() {
         return;
     const bool selection = m_view->textCursor().hasSelection();
     m_undo->setEnabled(m_view->document()->isUndoAvailable());
+    m_redo->setEnabled(m_view->document()->isRedoAvailable());
     m_cut->setEnabled(selection);
     m_copy->setEnabled(selection);
     m_paste->setEnabled(m_view->canPaste());

@@ -52,6 +52,7 @@ private:
     QAction* m_recentSeparator = nullptr;
     QList<QPointer<QAction>> m_recentShown;
     QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
     QAction* m_cut = nullptr;
     QAction* m_copy = nullptr;
     QAction* m_paste = nullptr;

@@ -17,6 +17,11 @@ CStrovikDoc::CStrovikDoc(const CDocTemplate& docTemplate, EditorContext& context
 
 CStrovikDoc::~CStrovikDoc() = default;
 
+void CStrovikDoc::startNewText() {
+    m_text->startAgain();
+    setModifiedFlag(false);
+}
+
 bool CStrovikDoc::onOpenDocument(const QString& path) {
     QWidget* parent = context().dialogParent();
     std::string content;

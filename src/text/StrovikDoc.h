@@ -13,6 +13,8 @@ public:
     ~CStrovikDoc() override;
 
     CStrovikText& text() const { return *m_text; }
+    // An empty text in place of this one; the file, if any, stays the document's.
+    void startNewText();
 
     bool onOpenDocument(const QString& path) override;
     bool onSaveDocument(const QString& path) override;

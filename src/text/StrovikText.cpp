@@ -1,5 +1,6 @@
 #include "text/StrovikText.h"
 
+#include <QCryptographicHash>
 #include <QFont>
 #include <QImage>
 #include <QTextBlock>
@@ -7,9 +8,26 @@
 #include <QTextList>
 #include <QUrl>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
+
+const QString kDataImage = QStringLiteral("data:image/");
+const QString kBase64 = QStringLiteral(";base64,");
+// A picture's name: this scheme and the SHA-1 of its bytes, in hexadecimal.
+const QString kPictureScheme = QStringLiteral("strovik-image:");
+const qsizetype kPictureNameLength = kPictureScheme.size() + 40;
+// How the text's HTML refers to a picture.
+const QString kPictureSource = "src=\"" + kPictureScheme;
+
+bool isBase64(QChar c) {
+    return (c.unicode() < 128 && c.isLetterOrNumber()) || c == '+' || c == '/' || c == '=';
+}
+
+bool isMediaType(QChar c) {
+    return (c.unicode() < 128 && c.isLetterOrNumber()) || c == '+' || c == '.' || c == '-';
+}
 
 struct Pin {
     int from;
@@ -57,7 +75,7 @@ CStrovikText::CStrovikText(QObject* parent) : QTextDocument(parent) {
 }
 
 QByteArray CStrovikText::toSvk() const {
-    const QByteArray html = htmlForFile().toUtf8();
+    const QByteArray html = withDataUris(htmlForFile()).toUtf8();
     return QByteArray::fromStdString(markAsSvk(std::string_view(html.data(), html.size())));
 }
 
@@ -87,7 +105,8 @@ SvkProblem CStrovikText::readSvk(std::string_view content) {
     const SvkProblem problem = checkSvk(content);
     if (problem != SvkProblem::None)
         return problem;
-    setHtml(QString::fromUtf8(content.data(), static_cast<qsizetype>(content.size())));
+    setHtml(
+        withShortNames(QString::fromUtf8(content.data(), static_cast<qsizetype>(content.size()))));
     // Some HTML (text right after a table) reads into a document that reads
     // back from its own file with one more paragraph; read once more, the text
     // shown is the text that a save brings back.
@@ -96,6 +115,13 @@ SvkProblem CStrovikText::readSvk(std::string_view content) {
     clearUndoRedoStacks();
     setModified(false);
     return SvkProblem::None;
+}
+
+void CStrovikText::startAgain() {
+    clear();
+    m_pictures.clear();
+    clearUndoRedoStacks();
+    setModified(false);
 }
 
 // Qt reads a paragraph's align="right" as right whatever the writing direction.
@@ -114,16 +140,80 @@ void CStrovikText::dropAbsoluteAlignments(int from, int to) {
     }
 }
 
-// Images are decoded once and kept. Any other name gets an empty answer that
-// is not null, which stops the base class from looking in the file system.
+QString CStrovikText::addPicture(const QByteArray& type, const QByteArray& bytes) {
+    const QString name =
+        kPictureScheme +
+        QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex());
+    m_pictures.insert(name, {type, bytes});
+    return name;
+}
+
+QByteArray CStrovikText::pictureType(const QString& name) const {
+    const auto found = m_pictures.constFind(name);
+    return found == m_pictures.cend() ? QByteArray() : found->type;
+}
+
+QString CStrovikText::withDataUris(const QString& html) const {
+    QString out;
+    qsizetype done = 0;
+    for (qsizetype at = html.indexOf(kPictureSource); at >= 0;
+         at = html.indexOf(kPictureSource, at + 1)) {
+        const qsizetype name = at + kPictureSource.size() - kPictureScheme.size();
+        const auto found = m_pictures.constFind(html.mid(name, kPictureNameLength));
+        if (found == m_pictures.cend())
+            continue;
+        out += QStringView(html).mid(done, name - done);
+        out += kDataImage + QString::fromLatin1(found->type) + kBase64 +
+               QString::fromLatin1(found->bytes.toBase64());
+        done = name + kPictureNameLength;
+    }
+    if (done == 0)
+        return html;
+    out += QStringView(html).mid(done);
+    return out;
+}
+
+// Data URIs that are not base64 of a picture stay as they are; the text
+// shows nothing for them.
+QString CStrovikText::withShortNames(const QString& html) {
+    QString out;
+    qsizetype done = 0;
+    for (qsizetype at = html.indexOf(kDataImage, 0, Qt::CaseInsensitive); at >= 0;
+         at = html.indexOf(kDataImage, std::max(at + 1, done), Qt::CaseInsensitive)) {
+        qsizetype data = at + kDataImage.size();
+        while (data < html.size() && isMediaType(html[data]))
+            ++data;
+        if (html.mid(data, kBase64.size()).compare(kBase64, Qt::CaseInsensitive) != 0)
+            continue;
+        const QString type = html.mid(at + kDataImage.size(), data - at - kDataImage.size());
+        data += kBase64.size();
+        qsizetype end = data;
+        while (end < html.size() && isBase64(html[end]))
+            ++end;
+        const QByteArray::FromBase64Result bytes = QByteArray::fromBase64Encoding(
+            html.mid(data, end - data).toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+        if (!bytes || bytes.decoded.isEmpty())
+            continue;
+        out += QStringView(html).mid(done, at - done);
+        out += addPicture(type.toLower().toLatin1(), bytes.decoded);
+        done = end;
+    }
+    if (done == 0)
+        return html;
+    out += QStringView(html).mid(done);
+    return out;
+}
+
+// A picture is decoded the first time it is shown, and kept, in a form that
+// is painted without a conversion. Any other name gets an empty answer that is
+// not null, which stops the base class from looking in the file system.
 QVariant CStrovikText::loadResource(int type, const QUrl& name) {
-    const QString uri = name.toString();
-    const qsizetype comma = uri.indexOf(',');
-    if (type == ImageResource && name.scheme().compare("data", Qt::CaseInsensitive) == 0 &&
-        comma > 0 && uri.left(comma).endsWith(";base64", Qt::CaseInsensitive)) {
-        const QImage image =
-            QImage::fromData(QByteArray::fromBase64(uri.mid(comma + 1).toLatin1()));
+    const auto found = m_pictures.constFind(name.toString());
+    if (type == ImageResource && found != m_pictures.cend()) {
+        QImage image = QImage::fromData(found->bytes);
         if (!image.isNull()) {
+            image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                    : QImage::Format_RGB32);
             addResource(type, name, image);
             return image;
         }

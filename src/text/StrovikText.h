@@ -2,13 +2,16 @@
 
 #include "text/SvkFormat.h"
 
+#include <QHash>
 #include <QTextDocument>
 
 #include <string_view>
 
 // The rich text of a text document, in Times New Roman 12 points unless told
-// otherwise. Its images live inside it as data URIs: nothing is ever fetched
-// from a file or the network to show it.
+// otherwise. Its pictures are kept inside it, as the bytes of their files,
+// under short names: the text refers to them by these names and nothing is
+// ever fetched from a file or the network to show them. HTML that leaves the
+// document (its file, the clipboard) carries the pictures whole as data URIs.
 class CStrovikText : public QTextDocument {
     Q_OBJECT
 public:
@@ -20,13 +23,35 @@ public:
     // the text then comes back unmodified, with nothing to undo.
     SvkProblem readSvk(std::string_view content);
 
+    // Empties the text and forgets its pictures, with nothing to undo.
+    void startAgain();
+
     // Gives the paragraphs from `from` to `to` the alignments the editor gives:
     // right, not right whatever the writing direction, as HTML brings them.
     void dropAbsoluteAlignments(int from, int to);
+
+    // Keeps the encoded picture (`type` "png", "jpeg" or "gif") and gives the
+    // name under which the text shows it; the same bytes get the same name.
+    QString addPicture(const QByteArray& type, const QByteArray& bytes);
+    bool hasPicture(const QString& name) const { return m_pictures.contains(name); }
+    // "png", "jpeg" or "gif"; empty for a name that is not a picture of the text.
+    QByteArray pictureType(const QString& name) const;
+    // The HTML with the pictures' names replaced by their data URIs.
+    QString withDataUris(const QString& html) const;
+    // The HTML with its data URIs of PNG, JPEG and GIF pictures kept here and
+    // replaced by their names.
+    QString withShortNames(const QString& html);
 
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
+    struct Picture {
+        QByteArray type;
+        QByteArray bytes;
+    };
+
     QString htmlForFile() const;
+
+    QHash<QString, Picture> m_pictures;
 };

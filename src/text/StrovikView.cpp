@@ -177,7 +177,7 @@ void CStrovikView::applyEdit(const TextAction& action) {
         moveSelectionTo(charAt(action.at));
         break;
     case TextEdit::PasteAtCaret:
-        insertSelected(textCursor().position(), QApplication::clipboard()->text());
+        pasteAt(textCursor().position());
         break;
     case TextEdit::SelectBetween:
         select(charAt(action.at), charAt(action.to));
@@ -189,12 +189,12 @@ void CStrovikView::applyEdit(const TextAction& action) {
         break;
     }
     case TextEdit::CopySelection:
-        QApplication::clipboard()->setText(selectedPlainText());
+        QApplication::clipboard()->setMimeData(createMimeDataFromSelection());
         break;
     case TextEdit::CutSelection: {
-        const QString text = selectedPlainText();
+        QMimeData* taken = createMimeDataFromSelection();
         textCursor().removeSelectedText();
-        QApplication::clipboard()->setText(text);
+        QApplication::clipboard()->setMimeData(taken);
         break;
     }
     case TextEdit::ClearSelection:
@@ -215,9 +215,44 @@ void CStrovikView::select(int anchor, int position) {
     setTextCursor(cursor);
 }
 
-// Embedded objects have no plain-text form.
+// Embedded objects have no plain-text form. The fragment's own plain text
+// would start with a line break for a part of a list item.
 QString CStrovikView::selectedPlainText() const {
-    return textCursor().selection().toPlainText().remove(QChar::ObjectReplacementCharacter);
+    return textCursor()
+        .selectedText()
+        .replace(QChar::ParagraphSeparator, '\n')
+        .replace(QChar::LineSeparator, '\n')
+        .remove(QChar::ObjectReplacementCharacter);
+}
+
+// Qt's fragment of a part of a paragraph brings the paragraph along, list and
+// all: pasted, it would start a new one. Such a part is copied character by
+// character, with their formats and pictures.
+QTextDocumentFragment CStrovikView::selectedFragment() const {
+    const QTextCursor cursor = textCursor();
+    const int start = cursor.selectionStart(), end = cursor.selectionEnd();
+    const QTextBlock block = document()->findBlock(start);
+    if (end >= block.position() + block.length())
+        return cursor.selection();
+    QTextDocument part;
+    QTextCursor out(&part);
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment piece = it.fragment();
+        const int from = std::max(start, piece.position());
+        const int to = std::min(end, piece.position() + piece.length());
+        if (from < to)
+            out.insertText(piece.text().mid(from - piece.position(), to - from),
+                           piece.charFormat());
+    }
+    return QTextDocumentFragment(&part);
+}
+
+QMimeData* CStrovikView::createMimeDataFromSelection() const {
+    // The clipboard or the drag takes it.
+    auto data = std::make_unique<QMimeData>();
+    data->setText(selectedPlainText());
+    data->setHtml(strovikDoc().text().withDataUris(selectedFragment().toHtml()));
+    return data.release();
 }
 
 void CStrovikView::insertSelected(int at, const QString& text) {
@@ -226,26 +261,34 @@ void CStrovikView::insertSelected(int at, const QString& text) {
     select(at, at + static_cast<int>(text.size()));
 }
 
+// The rich text paste of the clipboard, or its plain text.
+void CStrovikView::pasteAt(int at) {
+    const QMimeData* clipboard = QApplication::clipboard()->mimeData();
+    if (clipboard == nullptr || !clipboard->hasHtml()) {
+        insertSelected(at, QApplication::clipboard()->text());
+        return;
+    }
+    select(at, at);
+    QTextCursor cursor = textCursor();
+    cursor.insertFragment(QTextDocumentFragment::fromHtml(
+        strovikDoc().text().withShortNames(clipboard->html()), document()));
+    select(at, cursor.position());
+}
+
+// The fragment keeps its formats and pictures; the paragraph where it lands
+// keeps its own.
 void CStrovikView::moveSelectionTo(int target) {
     QTextCursor cursor = textCursor();
     const int start = cursor.selectionStart(), end = cursor.selectionEnd();
-    const QString text = selectedPlainText();
-    QTextCursor first(document());
-    first.setPosition(start + 1);
-    const QTextCharFormat charFormat =
-        first.charFormat().isImageFormat() ? QTextCharFormat() : first.charFormat();
-    const QTextBlockFormat blockFormat = cursor.blockFormat();
-
+    const QTextDocumentFragment fragment = selectedFragment();
     cursor.beginEditBlock();
     cursor.removeSelectedText();
     const int at = moveTarget(start, end, target);
     cursor.setPosition(at);
-    cursor.insertText(text);
-    cursor.setPosition(at, QTextCursor::KeepAnchor);
-    cursor.setCharFormat(charFormat);
-    cursor.setBlockFormat(blockFormat);
+    cursor.insertFragment(fragment);
+    const int after = cursor.position();
     cursor.endEditBlock();
-    select(at, at + static_cast<int>(text.size()));
+    select(at, after);
 }
 
 bool CStrovikView::isBold() const {
@@ -294,14 +337,20 @@ void CStrovikView::toggleBullets() {
 void CStrovikView::insertFromMimeData(const QMimeData* source) {
     if (source->hasImage() && !source->hasHtml()) {
         QTextCursor cursor = textCursor();
-        CStrovikCntrItem::insertImage(cursor, qvariant_cast<QImage>(source->imageData()));
+        CStrovikCntrItem::insertImage(cursor, qvariant_cast<QImage>(source->imageData()),
+                                      pictureWidth());
         setTextCursor(cursor);
         return;
     }
+    QMimeData kept;
+    if (source->hasHtml())
+        kept.setHtml(strovikDoc().text().withShortNames(source->html()));
+    if (source->hasText())
+        kept.setText(source->text());
     QTextCursor step(document());
     step.beginEditBlock();
     const int from = textCursor().selectionStart();
-    QTextEdit::insertFromMimeData(source);
+    QTextEdit::insertFromMimeData(&kept);
     dropLinkedImages(from, textCursor().position());
     strovikDoc().text().dropAbsoluteAlignments(from, textCursor().position());
     step.endEditBlock();
@@ -321,7 +370,8 @@ void CStrovikView::dropLinkedImages(int from, int to) {
         cursor.setPosition(i);
         cursor.setPosition(i + 1, QTextCursor::KeepAnchor);
         const QTextCharFormat format = cursor.charFormat();
-        if (format.isImageFormat() && !format.toImageFormat().name().startsWith("data:"))
+        if (format.isImageFormat() &&
+            !strovikDoc().text().hasPicture(format.toImageFormat().name()))
             cursor.removeSelectedText();
     }
 }
@@ -350,7 +400,8 @@ void CStrovikView::OnEditCollageSpecial() {
         cursor.insertText(source.text());
         break;
     case CCollageSpecialDlg::Form::Image:
-        CStrovikCntrItem::insertImage(cursor, qvariant_cast<QImage>(source.imageData()));
+        CStrovikCntrItem::insertImage(cursor, qvariant_cast<QImage>(source.imageData()),
+                                      pictureWidth());
         break;
     }
     setTextCursor(cursor);
@@ -397,12 +448,26 @@ void CStrovikView::OnInsererObjet() {
         return;
     }
     QTextCursor cursor = textCursor();
-    if (!CStrovikCntrItem::insertEncoded(cursor, QByteArray::fromStdString(bytes))) {
-        showMessage(this, "Le fichier " + QFileInfo(path).fileName() +
-                              " n'est pas une image que Strovik sait lire.");
+    const QByteArray encoded = QByteArray::fromStdString(bytes);
+    if (!CStrovikCntrItem::insertEncoded(cursor, encoded, pictureWidth())) {
+        showMessage(this, CStrovikCntrItem::refusal(encoded, QFileInfo(path).fileName()));
         return;
     }
     setTextCursor(cursor);
+}
+
+int CStrovikView::pictureWidth() const {
+    return std::max(1, viewport()->width() - 2 * qRound(document()->documentMargin()));
+}
+
+void CStrovikView::OnFileNew() {
+    if (!strovikDoc().saveModified())
+        return;
+    m_history.clear();
+    m_capture.cancel();
+    m_rangeStartPending = false;
+    strovikDoc().startNewText();
+    viewport()->repaint();
 }
 
 bool CStrovikView::hasObjectSelected() const {

@@ -14,6 +14,7 @@
 class CStrovikDoc;
 struct TextAction;
 class QPrinter;
+class QTextDocumentFragment;
 
 // The text of a document, edited with the keyboard and the left button as
 // usual, and with gestures drawn with the right button: once the writer pauses,
@@ -48,6 +49,9 @@ public:
     void toggleUnderline();
     void toggleBullets();
 
+    // Starts a new text in this window, once a modified one is saved or given up:
+    // the gestures drawn and their history are forgotten.
+    void OnFileNew();
     void OnEditCollageSpecial();
     void OnEditRechercher();
     void OnEditSuivant();
@@ -55,6 +59,8 @@ public:
     void OnInsererObjet();
     void OnProprietesObjet();
     bool hasObjectSelected() const;
+    // The widest a new picture is shown: the width of the text in the window.
+    int pictureWidth() const;
 
     // Half-inch margins on the four sides of the page.
     static void setTextMargins(QPrinter& printer);
@@ -74,6 +80,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // The selection as text, and as HTML that carries its pictures whole.
+    QMimeData* createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData* source) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
 
@@ -88,7 +96,9 @@ private:
     int charAt(const CInkPoint& p) const;
     void select(int anchor, int position);
     QString selectedPlainText() const;
+    QTextDocumentFragment selectedFragment() const;
     void insertSelected(int at, const QString& text);
+    void pasteAt(int at);
     void dropLinkedImages(int from, int to);
     void moveSelectionTo(int target);
     void openSearch(CRechercheDlg::Mode mode);
