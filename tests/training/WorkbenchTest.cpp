@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 
 namespace {
 
@@ -104,4 +105,29 @@ TEST_F(GestureEditor, ALongDescriptionLeavesTheDrawingAreaHalfTheWindow) {
     EXPECT_EQ(shown->text().toStdString(), description);
     shown->repaint();
     EXPECT_EQ(shown->toolTip().toStdString(), description);
+}
+
+// Under the verdict: the three best classes with their probability and
+// squared distance, then which test accepted or rejected the gesture.
+TEST_F(GestureEditor, EachVerdictIsExplained) {
+    open(*setOf({{"A", 8}, {"B", 8, 1}, {"C", 8, 8}}));
+    const auto expectExplanation = [this](const QString& pattern) {
+        const QString shown = window().result().explanation();
+        EXPECT_TRUE(QRegularExpression("^" + pattern + "$").match(shown).hasMatch())
+            << shown.toStdString();
+    };
+    const QString d = "\\d+,\\d";
+    const QString other = " [BC] \\(p 0,000, d² " + d + "\\)";
+    draw(*component(0, 60));
+    ASSERT_EQ(window().result().line2(), "A");
+    expectExplanation("Accepté : p 1,000 ≥ 0,98, d² " + d +
+                      " ≤ 110 ; meilleures classes : A \\(p 1,000, d² " + d + "\\)" + other +
+                      other);
+    draw(*scribble(61));
+    ASSERT_EQ(window().result().line1(), "Geste rejeté");
+    expectExplanation("Rejeté par la distance : d² " + d +
+                      " > 110, p 1,000 ≥ 0,98 ; meilleures classes : B .*");
+    EXPECT_EQ(window().result().height(), 85);
+    chooseRow("classes", "B");
+    EXPECT_EQ(window().result().explanation(), "");
 }
