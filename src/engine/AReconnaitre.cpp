@@ -2,7 +2,9 @@
 
 #include "engine/Ensemble.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
 constexpr int N = CExemple::NB_CARACTERISTIQUES;
@@ -75,26 +77,51 @@ void CAReconnaitre::choisir() {
     m_code = m_classeChoisie->code();
 }
 
+double CAReconnaitre::probabilityOf(double evaluation) const {
+    double sum = 0.0;
+    for (double v : m_evaluations)
+        sum += std::exp(v - evaluation);
+    return 1.0 / sum;
+}
+
+double CAReconnaitre::distanceTo(const CClasse& classe) const {
+    const CMatrice& q = m_ensemble->statistiques();
+    const Caracteristiques& f = caracteristiques();
+    const CClasse::Vecteur& m = classe.moyenne();
+    double d = 0.0;
+    for (int i = 0; i < N; ++i)
+        for (int j = 0; j < N; ++j)
+            d += ((f[i] - m[i]) * q.inverse(i, j)) * (f[j] - m[j]);
+    return d;
+}
+
 void CAReconnaitre::probabiliteReconnaissance() {
     m_probabilite = 0.0;
-    if (m_classeChoisie) {
-        double sum = 0.0;
-        for (double v : m_evaluations)
-            sum += std::exp(v - m_meilleureEvaluation);
-        m_probabilite = 1.0 / sum;
-    }
+    if (m_classeChoisie)
+        m_probabilite = probabilityOf(m_meilleureEvaluation);
     m_rejeteProbabilite = !m_classeChoisie || !probabiliteAcceptee(m_probabilite);
 }
 
 void CAReconnaitre::distanceMahalanobis() {
     m_distance = 0.0;
-    if (m_classeChoisie) {
-        const CMatrice& q = m_ensemble->statistiques();
-        const Caracteristiques& f = caracteristiques();
-        const CClasse::Vecteur& m = m_classeChoisie->moyenne();
-        for (int i = 0; i < N; ++i)
-            for (int j = 0; j < N; ++j)
-                m_distance += ((f[i] - m[i]) * q.inverse(i, j)) * (f[j] - m[j]);
-    }
+    if (m_classeChoisie)
+        m_distance = distanceTo(*m_classeChoisie);
     m_rejeteDistance = !m_classeChoisie || !distanceAcceptee(m_distance);
+}
+
+std::vector<CAReconnaitre::Candidate> CAReconnaitre::bestCandidates(int count) const {
+    std::vector<int> order(m_evaluations.size());
+    std::iota(order.begin(), order.end(), 0);
+    // A NaN evaluation ranks last, so that the order stays a strict one.
+    const auto rank = [this](int c) {
+        const double v = m_evaluations[c];
+        return std::isnan(v) ? -HUGE_VAL : v;
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&rank](int a, int b) { return rank(a) > rank(b); });
+    order.resize(std::min(order.size(), static_cast<std::size_t>(std::max(count, 0))));
+    std::vector<Candidate> best;
+    for (int c : order)
+        best.push_back({c, probabilityOf(m_evaluations[c]), distanceTo(m_ensemble->classe(c))});
+    return best;
 }

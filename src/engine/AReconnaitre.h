@@ -63,8 +63,21 @@ public:
     double probabilite() const { return m_probabilite; }
     double distance() const { return m_distance; }
 
+    // A class as the evaluation ranks it: the probability it would have if it
+    // were chosen, and the squared Mahalanobis distance to its mean.
+    struct Candidate {
+        int classIndex;
+        double probability;
+        double distance;
+    };
+    // After recognition: the `count` best-evaluated classes (fewer if the set
+    // has fewer), best first; ties keep the class order, as the choice does.
+    std::vector<Candidate> bestCandidates(int count) const;
+
 private:
     void reinitialiser();
+    double probabilityOf(double evaluation) const;
+    double distanceTo(const CClasse& classe) const;
 
     std::string m_nomReconnu;
     std::optional<CClasse> m_classeChoisie;

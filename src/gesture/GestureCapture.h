@@ -52,7 +52,8 @@ public:
     // Milliseconds the timer was last armed with.
     int delayMs() const { return m_timer.interval(); }
     // Ends the pending gesture at once, as the timer would; does nothing when
-    // no gesture waits. Tests and the gesture player call it instead of waiting.
+    // no gesture waits. Tests and the gesture player call it instead of waiting;
+    // a form calls it before another row replaces the drawing.
     void finishNow();
     // Forgets the gesture drawn so far: its timer, its drawing and its ink. A
     // stroke under way goes on.

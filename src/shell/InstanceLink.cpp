@@ -75,5 +75,8 @@ void InstanceLink::read(QLocalSocket& socket) {
             files << QFile::decodeName(file);
     socket.write("\n");
     socket.flush();
-    emit filesReceived(files);
+    // Queued: opening the files may show a message whose event loop deletes
+    // the socket once the other Velmora hangs up, under this handler's feet.
+    QMetaObject::invokeMethod(
+        this, [this, files] { emit filesReceived(files); }, Qt::QueuedConnection);
 }

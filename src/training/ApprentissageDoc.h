@@ -20,8 +20,9 @@ public:
     QString fileName() const;
 
     // Writes the set into the gesture-set folder under `fileName` (its folder,
-    // if any, is ignored); the set then carries that name. A failure is shown
-    // to the user; false then.
+    // if any, is ignored); the set then carries that name. Another set's file
+    // there is replaced only if the user says so. A refusal or a failure
+    // (shown to the user) gives false.
     bool enregistrerEnsemble(const QString& fileName);
     enum class SaveResult { Written, Cancelled, Failed };
     // Asks for a file name, then writes there: always into the gesture-set
@@ -34,6 +35,13 @@ public:
 
 private:
     QString gestureFolder() const;
+    // True when `target` may be written: it is this set's own file, it does
+    // not exist, or the user agrees to replace it.
+    bool mayReplace(const QString& target) const;
+    // enregistrerEnsemble without the question.
+    bool write(const QString& fileName);
 
     std::unique_ptr<CEnsemble> m_ensemble;
+    // The file the set was read from or last written to; empty for a new set.
+    QString m_ownFile;
 };

@@ -7,6 +7,7 @@
 #include "training/ApprentissageDoc.h"
 #include "training/ClVidesDlg.h"
 #include "training/DialogFields.h"
+#include "training/ElidedLabel.h"
 #include "training/ExempleView.h"
 #include "training/ProprietesDlg.h"
 #include "training/ReconForm.h"
@@ -42,7 +43,7 @@ QPushButton* button(const QString& text, const char* name, QWidget* parent) {
 }
 
 QLabel* label(const char* name, QWidget* parent) {
-    auto* l = new QLabel(parent);
+    auto* l = new ElidedLabel(parent);
     l->setObjectName(name);
     return l;
 }
@@ -381,6 +382,7 @@ void CExempleForm::DesactiverPendantTrace() {
 }
 
 void CExempleForm::OnSelchangeClasses() {
+    m_view->capture().finishNow();
     m_indiceListeClasses = m_classes->selection();
     m_indiceClasse = m_indiceListeClasses < 0 ? -1 : IndiceClasse(m_indiceListeClasses);
     RemplirExemples();
@@ -388,6 +390,7 @@ void CExempleForm::OnSelchangeClasses() {
 }
 
 void CExempleForm::OnSelchangeExemples() {
+    m_view->capture().finishNow();
     m_indiceListeExemples = m_exemples->selection();
     m_indiceExemple = m_indiceListeExemples < 0 ? -1 : IndiceExemple(m_indiceListeExemples);
     if (m_indiceClasse >= 0) {

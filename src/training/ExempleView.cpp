@@ -121,6 +121,7 @@ void CExempleView::recognise() {
             m_result->setLines("Geste rejeté", "");
         else
             m_result->setLines("Geste reconnu :", toQString(m_recognition->nomReconnu()));
+        m_result->explain(*m_recognition);
     }
     QString status;
     for (int i = 0; i < candidates.count(); ++i) {

@@ -121,6 +121,9 @@ QLineEdit* NumberCellsDialog::cell(double value) {
     edit->setAlignment(Qt::AlignRight);
     edit->setMinimumWidth(fontMetrics().horizontalAdvance("-0.000000000000000") / 2);
     edit->setCursorPosition(0);
+    // A narrow cell hides the exponent; the tooltip shows the number whole.
+    edit->setToolTip(edit->text());
+    connect(edit, &QLineEdit::textChanged, edit, &QWidget::setToolTip);
     return edit;
 }
 

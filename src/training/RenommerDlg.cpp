@@ -26,11 +26,16 @@ void RenameDialog::addNameRow(QString& name) {
     auto* edit = new QLineEdit(name, this);
     edit->setObjectName("name");
     edit->setMinimumWidth(260);
+    m_name = &name;
     connect(edit, &QLineEdit::textChanged, this, [this, &name](const QString& text) {
         name = text;
-        m_ok->setEnabled(!name.isEmpty());
+        fieldChanged();
     });
     m_rows->addRow("Nom :", edit);
+}
+
+void RenameDialog::fieldChanged() {
+    m_ok->setEnabled(!m_name->isEmpty());
 }
 
 void RenameDialog::addDescriptionRow(QString& description) {
@@ -38,7 +43,7 @@ void RenameDialog::addDescriptionRow(QString& description) {
     edit->setObjectName("description");
     connect(edit, &QPlainTextEdit::textChanged, this, [this, edit, &description] {
         description = edit->toPlainText();
-        m_ok->setEnabled(true);
+        fieldChanged();
     });
     m_rows->addRow("Description :", edit);
 }
@@ -65,7 +70,7 @@ CRenommerClasseDlg::CRenommerClasseDlg(const QString& name, const QString& descr
     m_rows->addRow(codeLabel, codeCombo);
     connect(codeCombo, &QComboBox::currentTextChanged, this, [this](const QString& text) {
         m_codeName = text;
-        m_ok->setEnabled(true);
+        fieldChanged();
     });
 }
 

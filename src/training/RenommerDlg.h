@@ -6,19 +6,23 @@ class QFormLayout;
 class QPushButton;
 
 // What the rename dialogs share: the title, the rows, and OK and Annuler with
-// OK disabled until a field changes.
+// OK disabled until a field changes. A change elsewhere never enables OK while
+// the name is empty: the set could not be saved with a nameless class.
 class RenameDialog : public QDialog {
     Q_OBJECT
 protected:
     explicit RenameDialog(QWidget* parent);
 
-    // "Nom :" edit bound to `name`; OK follows whether it is empty.
+    // "Nom :" edit bound to `name`; every dialog has one, added first.
     void addNameRow(QString& name);
-    // "Description :" edit bound to `description`; any change enables OK.
+    // "Description :" edit bound to `description`.
     void addDescriptionRow(QString& description);
+    // Any field changed: OK follows whether the name is empty.
+    void fieldChanged();
 
     QFormLayout* m_rows;
     QPushButton* m_ok;
+    const QString* m_name = nullptr;
 };
 
 // Each dialog starts with the values its caller gives and leaves the new values

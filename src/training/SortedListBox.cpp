@@ -1,9 +1,11 @@
 #include "training/SortedListBox.h"
 
 #include <QCollator>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 
 #include <memory>
+#include <utility>
 
 SortedListBox::SortedListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -47,6 +49,17 @@ void SortedListBox::select(int row) {
     } else {
         setCurrentRow(row);
     }
+}
+
+void SortedListBox::mousePressEvent(QMouseEvent* event) {
+    m_blankPress = !indexAt(event->position().toPoint()).isValid();
+    if (!m_blankPress)
+        QListWidget::mousePressEvent(event);
+}
+
+void SortedListBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (!std::exchange(m_blankPress, false))
+        QListWidget::mouseReleaseEvent(event);
 }
 
 int SortedListBox::selection() const {

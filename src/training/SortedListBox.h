@@ -4,7 +4,9 @@
 
 // A list box whose added rows take their alphabetical place, as the form's
 // class and example lists do. Rows changed by the program announce nothing:
-// only the user's choice of a row emits currentRowChanged.
+// only the user's choice of a row emits currentRowChanged. A click on the blank
+// part below the rows keeps the selection: the form would otherwise drop the
+// user's unsaved drawing or show another class's examples.
 class SortedListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -27,6 +29,13 @@ public:
     int findExact(const QString& text) const;
     // The first row whose text is exactly `text`; -1 when none.
     int findSameCase(const QString& text) const;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_blankPress = false;
 };
 
 // prefix + 1, prefix + 2, ...: the first that the list does not hold.

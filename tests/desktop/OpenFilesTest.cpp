@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,8 @@ TEST_F(OpenFiles, EachOpensWhereItIsAndARefusedOneIsToldWithoutStoppingTheOthers
     EXPECT_TRUE(documentPaths().contains(path("plan.org")));
 }
 
-// The second process is the real program, started from the files' folder.
+// The second process is the real program, started from the files' folder; the
+// refusal of one file does not stop the first Velmora.
 TEST_F(OpenFiles, ASecondVelmoraHandsItsFilesToTheFirstAndStops) {
     InstanceLink link(editor.root());
     editor.application().receiveFiles(link);
@@ -59,12 +61,17 @@ TEST_F(OpenFiles, ASecondVelmoraHandsItsFilesToTheFirstAndStops) {
     second.setProcessEnvironment(environment);
     second.setWorkingDirectory(outside.path());
     QSignalSpy finished(&second, &QProcess::finished);
-    second.start(VELMORA_PROGRAM, {"--sans-splash", "court.svk", "plan.org"});
+    answers.then(clickButton("OK"));
+    second.start(VELMORA_PROGRAM, {"--sans-splash", "court.svk", "notes.txt", "plan.org"});
     if (!finished.wait(20000)) {
         second.kill();
         FAIL() << "the second Velmora went on running";
     }
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
+    // The files open once the second Velmora has gone.
+    for (int waited = 0; documentPaths().size() < 2 && waited < 5000; waited += 50)
+        QTest::qWait(50);
     EXPECT_EQ(documentPaths(), (QStringList{path("court.svk"), path("plan.org")}));
+    EXPECT_EQ(answers.seen(), QStringList{"Le fichier notes.txt ne peut être ouvert."});
 }
