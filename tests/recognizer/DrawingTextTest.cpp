@@ -26,11 +26,6 @@ TEST(DrawingText, WritesAndReadsBack) {
     const DrawingReadResult read = readDrawingText(text, true);
     ASSERT_NE(read.drawing, nullptr) << read.error;
     EXPECT_EQ(textOf(*read.drawing), text);
-
-    const DrawingReadResult crlf = readDrawingText("1\r\n2\r\n0 0\r\n3 4\r\n", false);
-    ASSERT_NE(crlf.drawing, nullptr) << crlf.error;
-    EXPECT_EQ(crlf.drawing->totalLength(), 5.0);
-    EXPECT_EQ(crlf.drawing->lastPoint().t, 0.0);
 }
 
 TEST(DrawingText, RefusesBrokenTextWithAMessageNamingTheLine) {

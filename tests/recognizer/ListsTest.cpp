@@ -18,7 +18,6 @@ TEST(Lists, IndexedListAtTheTailSortedListByKey) {
     const auto exitsWithMinus8 = testing::ExitedWithCode(256 - 8);
     EXPECT_EXIT(list.at(2), exitsWithMinus8, "");
     EXPECT_EXIT(list.at(-1), exitsWithMinus8, "");
-    EXPECT_EXIT(CSortedList<int>(true).at(0), exitsWithMinus8, "");
     EXPECT_EXIT(CIndexedList<int>().removeLast(), exitsWithMinus8, "");
 
     // Ascending keys; among equal keys the latest comes first.

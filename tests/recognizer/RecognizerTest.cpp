@@ -1,11 +1,11 @@
 #include "generator/FamilyGestures.h"
 #include "generator/ShapePaths.h"
-#include "recognizer/Features.h"
 #include "recognizer/ShapeRecognizer.h"
 #include "support/Drawings.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -47,15 +47,14 @@ TEST(Fuzzy, TrapezoidsAndRules) {
         EXPECT_EQ(c.set.membership(c.x), c.expected) << c.x;
     EXPECT_DEATH(CFuzzySet(0, 3, 2, 4), "invalid trapezoid");
 
-    // The smallest membership.
-    CDessin drawing;
-    EXPECT_EQ(CFuzzyRule({{halfFeature, {0, 1, 1, 1}}, {halfFeature, {0, 0, 0.25, 0.75}}})
-                  .degree(drawing),
-              0.5);
+    // The smallest membership; a missing feature gives 0.
+    const CDessin drawing;
+    const CFuzzyRule rules[] = {{{halfFeature, {0, 1, 1, 1}}, {halfFeature, {0, 0, 0.25, 0.75}}},
+                                {{halfFeature, {1, 2, 3, 4}}, {halfFeature, {0, 0, 1, 1}}},
+                                {{nullptr, {0, 0, 1, 1}}}};
     EXPECT_EQ(
-        CFuzzyRule({{halfFeature, {1, 2, 3, 4}}, {halfFeature, {0, 0, 1, 1}}}).degree(drawing),
-        0.0);
-    EXPECT_EQ(CFuzzyRule({{nullptr, {0, 0, 1, 1}}}).degree(drawing), 0.0);
+        std::vector({rules[0].degree(drawing), rules[1].degree(drawing), rules[2].degree(drawing)}),
+        std::vector({0.5, 0.0, 0.0}));
 }
 
 // The best members for drawings worked out by hand, and one that must not accept.
@@ -101,7 +100,6 @@ TEST(Recognizer, RanksTheMembersThatAcceptADrawing) {
     EXPECT_TRUE(equal.count() >= 2 && equal.keyAt(0) == equal.keyAt(1));
     const auto* tapped = find<CCommandTap>(recognizer.recognize(*cases[0].drawing), "Tap");
     EXPECT_EQ(tapped->point(), CInkPoint(40, 40));
-    EXPECT_EQ(static_cast<const CCommandTap&>(*tapped->clone()).point(), CInkPoint(40, 40));
 }
 
 TEST(Recognizer, CirclesFromTheBoundingRectangleAndBoldWhenOvertraced) {
@@ -167,8 +165,7 @@ TEST(ShapeGesture, ClonesAndRestoresKeepTheState) {
     auto half = drawingOf({{{0, 0}, {100, 0}, {100, 40}}});
     CShapeUnknown unknown;
     unknown.attach(*half);
-    ASSERT_TRUE(unknown.isOpen());
-    EXPECT_FALSE(static_cast<CShapeFigure&>(*unknown.clone()).isOpen());
+    EXPECT_TRUE(unknown.isOpen() && !static_cast<CShapeFigure&>(*unknown.clone()).isOpen());
 
     auto line = drawingOf({{{0, 0}, {200, 3}}});
     auto square = drawingOf({{{0, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 0}}});
@@ -181,6 +178,19 @@ TEST(ShapeGesture, ClonesAndRestoresKeepTheState) {
     member.restore();
     EXPECT_EQ(std::tuple(member.degree(), member.attachedDrawing(), member.ends()[0]),
               std::tuple(onLine, line.get(), CInkPoint(200, 3)));
+}
+
+// An ellipse's outline spans the ellipse drawn, turned as it was drawn.
+TEST(ShapeGesture, EllipseOutlinesSpanTheDrawnEllipse) {
+    DrawingGenerator g(5);
+    auto drawing = g.draw({paths::ellipse({250, 180}, 120, 50, 0.6)});
+    CShapeEllipse ellipse;
+    ellipse.attach(*drawing);
+    ASSERT_NE(ellipse.outline(), nullptr);
+    const auto& v = ellipse.outline()->vertices();
+    const auto byX = [](const CInkPoint& a, const CInkPoint& b) { return a.x < b.x; };
+    const auto [left, right] = std::minmax_element(v.begin(), v.end(), byX);
+    EXPECT_NEAR(right->x - left->x, 2 * std::hypot(120 * std::cos(0.6), 50 * std::sin(0.6)), 20);
 }
 
 TEST(Recognizer, AlignedRulesAndMembersAttachedToTheLatestDrawingOnly) {
