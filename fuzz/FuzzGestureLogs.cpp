@@ -16,9 +16,9 @@ void check(LogReadResult read) {
     if (!read.log)
         return;
     const CDessin& drawing = *read.log->drawing;
-    require(drawing.pointCount() >= 1 && !read.log->kind.empty() && !read.log->name.empty());
-    double previous = drawing.stroke(0).point(0).t;
-    require(previous == 0.0);
+    require(drawing.pointCount() >= 1 && !read.log->kind.empty() && !read.log->name.empty() &&
+            drawing.stroke(0).point(0).t == 0.0);
+    double previous = 0.0;
     for (int s = 0; s < drawing.strokeCount(); ++s)
         for (const CInkPoint& p : drawing.stroke(s).points()) {
             require(p.t >= previous);

@@ -1,26 +1,28 @@
-// The hull, which every figure and feature of a drawing starts from, against
-// the straightforward search: every point in angular order, no point left out.
-#include "engine/FichierEnsemble.h"
-#include "generator/DrawingGenerator.h"
+// The hull and the figures that every feature of a drawing starts from, against
+// the straightforward searches: every point in angular order, no point left out,
+// every start climbed afresh.
 #include "generator/FamilyGestures.h"
-#include "gesturelogs/LogFolder.h"
 #include "recognizer/Dessin.h"
-#include "recognizer/DrawingText.h"
-#include "recognizer/Files.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::vector<CInkPoint> straightforwardHull(const CDessin& d) {
-    std::vector<CInkPoint> points;
+using Points = std::vector<CInkPoint>;
+
+Points pointsOf(const CPolygon& polygon) {
+    return Points(polygon.vertices().begin(), polygon.vertices().end());
+}
+
+Points straightforwardHull(const CDessin& d) {
+    Points points;
     for (int s = 0; s < d.strokeCount(); ++s)
         for (const CInkPoint& p : d.stroke(s).points())
             points.push_back(p);
@@ -40,18 +42,18 @@ std::vector<CInkPoint> straightforwardHull(const CDessin& d) {
         const double angleA = pseudoAngle(pivot, a), angleB = pseudoAngle(pivot, b);
         return angleA != angleB ? angleA < angleB : far(a) > far(b);
     });
-    std::vector<CInkPoint> sorted;
+    Points sorted;
     for (const CInkPoint& p : points)
         if (sorted.empty() || pseudoAngle(pivot, p) != pseudoAngle(pivot, sorted.back()))
             sorted.push_back(p);
-    std::vector<CInkPoint> hull{sorted.back(), sorted[0]};
+    Points hull{sorted.back(), sorted[0]};
     for (std::size_t i = 1; sorted.size() > 2 && i < sorted.size(); ++i) {
         while (hull.size() >= 2 && !turnsPositive(hull[hull.size() - 2], hull.back(), sorted[i]))
             hull.pop_back();
         hull.push_back(sorted[i]);
     }
     // Vertices within 5 pixels of the last one kept are dropped; the last closes the hull.
-    std::vector<CInkPoint> thinned{hull[0]};
+    Points thinned{hull[0]};
     for (std::size_t k = 1; k < hull.size(); ++k)
         if (k + 1 == hull.size())
             thinned.push_back(distance(hull[k], thinned.back()) > 5.0 ? hull[k] : hull[0]);
@@ -60,69 +62,120 @@ std::vector<CInkPoint> straightforwardHull(const CDessin& d) {
     return thinned;
 }
 
-void expectStraightforwardHull(const CDessin& d, const std::string& what) {
-    const std::vector<CInkPoint> expected = straightforwardHull(d);
-    const CPolygon& hull = d.convexHull();
-    ASSERT_EQ(hull.vertexCount(), static_cast<int>(expected.size())) << what;
-    for (int i = 0; i < hull.vertexCount(); ++i)
-        ASSERT_TRUE(hull.vertex(i) == expected[i] && hull.vertex(i).t == expected[i].t)
-            << what << ", vertex " << i;
-}
-
-void expectStraightforwardHulls(const CEnsemble& set, const std::string& what) {
-    for (int c = 0; c < set.nbClasses(); ++c)
-        for (int e = 0; e < set.classe(c).nbExemples(); ++e)
-            expectStraightforwardHull(*set.classe(c).exemple(e).dessin(),
-                                      what + " " + set.classe(c).exemple(e).nom());
-}
-
-std::unique_ptr<CDessin> drawingOf(const std::vector<std::vector<CInkPoint>>& strokes) {
-    auto drawing = std::make_unique<CDessin>();
-    for (const auto& points : strokes) {
-        auto stroke = std::make_unique<CStroke>();
-        for (const CInkPoint& p : points)
-            stroke->addPoint(p.x, p.y, p.t);
-        drawing->addStroke(std::move(stroke));
+// The smallest enclosing rectangle computed the slow way: every vertex measured
+// against every hull edge. cos(theta)|v| and sin(theta)|v| are the dot and cross
+// products over |e|, taken exactly here: through atan2, cos and sin, vertices
+// with equal values would be told apart by rounding alone.
+Points referenceEnclosingRectangle(const Points& h) {
+    Points best;
+    double bestArea = 0.0;
+    for (std::size_t i = 0; i + 1 < h.size(); ++i) {
+        const CInkPoint &p = h[i], &q = h[i + 1];
+        const double ex = q.x - p.x, ey = q.y - p.y, length = std::hypot(ex, ey);
+        std::size_t lo = 0, hi = 0, far = 0;
+        const auto along = [&](std::size_t j) {
+            return (ex * (h[j].x - p.x) + ey * (h[j].y - p.y)) / length;
+        };
+        const auto across = [&](std::size_t j) {
+            return (ex * (h[j].y - p.y) - ey * (h[j].x - p.x)) / length;
+        };
+        for (std::size_t j = 1; j < h.size(); ++j) {
+            lo = along(j) < along(lo) ? j : lo;
+            hi = along(j) > along(hi) ? j : hi;
+            far = across(j) > across(far) ? j : far;
+        }
+        const CInkPoint c0 = foot(p, q, h[lo]), c1 = foot(p, q, h[hi]);
+        const double phi = std::atan2(ey, ex);
+        const double ox = 100.0 * std::cos(phi + M_PI / 2), oy = 100.0 * std::sin(phi + M_PI / 2);
+        const CInkPoint q0(static_cast<int>(c0.x + ox), static_cast<int>(c0.y + oy));
+        const CInkPoint q1(static_cast<int>(c1.x + ox), static_cast<int>(c1.y + oy));
+        const CInkPoint c2 = foot(c1, q1, h[far]), c3 = foot(c0, q0, h[far]);
+        const double area = quadrilateralArea(c0, c1, c2, c3);
+        if (i == 0 || area < bestArea)
+            best = {c0, c1, c2, c3, c0}, bestArea = area;
     }
-    return drawing;
+    return best;
+}
+
+// The climbing searches for the largest triangle and quadrilateral, step by
+// step from every start, without resuming from earlier peaks: `area(c)` of the
+// figure closed by vertex c, climbed from `c` while it grows.
+std::pair<double, int> climb(const Points& h, int c, const std::function<double(int)>& area) {
+    double best = 0.0;
+    int bestIndex = c;
+    for (; c < static_cast<int>(h.size()) - 1 && area(c) > best; ++c)
+        best = area(c), bestIndex = c;
+    return {best, bestIndex};
+}
+
+// The area of a figure, then the indices of its vertices in the hull.
+using Found = std::pair<double, std::vector<int>>;
+
+Found firstPass(const Points& h) {
+    Found best{0.0, {0, 1, 2}};
+    for (int b = 1; b <= static_cast<int>(h.size()) - 2; ++b) {
+        const auto [area, c] =
+            climb(h, b < 2 ? 2 : b + 1, [&](int k) { return triangleArea(h[0], h[b], h[k]); });
+        if (area > best.first)
+            best = {area, {0, b, c}};
+    }
+    return best;
+}
+
+// The first pass's triangle (a0, b0, c0), then every (x, y) with a0 < x <= b0 <= y
+// <= c0 and the last vertex climbed: the triangle (x, y, k) or the quadrilateral
+// (a0, x, y, k).
+Points referenceFigure(const Points& h, bool quadrilateral) {
+    const Found first = firstPass(h);
+    const int a0 = first.second[0], b0 = first.second[1], c0 = first.second[2];
+    Found best = quadrilateral ? Found{0.0, {a0, 1, 2, 3}} : first;
+    for (int x = a0 + 1; x <= b0; ++x)
+        for (int y = x == b0 ? b0 + 1 : b0; y <= c0; ++y) {
+            const auto [area, k] = climb(h, y == c0 ? c0 + 1 : c0, [&](int k) {
+                return quadrilateral ? quadrilateralArea(h[a0], h[x], h[y], h[k])
+                                     : triangleArea(h[x], h[y], h[k]);
+            });
+            if (area > best.first)
+                best = {area, quadrilateral ? std::vector{a0, x, y, k} : std::vector{x, y, k}};
+        }
+    Points figure;
+    for (int i : best.second)
+        figure.push_back(h[static_cast<std::size_t>(i)]);
+    figure.push_back(figure.front());
+    return figure;
+}
+
+// The hull, times included; with `figures`, the enclosing rectangle, the
+// largest triangle and the largest quadrilateral too.
+void expectStraightforward(const CDessin& d, const std::string& what, bool figures = false) {
+    const Points hull = pointsOf(d.convexHull()), expected = straightforwardHull(d);
+    ASSERT_EQ(hull, expected) << what;
+    for (std::size_t i = 0; i < hull.size(); ++i)
+        ASSERT_EQ(hull[i].t, expected[i].t) << what << ", vertex " << i;
+    if (figures && hull.size() >= 3) {
+        EXPECT_EQ(pointsOf(d.enclosingRectangle()), referenceEnclosingRectangle(hull)) << what;
+    }
+    if (figures && hull.size() >= 5) {
+        EXPECT_EQ(pointsOf(d.largestTriangle()), referenceFigure(hull, false)) << what;
+        EXPECT_EQ(pointsOf(d.largestQuadrilateral()), referenceFigure(hull, true)) << what;
+    }
 }
 
 } // namespace
 
-TEST(FastPath, TheHullOfEveryDrawingOfPeopleIsTheStraightforwardOne) {
-    const std::string datasets = VELMORA_DATASETS;
-    if (!std::filesystem::is_directory(datasets))
-        GTEST_SKIP() << "Gestures drawn by people not found at " << datasets
-                     << " (../shared/datasets beside the project): skipped.";
-    for (const char* folder : {"/dollar1", "/mmg"}) {
-        const FolderImport import = importLogFolder(datasets + folder);
-        ASSERT_TRUE(import.set) << folder;
-        expectStraightforwardHulls(*import.set, folder);
-    }
-}
-
-// The fuzzers' seeds, then drawings made to reach every branch: repeated
-// points, lines, one point, a dense circle, and spans past 2^20 pixels.
-TEST(FastPath, TheHullOfTheSeedsAndOfOddDrawingsIsTheStraightforwardOne) {
-    const std::string samples = VELMORA_SAMPLES;
-    for (const char* name : {"cercle.txt", "fleche.txt"}) {
-        std::string text;
-        ASSERT_TRUE(readWholeFile(samples + name, text).ok);
-        const DrawingReadResult read = readDrawingText(text, true);
-        ASSERT_TRUE(read.drawing) << name;
-        expectStraightforwardHull(*read.drawing, name);
-    }
-    const LectureEnsemble set = chargerEnsemble(samples + "composants.gst");
-    ASSERT_TRUE(set.ensemble);
-    expectStraightforwardHulls(*set.ensemble, "composants.gst");
-    for (FamilyKind kind : kFamilyKinds) {
-        DrawingGenerator g(static_cast<std::uint32_t>(kind) + 1);
-        expectStraightforwardHull(*g.draw(familyGesture(kind, g, {200, 200}, 80, 0.4)),
-                                  "family " + std::to_string(static_cast<int>(kind)));
-    }
+// Hundreds of drawings of every kind, then drawings made to reach every branch: repeated points,
+// lines, one point, a dense circle, and spans past 2^20 pixels.
+TEST(FastPath, HullsAndFiguresAreTheStraightforwardOnes) {
+    for (FamilyKind kind : kFamilyKinds)
+        for (int seed = 0; seed < 60; ++seed) {
+            DrawingGenerator g(static_cast<std::uint32_t>(seed * 131 + static_cast<int>(kind)));
+            expectStraightforward(
+                *g.draw(familyGesture(kind, g, {400, 400}, g.uniform(20, 400), g.uniform(0, 6.3))),
+                std::string(familyName(kind)) + " " + std::to_string(seed), true);
+        }
 
     std::mt19937 random(7);
-    std::vector<std::vector<std::vector<CInkPoint>>> odd = {
+    std::vector<std::vector<Points>> odd = {
         {{{5, 5, 0.0}}},
         {{{5, 5, 0.0}, {5, 5, 0.1}, {5, 5, 0.2}}},
         {{{0, 0, 0.0}, {3, 0, 0.1}, {9, 0, 0.2}, {3, 0, 0.3}}},
@@ -131,7 +184,7 @@ TEST(FastPath, TheHullOfTheSeedsAndOfOddDrawingsIsTheStraightforwardOne) {
     };
     for (const int span : {60, 300, 1 << 21, 1 << 29}) {
         std::uniform_int_distribution<int> coordinate(-span, span);
-        std::vector<CInkPoint> scribble, circle;
+        Points scribble, circle;
         for (int i = 0; i < 3000; ++i) {
             scribble.push_back({coordinate(random), coordinate(random) / 3, i * 0.01});
             const double a = i * 0.0021;
@@ -141,6 +194,14 @@ TEST(FastPath, TheHullOfTheSeedsAndOfOddDrawingsIsTheStraightforwardOne) {
         odd.push_back({scribble});
         odd.push_back({circle, {{0, 0, 40.0}, {span / 2, -span, 40.1}}});
     }
-    for (std::size_t i = 0; i < odd.size(); ++i)
-        expectStraightforwardHull(*drawingOf(odd[i]), "odd drawing " + std::to_string(i));
+    for (std::size_t i = 0; i < odd.size(); ++i) {
+        CDessin drawing;
+        for (const Points& points : odd[i]) {
+            auto stroke = std::make_unique<CStroke>();
+            for (const CInkPoint& p : points)
+                stroke->addPoint(p.x, p.y, p.t);
+            drawing.addStroke(std::move(stroke));
+        }
+        expectStraightforward(drawing, "odd drawing " + std::to_string(i));
+    }
 }

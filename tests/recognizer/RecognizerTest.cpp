@@ -1,11 +1,11 @@
 #include "generator/FamilyGestures.h"
 #include "generator/ShapePaths.h"
-#include "recognizer/Features.h"
 #include "recognizer/ShapeRecognizer.h"
 #include "support/Drawings.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -28,9 +28,7 @@ const Shape* find(const CSortedList<CShapeGesture*>& results, std::string_view n
     return nullptr;
 }
 
-int calls = 0;
-double countedFeature(const CDessin&) {
-    ++calls;
+double halfFeature(const CDessin&) {
     return 0.5;
 }
 
@@ -49,23 +47,18 @@ TEST(Fuzzy, TrapezoidsAndRules) {
         EXPECT_EQ(c.set.membership(c.x), c.expected) << c.x;
     EXPECT_DEATH(CFuzzySet(0, 3, 2, 4), "invalid trapezoid");
 
-    // The smallest membership, and no feature measured after a zero.
-    CDessin drawing;
-    calls = 0;
-    EXPECT_EQ(CFuzzyRule({{countedFeature, {0, 1, 1, 1}}, {countedFeature, {0, 0, 0.25, 0.75}}})
-                  .degree(drawing),
-              0.5);
-    EXPECT_EQ(calls, 2);
-    EXPECT_EQ(CFuzzyRule({{countedFeature, {1, 2, 3, 4}}, {countedFeature, {0, 0, 1, 1}}})
-                  .degree(drawing),
-              0.0);
-    EXPECT_EQ(calls, 3);
-    CFuzzyRule missingFeature;
-    missingFeature.add({nullptr, {0, 0, 1, 1}});
-    EXPECT_EQ(missingFeature.degree(drawing), 0.0);
+    // The smallest membership; a missing feature gives 0.
+    const CDessin drawing;
+    const CFuzzyRule rules[] = {{{halfFeature, {0, 1, 1, 1}}, {halfFeature, {0, 0, 0.25, 0.75}}},
+                                {{halfFeature, {1, 2, 3, 4}}, {halfFeature, {0, 0, 1, 1}}},
+                                {{nullptr, {0, 0, 1, 1}}}};
+    EXPECT_EQ(
+        std::vector({rules[0].degree(drawing), rules[1].degree(drawing), rules[2].degree(drawing)}),
+        std::vector({0.5, 0.0, 0.0}));
 }
 
 // The best members for drawings worked out by hand, and one that must not accept.
+// Taps and unknowns are certain and keep their drawing.
 TEST(Recognizer, RanksTheMembersThatAcceptADrawing) {
     const struct {
         std::unique_ptr<CDessin> drawing;
@@ -97,58 +90,47 @@ TEST(Recognizer, RanksTheMembersThatAcceptADrawing) {
         std::istringstream absent(c.absent);
         for (std::string name; absent >> name;)
             EXPECT_EQ(find(results, name), nullptr) << names;
+        if (c.first == std::string_view("Tap") || c.first == std::string_view("Unknown")) {
+            EXPECT_EQ(std::tuple(results.at(0)->degree(), results.keyAt(0),
+                                 results.at(0)->attachedDrawing()),
+                      std::tuple(1.0, 1.0, c.drawing.get()));
+        }
     }
     const auto equal = recognizer.recognize(*cases[5].drawing);
-    ASSERT_GE(equal.count(), 2);
-    EXPECT_EQ(equal.keyAt(0), equal.keyAt(1));
-}
-
-TEST(Recognizer, TapsAndUnknownsAreCertainAndKeepTheirDrawing) {
-    CShapeRecognizer recognizer;
-    const auto tap = drawingOf({{{40, 40}, {47, 47}}});
-    const auto zed = drawingOf({{{0, 0}, {100, 0}, {0, 100}, {100, 100}}});
-    for (const CDessin* d : {tap.get(), zed.get()}) {
-        const auto results = recognizer.recognize(*d);
-        EXPECT_EQ(results.at(0)->degree(), 1.0);
-        EXPECT_EQ(results.keyAt(0), 1.0);
-        EXPECT_EQ(results.at(0)->attachedDrawing(), d);
-    }
-    const auto* tapped = find<CCommandTap>(recognizer.recognize(*tap), "Tap");
+    EXPECT_TRUE(equal.count() >= 2 && equal.keyAt(0) == equal.keyAt(1));
+    const auto* tapped = find<CCommandTap>(recognizer.recognize(*cases[0].drawing), "Tap");
     EXPECT_EQ(tapped->point(), CInkPoint(40, 40));
-    EXPECT_EQ(static_cast<const CCommandTap&>(*tapped->clone()).point(), CInkPoint(40, 40));
 }
 
 TEST(Recognizer, CirclesFromTheBoundingRectangleAndBoldWhenOvertraced) {
     auto oval = drawingOf({{{10, 50}, {60, 20}, {110, 50}, {60, 80}, {10, 50}}});
     CShapeCircle fitted;
     fitted.attach(*oval);
-    EXPECT_EQ(fitted.radius(), 40);
-    EXPECT_EQ(fitted.centre(), CInkPoint(60, 50));
-    EXPECT_EQ(fitted.corners()[0], CInkPoint(10, 20));
-    EXPECT_EQ(fitted.corners()[2], CInkPoint(110, 80));
+    EXPECT_EQ(
+        std::tuple(fitted.radius(), fitted.centre(), fitted.corners()[0], fitted.corners()[2]),
+        std::tuple(40, CInkPoint(60, 50), CInkPoint(10, 20), CInkPoint(110, 80)));
 
     DrawingGenerator g(7);
     auto once = g.draw({paths::ellipse({300, 300}, 100, 100, 0.0, 1.0)});
-    EXPECT_NEAR(features::hullThinness(*once), 12.57, 0.3);
     Path thrice;
     for (int turn = 0; turn < 3; ++turn)
         for (const Vec2& p : paths::ellipse({300, 300}, 100, 100, 0.0, 0.0))
             thrice.push_back(p);
     auto overtraced = g.draw({thrice});
-    EXPECT_NEAR(features::inkOverHullPerimeter(*overtraced), 3.0, 0.15);
 
     CShapeRecognizer recognizer;
     const auto results = recognizer.recognize(*once);
     const auto& circle = dynamic_cast<const CShapeCircle&>(*results.at(0));
-    ASSERT_EQ(circle.name(), "Circle");
-    EXPECT_EQ(circle.category(), "Shape");
-    EXPECT_EQ(circle.degree(), 1.0);
+    EXPECT_EQ(std::tuple(circle.name(), circle.category(), circle.degree(), circle.isBold(),
+                         circle.isDashed()),
+              std::tuple("Circle", "Shape", 1.0, false, false));
     EXPECT_NEAR(circle.radius(), 100, 3);
     EXPECT_NEAR(circle.centre().x, 300, 3);
-    EXPECT_FALSE(circle.isBold() || circle.isDashed());
+    const auto clone = circle.clone();
+    const auto& copy = static_cast<const CShapeCircle&>(*clone);
+    EXPECT_EQ(std::pair(copy.radius(), copy.centre()), std::pair(circle.radius(), circle.centre()));
     const auto* bold = find<CShapeCircle>(recognizer.recognize(*overtraced), "Circle");
-    ASSERT_NE(bold, nullptr);
-    EXPECT_TRUE(bold->isBold() && !bold->isDashed());
+    EXPECT_TRUE(bold && bold->isBold() && !bold->isDashed());
 }
 
 // A head at the end of a short shaft; in the middle it needs a bold shaft.
@@ -158,22 +140,16 @@ TEST(Recognizer, ArrowsAndCrosses) {
                                {{100, 40, 1}, {200, 40, 1.1}, {150, 160, 1.2}, {100, 40, 1.3}}});
     const auto* arrow = find<CShapeArrow>(recognizer.recognize(*atTheEnd), "Arrow");
     ASSERT_NE(arrow, nullptr);
-    EXPECT_EQ(arrow->tail(), CInkPoint(0, 100));
-    EXPECT_EQ(arrow->tip(), CInkPoint(150, 80));
-    EXPECT_EQ(arrow->head(), (std::array<CInkPoint, 3>{CInkPoint(100, 40), CInkPoint(200, 40),
-                                                       CInkPoint(150, 160)}));
-    EXPECT_EQ(arrow->attachedDrawing()->strokeCount(), 1);
-    EXPECT_FALSE(arrow->isBold());
-    const auto copy = arrow->clone();
-    const auto& c = static_cast<const CShapeArrow&>(*copy);
-    EXPECT_EQ(std::tuple(c.tail(), c.tip(), c.head(), c.degree()),
-              std::tuple(arrow->tail(), arrow->tip(), arrow->head(), arrow->degree()));
+    EXPECT_EQ(std::tuple(arrow->tail(), arrow->tip(), arrow->head(),
+                         arrow->attachedDrawing()->strokeCount(), arrow->isBold()),
+              std::tuple(CInkPoint(0, 100), CInkPoint(150, 80),
+                         std::array{CInkPoint(100, 40), CInkPoint(200, 40), CInkPoint(150, 160)}, 1,
+                         false));
     auto boldShaft =
         drawingOf({{{0, 100, 0}, {100, 100, 0.1}, {0, 100, 0.2}, {100, 100, 0.3}, {0, 100, 0.4}},
                    {{0, 40, 1}, {100, 40, 1.1}, {50, 160, 1.2}, {0, 40, 1.3}}});
     const auto* bold = find<CShapeArrow>(recognizer.recognize(*boldShaft), "Arrow");
-    ASSERT_NE(bold, nullptr);
-    EXPECT_TRUE(bold->isBold());
+    EXPECT_TRUE(bold && bold->isBold());
 
     // A cross is as sure as its second stroke is a line.
     const double secondLine =
@@ -184,27 +160,13 @@ TEST(Recognizer, ArrowsAndCrosses) {
     EXPECT_DOUBLE_EQ(results.keyAt(0), 1.0 - std::min(results.at(0)->degree(), secondLine));
 }
 
+// A clone is never open; restoring without a backup changes nothing.
 TEST(ShapeGesture, ClonesAndRestoresKeepTheState) {
     auto half = drawingOf({{{0, 0}, {100, 0}, {100, 40}}});
     CShapeUnknown unknown;
     unknown.attach(*half);
-    ASSERT_TRUE(unknown.isOpen());
-    EXPECT_FALSE(static_cast<CShapeFigure&>(*unknown.clone()).isOpen());
+    EXPECT_TRUE(unknown.isOpen() && !static_cast<CShapeFigure&>(*unknown.clone()).isOpen());
 
-    DrawingGenerator g(3);
-    auto circleDrawing = g.draw({paths::ellipse({200, 200}, 60, 60, 0.0)});
-    CShapeCircle circle;
-    ASSERT_GT(circle.evaluate(*circleDrawing), 0.0);
-    const auto copy = circle.clone();
-    const auto& c = static_cast<const CShapeCircle&>(*copy);
-    EXPECT_EQ(std::tuple(c.name(), c.degree(), c.isBold(), c.isDashed(), c.radius(), c.centre()),
-              std::tuple("Circle", circle.degree(), circle.isBold(), circle.isDashed(),
-                         circle.radius(), circle.centre()));
-    EXPECT_EQ(c.attachedDrawing(), circleDrawing.get());
-    EXPECT_TRUE(circle.hasClassRule());
-    EXPECT_FALSE(c.hasClassRule());
-
-    // Restoring without a backup changes nothing.
     auto line = drawingOf({{{0, 0}, {200, 3}}});
     auto square = drawingOf({{{0, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 0}}});
     CShapeLine member;
@@ -214,41 +176,21 @@ TEST(ShapeGesture, ClonesAndRestoresKeepTheState) {
     member.backup();
     EXPECT_EQ(member.evaluate(*square), 0.0);
     member.restore();
-    EXPECT_EQ(member.degree(), onLine);
-    EXPECT_EQ(member.attachedDrawing(), line.get());
-    EXPECT_EQ(member.ends()[0], CInkPoint(200, 3));
+    EXPECT_EQ(std::tuple(member.degree(), member.attachedDrawing(), member.ends()[0]),
+              std::tuple(onLine, line.get(), CInkPoint(200, 3)));
 }
 
-TEST(ShapeGesture, EllipseOutlinesAreCentredAndBounded) {
+// An ellipse's outline spans the ellipse drawn, turned as it was drawn.
+TEST(ShapeGesture, EllipseOutlinesSpanTheDrawnEllipse) {
     DrawingGenerator g(5);
     auto drawing = g.draw({paths::ellipse({250, 180}, 120, 50, 0.6)});
-    auto huge = drawingOf(
-        {{{-50'000'000, 0}, {0, -20'000'000}, {50'000'000, 0}, {0, 20'000'000}, {-50'000'000, 0}}});
-    struct {
-        CShapeEllipse ellipse;
-        const CDessin& drawing;
-        double width, height, tolerance;
-    } cases[] = {{CShapeEllipse(), *drawing,
-                  2 * std::hypot(120 * std::cos(0.6), 50 * std::sin(0.6)),
-                  2 * std::hypot(120 * std::sin(0.6), 50 * std::cos(0.6)), 20},
-                 {CShapeEllipse(false), *huge, 100'000'000, 40'000'000, 200'000}};
-    for (auto& c : cases) {
-        c.ellipse.attach(c.drawing);
-        ASSERT_NE(c.ellipse.outline(), nullptr);
-        EXPECT_LE(c.ellipse.outline()->vertexCount(), 4 * 1000);
-        int minX = INT32_MAX, maxX = INT32_MIN, minY = INT32_MAX, maxY = INT32_MIN;
-        for (const CInkPoint& p : c.ellipse.outline()->vertices()) {
-            minX = std::min(minX, p.x), maxX = std::max(maxX, p.x);
-            minY = std::min(minY, p.y), maxY = std::max(maxY, p.y);
-        }
-        double cx = 0, cy = 0;
-        for (const CInkPoint& corner : c.ellipse.corners())
-            cx += corner.x / 4.0, cy += corner.y / 4.0;
-        EXPECT_NEAR((minX + maxX) / 2.0, cx, c.tolerance / 20);
-        EXPECT_NEAR((minY + maxY) / 2.0, cy, c.tolerance / 20);
-        EXPECT_NEAR(maxX - minX, c.width, c.tolerance);
-        EXPECT_NEAR(maxY - minY, c.height, c.tolerance);
-    }
+    CShapeEllipse ellipse;
+    ellipse.attach(*drawing);
+    ASSERT_NE(ellipse.outline(), nullptr);
+    const auto& v = ellipse.outline()->vertices();
+    const auto byX = [](const CInkPoint& a, const CInkPoint& b) { return a.x < b.x; };
+    const auto [left, right] = std::minmax_element(v.begin(), v.end(), byX);
+    EXPECT_NEAR(right->x - left->x, 2 * std::hypot(120 * std::cos(0.6), 50 * std::sin(0.6)), 20);
 }
 
 TEST(Recognizer, AlignedRulesAndMembersAttachedToTheLatestDrawingOnly) {

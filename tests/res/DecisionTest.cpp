@@ -1,4 +1,3 @@
-#include "engine/AReconnaitre.h"
 #include "engine/Ensemble.h"
 #include "engine/FichierEnsemble.h"
 #include "flowchart/GestureDecision.h"
@@ -69,32 +68,11 @@ TEST(GestureDecision, EveryWayBecomesWhatItMeans) {
                               shipped(c.typeAction), targetOf(c.typeAction), true);
             right += d.code == c.meant;
             wrong += !d.rejected() && d.code != c.meant;
-            const bool line = c.meant == 102 || c.meant == 103;
-            EXPECT_FALSE(line && d.code >= 114 && d.code <= 117) << c.way;
+            EXPECT_FALSE((c.meant == 102 || c.meant == 103) && d.code >= 114 && d.code <= 117)
+                << c.way;
         }
-        EXPECT_GE(right, 8) << c.way;
-        EXPECT_LE(wrong, 1) << c.way;
-    }
-}
-
-// With the recognisers not combined, the decision is the trained recogniser's
-// own: its code, its class, its two rejections.
-TEST(GestureDecision, UncombinedIsTheTrainedRecognisersOwn) {
-    DrawingGenerator g(7);
-    for (const int typeAction : {TYPE_COMPOSANTS, TYPE_COMMANDES}) {
-        const CEnsemble& set = shipped(typeAction);
-        for (const GestureVariant& v : shippedVariants(typeAction)) {
-            const std::shared_ptr<CDessin> drawing = variantDrawing(typeAction, v, g);
-            CAReconnaitre shape(set);
-            shape.setDessin(drawing);
-            shape.calculerCaracteristiques();
-            shape.reconnaitre();
-            const GestureDecision d = decideGesture(drawing, set, targetOf(typeAction), false);
-            EXPECT_EQ(d.code, shape.code()) << v.name;
-            EXPECT_EQ(d.className, shape.nomReconnu()) << v.name;
-            EXPECT_EQ(d.rejectedByProbability, shape.rejeteParProbabilite()) << v.name;
-            EXPECT_EQ(d.rejectedByDistance, shape.rejeteParDistance()) << v.name;
-        }
+        EXPECT_TRUE(right >= 8 && wrong <= 1)
+            << c.way << ": " << right << " right, " << wrong << " wrong";
     }
 }
 
