@@ -30,6 +30,8 @@ public:
     const QString& pathName() const { return m_pathName; }
     // Also makes the file name the title.
     void setPathName(const QString& path);
+    // Forgets the file, title kept: the next save asks where to write.
+    void clearPathName() { m_pathName.clear(); }
 
     bool isModified() const { return m_modified; }
     void setModifiedFlag(bool modified = true);

@@ -19,6 +19,8 @@ CStrovikDoc::~CStrovikDoc() = default;
 
 void CStrovikDoc::startNewText() {
     m_text->startAgain();
+    // A save of the new text must not silently replace the file the old one came from.
+    clearPathName();
     setModifiedFlag(false);
 }
 

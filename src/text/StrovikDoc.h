@@ -13,7 +13,7 @@ public:
     ~CStrovikDoc() override;
 
     CStrovikText& text() const { return *m_text; }
-    // An empty text in place of this one; the file, if any, stays the document's.
+    // An empty text in place of this one, bound to no file.
     void startNewText();
 
     bool onOpenDocument(const QString& path) override;

@@ -138,6 +138,7 @@ TEST_F(Pictures, AMoveCarriesThePicture) {
 TEST_F(Pictures, ANewTextAsksToSaveTheModifiedOne) {
     setText("un texte modifié");
     play(*gesture(FamilyKind::Delete, {150, 100}, 80, 0.0));
+    window().document().setPathName(editor.root() + "ancien.svk");
     const QString title = window().document().title();
     answers.then(clickButton("Annuler")).then(clickButton("Non"));
     QAction* newText = menuEntry(frame(), "&Editeur", "Nouveau &texte ici");
@@ -148,6 +149,7 @@ TEST_F(Pictures, ANewTextAsksToSaveTheModifiedOne) {
     EXPECT_EQ(view().toPlainText(), "");
     EXPECT_EQ(view().history().count(), 0);
     EXPECT_FALSE(window().document().isModified());
+    EXPECT_EQ(window().document().pathName(), "");
     EXPECT_FALSE(view().document()->isUndoAvailable());
     EXPECT_EQ(answers.seen(),
               QStringList(2, "Enregistrer les modifications apportées à " + title + " ?"));
