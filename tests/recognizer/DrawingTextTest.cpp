@@ -16,7 +16,8 @@ std::string textOf(const CDessin& drawing, bool withTime = true) {
 
 } // namespace
 
-// Counts then one point per line, times to six digits; read back alike.
+// Counts then one point per line, times to six digits; read back alike, with
+// Windows line ends too.
 TEST(DrawingText, WritesAndReadsBack) {
     auto drawing =
         drawingOf({{{100, 50, 0}, {100, 80, 0.11}, {100, 120, 0.23}}, {{-5, 7, 12.3456789}}});
@@ -26,6 +27,9 @@ TEST(DrawingText, WritesAndReadsBack) {
     const DrawingReadResult read = readDrawingText(text, true);
     ASSERT_NE(read.drawing, nullptr) << read.error;
     EXPECT_EQ(textOf(*read.drawing), text);
+    const DrawingReadResult crlf = readDrawingText("1\r\n2\r\n0 0\r\n3 4\r\n", false);
+    ASSERT_NE(crlf.drawing, nullptr) << crlf.error;
+    EXPECT_EQ(textOf(*crlf.drawing, false), "1\n2\n0 0\n3 4\n");
 }
 
 TEST(DrawingText, RefusesBrokenTextWithAMessageNamingTheLine) {
