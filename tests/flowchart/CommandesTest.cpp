@@ -151,16 +151,15 @@ TEST(Commandes, EachTreatmentRefusesTheCodesOfOthers) {
     COrganigramme org;
     CCercle circle(0x123456, 1, kAround100, 10);
     CElement* held = org.AddElement(make<CCroix>(0, 1, kAround100, 10));
-    const std::pair<CommandResult, std::string> cases[] = {
-        {traitementCmdeDeplct(207, *kGesture, circle), "Deplct.\nLa commande entrée n'est pas une "
-                                                       "commande de déplacement."},
-        {traitementCmdeCouleur(208, org), "Couleur.\nLa commande entrée n'est pas une couleur."},
-        {traitementCmdeCouleurSel(214, circle),
-         "CouleurSel.\nLa commande entrée n'est pas une couleur."},
-        {traitementCmdeEffacer(206, held, org),
-         "Effacer.\nLa commande entrée n'est pas une commande d'effacement."}};
-    for (const auto& [result, message] : cases)
-        EXPECT_EQ(result.message, "Erreur : dans traitementCmde" + message);
+    std::vector<std::string> lines;
+    for (const CommandResult& r :
+         {traitementCmdeDeplct(207, *kGesture, circle), traitementCmdeCouleur(208, org),
+          traitementCmdeCouleurSel(214, circle), traitementCmdeEffacer(206, held, org)}) {
+        std::istringstream message(r.message);
+        for (std::string line; std::getline(message, line);)
+            lines.push_back(line);
+    }
+    expectGolden("Commandes", "RefusesTheCodesOfOthers", lines);
     EXPECT_EQ(std::tuple(org.color(), circle.color(), org.elements().size(), describe(circle)),
               std::tuple(0u, 0x123456u, 1u,
                          "110 ellipse [90,90,110,110] in [90,90,110,110] at "
