@@ -38,6 +38,12 @@ protected:
     void play(const CDessin& drawing, Qt::MouseButton button = Qt::LeftButton) {
         editor.draw(view().capture(), drawing, button);
     }
+    // Puts a component straight into the flowchart, shown, the flowchart left unmodified.
+    template <class E, class... Args> void add(Args&&... args) {
+        doc().AddElement(std::make_unique<E>(std::forward<Args>(args)...));
+        doc().updateAllViews(nullptr);
+        doc().setModifiedFlag(false);
+    }
     void hover(QPoint p) { EditorFixture::moveMouse(view(), p); }
     void setTraceMode(int mode) {
         mainFrame()

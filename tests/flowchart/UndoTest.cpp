@@ -69,8 +69,7 @@ TEST_F(FlowchartUndo, UndoingToTheSavedStateLeavesNothingToSave) {
 // with Shift; Suppr erases it; each is undone alone. Échap drops the stroke
 // being drawn: its release makes nothing.
 TEST_F(FlowchartUndo, TheKeysMoveEraseAndCancelEachOneStep) {
-    doc().AddElement(std::make_unique<CCarre>(kNoir, 1, CRect{100, 100, 200, 200}));
-    doc().updateAllViews(nullptr);
+    add<CCarre>(kNoir, 1, CRect{100, 100, 200, 200});
     const QStringList placed = now();
     const CRect at = elements().at(0)->GetBoundRect();
     hover({150, 150});
@@ -102,8 +101,7 @@ TEST_F(FlowchartUndo, TheKeysMoveEraseAndCancelEachOneStep) {
 // Characters that Windows-1252 lacks are named before saving; "Non" writes
 // nothing, "Oui" writes them as '?'.
 TEST_F(FlowchartUndo, SavingCharactersTheFileCannotHoldWarnsFirst) {
-    doc().AddElement(
-        std::make_unique<CTexte>(kNoir, "Verdana", 12, CRect{10, 10, 90, 30}, "Ω ≠ Ω été"));
+    add<CTexte>(kNoir, "Verdana", 12, CRect{10, 10, 90, 30}, "Ω ≠ Ω été");
     const QString path = editor.root() + "Organigrammes/grec.org";
     m_answers.then(clickButton("Non"));
     EXPECT_FALSE(doc().doSave(path));
@@ -122,8 +120,7 @@ TEST_F(FlowchartUndo, SavingCharactersTheFileCannotHoldWarnsFirst) {
 // A component above and left of (0, 0) is inside the view, painted there.
 TEST_F(OrgaEditor, TheViewCoversComponentsAtNegativeCoordinates) {
     newFlowchart();
-    doc().AddElement(std::make_unique<CCarre>(kRouge, 1, CRect{-300, -200, -200, -100}));
-    doc().updateAllViews(nullptr);
+    add<CCarre>(kRouge, 1, CRect{-300, -200, -200, -100});
     const QImage painted = view().grab().toImage();
     int red = 0;
     for (int y = 0; y < painted.height(); ++y)
