@@ -25,11 +25,10 @@ ModalAnswers::Answer pickColour(QColor colour) {
 // core's; here, that each reaches it and what it leaves to a dialog. After
 // each command the status line, the flowchart and the selection are noted;
 // at the end of the test they and the messages go against the golden file.
-class OrgaCommands : public OrgaEditor {
+class OrgaCommands : public OrgaWindow {
 protected:
     void SetUp() override {
-        OrgaEditor::SetUp();
-        newFlowchart();
+        OrgaWindow::SetUp();
         setTraceMode(1);
     }
     void TearDown() override {

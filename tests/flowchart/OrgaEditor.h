@@ -11,6 +11,8 @@
 #include "support/Typing.h"
 #include "support/WindowTexts.h"
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -80,3 +82,16 @@ std::vector<Vec2> ellipseVertices(Vec2 centre, int rx, int ry);
 QStringList describe(const COrganigramme& flowchart);
 // Clicks a radio button on its round box: a click beside its text does nothing.
 void clickRadio(QAbstractButton* radio);
+
+// The same with a new flowchart open, and the keys that act on it.
+class OrgaWindow : public OrgaEditor {
+protected:
+    void SetUp() override {
+        OrgaEditor::SetUp();
+        newFlowchart();
+    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(&view(), key, modifiers);
+    }
+    QStringList now() { return describe(doc().organigramme()); }
+};

@@ -11,13 +11,7 @@
 
 #include <tuple>
 
-class OrgaView : public OrgaEditor {
-protected:
-    void SetUp() override {
-        OrgaEditor::SetUp();
-        newFlowchart();
-    }
-};
+using OrgaView = OrgaWindow;
 
 // A gesture of no component is kept as its ink on Oui; a rejected one says
 // which tests rejected it: "(1)" too ambiguous, "(2)" too far from its class.

@@ -3,20 +3,9 @@
 #include "gesture/GesturePlayer.h"
 
 #include <QFile>
-#include <QTest>
 
 // Undo and redo through their shortcuts, and the keys that change the flowchart.
-class FlowchartUndo : public OrgaEditor {
-protected:
-    void SetUp() override {
-        OrgaEditor::SetUp();
-        newFlowchart();
-    }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(&view(), key, modifiers);
-    }
-    QStringList now() { return describe(doc().organigramme()); }
-};
+using FlowchartUndo = OrgaWindow;
 
 // A rectangle, moved 80 pixels right by a right-button gesture, then erased
 // with everything by the gesture of "Effacer : Tout": three steps back give the
@@ -118,8 +107,7 @@ TEST_F(FlowchartUndo, SavingCharactersTheFileCannotHoldWarnsFirst) {
 }
 
 // A component above and left of (0, 0) is inside the view, painted there.
-TEST_F(OrgaEditor, TheViewCoversComponentsAtNegativeCoordinates) {
-    newFlowchart();
+TEST_F(OrgaWindow, TheViewCoversComponentsAtNegativeCoordinates) {
     add<CCarre>(kRouge, 1, CRect{-300, -200, -200, -100});
     const QImage painted = view().grab().toImage();
     int red = 0;
