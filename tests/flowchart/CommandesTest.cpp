@@ -79,15 +79,17 @@ TEST(CreerComposant, GestureSizeOrEachKindsOwnParameters) {
                         22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32};
     COrganigramme defaults;
     defaults.setFixedSize(true);
-    std::string numberedSizes, defaultSizes;
+    // Each field numbered from 11 in declaration order: a field read for
+    // another, or two swapped, shows in the dimensions made.
+    std::string numberedSizes;
     for (int code = kind::LigneHorizontale; code <= kind::FlecheBasHaut; ++code) {
         const auto made = creerComposant(code, gesture, numbered);
-        const auto byDefault = creerComposant(code, gesture, defaults);
-        EXPECT_EQ(std::pair(made->center(), int{byDefault->type()}),
+        EXPECT_EQ(std::pair(made->center(), int{creerComposant(code, gesture, defaults)->type()}),
                   std::pair(CPoint{130, 140}, code));
         numberedSizes += dimensionsOf(*made);
-        defaultSizes += dimensionsOf(*byDefault);
     }
+    EXPECT_EQ(numberedSizes, "21 22 27,28 25,26 31,32 29,30 11 23,24 12 17,16 15,14 13,13 "
+                             "18,20,19 18,20,19 18,20,19 18,20,19 ");
     // The kind follows the sizes: tall sizes for a horizontal rectangle make a vertical one.
     defaults.sizes().horizontalRectangleHeight = 150;
     defaults.sizes().horizontalRectangleLength = 80;
@@ -149,16 +151,15 @@ TEST(Commandes, EachTreatmentRefusesTheCodesOfOthers) {
     COrganigramme org;
     CCercle circle(0x123456, 1, kAround100, 10);
     CElement* held = org.AddElement(make<CCroix>(0, 1, kAround100, 10));
-    const std::pair<CommandResult, std::string> cases[] = {
-        {traitementCmdeDeplct(207, *kGesture, circle), "Deplct.\nLa commande entrée n'est pas une "
-                                                       "commande de déplacement."},
-        {traitementCmdeCouleur(208, org), "Couleur.\nLa commande entrée n'est pas une couleur."},
-        {traitementCmdeCouleurSel(214, circle),
-         "CouleurSel.\nLa commande entrée n'est pas une couleur."},
-        {traitementCmdeEffacer(206, held, org),
-         "Effacer.\nLa commande entrée n'est pas une commande d'effacement."}};
-    for (const auto& [result, message] : cases)
-        EXPECT_EQ(result.message, "Erreur : dans traitementCmde" + message);
+    std::vector<std::string> lines;
+    for (const CommandResult& r :
+         {traitementCmdeDeplct(207, *kGesture, circle), traitementCmdeCouleur(208, org),
+          traitementCmdeCouleurSel(214, circle), traitementCmdeEffacer(206, held, org)}) {
+        std::istringstream message(r.message);
+        for (std::string line; std::getline(message, line);)
+            lines.push_back(line);
+    }
+    expectGolden("Commandes", "RefusesTheCodesOfOthers", lines);
     EXPECT_EQ(std::tuple(org.color(), circle.color(), org.elements().size(), describe(circle)),
               std::tuple(0u, 0x123456u, 1u,
                          "110 ellipse [90,90,110,110] in [90,90,110,110] at "

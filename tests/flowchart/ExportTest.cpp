@@ -36,12 +36,10 @@ bool inkNear(const QImage& image, QPoint p) {
 // A rectangle from (100, 100) to (200, 160), a circle of radius 30 about
 // (300, 130) and a text, exported through "E&xporter..." in each format. The
 // page starts 20 pixels before the rectangle's outer edge, at 98 - 20 = 78.
-TEST_F(OrgaEditor, ExportWritesPngSvgAndPdfCutToTheComponents) {
-    newFlowchart();
-    doc().AddElement(std::make_unique<CRectangle>(kNoir, 2, CRect{100, 100, 200, 160}));
-    doc().AddElement(std::make_unique<CCercle>(kBleu, 2, CRect{290, 120, 310, 140}, 30));
-    doc().AddElement(
-        std::make_unique<CTexte>(kRouge, "Verdana", 10, CRect{100, 200, 180, 215}, "Début"));
+TEST_F(OrgaWindow, ExportWritesPngSvgAndPdfCutToTheComponents) {
+    add<CRectangle>(kNoir, 2, CRect{100, 100, 200, 160});
+    add<CCercle>(kBleu, 2, CRect{290, 120, 310, 140}, 30);
+    add<CTexte>(kRouge, "Verdana", 10, CRect{100, 200, 180, 215}, "Début");
     const auto exported = [this](const QString& name) {
         m_answers.then(chooseFile(editor.root() + name));
         chooseMenuEntry(mainFrame(), "&Dessin", "E&xporter...");

@@ -25,11 +25,10 @@ ModalAnswers::Answer pickColour(QColor colour) {
 // core's; here, that each reaches it and what it leaves to a dialog. After
 // each command the status line, the flowchart and the selection are noted;
 // at the end of the test they and the messages go against the golden file.
-class OrgaCommands : public OrgaEditor {
+class OrgaCommands : public OrgaWindow {
 protected:
     void SetUp() override {
-        OrgaEditor::SetUp();
-        newFlowchart();
+        OrgaWindow::SetUp();
         setTraceMode(1);
     }
     void TearDown() override {
@@ -37,14 +36,7 @@ protected:
                     testing::UnitTest::GetInstance()->current_test_info()->name(),
                     steps + m_answers.seen());
     }
-    void add(std::unique_ptr<CElement> element) {
-        doc().AddElement(std::move(element));
-        doc().updateAllViews(nullptr);
-        doc().setModifiedFlag(false);
-    }
-    void circle(int x, int y) {
-        add(std::make_unique<CCercle>(kNoir, 2, CRect{x - 1, y - 1, x + 1, y + 1}, 40));
-    }
+    void circle(int x, int y) { add<CCercle>(kNoir, 2, CRect{x - 1, y - 1, x + 1, y + 1}, 40); }
     // Points at `p`, then draws the command.
     void command(QPoint p, int code) { command(p, *commandDrawing(code, {300, 300})); }
     void command(QPoint p, const CDessin& drawing) {
@@ -99,7 +91,7 @@ TEST_F(OrgaCommands, ColoursGoToTheSelectionOrToTheDocument) {
 // kind's own dimensions, refusing letters, or says the component has none; on
 // a text it asks for the text, its font and its size.
 TEST_F(OrgaCommands, SizeCommandsRefuseOrAskThroughTheirDialogs) {
-    add(std::make_unique<CLigne>(kNoir, 2, CRect{499, 199, 501, 201}, 12, Axis::Horizontal));
+    add<CLigne>(kNoir, 2, CRect{499, 199, 501, 201}, 12, Axis::Horizontal);
     m_answers.then(clickButton("OK"));
     command({500, 200}, commande::TailleReduire);
     circle(200, 200);
@@ -110,8 +102,7 @@ TEST_F(OrgaCommands, SizeCommandsRefuseOrAskThroughTheirDialogs) {
         clickWithMouse(findButton(dialog, "OK"));
     });
     command({200, 200}, commande::TailleAutre);
-    add(std::make_unique<CFleche>(kNoir, 2, CRect{450, 200, 452, 202}, 50, 8, 12, Axis::Horizontal,
-                                  Head::Forward));
+    add<CFleche>(kNoir, 2, CRect{450, 200, 452, 202}, 50, 8, 12, Axis::Horizontal, Head::Forward);
     m_answers.then([](QWidget& dialog) {
         expectTexts("FlowchartCommands", "size of an arrow", windowTexts(dialog));
         typeOver(dialog.findChild<QLineEdit*>("length"), "90");
@@ -119,11 +110,10 @@ TEST_F(OrgaCommands, SizeCommandsRefuseOrAskThroughTheirDialogs) {
         clickWithMouse(findButton(dialog, "OK"));
     });
     command({451, 201}, commande::TailleAutre);
-    add(std::make_unique<CInconnu>(kNoir, 2, CRect{100, 400, 200, 480},
-                                   *traced({{{100, 400}, {200, 480}}})));
+    add<CInconnu>(kNoir, 2, CRect{100, 400, 200, 480}, *traced({{{100, 400}, {200, 480}}}));
     m_answers.then(clickButton("OK"));
     command({150, 440}, commande::TailleAutre);
-    add(std::make_unique<CTexte>(kNoir, "Courier New", 14, CRect{500, 400, 540, 420}, "Fin"));
+    add<CTexte>(kNoir, "Courier New", 14, CRect{500, 400, 540, 420}, "Fin");
     m_answers.then([](QWidget& dialog) {
         expectTexts("FlowchartDialogs", "text", windowTexts(dialog));
         typeOver(dialog.findChild<QLineEdit*>("text"), "Début");

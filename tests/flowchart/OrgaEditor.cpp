@@ -10,7 +10,6 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
-#include <QTest>
 
 #include <cmath>
 

@@ -11,6 +11,8 @@
 #include "support/Typing.h"
 #include "support/WindowTexts.h"
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -37,6 +39,12 @@ protected:
     // Replays the drawing with the button, then ends the gesture as the timer would.
     void play(const CDessin& drawing, Qt::MouseButton button = Qt::LeftButton) {
         editor.draw(view().capture(), drawing, button);
+    }
+    // Puts a component straight into the flowchart, shown, the flowchart left unmodified.
+    template <class E, class... Args> void add(Args&&... args) {
+        doc().AddElement(std::make_unique<E>(std::forward<Args>(args)...));
+        doc().updateAllViews(nullptr);
+        doc().setModifiedFlag(false);
     }
     void hover(QPoint p) { EditorFixture::moveMouse(view(), p); }
     void setTraceMode(int mode) {
@@ -74,3 +82,16 @@ std::vector<Vec2> ellipseVertices(Vec2 centre, int rx, int ry);
 QStringList describe(const COrganigramme& flowchart);
 // Clicks a radio button on its round box: a click beside its text does nothing.
 void clickRadio(QAbstractButton* radio);
+
+// The same with a new flowchart open, and the keys that act on it.
+class OrgaWindow : public OrgaEditor {
+protected:
+    void SetUp() override {
+        OrgaEditor::SetUp();
+        newFlowchart();
+    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(&view(), key, modifiers);
+    }
+    QStringList now() { return describe(doc().organigramme()); }
+};

@@ -11,13 +11,7 @@
 
 #include <tuple>
 
-class OrgaView : public OrgaEditor {
-protected:
-    void SetUp() override {
-        OrgaEditor::SetUp();
-        newFlowchart();
-    }
-};
+using OrgaView = OrgaWindow;
 
 // A gesture of no component is kept as its ink on Oui; a rejected one says
 // which tests rejected it: "(1)" too ambiguous, "(2)" too far from its class.
@@ -87,10 +81,9 @@ TEST_F(OrgaView, ATextGestureWritesTheLinesOfTheInsertTextDialog) {
 // The pointer selects the last added component under it, painted in the
 // selection colour; the view scrolls to components beyond the window.
 TEST_F(OrgaView, ThePointerSelectsTheLastAddedComponentUnderIt) {
-    doc().AddElement(std::make_unique<CRectangle>(kNoir, 2, CRect{100, 100, 300, 200}));
-    doc().AddElement(std::make_unique<CCercle>(kBleu, 2, CRect{200, 150, 300, 250}));
-    doc().AddElement(std::make_unique<CCarre>(kNoir, 2, CRect{1900, 300, 2000, 400}));
-    doc().updateAllViews(nullptr);
+    add<CRectangle>(kNoir, 2, CRect{100, 100, 300, 200});
+    add<CCercle>(kBleu, 2, CRect{200, 150, 300, 250});
+    add<CCarre>(kNoir, 2, CRect{1900, 300, 2000, 400});
     QCoreApplication::processEvents();
     hover({150, 120});
     EXPECT_EQ(view().selection(), elements()[0].get());

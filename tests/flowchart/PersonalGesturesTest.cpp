@@ -63,24 +63,6 @@ protected:
         return elements.size() > before ? elements.back().get() : nullptr;
     }
     QString gestures(const QString& name) const { return m_app.root() + "Gestes/" + name; }
-    // The dialog's answer: the commands ticked too, "Commencer", then three
-    // drawings of `strokes` and "Suivant" for the gesture named `drawn`; every
-    // other one is passed, the last one too, which ends the dialog.
-    ModalAnswers::Answer adaptOnly(const QString& drawn, const std::vector<Path>& strokes) {
-        return [this, drawn, strokes](QWidget& window) {
-            auto& dialog = static_cast<PersonalGesturesDialog&>(window);
-            dialog.findChild<QCheckBox*>("commandes")->setChecked(true);
-            clickWithMouse(findButton(dialog, "Commencer"));
-            const auto* title = dialog.findChild<QLabel*>("titre");
-            for (int step = 0; step < 40 && dialog.isVisible(); ++step) {
-                const bool mine = title->text().endsWith(" : " + drawn);
-                for (int i = 0; mine && i < 3; ++i)
-                    draw(dialog.capture(), strokes);
-                clickWithMouse(findButton(dialog, mine ? "Suivant" : "Passer ce geste"));
-            }
-        };
-    }
-
     GestureClock::Manual m_clock;
     TestApplication m_app;
     DrawingGenerator m_pen{3};
@@ -159,7 +141,21 @@ TEST_F(PersonalGestures, TheUsersWayIsLearntFromARejectedGestureOrFromTheDialog)
 
     answers.then(clickButton("Non")).then(clickButton("Non"));
     EXPECT_EQ(drawOn(first, kTriangleSidesThenBase), nullptr);
-    answers.then(adaptOnly("Triangle (pointe en haut)", kTriangleSidesThenBase));
+    // The commands ticked too, "Commencer", then three triangles and "Suivant"
+    // for the up triangle; every other gesture is passed, the last one too,
+    // which ends the dialog.
+    answers.then([this](QWidget& window) {
+        auto& dialog = static_cast<PersonalGesturesDialog&>(window);
+        dialog.findChild<QCheckBox*>("commandes")->setChecked(true);
+        clickWithMouse(findButton(dialog, "Commencer"));
+        const auto* title = dialog.findChild<QLabel*>("titre");
+        for (int step = 0; step < 40 && dialog.isVisible(); ++step) {
+            const bool mine = title->text().endsWith(" : Triangle (pointe en haut)");
+            for (int i = 0; mine && i < 3; ++i)
+                draw(dialog.capture(), kTriangleSidesThenBase);
+            clickWithMouse(findButton(dialog, mine ? "Suivant" : "Passer ce geste"));
+        }
+    });
     chooseMenuEntry(m_app.frame(), "&Gestes", "&Adapter les gestes à ma main...");
     EXPECT_EQ(lastClass(),
               std::tuple(std::string("Triangle (pointe en haut) (personnel)"), 107, 3));

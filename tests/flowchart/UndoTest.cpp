@@ -3,20 +3,9 @@
 #include "gesture/GesturePlayer.h"
 
 #include <QFile>
-#include <QTest>
 
 // Undo and redo through their shortcuts, and the keys that change the flowchart.
-class FlowchartUndo : public OrgaEditor {
-protected:
-    void SetUp() override {
-        OrgaEditor::SetUp();
-        newFlowchart();
-    }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(&view(), key, modifiers);
-    }
-    QStringList now() { return describe(doc().organigramme()); }
-};
+using FlowchartUndo = OrgaWindow;
 
 // A rectangle, moved 80 pixels right by a right-button gesture, then erased
 // with everything by the gesture of "Effacer : Tout": three steps back give the
@@ -69,8 +58,7 @@ TEST_F(FlowchartUndo, UndoingToTheSavedStateLeavesNothingToSave) {
 // with Shift; Suppr erases it; each is undone alone. Échap drops the stroke
 // being drawn: its release makes nothing.
 TEST_F(FlowchartUndo, TheKeysMoveEraseAndCancelEachOneStep) {
-    doc().AddElement(std::make_unique<CCarre>(kNoir, 1, CRect{100, 100, 200, 200}));
-    doc().updateAllViews(nullptr);
+    add<CCarre>(kNoir, 1, CRect{100, 100, 200, 200});
     const QStringList placed = now();
     const CRect at = elements().at(0)->GetBoundRect();
     hover({150, 150});
@@ -102,8 +90,7 @@ TEST_F(FlowchartUndo, TheKeysMoveEraseAndCancelEachOneStep) {
 // Characters that Windows-1252 lacks are named before saving; "Non" writes
 // nothing, "Oui" writes them as '?'.
 TEST_F(FlowchartUndo, SavingCharactersTheFileCannotHoldWarnsFirst) {
-    doc().AddElement(
-        std::make_unique<CTexte>(kNoir, "Verdana", 12, CRect{10, 10, 90, 30}, "Ω ≠ Ω été"));
+    add<CTexte>(kNoir, "Verdana", 12, CRect{10, 10, 90, 30}, "Ω ≠ Ω été");
     const QString path = editor.root() + "Organigrammes/grec.org";
     m_answers.then(clickButton("Non"));
     EXPECT_FALSE(doc().doSave(path));
@@ -120,10 +107,8 @@ TEST_F(FlowchartUndo, SavingCharactersTheFileCannotHoldWarnsFirst) {
 }
 
 // A component above and left of (0, 0) is inside the view, painted there.
-TEST_F(OrgaEditor, TheViewCoversComponentsAtNegativeCoordinates) {
-    newFlowchart();
-    doc().AddElement(std::make_unique<CCarre>(kRouge, 1, CRect{-300, -200, -200, -100}));
-    doc().updateAllViews(nullptr);
+TEST_F(OrgaWindow, TheViewCoversComponentsAtNegativeCoordinates) {
+    add<CCarre>(kRouge, 1, CRect{-300, -200, -200, -100});
     const QImage painted = view().grab().toImage();
     int red = 0;
     for (int y = 0; y < painted.height(); ++y)
