@@ -81,9 +81,8 @@ TEST(Startup, ShowsTheSplashPictureBeforeTheMainWindow) {
         frameHiddenMeanwhile = !test.application().mainFrame()->isVisible();
     });
     test.application().initInstance(CApplication::Splash::Show);
-    EXPECT_TRUE(splashShown);
-    EXPECT_TRUE(frameHiddenMeanwhile);
-    EXPECT_TRUE(test.frame().isVisible());
+    EXPECT_EQ(std::tuple(splashShown, frameHiddenMeanwhile, test.frame().isVisible()),
+              std::tuple(true, true, true));
     for (QWidget* window : QApplication::topLevelWidgets())
         EXPECT_FALSE(qobject_cast<QSplashScreen*>(window) && window->isVisible());
 }

@@ -16,17 +16,6 @@
 
 namespace {
 
-// A view that counts what it is told.
-struct CountingView : CView {
-    using CView::CView;
-    void onUpdate(CView*, int hint) override {
-        ++updates;
-        lastHint = hint;
-    }
-    int updates = 0;
-    int lastHint = -1;
-};
-
 // The application with its editors; the documents are texts.
 class Documents : public testing::Test {
 protected:
@@ -125,18 +114,4 @@ TEST_F(Documents, ClosingAskesForWhatIsNotSaved) {
     flushDeletes();
     EXPECT_TRUE(documents().empty());
     EXPECT_EQ(frame().windowTitle(), "Velmora");
-}
-
-// Views leave with their widgets; the sender of a change is not told.
-TEST_F(Documents, UpdateAllViewsSkipsTheSender) {
-    CDocument& document = newText().document();
-    CountingView first(document), second(document);
-    { CountingView gone(document); }
-    ASSERT_EQ(document.views().size(), 3u);
-    document.updateAllViews(&first, 7);
-    EXPECT_EQ(first.updates, 0);
-    EXPECT_EQ(second.lastHint, 7);
-    document.updateAllViews(nullptr);
-    EXPECT_EQ(first.updates, 1);
-    EXPECT_EQ(second.updates, 2);
 }

@@ -15,12 +15,20 @@
 #include <gtest/gtest.h>
 
 // Without an editor, the entries that would make or open its documents are
-// disabled; the recent files come into the "&Editeur" menu.
-TEST(MainFrame, ShowsItsMenusBarsAndStatusLine) {
+// disabled; the recent files come into the "&Editeur" menu. The about box
+// shows the name and the version.
+TEST(MainFrame, ShowsItsMenusBarsStatusLineAndAboutBox) {
     TestApplication bare;
     bare.startReady();
     EXPECT_TRUE(bare.frame().windowState() & Qt::WindowMaximized);
     expectTexts("MainFrame", "no editor", frameTexts(bare.frame()));
+    ModalAnswers answers;
+    answers.then([](QWidget& box) {
+        expectTexts("Dialogs", "about", windowTexts(box));
+        clickWithMouse(findButton(box, "OK"));
+    });
+    chooseMenuEntry(bare.frame(), "&?", "&A propos de Strovik...");
+    EXPECT_EQ(answers.seen().size(), 1);
     EditorFixture editor;
     editor.application().documents().recentFiles().add("/x/un.svk");
     editor.application().documents().recentFiles().add("/x/deux.org");
@@ -58,17 +66,6 @@ TEST(MainFrame, BarsPanesAndIndicators) {
     EXPECT_EQ(test.application().traceMode(), 0);
     QTest::keyClick(frame.windowHandle(), Qt::Key_CapsLock);
     expectTexts("MainFrame", "format bar back, component mode, caps off", frameTexts(frame));
-}
-
-TEST(MainFrame, AboutBoxShowsTheNameAndTheVersion) {
-    TestApplication test;
-    test.startReady();
-    ModalAnswers answers;
-    answers.then([](QWidget& box) {
-        expectTexts("Dialogs", "about", windowTexts(box));
-        clickWithMouse(findButton(box, "OK"));
-    });
-    chooseMenuEntry(test.frame(), "&?", "&A propos de Strovik...");
 }
 
 TEST(RecentFiles, KeepsTheFourLatestFilesInTheSettings) {
