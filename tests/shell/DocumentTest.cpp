@@ -115,3 +115,20 @@ TEST_F(Documents, ClosingAskesForWhatIsNotSaved) {
     EXPECT_TRUE(documents().empty());
     EXPECT_EQ(frame().windowTitle(), "Velmora");
 }
+
+// Views leave with their widgets; the sender of a change is not told.
+TEST_F(Documents, UpdateAllViewsSkipsTheSender) {
+    struct HintsView : CView {
+        using CView::CView;
+        void onUpdate(CView*, int hint) override { hints.push_back(hint); }
+        std::vector<int> hints;
+    };
+    CDocument& document = newText().document();
+    HintsView first(document), second(document);
+    { HintsView gone(document); }
+    ASSERT_EQ(document.views().size(), 3u);
+    document.updateAllViews(&first, 7);
+    document.updateAllViews(nullptr);
+    EXPECT_EQ(std::pair(first.hints, second.hints),
+              std::pair(std::vector<int>{0}, std::vector<int>{7, 0}));
+}
