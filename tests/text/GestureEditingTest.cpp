@@ -44,7 +44,7 @@ protected:
 };
 
 // A stroke across a word deletes exactly its characters, an edit like any other.
-TEST_F(GestureEditing, LinesDeleteOrSelectInTwoStrokes) {
+TEST_F(GestureEditing, LinesDeleteOrSelectAndClosedShapesSelect) {
     setText("Un mot de trop ici.");
     const double from = charBox(10).left() + 2, to = charBox(13).right() - 2;
     expectEdit(*gesture(FamilyKind::Line, {(from + to) / 2, at(0).y}, to - from, 0.0),
@@ -56,11 +56,9 @@ TEST_F(GestureEditing, LinesDeleteOrSelectInTwoStrokes) {
     EXPECT_TRUE(view().isRangeStartPending());
     expectEdit(*upright(17, 5), view().toPlainText(), "ici");
     EXPECT_EQ(view().textCursor().anchor(), 14);
-}
 
-// A circle selects the word at its centre, and cancels a pending start; a
-// rectangle selects between its corners.
-TEST_F(GestureEditing, ClosedShapesSelect) {
+    // A circle selects the word at its centre, and cancels a pending start; a
+    // rectangle selects between its corners.
     setText("Choisir entre ici et la allongement.");
     play(*upright(8));
     expectEdit(*around(FamilyKind::Circle, 8, 12, 16), view().toPlainText(), "entre");
@@ -104,7 +102,7 @@ TEST_F(GestureEditing, AnArrowInsertsTypedText) {
 
 // A triangle moves the selection to its apex in one step to undo; the chevron
 // is the pictures' test.
-TEST_F(GestureEditing, TrianglesMoveTheSelection) {
+TEST_F(GestureEditing, TrianglesMoveAndCommandsActOnTheSelection) {
     setText("Le chat noir dort.");
     select(3, 8);
     const double height = 48;
@@ -113,10 +111,8 @@ TEST_F(GestureEditing, TrianglesMoveTheSelection) {
     EXPECT_EQ(view().textCursor().selectionStart(), 8);
     view().undo();
     EXPECT_EQ(view().toPlainText(), "Le chat noir dort.");
-}
 
-// Copy and delete act on the selection; the cut and the paste are the pictures' test.
-TEST_F(GestureEditing, CommandsWorkOnTheSelection) {
+    // Copy and delete act on the selection; the cut and the paste are the pictures' test.
     setText("un deux trois");
     select(3, 8);
     expectEdit(*gesture(FamilyKind::Copy, {120, 80}, 70, 0.0), "un deux trois", "deux ");
