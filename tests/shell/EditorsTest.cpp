@@ -148,11 +148,6 @@ protected:
 using Editors = testing::Types<TextEditor, GestureSetEditor, FlowchartEditor>;
 TYPED_TEST_SUITE(EveryEditor, Editors);
 
-TYPED_TEST(EveryEditor, ShowsItsMenusAndWindow) {
-    expectTexts("EditorWindows", TypeParam::kName, frameTexts(this->editor.frame()),
-                this->editor.root());
-}
-
 // Whatever refuses the save, the user is told why, the file saved before is
 // left as it was, and the change is still there to save.
 TYPED_TEST(EveryEditor, ASaveRefusedByAReadOnlyFolderOrAFullDiskLosesNothing) {
@@ -210,10 +205,12 @@ TYPED_TEST(EveryEditor, ClosingAChangedDocumentAsksAndAnnulerNonOuiDoWhatTheySay
               QStringList(3, "Enregistrer les modifications apportées à " + name + " ?"));
 }
 
-// A press stops the end-of-gesture timer, so that the strokes drawn before it
-// fires make one gesture; the timer waits the drawing's delay less 100 ms.
-TYPED_TEST(EveryEditor, StrokesDrawnBeforeTheTimerMakeOneGesture) {
+// The menus and the window against the golden file. A press stops the
+// end-of-gesture timer, so that the strokes drawn before it fires make one gesture; the timer waits
+// the drawing's delay less 100 ms.
+TYPED_TEST(EveryEditor, ShowsItsWindowAndStrokesDrawnBeforeTheTimerMakeOneGesture) {
     EditorFixture& e = this->editor;
+    expectTexts("EditorWindows", TypeParam::kName, frameTexts(e.frame()), e.root());
     GestureCapture& capture = TypeParam::capture(e);
     QWidget& surface = capture.surface();
     EditorFixture::moveMouse(surface, {12, 34});
