@@ -78,7 +78,7 @@ TEST_F(Documents, NewTextsAreNumberedAndTheBarsActOnTheActiveOne) {
 
 // A file opened twice shows its window again; it is remembered, and once it is
 // gone, its recent-file entry tells so and forgets it.
-TEST_F(Documents, OpenedFilesAreRememberedUntilTheyAreGone) {
+TEST_F(Documents, OpenedFilesAreRememberedAndClosingAsksForWhatIsNotSaved) {
     const QString path = QFileInfo(editor.root() + "Editeur/notes.svk").absoluteFilePath();
     ASSERT_TRUE(newText().document().doSave(path));
     editor.closeActive();
@@ -96,11 +96,9 @@ TEST_F(Documents, OpenedFilesAreRememberedUntilTheyAreGone) {
     EXPECT_EQ(answers.seen().last(), "Le fichier notes.svk ne peut être ouvert.");
     EXPECT_TRUE(documents().empty());
     EXPECT_TRUE(editor.application().documents().recentFiles().files().isEmpty());
-}
 
-// Oui saves an untitled document under the name chosen; while a document
-// refuses to close, the main window stays open.
-TEST_F(Documents, ClosingAskesForWhatIsNotSaved) {
+    // Oui saves an untitled document under the name chosen; while a document
+    // refuses to close, the main window stays open.
     QTextCursor(newText().view().document()).insertText("abc");
     answers.then(clickButton("Oui")).then(chooseFile(editor.root() + "Editeur/lettre"));
     editor.closeActive();

@@ -178,7 +178,7 @@ TEST_F(TextWindow, FindFindNextAndReplace) {
     EXPECT_EQ(view().toPlainText(), "Le chien et le chaton voient un autre CHAT.");
 }
 
-TEST_F(TextWindow, InsertsAnImageFileAndChangesItsSize) {
+TEST_F(TextWindow, InsertsAnImageFileAndFormatsTheSelection) {
     const QString picture = editor.root() + "Editeur/carre.png";
     writeFile(picture, pngOf(40, 20, Qt::blue, qRgb(255, 255, 255)));
     writeFile(editor.root() + "Editeur/faux.png", "pas une image");
@@ -208,9 +208,8 @@ TEST_F(TextWindow, InsertsAnImageFileAndChangesItsSize) {
     EXPECT_EQ(item.displaySize(), QSize(100, 50));
     view().undo();
     EXPECT_EQ(item.displaySize(), QSize(40, 20));
-}
 
-TEST_F(TextWindow, TheFormatBarActsOnTheSelectionAndFollowsTheCursor) {
+    // The format bar acts on the selection and follows the cursor.
     setText("normal gras fin");
     select(7, 11);
     for (DocCommand format : {DocCommand::Bold, DocCommand::Italic, DocCommand::Underline,
