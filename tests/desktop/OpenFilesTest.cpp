@@ -45,8 +45,7 @@ TEST_F(OpenFiles, EachOpensWhereItIsAndARefusedOneIsToldWithoutStoppingTheOthers
     EXPECT_EQ(answers.seen(), (QStringList{"Le fichier casse.svk n'est pas un document Strovik.",
                                            "Le fichier notes.txt ne peut être ouvert."}));
     EXPECT_EQ(editor.windowCount(), 3);
-    EXPECT_TRUE(documentPaths().contains(path("court.svk")));
-    EXPECT_TRUE(documentPaths().contains(path("plan.org")));
+    EXPECT_EQ(documentPaths().first(2), (QStringList{path("court.svk"), path("plan.org")}));
 }
 
 // The second process is the real program, started from the files' folder; the
@@ -67,8 +66,8 @@ TEST_F(OpenFiles, ASecondVelmoraHandsItsFilesToTheFirstAndStops) {
         second.kill();
         FAIL() << "the second Velmora went on running";
     }
-    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(std::pair(second.exitStatus(), second.exitCode()),
+              std::pair(QProcess::NormalExit, 0));
     // The files open once the second Velmora has gone.
     for (int waited = 0; documentPaths().size() < 2 && waited < 5000; waited += 50)
         QTest::qWait(50);

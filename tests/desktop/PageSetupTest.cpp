@@ -27,8 +27,7 @@ TEST(PageSetup, WithoutASystemPrinterOurDialogSetsThePaperTheOrientationAndTheMa
     });
     chooseMenuEntry(editor.frame(), "&Editeur", "&Configuration de l'impression...");
     EXPECT_EQ(answers.seen(), QStringList{"Configuration de l'impression"});
-    const QPageLayout layout = printer.pageLayout();
-    EXPECT_EQ(layout.pageSize().id(), QPageSize::A5);
-    EXPECT_EQ(layout.orientation(), QPageLayout::Landscape);
-    EXPECT_EQ(layout.margins(QPageLayout::Millimeter), QMarginsF(10, 20, 30, 40));
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A5);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(printer.pageLayout().margins(QPageLayout::Millimeter), QMarginsF(10, 20, 30, 40));
 }

@@ -9,7 +9,7 @@
 
 namespace fs = std::filesystem;
 
-TEST(Configuration, DataRootComesFromTheEnvironmentThenTheOptionThenHome) {
+TEST(Configuration, ChoosesTheDataRootAndCreatesOnlyTheMissingFolders) {
     EXPECT_EQ(chooseDataRoot("/env/racine", "/option", "/home/u"), "/env/racine/");
     EXPECT_EQ(chooseDataRoot("", "/option/", "/home/u"), "/option/");
     EXPECT_EQ(chooseDataRoot(nullptr, "/option", "/home/u"), "/option/");
@@ -17,9 +17,8 @@ TEST(Configuration, DataRootComesFromTheEnvironmentThenTheOptionThenHome) {
     EXPECT_EQ(chooseDataRoot(nullptr, "", "/home/u/"), "/home/u/Velmora/Données/");
     EXPECT_EQ(withTrailingSlash(""), "");
     EXPECT_EQ(withTrailingSlash("a/"), "a/");
-}
 
-TEST(Configuration, CreatesOnlyTheMissingFoldersAndNamesTheOneItCannotCreate) {
+    // Only the missing folders are created; the one that cannot be is named.
     QTemporaryDir temporary;
     const std::string root = temporary.path().toStdString() + "/racine/";
     const Configuration c(root);

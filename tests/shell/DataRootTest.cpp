@@ -42,7 +42,7 @@ void expectReady(const QString& root) {
 
 // A missing root creates nothing until the user confirms one; refused, then
 // cancelled, the disk is left as it was.
-TEST(Startup, AMissingRootIsCreatedOnlyOnceTheUserConfirmsIt) {
+TEST(Startup, AMissingRootIsCreatedOnlyOnceConfirmedAndTheSplashComesFirst) {
     TestApplication test;
     ModalAnswers answers;
     answers.then(clickButton("OK"))
@@ -67,23 +67,21 @@ TEST(Startup, AMissingRootIsCreatedOnlyOnceTheUserConfirmsIt) {
     QStringList seen = answers.seen();
     expectTexts("Dialogs", "messages of a missing root",
                 seen.replaceInStrings(refused.root(), "<racine>/"), test.root());
-}
 
-TEST(Startup, ShowsTheSplashPictureBeforeTheMainWindow) {
-    TestApplication test;
-    ASSERT_TRUE(QDir().mkpath(test.root()));
+    // With its splash picture, shown before the main window.
+    TestApplication splashed;
+    ASSERT_TRUE(QDir().mkpath(splashed.root()));
     bool splashShown = false;
     bool frameHiddenMeanwhile = false;
     QTimer::singleShot(300, [&] {
         for (QWidget* window : QApplication::topLevelWidgets())
             if (auto* splash = qobject_cast<QSplashScreen*>(window); splash && splash->isVisible())
                 splashShown = !splash->pixmap().isNull();
-        frameHiddenMeanwhile = !test.application().mainFrame()->isVisible();
+        frameHiddenMeanwhile = !splashed.application().mainFrame()->isVisible();
     });
-    test.application().initInstance(CApplication::Splash::Show);
-    EXPECT_TRUE(splashShown);
-    EXPECT_TRUE(frameHiddenMeanwhile);
-    EXPECT_TRUE(test.frame().isVisible());
+    splashed.application().initInstance(CApplication::Splash::Show);
+    EXPECT_EQ(std::tuple(splashShown, frameHiddenMeanwhile, splashed.frame().isVisible()),
+              std::tuple(true, true, true));
     for (QWidget* window : QApplication::topLevelWidgets())
         EXPECT_FALSE(qobject_cast<QSplashScreen*>(window) && window->isVisible());
 }

@@ -15,25 +15,29 @@
 #include <gtest/gtest.h>
 
 // Without an editor, the entries that would make or open its documents are
-// disabled; the recent files come into the "&Editeur" menu.
-TEST(MainFrame, ShowsItsMenusBarsAndStatusLine) {
+// disabled; the recent files come into the "&Editeur" menu. The about box
+// shows the name and the version.
+TEST(MainFrame, ItsMenusBarsPanesIndicatorsAndAboutBox) {
     TestApplication bare;
     bare.startReady();
     EXPECT_TRUE(bare.frame().windowState() & Qt::WindowMaximized);
     expectTexts("MainFrame", "no editor", frameTexts(bare.frame()));
+    ModalAnswers answers;
+    answers.then([](QWidget& box) {
+        expectTexts("Dialogs", "about", windowTexts(box));
+        clickWithMouse(findButton(box, "OK"));
+    });
+    chooseMenuEntry(bare.frame(), "&?", "&A propos de Strovik...");
+    EXPECT_EQ(answers.seen().size(), 1);
     EditorFixture editor;
     editor.application().documents().recentFiles().add("/x/un.svk");
     editor.application().documents().recentFiles().add("/x/deux.org");
     expectTexts("MainFrame", "three editors, two recent files", frameTexts(editor.frame()));
-}
 
-// The bars can be docked on any side and come and go from "&Affichage"; the
-// trace bar switches the trace mode; the panes show what they are given and
-// the indicators the lock keys.
-TEST(MainFrame, BarsPanesAndIndicators) {
-    TestApplication test;
-    test.startReady();
-    CMainFrame& frame = test.frame();
+    // The bars can be docked on any side and come and go from "&Affichage"; the
+    // trace bar switches the trace mode; the panes show what they are given and
+    // the indicators the lock keys.
+    CMainFrame& frame = bare.frame();
     for (QToolBar* bar : {frame.standardBar(), frame.formatBar(), frame.traceBar()}) {
         EXPECT_TRUE(bar->isMovable());
         EXPECT_EQ(bar->allowedAreas(), Qt::AllToolBarAreas);
@@ -45,7 +49,7 @@ TEST(MainFrame, BarsPanesAndIndicators) {
     QTest::mouseClick(
         frame.traceBar()->widgetForAction(frame.action(CMainFrame::Action::TraceCommande)),
         Qt::LeftButton);
-    EXPECT_EQ(test.application().traceMode(), 1);
+    EXPECT_EQ(bare.application().traceMode(), 1);
     frame.setPaneText(1, "x = 12");
     frame.setPaneText(2, "y = 40");
     for (Qt::Key key : {Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_ScrollLock})
@@ -55,20 +59,9 @@ TEST(MainFrame, BarsPanesAndIndicators) {
     QTest::mouseClick(
         frame.traceBar()->widgetForAction(frame.action(CMainFrame::Action::TraceComposant)),
         Qt::LeftButton);
-    EXPECT_EQ(test.application().traceMode(), 0);
+    EXPECT_EQ(bare.application().traceMode(), 0);
     QTest::keyClick(frame.windowHandle(), Qt::Key_CapsLock);
     expectTexts("MainFrame", "format bar back, component mode, caps off", frameTexts(frame));
-}
-
-TEST(MainFrame, AboutBoxShowsTheNameAndTheVersion) {
-    TestApplication test;
-    test.startReady();
-    ModalAnswers answers;
-    answers.then([](QWidget& box) {
-        expectTexts("Dialogs", "about", windowTexts(box));
-        clickWithMouse(findButton(box, "OK"));
-    });
-    chooseMenuEntry(test.frame(), "&?", "&A propos de Strovik...");
 }
 
 TEST(RecentFiles, KeepsTheFourLatestFilesInTheSettings) {

@@ -17,7 +17,7 @@ const QStringList kNames{"commandes.gst", "formes.gst", "lettres.gst"};
 // A root that exists gets its missing folders at the start, without a
 // question, and its gesture-set folder the three sets, writable; a set already
 // there is the user's and is never replaced, even when it is not a gesture set.
-TEST(ShippedSets, StartUpCopiesOnlyTheMissingSets) {
+TEST(ShippedSets, StartUpCopiesOnlyTheMissingSetsOrTellsWhyItCannot) {
     ASSERT_EQ(shippedSetNames(), kNames);
     TestApplication test;
     const QString folder = test.root() + "Gestes/";
@@ -35,11 +35,9 @@ TEST(ShippedSets, StartUpCopiesOnlyTheMissingSets) {
     }
     EXPECT_FALSE(shippedSetContent("commandes.gst").isEmpty());
     EXPECT_TRUE(shippedSetContent("autre.gst").isEmpty());
-}
 
-// Where the gesture-set folder cannot be written (here a file stands in its
-// place), nothing is copied and each set's failure is told.
-TEST(ShippedSets, AFolderThatCannotBeWrittenIsReported) {
+    // Where the gesture-set folder cannot be written (here a file stands in its
+    // place), nothing is copied and each set's failure is told.
     QTemporaryDir temporary;
     const QString root = temporary.path() + "/";
     writeFile(root + "Gestes", "pas un dossier");

@@ -16,14 +16,6 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-QByteArray jpegOf(int width, int height) {
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    QImage::fromData(pngOf(width, height, Qt::darkRed, qRgb(0, 255, 0))).save(&buffer, "JPEG");
-    return jpeg;
-}
-
 // Every data URI of the file: its type and its bytes.
 QList<std::pair<QString, QByteArray>> picturesIn(const QByteArray& file) {
     QList<std::pair<QString, QByteArray>> found;
@@ -50,8 +42,12 @@ protected:
 
 // A file written before pictures had short names opens; saved again, it holds
 // the same bytes for each picture, while the text in memory never holds them.
-TEST_F(Pictures, AnOldFileKeepsItsPicturesByteForByte) {
-    const QByteArray png = pngOf(30, 20, Qt::darkBlue, qRgb(255, 0, 0)), jpeg = jpegOf(64, 48);
+TEST_F(Pictures, OldFilesKeepTheirPicturesAndNewOnesFitTheWindow) {
+    const QByteArray png = pngOf(30, 20, Qt::darkBlue, qRgb(255, 0, 0));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImage::fromData(pngOf(64, 48, Qt::darkRed, qRgb(0, 255, 0))).save(&buffer, "JPEG");
     const QString old = "<!DOCTYPE HTML><html><head><meta name=\"generator\" content=\"Strovik\" "
                         "/></head><body><p>Avant <img src=\"data:image/png;base64,%1\" "
                         "width=\"40\" /> puis <img src=\"data:image/jpeg;base64,%2\" "
@@ -70,11 +66,10 @@ TEST_F(Pictures, AnOldFileKeepsItsPicturesByteForByte) {
     EXPECT_EQ(picturesIn(saved),
               (QList<std::pair<QString, QByteArray>>{{"png", png}, {"jpeg", jpeg}}));
     EXPECT_TRUE(saved.contains("width=\"40\""));
-}
 
-// A new picture is shown no wider than the text, its bytes whole; one that the
-// decoder's memory limit refuses says so, with its size and the limit.
-TEST_F(Pictures, NewPicturesFitTheWindowAndTooLargeOnesSayWhy) {
+    // A new picture is shown no wider than the text, its bytes whole; one that
+    // the decoder's memory limit refuses says so, with its size and the limit.
+    setText("");
     writeFile(path("large.png"), pngOf(3000, 40, Qt::gray, qRgb(0, 0, 0)));
     answers.then(chooseFile(path("large.png")));
     insertFile();
@@ -98,7 +93,7 @@ TEST_F(Pictures, NewPicturesFitTheWindowAndTooLargeOnesSayWhy) {
 
 // A bold word cut from a bulleted line and pasted into a plain paragraph stays
 // bold, without a line break and without the bullet; each gesture is one step.
-TEST_F(Pictures, ACutWordKeepsItsBoldButNotItsBullet) {
+TEST_F(Pictures, CutAndMovedTextKeepsItsFormatsAndPictures) {
     setText("Un point en gras ici\nUn paragraphe simple.");
     view().toggleBullets();
     select(12, 16);
@@ -116,10 +111,8 @@ TEST_F(Pictures, ACutWordKeepsItsBoldButNotItsBullet) {
     for (int step = 0; step < 2; ++step)
         view().undo();
     EXPECT_EQ(view().toPlainText(), "Un point en gras ici\nUn paragraphe simple.");
-}
 
-// A moved fragment takes its picture along: it is in its new place only.
-TEST_F(Pictures, AMoveCarriesThePicture) {
+    // A moved fragment takes its picture along: it is in its new place only.
     setText("avant apres\nla suite");
     QTextCursor cursor(view().document());
     cursor.setPosition(2);

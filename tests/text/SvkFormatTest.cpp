@@ -18,45 +18,37 @@ const std::string kHtml =
 
 } // namespace
 
-TEST(SvkFormat, AMarkedDocumentIsAccepted) {
+// Written on Windows or touched by an editor (a byte-order mark, CRLF, a final
+// newline, a lowercase doctype), a marked document is ours; HTML that is not
+// ours, or with the mark far down in the body, is foreign; bytes that are not
+// UTF-8, or a character cut in two, are damage.
+TEST(SvkFormat, TellsOursFromForeignAndDamagedFiles) {
     const std::string svk = markAsSvk(kHtml);
-    EXPECT_EQ(checkSvk(svk), SvkProblem::None);
     EXPECT_EQ(svk.find("<meta name=\"generator\" content=\"Strovik\" />"),
               kHtml.find("<head>") + 6);
     EXPECT_EQ(svk.size(), kHtml.size() + 43);
-    // Written on Windows or touched by an editor: a byte-order mark, CRLF, a final newline.
-    EXPECT_EQ(checkSvk("\xEF\xBB\xBF" + svk + "\r\n"), SvkProblem::None);
-    const std::string lowercase = "<!doctype" + svk.substr(9);
-    EXPECT_EQ(checkSvk(lowercase), SvkProblem::None);
-}
-
-TEST(SvkFormat, ForeignFilesAreRefused) {
-    EXPECT_EQ(checkSvk(""), SvkProblem::Foreign);
-    EXPECT_EQ(checkSvk("Un texte tout simple.\n"), SvkProblem::Foreign);
-    EXPECT_EQ(checkSvk(kHtml), SvkProblem::Foreign) << "HTML that is not ours";
-    EXPECT_EQ(checkSvk(std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)), SvkProblem::Foreign);
-    EXPECT_EQ(checkSvk("Strovik\n1\nformes\n"), SvkProblem::Foreign);
-    // The mark far down in the body proves nothing.
-    EXPECT_EQ(checkSvk(kHtml.substr(0, kHtml.size() - 14) + std::string(600, ' ') +
-                       "<meta name=\"generator\" content=\"Strovik\" /></body></html>"),
-              SvkProblem::Foreign);
-}
-
-TEST(SvkFormat, EveryCutAfterTheMarkIsTruncated) {
-    const std::string svk = markAsSvk(kHtml);
+    const std::size_t at = svk.find("été");
+    const std::pair<std::string, SvkProblem> cases[] = {
+        {svk, SvkProblem::None},
+        {"\xEF\xBB\xBF" + svk + "\r\n", SvkProblem::None},
+        {"<!doctype" + svk.substr(9), SvkProblem::None},
+        {"", SvkProblem::Foreign},
+        {"Un texte tout simple.\n", SvkProblem::Foreign},
+        {kHtml, SvkProblem::Foreign},
+        {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), SvkProblem::Foreign},
+        {"Strovik\n1\nformes\n", SvkProblem::Foreign},
+        {kHtml.substr(0, kHtml.size() - 14) + std::string(600, ' ') +
+             "<meta name=\"generator\" content=\"Strovik\" /></body></html>",
+         SvkProblem::Foreign},
+        {svk.substr(0, at) + "\xE9" + svk.substr(at + 2), SvkProblem::NotUtf8},
+        {svk.substr(0, at + 1) + svk.substr(at + 2), SvkProblem::NotUtf8},
+    };
+    for (const auto& [file, problem] : cases)
+        EXPECT_EQ(checkSvk(file), problem) << file.substr(0, 60);
+    // Every cut after the mark is a truncated file.
     const std::size_t afterMark = svk.find("/>", svk.find("generator")) + 2;
     for (std::size_t size = 0; size < svk.size(); ++size) {
         const SvkProblem expected = size < afterMark ? SvkProblem::Foreign : SvkProblem::Truncated;
         EXPECT_EQ(checkSvk(svk.substr(0, size)), expected) << "cut at " << size;
     }
-}
-
-TEST(SvkFormat, BytesThatAreNotUtf8AreDamage) {
-    const std::string marked = markAsSvk(kHtml);
-    const std::size_t at = marked.find("été");
-    const std::string svk = marked.substr(0, at) + "\xE9" + marked.substr(at + 2);
-    EXPECT_EQ(checkSvk(svk), SvkProblem::NotUtf8);
-    std::string cutCharacter = markAsSvk(kHtml);
-    cutCharacter.erase(cutCharacter.find("été") + 1, 1);
-    EXPECT_EQ(checkSvk(cutCharacter), SvkProblem::NotUtf8);
 }

@@ -58,7 +58,7 @@ protected:
     }
 };
 
-TEST_F(TextWindow, EditionEntriesFollowTheSelectionAndTheHistory) {
+TEST_F(TextWindow, EditionEntriesFollowTheSelectionTheHistoryAndTheClipboard) {
     setText("Un essai de menu.");
     QApplication::clipboard()->clear();
     expectMenus("nothing selected, nothing to undo, nothing to paste");
@@ -75,9 +75,9 @@ TEST_F(TextWindow, EditionEntriesFollowTheSelectionAndTheHistory) {
     chooseMenuEntry(frame(), "Edi&tion", "&Annuler");
     chooseMenuEntry(frame(), "Edi&tion", "&Annuler");
     EXPECT_EQ(view().toPlainText(), "Un essai de menu.");
-}
 
-TEST_F(TextWindow, PasteSpecialChoosesFormattedOrPlainText) {
+    // Paste special: the formatted or the plain text.
+    setText("");
     answers.then(clickButton("OK"));
     QApplication::clipboard()->clear();
     view().OnEditCollageSpecial();
@@ -116,9 +116,7 @@ TEST_F(TextWindow, WhatIsPastedKeepsItsPicturesInsideAndItsAlignment) {
     view().undo();
     EXPECT_EQ(view().toPlainText(), "");
 
-    auto* picture = new QMimeData;
-    picture->setImageData(QImage::fromData(pngOf(8, 3, Qt::green, qRgb(0, 0, 0))));
-    QApplication::clipboard()->setMimeData(picture);
+    QApplication::clipboard()->setImage(QImage::fromData(pngOf(8, 3, Qt::green, qRgb(0, 0, 0))));
     command(DocCommand::Paste);
     EXPECT_EQ(CStrovikCntrItem(view().strovikDoc(), 0).naturalSize(), QSize(8, 3));
     EXPECT_EQ(CStrovikCntrItem(view().strovikDoc(), 0).typeName(), "PNG");
@@ -180,7 +178,7 @@ TEST_F(TextWindow, FindFindNextAndReplace) {
     EXPECT_EQ(view().toPlainText(), "Le chien et le chaton voient un autre CHAT.");
 }
 
-TEST_F(TextWindow, InsertsAnImageFileAndChangesItsSize) {
+TEST_F(TextWindow, InsertsAnImageFileAndFormatsTheSelection) {
     const QString picture = editor.root() + "Editeur/carre.png";
     writeFile(picture, pngOf(40, 20, Qt::blue, qRgb(255, 255, 255)));
     writeFile(editor.root() + "Editeur/faux.png", "pas une image");
@@ -210,9 +208,8 @@ TEST_F(TextWindow, InsertsAnImageFileAndChangesItsSize) {
     EXPECT_EQ(item.displaySize(), QSize(100, 50));
     view().undo();
     EXPECT_EQ(item.displaySize(), QSize(40, 20));
-}
 
-TEST_F(TextWindow, TheFormatBarActsOnTheSelectionAndFollowsTheCursor) {
+    // The format bar acts on the selection and follows the cursor.
     setText("normal gras fin");
     select(7, 11);
     for (DocCommand format : {DocCommand::Bold, DocCommand::Italic, DocCommand::Underline,
@@ -235,12 +232,15 @@ TEST_F(TextWindow, TheFormatBarActsOnTheSelectionAndFollowsTheCursor) {
     EXPECT_TRUE(frame().commandAction(DocCommand::AlignLeft)->isChecked());
 }
 
-// A key shows where the caret was when it was pressed.
-TEST_F(TextWindow, PanesShowThePointerAndTheCaret) {
-    setText("abcdef");
+// A key shows where the caret was when it was pressed (the pointer's pane is
+// every editor's test). As the window system delivers it, the right button is
+// followed by a request for a context menu: none may open and take the gesture
+// away. The left button edits as usual. The ink's timer is armed for the
+// writer's pause and fires by itself.
+TEST_F(TextWindow, PanesInkAndButtonsOverTheText) {
+    setText("abc def");
     select(3, 3);
     EditorFixture::moveMouse(*view().viewport(), {25, 9});
-    EXPECT_EQ(frame().paneText(1), "Pointeur (x = 25 , y = 9)");
     const QPoint caret = view().cursorRect().topLeft();
     const QString pane = "Curseur (x = %1 , y = %2, Caractère n°%3)";
     EXPECT_EQ(frame().paneText(2), pane.arg(caret.x()).arg(caret.y()).arg(3));
@@ -249,30 +249,7 @@ TEST_F(TextWindow, PanesShowThePointerAndTheCaret) {
     const QPoint next = view().cursorRect().topLeft();
     QTest::keyClick(&view(), Qt::Key_Right);
     EXPECT_EQ(frame().paneText(2), pane.arg(next.x()).arg(next.y()).arg(4));
-}
 
-// The timer is armed for the writer's pause and fires by itself.
-TEST_F(TextWindow, InkIsRedOverTheTextUntilTheGestureIsRecognised) {
-    setText("De l'encre sur le texte.");
-    view().setCursorWidth(0);
-    QApplication::processEvents();
-    EXPECT_EQ(redPixels(*view().viewport()), 0);
-    editor.drawStrokes(view().capture(), *gesture(FamilyKind::WavyLine, {90, 12}, 120, 0.0),
-                       Qt::RightButton);
-    EXPECT_GT(redPixels(*view().viewport()), 100);
-    for (int i = 0; i < 100 && view().capture().isPending(); ++i)
-        QTest::qWait(20);
-    EXPECT_FALSE(view().capture().isPending());
-    EXPECT_EQ(editor.status(), "Geste inconnu ou ambigu...");
-    EXPECT_EQ(redPixels(*view().viewport()), 0);
-    EXPECT_EQ(view().toPlainText(), "De l'encre sur le texte.");
-}
-
-// As the window system delivers it, the right button is followed by a
-// request for a context menu: none may open and take the gesture away. The
-// left button edits as usual.
-TEST_F(TextWindow, TheRightButtonOpensNoContextMenuAndTheLeftOneEdits) {
-    setText("abc def");
     QString popup;
     QTimer::singleShot(0, [&popup] {
         if (QWidget* menu = QApplication::activePopupWidget()) {
@@ -299,4 +276,17 @@ TEST_F(TextWindow, TheRightButtonOpensNoContextMenuAndTheLeftOneEdits) {
     EXPECT_EQ(view().toPlainText(), "abc xyz");
     EXPECT_TRUE(window().document().isModified());
     EXPECT_TRUE(view().history().empty());
+
+    view().setCursorWidth(0);
+    QApplication::processEvents();
+    EXPECT_EQ(redPixels(*view().viewport()), 0);
+    editor.drawStrokes(view().capture(), *gesture(FamilyKind::WavyLine, {90, 12}, 120, 0.0),
+                       Qt::RightButton);
+    EXPECT_GT(redPixels(*view().viewport()), 100);
+    for (int i = 0; i < 100 && view().capture().isPending(); ++i)
+        QTest::qWait(20);
+    EXPECT_FALSE(view().capture().isPending());
+    EXPECT_EQ(editor.status(), "Geste inconnu ou ambigu...");
+    EXPECT_EQ(redPixels(*view().viewport()), 0);
+    EXPECT_EQ(view().toPlainText(), "abc xyz");
 }
