@@ -56,7 +56,7 @@ TEST_F(GestureEditor, ANewSetReplacesAnotherSetsFileOnlyWhenTheUserSaysSo) {
 // is the one recognised; a rename never accepts an empty name. The longest
 // description a set may hold shows as much as fits, whole in its tooltip, and
 // the drawing area keeps at least half the window.
-TEST_F(GestureEditor, ListClicksRenamesAndLongDescriptionsNeverLoseTheUsersWork) {
+TEST_F(GestureEditor, TheWorkbenchNeverLosesTheUsersWorkAndExplainsEachVerdict) {
     open(*setOf({{"A", 2}, {"B", 2, 1}}));
     chooseRow("classes", "A");
     editor.drawStrokes(view().capture(), *component(8, 40));
@@ -103,11 +103,9 @@ TEST_F(GestureEditor, ListClicksRenamesAndLongDescriptionsNeverLoseTheUsersWork)
     EXPECT_EQ(shown->text().toStdString(), description);
     shown->repaint();
     EXPECT_EQ(shown->toolTip().toStdString(), description);
-}
 
-// Under the verdict: the three best classes with their probability and
-// squared distance, then which test accepted or rejected the gesture.
-TEST_F(GestureEditor, EachVerdictIsExplained) {
+    // Under the verdict: the three best classes with their probability and
+    // squared distance, then which test accepted or rejected the gesture.
     open(*setOf({{"A", 8}, {"B", 8, 1}, {"C", 8, 8}}));
     const auto expectExplanation = [this](const QString& pattern) {
         const QString shown = window().result().explanation();
