@@ -86,10 +86,7 @@ QAbstractButton* findButton(QWidget& window, const QString& text) {
 }
 
 void clickWithMouse(QAbstractButton* button) {
-    if (button == nullptr) {
-        ADD_FAILURE() << "no such button";
-        return;
-    }
+    ASSERT_NE(button, nullptr) << "no such button";
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
