@@ -23,6 +23,7 @@
 #include <QClipboard>
 #include <QDirIterator>
 #include <QFileDialog>
+#include <QImage>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -274,8 +275,26 @@ protected:
             clickToolButton();
         else if (roll < 75)
             clickOneOf({frame().menuBar()});
+        else if (auto* text = qobject_cast<CStrovik*>(window); roll < 76 && text != nullptr)
+            pastePicture(text->view());
         else
             pressKeys();
+    }
+
+    // A photo-sized picture pasted into the text where its caret is; it stays
+    // on the clipboard for later pastes.
+    void pastePicture(QWidget& text) {
+        QImage picture(uniform(1200, 2000), uniform(900, 1300), QImage::Format_RGB32);
+        const QRgb ink = qRgb(uniform(0, 255), uniform(0, 255), uniform(0, 255));
+        for (int y = 0; y < picture.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+            for (int x = 0; x < picture.width(); ++x)
+                line[x] = (x ^ y) % 7 == 0 ? ink : qRgb(x % 256, y % 256, 128);
+        }
+        log(QString("picture %1 x %2 on the clipboard").arg(picture.width()).arg(picture.height()));
+        QApplication::clipboard()->setImage(picture);
+        QTest::keyClick(&text, Qt::Key_V, Qt::ControlModifier);
+        sent();
     }
 
     // A stroke of either button, or moves with none.
