@@ -270,8 +270,13 @@ void CStrovikView::pasteAt(int at) {
     }
     select(at, at);
     QTextCursor cursor = textCursor();
+    // Cleaned as a paste by the keys is, in the same single step.
+    cursor.beginEditBlock();
     cursor.insertFragment(QTextDocumentFragment::fromHtml(
         strovikDoc().text().withShortNames(clipboard->html()), document()));
+    dropLinkedImages(at, cursor.position());
+    strovikDoc().text().dropAbsoluteAlignments(at, cursor.position());
+    cursor.endEditBlock();
     select(at, cursor.position());
 }
 

@@ -23,6 +23,7 @@
 #include <QClipboard>
 #include <QDirIterator>
 #include <QFileDialog>
+#include <QImage>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -48,12 +49,29 @@ using testing::AssertionFailure;
 using testing::AssertionResult;
 using testing::AssertionSuccess;
 
-QStringList sorted(int count, const std::function<std::string(int)>& name) {
+// The names, in order, joined by commas.
+QString sorted(int count, const std::function<std::string(int)>& name) {
     QStringList names;
     for (int i = 0; i < count; ++i)
         names << QString::fromStdString(name(i));
     names.sort();
-    return names;
+    return names.join(", ");
+}
+
+QString rows(const SortedListBox& list) {
+    return sorted(list.count(), [&](int row) { return list.textAt(row).toStdString(); });
+}
+
+// Read back, a saved document is saved again the same.
+AssertionResult savedWhole(const std::string& saved, const std::string& savedAgain,
+                           const std::string& refusal) {
+    if (!refusal.empty())
+        return AssertionFailure() << "the saved document is refused when read back: " << refusal;
+    if (savedAgain != saved)
+        return AssertionFailure() << "the saved document reads back otherwise:\n"
+                                  << saved << "\nbecomes\n"
+                                  << savedAgain;
+    return AssertionSuccess();
 }
 
 // What must hold of a document window after every action: a flowchart's view
@@ -62,7 +80,6 @@ QStringList sorted(int count, const std::function<std::string(int)>& name) {
 // also that the document would be saved whole: read back, a flowchart or a set
 // is saved again the same, a text has the same characters and formats.
 AssertionResult consistent(CChildFrame& window, bool thorough) {
-    std::function<std::array<std::string, 3>()> reread;
     if (auto* orga = qobject_cast<COrga*>(&window)) {
         COrganigramme& flowchart = orga->orgaDocument().organigramme();
         const CElement* selected = orga->view()->selection();
@@ -70,61 +87,44 @@ AssertionResult consistent(CChildFrame& window, bool thorough) {
         if (selected != nullptr && std::none_of(elements.begin(), elements.end(),
                                                 [&](const auto& e) { return e.get() == selected; }))
             return AssertionFailure() << "the view points at a component no longer held";
-        reread = [&flowchart] {
-            const std::string bytes = storeOrganigramme(flowchart);
-            const OrgLoadResult back = loadOrganigramme(bytes, "singe.org");
-            return std::array{bytes, back.organigramme ? storeOrganigramme(*back.organigramme) : "",
-                              back.error};
-        };
-    } else if (auto* gestures = qobject_cast<CApprentissage*>(&window)) {
+        if (!thorough)
+            return AssertionSuccess();
+        const std::string bytes = storeOrganigramme(flowchart);
+        const OrgLoadResult back = loadOrganigramme(bytes, "singe.org");
+        return savedWhole(bytes, back.organigramme ? storeOrganigramme(*back.organigramme) : "",
+                          back.error);
+    }
+    if (auto* gestures = qobject_cast<CApprentissage*>(&window)) {
         const CEnsemble& set = static_cast<CApprentissageDoc&>(gestures->document()).ensemble();
         const auto& classes = *window.findChild<SortedListBox*>("classes");
-        const auto rows = [](const SortedListBox& list) {
-            return sorted(list.count(), [&](int row) { return list.textAt(row).toStdString(); });
-        };
-        QString shown = rows(classes).join(", ");
-        QString held =
-            sorted(set.nbClasses(), [&](int c) { return set.classe(c).nom(); }).join(", ");
+        QString shown = rows(classes);
+        QString held = sorted(set.nbClasses(), [&](int c) { return set.classe(c).nom(); });
         if (const int row = classes.selection(); row >= 0) {
             const QString name = classes.textAt(row);
             QString examples = "(no such class)";
             for (int c = 0; c < set.nbClasses(); ++c)
                 if (const CClasse& k = set.classe(c); QString::fromStdString(k.nom()) == name)
-                    examples = sorted(k.nbExemples(), [&](int e) {
-                                   return k.exemple(e).nom();
-                               }).join(", ");
-            shown += " > " + name + ": " +
-                     rows(*window.findChild<SortedListBox*>("exemples")).join(", ");
+                    examples = sorted(k.nbExemples(), [&](int e) { return k.exemple(e).nom(); });
+            shown += " > " + name + ": " + rows(*window.findChild<SortedListBox*>("exemples"));
             held += " > " + name + ": " + examples;
         }
         if (shown != held)
             return AssertionFailure() << "the lists show " << shown.toStdString()
                                       << " but the set holds " << held.toStdString();
-        reread = [&set] {
-            const std::string text = ecrireEnsemble(set);
-            const LectureEnsemble back = lireEnsemble(text, "singe.gst");
-            return std::array{text, back.ensemble ? ecrireEnsemble(*back.ensemble) : "",
-                              back.erreur};
-        };
-    } else if (auto* strovik = qobject_cast<CStrovik*>(&window)) {
-        reread = [&text = static_cast<const CStrovikText&>(*strovik->view().document())] {
-            CStrovikText copy;
-            const bool read = copy.readSvk(text.toSvk().toStdString()) == SvkProblem::None;
-            return std::array{describeText(text).join('\n').toStdString(),
-                              describeText(copy).join('\n').toStdString(),
-                              std::string(read ? "" : "SVK")};
-        };
+        if (!thorough)
+            return AssertionSuccess();
+        const std::string text = ecrireEnsemble(set);
+        const LectureEnsemble back = lireEnsemble(text, "singe.gst");
+        return savedWhole(text, back.ensemble ? ecrireEnsemble(*back.ensemble) : "", back.erreur);
     }
-    if (!thorough || !reread)
+    auto* strovik = qobject_cast<CStrovik*>(&window);
+    if (strovik == nullptr || !thorough)
         return AssertionSuccess();
-    const auto [saved, savedAgain, refusal] = reread();
-    if (!refusal.empty())
-        return AssertionFailure() << "the saved document is refused when read back: " << refusal;
-    if (savedAgain != saved)
-        return AssertionFailure() << "the saved document reads back otherwise:\n"
-                                  << saved << "\nbecomes\n"
-                                  << savedAgain;
-    return AssertionSuccess();
+    const auto& text = static_cast<const CStrovikText&>(*strovik->view().document());
+    CStrovikText copy;
+    const bool read = copy.readSvk(text.toSvk().toStdString()) == SvkProblem::None;
+    return savedWhole(describeText(text).join('\n').toStdString(),
+                      describeText(copy).join('\n').toStdString(), read ? "" : "SVK");
 }
 
 // Editing keys, and the shortcuts of the menus and of the widgets. Left out:
@@ -275,8 +275,26 @@ protected:
             clickToolButton();
         else if (roll < 75)
             clickOneOf({frame().menuBar()});
+        else if (auto* text = qobject_cast<CStrovik*>(window); roll < 76 && text != nullptr)
+            pastePicture(text->view());
         else
             pressKeys();
+    }
+
+    // A photo-sized picture pasted into the text where its caret is; it stays
+    // on the clipboard for later pastes.
+    void pastePicture(QWidget& text) {
+        QImage picture(uniform(1200, 2000), uniform(900, 1300), QImage::Format_RGB32);
+        const QRgb ink = qRgb(uniform(0, 255), uniform(0, 255), uniform(0, 255));
+        for (int y = 0; y < picture.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+            for (int x = 0; x < picture.width(); ++x)
+                line[x] = (x ^ y) % 7 == 0 ? ink : qRgb(x % 256, y % 256, 128);
+        }
+        log(QString("picture %1 x %2 on the clipboard").arg(picture.width()).arg(picture.height()));
+        QApplication::clipboard()->setImage(picture);
+        QTest::keyClick(&text, Qt::Key_V, Qt::ControlModifier);
+        sent();
     }
 
     // A stroke of either button, or moves with none.

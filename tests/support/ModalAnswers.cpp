@@ -14,6 +14,19 @@
 
 #include <algorithm>
 
+namespace {
+
+// A window without what the answer looks for fails the test and is closed.
+void refuse(QWidget& window, const std::string& what) {
+    ADD_FAILURE() << what << " in " << window.windowTitle().toStdString();
+    if (auto* dialog = qobject_cast<QDialog*>(&window))
+        dialog->reject();
+    else
+        window.close();
+}
+
+} // namespace
+
 ModalAnswers::ModalAnswers() {
     m_timer.setInterval(5);
     connect(&m_timer, &QTimer::timeout, this, &ModalAnswers::poll);
@@ -43,14 +56,8 @@ void ModalAnswers::poll() {
         return;
     const auto* box = qobject_cast<QMessageBox*>(window);
     m_seen.append(box != nullptr ? box->text() : window->windowTitle());
-    if (m_answers.empty() && !m_otherwise) {
-        ADD_FAILURE() << "unexpected modal window: " << m_seen.last().toStdString();
-        if (auto* dialog = qobject_cast<QDialog*>(window))
-            dialog->reject();
-        else
-            window->close();
-        return;
-    }
+    if (m_answers.empty() && !m_otherwise)
+        return refuse(*window, "unexpected modal window: " + m_seen.last().toStdString());
     m_answering.emplace_back(window);
     // A timer does not fire again while its own slot runs: answering from a
     // queued call lets the polls go on inside the event loops the answer opens.
@@ -79,23 +86,9 @@ QAbstractButton* findButton(QWidget& window, const QString& text) {
 }
 
 void clickWithMouse(QAbstractButton* button) {
-    if (button == nullptr) {
-        ADD_FAILURE() << "no such button";
-        return;
-    }
+    ASSERT_NE(button, nullptr) << "no such button";
     QTest::mouseClick(button, Qt::LeftButton);
 }
-
-namespace {
-
-// A window without what the answer looks for fails the test and is closed.
-void refuse(QWidget& window, const std::string& what) {
-    ADD_FAILURE() << what << " in " << window.windowTitle().toStdString();
-    if (auto* dialog = qobject_cast<QDialog*>(&window))
-        dialog->reject();
-}
-
-} // namespace
 
 ModalAnswers::Answer clickButton(const QString& text) {
     return [text](QWidget& window) {

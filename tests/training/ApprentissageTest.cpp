@@ -9,23 +9,23 @@
 
 #include <tuple>
 
-namespace {
-
-class GestureWindow : public GestureEditor {
-protected:
-    void SetUp() override {
-        open(*setOf({{"trait", 1}}), "petit.gst");
-        QFile::remove(gestureFolder() + "petit.gst");
-    }
-    bool written(const QString& name) { return QFile::exists(gestureFolder() + name); }
+// Opens at 800 by 410 with the form left and the result above the drawing.
+// Save belongs to the form: it follows the last pane clicked. Whatever folder
+// was browsed, Save As writes into the gesture-set folder; another extension
+// is told, then written all the same.
+TEST_F(GestureEditor, TheWindowsLayoutAndWhereItsSavesGo) {
+    open(*setOf({{"trait", 1}}), "petit.gst");
+    QFile::remove(gestureFolder() + "petit.gst");
+    const auto written = [this](const QString& name) {
+        return QFile::exists(gestureFolder() + name);
+    };
     // Clicks in the pane, as the user does before choosing a command.
-    void clickIn(QWidget& pane) { QTest::mouseClick(&pane, Qt::LeftButton, {}, QPoint(3, 3)); }
-    void saveAs() { chooseMenuEntry(editor.frame(), "&Gestes", "En&registrer sous..."); }
-};
-
-} // namespace
-
-TEST_F(GestureWindow, OpensAt800By410WithTheFormLeftAndTheResultAboveTheDrawing) {
+    const auto clickIn = [](QWidget& pane) {
+        QTest::mouseClick(&pane, Qt::LeftButton, {}, QPoint(3, 3));
+    };
+    const auto saveAs = [this] {
+        chooseMenuEntry(editor.frame(), "&Gestes", "En&registrer sous...");
+    };
     EXPECT_EQ(std::tuple(window().size(), window().form().width(), window().result().height(),
                          window().result().x()),
               std::tuple(QSize(800, 410), 475, 85, view().x()));
@@ -35,10 +35,7 @@ TEST_F(GestureWindow, OpensAt800By410WithTheFormLeftAndTheResultAboveTheDrawing)
     editor.frame().mdiArea()->setActiveSubWindow(nullptr);
     editor.frame().mdiArea()->activateNextSubWindow();
     EXPECT_EQ(editor.frame().menuBar()->actions()[2]->menu()->actions().size(), 5);
-}
 
-// Save belongs to the form: it follows the last pane clicked.
-TEST_F(GestureWindow, SaveFollowsTheLastPaneClicked) {
     QAction* save = menuEntry(editor.frame(), "&Gestes", "&Enregistrer");
     QAction* toolSave = editor.frame().commandAction(DocCommand::Save);
     EXPECT_TRUE(toolSave->isEnabled());
@@ -53,11 +50,7 @@ TEST_F(GestureWindow, SaveFollowsTheLastPaneClicked) {
     toolSave->trigger();
     EXPECT_TRUE(written("petit.gst"));
     EXPECT_FALSE(set().modifie());
-}
 
-// Whatever folder was browsed, the set is written into the gesture-set folder;
-// another extension is told, then written all the same.
-TEST_F(GestureWindow, SaveAsWritesIntoTheGestureFolder) {
     answers.then(chooseFile(gestureFolder() + "autre.txt")).then(clickButton("OK"));
     set().setModifie(true);
     saveAs();
@@ -79,9 +72,10 @@ TEST_F(GestureWindow, SaveAsWritesIntoTheGestureFolder) {
     EXPECT_TRUE(written("depuis.gst"));
 
     // Cancelled, it writes nothing but still counts as saved.
+    QFile::remove(gestureFolder() + "depuis.gst");
     set().setModifie(true);
     answers.then(clickButton("Annuler"));
     window().form().OnEnregistrerSous();
     EXPECT_FALSE(set().modifie());
-    EXPECT_FALSE(written("petit.gst"));
+    EXPECT_FALSE(written("depuis.gst"));
 }

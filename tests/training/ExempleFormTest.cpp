@@ -9,21 +9,19 @@ namespace {
 
 const auto kLine = [] { return drawingOf({{{20, 20, 0.0}, {80, 22, 0.1}, {140, 25, 0.2}}}); };
 
-class ExampleForm : public GestureEditor {
-protected:
-    CExempleForm& form() { return window().form(); }
-    // Answers OK to the message that `action` shows.
-    template <typename Action> void told(Action action) {
-        answers.then(clickButton("OK"));
-        action();
-    }
-};
-
 } // namespace
 
 // The first class shows with its examples and free names, the first example on
 // display; a class name already taken, whatever its case, or empty adds nothing.
-TEST_F(ExampleForm, OpensOnTheFirstClassAndRefusesATakenClassName) {
+// An example needs a drawn gesture and a new name, and the first free number is
+// proposed. Without a gesture the button is off; its handler still answers
+// first that nothing was drawn, even with an empty name.
+TEST_F(GestureEditor, TheFormsRowsNamesAndSavesKeepTheSetWhole) {
+    // Answers OK to the message that `action` shows.
+    const auto told = [this](auto action) {
+        answers.then(clickButton("OK"));
+        action();
+    };
     open(*setOf({{"rond", 2}, {"carré", 3}}, TYPE_COMPOSANTS));
     expectWindow("opened on the first class, components");
     EXPECT_TRUE(view().gestureComplete());
@@ -36,15 +34,11 @@ TEST_F(ExampleForm, OpensOnTheFirstClassAndRefusesATakenClassName) {
     EXPECT_EQ(set().nbClasses(), 2);
     expectWindow("no class name");
     expectTexts("GestureSetWindow", "messages of the classes", answers.seen());
-}
 
-// Without a gesture the button is off; its handler still answers first that
-// nothing was drawn, even with an empty name.
-TEST_F(ExampleForm, AnExampleNeedsADrawnGestureANewNameAndProposesTheFirstFreeNumber) {
     open(*setOf({{"rond", 0}}));
     expectWindow("a class without example, no action type");
     typeName("nomExemple", "");
-    told([this] { form().OnAjouterExemple(); });
+    told([this] { window().form().OnAjouterExemple(); });
     addExample(*kLine(), "exemple1");
     EXPECT_EQ(set().classe(0).nbExemples(), 1);
     EXPECT_TRUE(set().modifie());
@@ -56,19 +50,21 @@ TEST_F(ExampleForm, AnExampleNeedsADrawnGestureANewNameAndProposesTheFirstFreeNu
     expectWindow("examples 1 and 3");
     typeName("nomExemple", "x");
     typeName("nomExemple", "");
-    told([this] { form().OnAjouterExemple(); });
+    told([this] { window().form().OnAjouterExemple(); });
     EXPECT_EQ(set().classe(0).nbExemples(), 2);
     // An emptied name field fills itself again when it loses the focus.
     widget("nomClasse")->setFocus();
     typeName("nomClasse", "");
     widget("nomExemple")->setFocus();
     expectWindow("names proposed again");
-    expectTexts("GestureSetWindow", "messages of the examples", answers.seen());
-}
+    expectTexts("GestureSetWindow", "messages of the examples", answers.seen().mid(1));
 
-// Deleting a row selects the row before it; the only row leaves no selection.
-// The properties are offered while the set and the class can recognise.
-TEST_F(ExampleForm, DeletingRowsMovesTheSelectionAndEmptiesTheStatistics) {
+    // Deleting a row selects the row before it; the only row leaves no selection.
+    // The properties are offered while the set and the class can recognise.
+    // Renaming the set or an example marks the set changed, even when cancelled;
+    // a renamed class keeps its row until the list is filled again. No dialog
+    // takes an empty name. Empty classes go on saving and before the set's
+    // properties, named in one message; a set of empty classes is not written.
     open(*setOf({{"a", 3}, {"b", 0}, {"c", 0}}));
     chooseRow("exemples", "exemple1");
     click("supprimerExemple");
@@ -91,12 +87,7 @@ TEST_F(ExampleForm, DeletingRowsMovesTheSelectionAndEmptiesTheStatistics) {
     EXPECT_EQ(set().nbClasses(), 0);
     EXPECT_TRUE(set().modifie());
     expectWindow("every class deleted");
-}
 
-// Renaming the set or an example marks the set changed, even when cancelled;
-// a renamed class keeps its row until the list is filled again. No dialog
-// takes an empty name.
-TEST_F(ExampleForm, RenamesGoThroughTheirDialogs) {
     open(*setOf({{"a", 2}, {"b", 0}, {"c", 0}}, TYPE_TEXTE));
     const auto renameTo = [this](const char* dialogState, const QString& name,
                                  const char* code = nullptr) {
@@ -123,16 +114,12 @@ TEST_F(ExampleForm, RenamesGoThroughTheirDialogs) {
     click("renommerExemple");
     EXPECT_EQ(set().classe(0).exemple(0).nom(), "premier");
     expectWindow("renamed set, class and example");
-    EXPECT_EQ(answers.seen(),
+    EXPECT_EQ(answers.seen().mid(4),
               (QStringList{"Renommer...", "Renommer...", "Renommer...", "Renommer..."}));
-}
 
-// Empty classes go on saving and before the set's properties, named in one
-// message; a set of empty classes is not written.
-TEST_F(ExampleForm, SavingDropsTheEmptyClassesAndWritesNoEmptySet) {
     open(*setOf({{"A", 0}, {"plein", 2}, {"B", 0}, {"C", 0}}));
     set().setModifie(true);
-    told([this] { form().OnEnregistrer(); });
+    told([this] { window().form().OnEnregistrer(); });
     EXPECT_FALSE(set().modifie());
     ASSERT_EQ(chargerEnsemble((gestureFolder() + "essai.gst").toStdString()).ensemble->nbClasses(),
               1);
@@ -160,9 +147,9 @@ TEST_F(ExampleForm, SavingDropsTheEmptyClassesAndWritesNoEmptySet) {
     open(*setOf({{"a", 0}, {"b", 0}}), "vide.gst");
     QFile::remove(gestureFolder() + "vide.gst");
     set().setModifie(true);
-    told([this] { form().OnEnregistrer(); });
+    told([this] { window().form().OnEnregistrer(); });
     EXPECT_FALSE(QFile::exists(gestureFolder() + "vide.gst"));
     EXPECT_FALSE(set().modifie());
-    told([this] { form().OnEnregistrer(); });
-    expectTexts("GestureSetWindow", "messages of the saves", answers.seen());
+    told([this] { window().form().OnEnregistrer(); });
+    expectTexts("GestureSetWindow", "messages of the saves", answers.seen().mid(8));
 }

@@ -53,8 +53,10 @@ TEST_F(GestureEditor, ANewSetReplacesAnotherSetsFileOnlyWhenTheUserSaysSo) {
 
 // Clicks on the blank part of either list change nothing; a row chosen while
 // a gesture waits for its timer ends that gesture first, so the user's drawing
-// is the one recognised; a rename never accepts an empty name.
-TEST_F(GestureEditor, ListClicksAndRenamesNeverLoseTheUsersWork) {
+// is the one recognised; a rename never accepts an empty name. The longest
+// description a set may hold shows as much as fits, whole in its tooltip, and
+// the drawing area keeps at least half the window.
+TEST_F(GestureEditor, TheWorkbenchNeverLosesTheUsersWorkAndExplainsEachVerdict) {
     open(*setOf({{"A", 2}, {"B", 2, 1}}));
     chooseRow("classes", "A");
     editor.drawStrokes(view().capture(), *component(8, 40));
@@ -87,11 +89,7 @@ TEST_F(GestureEditor, ListClicksAndRenamesNeverLoseTheUsersWork) {
     });
     click("renommerClasse");
     EXPECT_EQ(set().classe(0).nom(), "A");
-}
 
-// The longest description a set may hold shows as much as fits, whole in its
-// tooltip, and the drawing area keeps at least half the window.
-TEST_F(GestureEditor, ALongDescriptionLeavesTheDrawingAreaHalfTheWindow) {
     auto longSet = setOf({{"A", 2}});
     std::string description;
     while (description.size() + 10 <= 499)
@@ -105,11 +103,9 @@ TEST_F(GestureEditor, ALongDescriptionLeavesTheDrawingAreaHalfTheWindow) {
     EXPECT_EQ(shown->text().toStdString(), description);
     shown->repaint();
     EXPECT_EQ(shown->toolTip().toStdString(), description);
-}
 
-// Under the verdict: the three best classes with their probability and
-// squared distance, then which test accepted or rejected the gesture.
-TEST_F(GestureEditor, EachVerdictIsExplained) {
+    // Under the verdict: the three best classes with their probability and
+    // squared distance, then which test accepted or rejected the gesture.
     open(*setOf({{"A", 8}, {"B", 8, 1}, {"C", 8, 8}}));
     const auto expectExplanation = [this](const QString& pattern) {
         const QString shown = window().result().explanation();
