@@ -112,6 +112,20 @@ TEST_F(Pictures, CutAndMovedTextKeepsItsFormatsAndPictures) {
         view().undo();
     EXPECT_EQ(view().toPlainText(), "Un point en gras ici\nUn paragraphe simple.");
 
+    // Pasted from another program: right-aligned paragraphs stay right-aligned
+    // as the alignment button knows it, and a linked picture is left out.
+    auto* foreign = new QMimeData;
+    foreign->setHtml("<p>a</p><p align=\"right\">droite<img src=\"https://exemple.fr/x.png\" "
+                     "/></p><p align=\"right\">fin</p>");
+    foreign->setText("a\ndroite\nfin");
+    QApplication::clipboard()->setMimeData(foreign);
+    view().moveCursor(QTextCursor::End);
+    moveTo(5);
+    EXPECT_EQ(view().toPlainText(), "Un point en gras ici\nUn paragraphe simple.a\ndroite\nfin");
+    EXPECT_EQ(view().document()->lastBlock().blockFormat().alignment(), Qt::AlignRight);
+    view().undo();
+    EXPECT_EQ(view().toPlainText(), "Un point en gras ici\nUn paragraphe simple.");
+
     // A moved fragment takes its picture along: it is in its new place only.
     setText("avant apres\nla suite");
     QTextCursor cursor(view().document());
