@@ -7,7 +7,8 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-translations-l10n \
             libgtest-dev libgmock-dev libbenchmark-dev \
             libx11-dev xvfb xauth xdotool x11-utils imagemagick clang-14 libclang-rt-14-dev \
-            clang-format-14 python3 desktop-file-utils shared-mime-info help2man
+            clang-format-14 python3 desktop-file-utils shared-mime-info help2man \
+            libpng-dev poppler-utils
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 

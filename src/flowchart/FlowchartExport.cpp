@@ -2,6 +2,7 @@
 
 #include "flowchart/Organigramme.h"
 #include "flowchart/PainterCanvas.h"
+#include "flowchart/PngWriter.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -15,10 +16,6 @@
 #include <algorithm>
 
 namespace {
-
-// Qt's PNG quality 80 is zlib's fastest level: lines on white compress well
-// at any level, and a large flowchart writes several times faster.
-constexpr int kFastPng = 80;
 
 // The page is drawn with the top-left corner of `bounds` at its origin.
 void drawPage(QPainter& painter, const COrganigramme& organigramme, const QRect& bounds,
@@ -70,8 +67,7 @@ QString exportFlowchart(const COrganigramme& organigramme, const QString& path) 
         drawPage(painter, organigramme, bounds, layouts);
         painter.end();
         QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG", kFastPng) ||
-            !file.commit())
+        if (!file.open(QIODevice::WriteOnly) || !writeFastPng(image, file) || !file.commit())
             return cannotWrite(path);
         return {};
     }

@@ -22,13 +22,15 @@ int drawingGroups(const QByteArray& svg) {
     return groups;
 }
 
-// Some pixel within two of `p` is not white.
-bool inkNear(const QImage& image, QPoint p) {
+// The darkest pixel within two of `p`; white when there is no ink.
+QColor inkNear(const QImage& image, QPoint p) {
+    QColor darkest(Qt::white);
     for (int dy = -2; dy <= 2; ++dy)
         for (int dx = -2; dx <= 2; ++dx)
-            if (image.pixelColor(p + QPoint(dx, dy)) != QColor(Qt::white))
-                return true;
-    return false;
+            if (const QColor c = image.pixelColor(p + QPoint(dx, dy));
+                c.red() + c.green() + c.blue() < darkest.red() + darkest.green() + darkest.blue())
+                darkest = c;
+    return darkest;
 }
 
 } // namespace
@@ -51,11 +53,21 @@ TEST_F(OrgaWindow, ExportWritesPngSvgAndPdfCutToTheComponents) {
     const QPoint origin(78, 78);
     EXPECT_GE(png.width(), 332 - 78 + 20);
     EXPECT_LT(png.width(), 332 - 78 + 30);
-    for (const QPoint inked :
-         {QPoint(100, 130), QPoint(150, 160), QPoint(270, 130), QPoint(300, 160), QPoint(110, 207)})
-        EXPECT_TRUE(inkNear(png, inked - origin)) << inked.x() << ", " << inked.y();
+    // Each component in its own colour: black, then blue, then red.
+    const std::pair<QPoint, QColor> inked[] = {{{100, 130}, Qt::black},
+                                               {{150, 160}, Qt::black},
+                                               {{270, 130}, Qt::blue},
+                                               {{300, 160}, Qt::blue},
+                                               {{110, 207}, Qt::red}};
+    for (const auto& [p, colour] : inked) {
+        const QColor ink = inkNear(png, p - origin);
+        EXPECT_EQ(std::tuple(ink.red() > 128, ink.green() > 128, ink.blue() > 128),
+                  std::tuple(colour.red() > 128, colour.green() > 128, colour.blue() > 128))
+            << p.x() << ", " << p.y() << ": " << ink.name().toStdString();
+    }
     for (const QPoint blank : {QPoint(150, 130), QPoint(300, 130), QPoint(80, 80)})
-        EXPECT_FALSE(inkNear(png, blank - origin)) << blank.x() << ", " << blank.y();
+        EXPECT_EQ(inkNear(png, blank - origin), QColor(Qt::white))
+            << blank.x() << ", " << blank.y();
 
     EXPECT_EQ(drawingGroups(exported("plan.svg")), 3);
 
