@@ -3,6 +3,7 @@
 #include "engine/AReconnaitre.h"
 #include "engine/Ensemble.h"
 #include "gesturelogs/GestureLog.h"
+#include "recognizer/TemplateMatcher.h"
 
 #include <map>
 #include <random>
@@ -36,6 +37,21 @@ void train(CEnsemble& set) {
     set.calculerStatistiques();
 }
 
+// Each example's template vector, computed once for all the draws; empty for
+// an example without a drawing or whose drawing has no length.
+using Vectors = std::vector<std::vector<std::optional<std::vector<double>>>>;
+
+Vectors templateVectors(const CEnsemble& set) {
+    Vectors vectors(static_cast<std::size_t>(set.nbClasses()));
+    for (int c = 0; c < set.nbClasses(); ++c) {
+        for (int e = 0; e < set.classe(c).nbExemples(); ++e) {
+            const auto& drawing = set.classe(c).exemple(e).dessin();
+            vectors[c].push_back(drawing ? CTemplateMatcher::vectorOf(*drawing) : std::nullopt);
+        }
+    }
+    return vectors;
+}
+
 } // namespace
 
 void RecognitionCounts::add(const RecognitionCounts& other) {
@@ -50,13 +66,14 @@ void RecognitionCounts::add(const RecognitionCounts& other) {
 }
 
 PersonSpeedResult evaluatePerPersonAndSpeed(const CEnsemble& set, int training, int repetitions,
-                                            std::uint32_t seed) {
+                                            std::uint32_t seed, Recognizer recognizer) {
     PersonSpeedResult result;
     result.training = training;
     result.repetitions = repetitions;
     result.perClass.resize(static_cast<std::size_t>(set.nbClasses()));
     std::seed_seq seeds{seed, static_cast<std::uint32_t>(training)};
     std::mt19937 random(seeds);
+    const auto vectors = recognizer == Recognizer::Templates ? templateVectors(set) : Vectors();
 
     for (auto& [group, perClass] : groupsOf(set)) {
         std::vector<int> classes; // those of the set that this group can evaluate
@@ -71,12 +88,20 @@ PersonSpeedResult evaluatePerPersonAndSpeed(const CEnsemble& set, int training, 
         ++result.groups;
         for (int r = 0; r < repetitions; ++r) {
             CEnsemble trained(set.nom(), set.description());
-            for (const int c : classes) {
+            CTemplateMatcher matcher;
+            for (std::size_t position = 0; position < classes.size(); ++position) {
+                const int c = classes[position];
                 std::vector<int>& examples = perClass[c];
                 const auto n = static_cast<std::uint32_t>(examples.size());
                 // The first `training` places of a partial shuffle are the draw.
                 for (std::uint32_t k = 0; k < static_cast<std::uint32_t>(training); ++k)
                     std::swap(examples[k], examples[k + random() % (n - k)]);
+                if (recognizer == Recognizer::Templates) {
+                    for (int k = 0; k < training; ++k)
+                        if (const auto& vector = vectors[c][examples[k]])
+                            matcher.addTemplate(static_cast<int>(position), *vector);
+                    continue;
+                }
                 const CClasse& source = set.classe(c);
                 auto classe = std::make_unique<CClasse>(source.nom(), source.description());
                 classe->setCode(source.code());
@@ -84,8 +109,11 @@ PersonSpeedResult evaluatePerPersonAndSpeed(const CEnsemble& set, int training, 
                     classe->ajouterExemple(std::make_unique<CExemple>(source.exemple(examples[k])));
                 trained.ajouterClasse(std::move(classe));
             }
-            train(trained);
-            const bool possible = trained.reconnaissancePossible();
+            if (recognizer == Recognizer::Trained)
+                train(trained);
+            const bool possible = recognizer == Recognizer::Trained
+                                      ? trained.reconnaissancePossible()
+                                      : matcher.templateCount() > 0;
             for (std::size_t position = 0; position < classes.size(); ++position) {
                 const int c = classes[position];
                 RecognitionCounts& counts = result.perClass[c];
@@ -96,7 +124,20 @@ PersonSpeedResult evaluatePerPersonAndSpeed(const CEnsemble& set, int training, 
                         ++counts.impossible;
                         continue;
                     }
-                    CAReconnaitre shape(set.classe(c).exemple(perClass[c][k]), trained);
+                    const int e = perClass[c][k];
+                    if (recognizer == Recognizer::Templates) {
+                        const auto& vector = vectors[c][e];
+                        const auto match = vector ? matcher.match(*vector) : std::nullopt;
+                        if (!match) {
+                            ++counts.impossible;
+                            continue;
+                        }
+                        const bool best = match->classIndex == static_cast<int>(position);
+                        counts.bestRight += best;
+                        ++(best ? counts.right : counts.wronglyAccepted);
+                        continue;
+                    }
+                    CAReconnaitre shape(set.classe(c).exemple(e), trained);
                     shape.reconnaitre();
                     const bool best = shape.meilleurIndice() == static_cast<int>(position);
                     counts.bestRight += best;

@@ -6,6 +6,11 @@
 
 class CEnsemble;
 
+// Which recogniser the drawn examples train: the set's own trained classifier,
+// or the template matcher (which never rejects; a drawing without length,
+// which it cannot compare, counts as impossible to recognise).
+enum class Recognizer { Trained, Templates };
+
 // What became of the drawings recognised by sets trained on other drawings.
 struct RecognitionCounts {
     int tests = 0;
@@ -42,5 +47,7 @@ struct PersonSpeedResult {
 // trained with apprendre()): they are shared, not computed again. The draws
 // depend only on `seed` and `training`, so one N gives the same figures alone or
 // among others.
+// The same draws are made for either recogniser.
 PersonSpeedResult evaluatePerPersonAndSpeed(const CEnsemble& set, int training, int repetitions,
-                                            std::uint32_t seed);
+                                            std::uint32_t seed,
+                                            Recognizer recognizer = Recognizer::Trained);

@@ -14,6 +14,7 @@ class QCommandLineParser;
 class CEnsemble;
 class CShapeRecognizer;
 struct PersonSpeedResult;
+enum class Recognizer;
 
 // Each subcommand takes the arguments after its name and returns the exit status:
 // 0 done, 1 unreadable input, 2 wrong arguments.
@@ -54,7 +55,12 @@ std::unique_ptr<CEnsemble> loadSource(const std::string& path, const LogSelectio
 
 // The per-person protocol's figures for each N, as text or JSON.
 void printProtocol(const CEnsemble& set, const std::string& source, std::uint32_t seed,
-                   const std::vector<PersonSpeedResult>& results, bool json);
+                   Recognizer recognizer, const std::vector<PersonSpeedResult>& results, bool json);
+
+// "rubine" or "templates", as --recognizer names them.
+std::string recognizerName(Recognizer recognizer);
+// What the text reports say of it, in French.
+std::string recognizerTitle(Recognizer recognizer);
 
 // "a,b,,c" gives a, b, "" and c.
 std::vector<std::string> commaList(const std::string& text);

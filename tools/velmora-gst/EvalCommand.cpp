@@ -3,6 +3,7 @@
 #include "engine/AReconnaitre.h"
 #include "engine/Ensemble.h"
 #include "gesturelogs/PersonSpeedEvaluation.h"
+#include "recognizer/TemplateMatcher.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <random>
 
 namespace {
@@ -24,6 +26,7 @@ struct Options {
     int repeat = 100;
     std::uint32_t seed = 1;
     bool json = false;
+    Recognizer recognizer = Recognizer::Trained;
     LogSelection selection;
 };
 
@@ -57,6 +60,7 @@ bool parseOptions(const std::vector<std::string>& args, Options& options) {
                        {"seed", QString(), "S"},
                        {"train", QString(), "N"},
                        {"repeat", QString(), "R"},
+                       {"recognizer", QString(), "NOM"},
                        {"json", QString()}});
     if (!parseToolArguments(parser, "eval", args) ||
         !readSelection(parser, "eval", options.selection))
@@ -70,6 +74,14 @@ bool parseOptions(const std::vector<std::string>& args, Options& options) {
     options.repeat = static_cast<int>(repeat);
     options.seed = static_cast<std::uint32_t>(seed);
     options.json = parser.isSet("json");
+    const QString recognizer = parser.value("recognizer");
+    if (recognizer == "templates") {
+        options.recognizer = Recognizer::Templates;
+    } else if (parser.isSet("recognizer") && recognizer != "rubine") {
+        std::cerr << "eval : reconnaisseur invalide : " << recognizer.toStdString()
+                  << " (rubine ou templates attendu).\n";
+        return false;
+    }
     if (parser.isSet("train") &&
         !parseTrainingCounts(parser.value("train").toStdString(), options.train)) {
         std::cerr << "eval : nombres d'exemples d'apprentissage invalides : "
@@ -130,15 +142,51 @@ std::unique_ptr<CEnsemble> trainingSet(const CEnsemble& set,
     return training;
 }
 
-Evaluation evaluate(const CEnsemble& set, int folds, std::uint32_t seed) {
+// Every example outside `fold` as a template of its class.
+CTemplateMatcher templatesOutside(const CEnsemble& set, const std::vector<std::vector<int>>& foldOf,
+                                  int fold) {
+    CTemplateMatcher matcher;
+    for (int c = 0; c < set.nbClasses(); ++c) {
+        for (int e = 0; e < set.classe(c).nbExemples(); ++e) {
+            const auto& drawing = set.classe(c).exemple(e).dessin();
+            if (foldOf[c][e] != fold && drawing)
+                matcher.addTemplate(c, *drawing);
+        }
+    }
+    return matcher;
+}
+
+// The class the fold's recogniser gives the example, -1 when it rejects it;
+// empty when it cannot recognise it at all.
+std::optional<int> recognised(const CExemple& example, const CEnsemble* training,
+                              const CTemplateMatcher& matcher, Evaluation& result) {
+    if (training) {
+        CAReconnaitre shape(example, *training);
+        shape.reconnaitre();
+        result.rejectedByProbability += shape.rejeteParProbabilite();
+        result.rejectedByDistance += shape.rejeteParDistance();
+        return shape.rejete() ? -1 : shape.meilleurIndice();
+    }
+    const auto match = example.dessin() ? matcher.match(*example.dessin()) : std::nullopt;
+    if (!match)
+        return std::nullopt;
+    return match->classIndex;
+}
+
+Evaluation evaluate(const CEnsemble& set, int folds, std::uint32_t seed, Recognizer recognizer) {
     const int classes = set.nbClasses();
     Evaluation result;
     result.confusion.assign(static_cast<std::size_t>(classes),
                             std::vector<int>(static_cast<std::size_t>(classes) + 1, 0));
     const auto foldOf = dealFolds(set, folds, seed);
     for (int fold = 0; fold < folds; ++fold) {
-        const auto training = trainingSet(set, foldOf, fold);
-        const bool possible = training->reconnaissancePossible();
+        const auto training =
+            recognizer == Recognizer::Trained ? trainingSet(set, foldOf, fold) : nullptr;
+        const CTemplateMatcher matcher = recognizer == Recognizer::Templates
+                                             ? templatesOutside(set, foldOf, fold)
+                                             : CTemplateMatcher();
+        const bool possible =
+            training ? training->reconnaissancePossible() : matcher.templateCount() > 0;
         for (int c = 0; c < classes; ++c) {
             for (int e = 0; e < set.classe(c).nbExemples(); ++e) {
                 if (foldOf[c][e] != fold)
@@ -149,18 +197,15 @@ Evaluation evaluate(const CEnsemble& set, int folds, std::uint32_t seed) {
                     ++result.confusion[c][classes];
                     continue;
                 }
-                CAReconnaitre shape(set.classe(c).exemple(e), *training);
-                shape.reconnaitre();
-                result.rejectedByProbability += shape.rejeteParProbabilite();
-                result.rejectedByDistance += shape.rejeteParDistance();
-                if (shape.rejete()) {
+                const auto best =
+                    recognised(set.classe(c).exemple(e), training.get(), matcher, result);
+                if (!best)
+                    ++result.impossible;
+                if (!best || *best < 0) {
                     ++result.confusion[c][classes];
                 } else {
-                    ++result.confusion[c][shape.meilleurIndice()];
-                    if (shape.meilleurIndice() == c)
-                        ++result.right;
-                    else
-                        ++result.wronglyAccepted;
+                    ++result.confusion[c][*best];
+                    ++(*best == c ? result.right : result.wronglyAccepted);
                 }
             }
         }
@@ -171,6 +216,7 @@ Evaluation evaluate(const CEnsemble& set, int folds, std::uint32_t seed) {
 void printText(const CEnsemble& set, const Options& options, const Evaluation& r) {
     std::cout << "Validation croisée de « " << set.nom() << " » (" << options.file
               << ") : " << options.folds << " plis, graine " << options.seed << '\n'
+              << "Reconnaisseur : " << recognizerTitle(options.recognizer) << '\n'
               << "Exemples : " << r.examples << " ; classes : " << set.nbClasses() << "\n\n";
     const std::pair<const char*, int> lines[] = {
         {"Reconnus correctement     ", r.right},
@@ -220,23 +266,25 @@ void printJson(const CEnsemble& set, const Options& options, const Evaluation& r
             counts.append(n);
         confusion.append(counts);
     }
-    const QJsonObject root{{"fichier", QString::fromStdString(options.file)},
-                           {"ensemble", QString::fromStdString(set.nom())},
-                           {"plis", options.folds},
-                           {"graine", static_cast<qint64>(options.seed)},
-                           {"exemples", r.examples},
-                           {"classes", classes},
-                           {"reconnus", r.right},
-                           {"rejetes_probabilite", r.rejectedByProbability},
-                           {"rejetes_distance", r.rejectedByDistance},
-                           {"acceptes_a_tort", r.wronglyAccepted},
-                           {"impossibles", r.impossible},
-                           {"taux_reconnaissance", r.share(r.right)},
-                           {"part_rejetes_probabilite", r.share(r.rejectedByProbability)},
-                           {"part_rejetes_distance", r.share(r.rejectedByDistance)},
-                           {"part_acceptes_a_tort", r.share(r.wronglyAccepted)},
-                           {"part_impossibles", r.share(r.impossible)},
-                           {"confusion", confusion}};
+    const QJsonObject root{
+        {"fichier", QString::fromStdString(options.file)},
+        {"ensemble", QString::fromStdString(set.nom())},
+        {"plis", options.folds},
+        {"reconnaisseur", QString::fromStdString(recognizerName(options.recognizer))},
+        {"graine", static_cast<qint64>(options.seed)},
+        {"exemples", r.examples},
+        {"classes", classes},
+        {"reconnus", r.right},
+        {"rejetes_probabilite", r.rejectedByProbability},
+        {"rejetes_distance", r.rejectedByDistance},
+        {"acceptes_a_tort", r.wronglyAccepted},
+        {"impossibles", r.impossible},
+        {"taux_reconnaissance", r.share(r.right)},
+        {"part_rejetes_probabilite", r.share(r.rejectedByProbability)},
+        {"part_rejetes_distance", r.share(r.rejectedByDistance)},
+        {"part_acceptes_a_tort", r.share(r.wronglyAccepted)},
+        {"part_impossibles", r.share(r.impossible)},
+        {"confusion", confusion}};
     std::cout << QJsonDocument(root).toJson().toStdString();
 }
 
@@ -252,11 +300,12 @@ int runEval(const std::vector<std::string>& args) {
     if (!options.train.empty()) {
         std::vector<PersonSpeedResult> results;
         for (const int n : options.train)
-            results.push_back(evaluatePerPersonAndSpeed(*set, n, options.repeat, options.seed));
-        printProtocol(*set, options.file, options.seed, results, options.json);
+            results.push_back(evaluatePerPersonAndSpeed(*set, n, options.repeat, options.seed,
+                                                        options.recognizer));
+        printProtocol(*set, options.file, options.seed, options.recognizer, results, options.json);
         return 0;
     }
-    const Evaluation result = evaluate(*set, options.folds, options.seed);
+    const Evaluation result = evaluate(*set, options.folds, options.seed, options.recognizer);
     if (options.json)
         printJson(*set, options, result);
     else

@@ -37,7 +37,7 @@ std::string cells(const RecognitionCounts& counts) {
 }
 
 void printText(const CEnsemble& set, const std::string& source, std::uint32_t seed,
-               const std::vector<PersonSpeedResult>& results) {
+               Recognizer recognizer, const std::vector<PersonSpeedResult>& results) {
     int examples = 0;
     std::size_t width = 6;
     for (int c = 0; c < set.nbClasses(); ++c) {
@@ -45,7 +45,8 @@ void printText(const CEnsemble& set, const std::string& source, std::uint32_t se
         width = std::max(width, codePointCount(set.classe(c).nom()));
     }
     std::cout << "Protocole par personne et par vitesse sur « " << set.nom() << " » (" << source
-              << ")\nClasses : " << set.nbClasses() << " ; exemples : " << examples
+              << ")\nReconnaisseur : " << recognizerTitle(recognizer)
+              << "\nClasses : " << set.nbClasses() << " ; exemples : " << examples
               << " ; tirages : " << results.front().repetitions << " ; graine : " << seed << '\n'
               << "« Meilleure » : la classe du geste est venue en premier, rejetée ou non ;\n"
               << "« Probab. », « Distance » : rejetés par chacun des deux tests (un geste peut\n"
@@ -86,7 +87,7 @@ QJsonObject countsObject(const RecognitionCounts& c) {
 }
 
 void printJson(const CEnsemble& set, const std::string& source, std::uint32_t seed,
-               const std::vector<PersonSpeedResult>& results) {
+               Recognizer recognizer, const std::vector<PersonSpeedResult>& results) {
     QJsonArray classes;
     for (int c = 0; c < set.nbClasses(); ++c)
         classes.append(QString::fromStdString(set.classe(c).nom()));
@@ -103,6 +104,7 @@ void printJson(const CEnsemble& set, const std::string& source, std::uint32_t se
     }
     const QJsonObject root{{"source", QString::fromStdString(source)},
                            {"ensemble", QString::fromStdString(set.nom())},
+                           {"reconnaisseur", QString::fromStdString(recognizerName(recognizer))},
                            {"tirages", results.front().repetitions},
                            {"graine", static_cast<qint64>(seed)},
                            {"classes", classes},
@@ -113,9 +115,20 @@ void printJson(const CEnsemble& set, const std::string& source, std::uint32_t se
 } // namespace
 
 void printProtocol(const CEnsemble& set, const std::string& source, std::uint32_t seed,
-                   const std::vector<PersonSpeedResult>& results, bool json) {
+                   Recognizer recognizer, const std::vector<PersonSpeedResult>& results,
+                   bool json) {
     if (json)
-        printJson(set, source, seed, results);
+        printJson(set, source, seed, recognizer, results);
     else
-        printText(set, source, seed, results);
+        printText(set, source, seed, recognizer, results);
+}
+
+std::string recognizerName(Recognizer recognizer) {
+    return recognizer == Recognizer::Templates ? "templates" : "rubine";
+}
+
+std::string recognizerTitle(Recognizer recognizer) {
+    return recognizer == Recognizer::Templates
+               ? "modèles (un par exemple, 16 points, cosinus ; jamais de rejet)"
+               : "ensemble appris (classifieur linéaire et ses deux tests de rejet)";
 }
