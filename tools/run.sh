@@ -3,7 +3,7 @@
 # (Xvfb), saves a screenshot of the main window, says where, and stops it.
 set -euo pipefail
 build=${1:-build}
-program="$build/src/shell/velmora"
+program="$build/src/app/velmora"
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec "$program"

@@ -3,7 +3,7 @@
 # main window is mapped, on a virtual X display; one line per start.
 #     tools/startup-time.sh [BUILD_DIR] [STARTS]
 set -euo pipefail
-export program="${1:-build}/src/shell/velmora" starts="${2:-5}"
+export program="${1:-build}/src/app/velmora" starts="${2:-5}"
 export root; root="$(mktemp -d)/"
 
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '

@@ -6,7 +6,7 @@
 set -euo pipefail
 build=${1:-build}
 out=$(mkdir -p "${2:-docs}" && cd "${2:-docs}" && pwd)
-program="$(cd "$build" && pwd)/src/shell/velmora"
+program="$(cd "$build" && pwd)/src/app/velmora"
 VELMORA_DATA_ROOT=$(mktemp -d)/Données/
 mkdir -p "$VELMORA_DATA_ROOT/Editeur"
 cp "$(dirname "$0")/samples/gestes.svk" "$VELMORA_DATA_ROOT/Editeur/"
