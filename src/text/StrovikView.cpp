@@ -274,8 +274,7 @@ void CStrovikView::pasteAt(int at) {
     cursor.beginEditBlock();
     cursor.insertFragment(QTextDocumentFragment::fromHtml(
         strovikDoc().text().withShortNames(clipboard->html()), document()));
-    dropLinkedImages(at, cursor.position());
-    strovikDoc().text().dropAbsoluteAlignments(at, cursor.position());
+    tidyPasted(at, cursor.position());
     cursor.endEditBlock();
     select(at, cursor.position());
 }
@@ -356,8 +355,7 @@ void CStrovikView::insertFromMimeData(const QMimeData* source) {
     step.beginEditBlock();
     const int from = textCursor().selectionStart();
     QTextEdit::insertFromMimeData(&kept);
-    dropLinkedImages(from, textCursor().position());
-    strovikDoc().text().dropAbsoluteAlignments(from, textCursor().position());
+    tidyPasted(from, textCursor().position());
     step.endEditBlock();
 }
 
@@ -366,8 +364,9 @@ bool CStrovikView::canInsertFromMimeData(const QMimeData* source) const {
 }
 
 // A document keeps its images inside it: pictures that pasted text only links
-// to are left out.
-void CStrovikView::dropLinkedImages(int from, int to) {
+// to are left out. Right-aligned paragraphs lose the absolute flag Qt reads
+// from HTML, as a file read does.
+void CStrovikView::tidyPasted(int from, int to) {
     QTextCursor cursor(document());
     for (int i = to - 1; i >= from; --i) {
         if (document()->characterAt(i) != QChar::ObjectReplacementCharacter)
@@ -376,9 +375,12 @@ void CStrovikView::dropLinkedImages(int from, int to) {
         cursor.setPosition(i + 1, QTextCursor::KeepAnchor);
         const QTextCharFormat format = cursor.charFormat();
         if (format.isImageFormat() &&
-            !strovikDoc().text().hasPicture(format.toImageFormat().name()))
+            !strovikDoc().text().hasPicture(format.toImageFormat().name())) {
             cursor.removeSelectedText();
+            --to;
+        }
     }
+    strovikDoc().text().dropAbsoluteAlignments(from, to);
 }
 
 // A clipboard that holds nothing may have no data at all.

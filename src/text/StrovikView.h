@@ -99,7 +99,7 @@ private:
     QTextDocumentFragment selectedFragment() const;
     void insertSelected(int at, const QString& text);
     void pasteAt(int at);
-    void dropLinkedImages(int from, int to);
+    void tidyPasted(int from, int to);
     void moveSelectionTo(int target);
     void openSearch(CRechercheDlg::Mode mode);
 
