@@ -145,6 +145,51 @@ std::set<int> commandsOf(std::string_view member) {
     return {};
 }
 
+// Twice the area the stroke encloses with the chord from its end back to its
+// start, positive when it turns clockwise on the screen (y grows downward).
+double windingArea(const CStroke& stroke) {
+    double sum = 0.0;
+    const int n = stroke.pointCount();
+    for (int i = 0; i < n; ++i) {
+        const CInkPoint& a = stroke.point(i);
+        const CInkPoint& b = stroke.point((i + 1) % n);
+        sum += double(a.x) * b.y - double(b.x) * a.y;
+    }
+    return sum;
+}
+
+// Whether a stroke runs a third longer than the way from its start to its end.
+bool anyBent(const CDessin& drawing) {
+    for (int i = 0; i < drawing.strokeCount(); ++i) {
+        const CStroke& stroke = drawing.stroke(i);
+        if (stroke.pointCount() > 1 &&
+            stroke.length() >
+                1.3 * distance(stroke.point(0), stroke.point(stroke.pointCount() - 1)))
+            return true;
+    }
+    return false;
+}
+
+// Whether the drawing is two strokes whose chords cut each other well inside
+// both, as the strokes of an X do.
+bool chordsCross(const CDessin& drawing) {
+    if (drawing.strokeCount() != 2)
+        return false;
+    const auto ends = [&](int i) {
+        const CStroke& stroke = drawing.stroke(i);
+        return std::pair{stroke.point(0), stroke.point(stroke.pointCount() - 1)};
+    };
+    const auto [a, b] = ends(0);
+    const auto [c, d] = ends(1);
+    const double rx = b.x - a.x, ry = b.y - a.y, sx = d.x - c.x, sy = d.y - c.y;
+    const double denominator = rx * sy - ry * sx;
+    if (denominator == 0.0)
+        return false;
+    const double t = ((c.x - a.x) * sy - (c.y - a.y) * sx) / denominator;
+    const double u = ((c.x - a.x) * ry - (c.y - a.y) * rx) / denominator;
+    return t > 0.2 && t < 0.8 && u > 0.2 && u < 0.8;
+}
+
 bool wide(const CInkPoint& a, const CInkPoint& b) {
     return std::abs(b.x - a.x) >= std::abs(b.y - a.y);
 }
@@ -238,22 +283,33 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
         return decision;
 
     if (target == GestureTarget::Command) {
-        const int best = trained.best({});
+        // "Effacer : Tout" takes the whole flowchart away: it needs two strokes
+        // that cut each other well inside both (the rule-based recogniser also
+        // sees a cross in two strokes meeting at their feet), and straight ones
+        // unless the rule-based recogniser sees a cross. Without that, what the
+        // trained recogniser gave the X is no rival; and when a stroke is bent,
+        // as a P's bowl is, no X was meant at all.
+        const bool crossing =
+            chordsCross(*shape.dessin()) && (member.name() == "Cross" || !anyBent(*shape.dessin()));
+        std::set<int> rivals;
+        for (const auto& [code, p] : trained.share)
+            if (code != 208 || crossing)
+                rivals.insert(code);
+        const int best = trained.best(anyBent(*shape.dessin()) ? rivals : std::set<int>{});
         decision.className = set.classe(trained.bestClass.at(best)).nom();
-        // "Effacer : Tout" takes the whole flowchart away: it needs the
-        // rule-based recogniser to see two crossing strokes too.
-        const bool crossing = member.name() == "Cross";
         if (best == 208 && !crossing)
             return decision;
         // A sign the rule-based recogniser knows must be one of its commands.
         const std::set<int> kind = commandsOf(member.name());
         if (!kind.empty() && !kind.contains(best))
             return decision;
-        // Without a cross, what the trained recogniser gave the X is no rival.
-        std::set<int> rivals;
-        for (const auto& [code, p] : trained.share)
-            if (code != 208 || crossing)
-                rivals.insert(code);
+        // A C and a question mark look alike to both recognisers, but they turn
+        // opposite ways: the C back round anticlockwise, the question mark's
+        // hook clockwise.
+        if (member.name() == "Copy" && shape.dessin()->strokeCount() == 1) {
+            const int turned = windingArea(shape.dessin()->stroke(0)) > 0 ? 217 : 213;
+            return trained.share.contains(turned) && near(turned) ? accept(turned) : decision;
+        }
         // A sign the rule-based recogniser cannot tell from another command (a C
         // or a question mark, a V or an L) leaves the trained recogniser alone to
         // tell them apart: it must be as sure as on its own.
