@@ -310,9 +310,9 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
             const int turned = windingArea(shape.dessin()->stroke(0)) > 0 ? 217 : 213;
             return trained.share.contains(turned) && near(turned) ? accept(turned) : decision;
         }
-        // A sign the rule-based recogniser cannot tell from another command (a C
-        // or a question mark, a V or an L) leaves the trained recogniser alone to
-        // tell them apart: it must be as sure as on its own.
+        // A sign the rule-based recogniser cannot tell from another command (a V
+        // or an L) leaves the trained recogniser alone to tell them apart: it
+        // must be as sure as on its own.
         const double needed = kind.size() > 1 ? 0.98 : kSureCommand;
         if (trained.share.at(best) / trained.total(rivals) >= needed && near(best))
             return accept(best);
