@@ -1,6 +1,7 @@
 #include "engine/Codes.h"
 #include "flowchart/OrgaEditor.h"
 #include "flowchart/PainterCanvas.h"
+#include "generator/ShapePaths.h"
 #include "gesture/GesturePlayer.h"
 
 #include <QComboBox>
@@ -16,10 +17,11 @@ using OrgaView = OrgaWindow;
 // A gesture of no component is kept as its ink on Oui; a rejected one says
 // which tests rejected it: "(1)" too ambiguous, "(2)" too far from its class.
 TEST_F(OrgaView, AnUnknownGestureIsKeptAsInkOrDiscarded) {
-    std::vector<Vec2> twice = ellipseVertices({300, 300}, 26, 40);
+    // Ellipses drawn clockwise from the top.
+    Path twice = paths::ellipse({300, 300}, 26, 40, 0, -M_PI / 2);
     twice.insert(twice.end(), twice.begin(), twice.end());
     const auto spiral = traced({spiralVertices()});
-    const auto ambiguous = traced({ellipseVertices({300, 300}, 28, 40)});
+    const auto ambiguous = traced({paths::ellipse({300, 300}, 28, 40, 0, -M_PI / 2)});
     const auto both = traced({twice});
     m_answers.then(clickButton("Oui")).then(clickButton("Non")).then(clickButton("Non"));
     QStringList statuses;
