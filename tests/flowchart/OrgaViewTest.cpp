@@ -107,9 +107,17 @@ TEST_F(OrgaView, ThePointerSelectsTheLastAddedComponentUnderIt) {
     EXPECT_TRUE(frame().scrollArea()->viewport()->rect().contains(onScreen));
 }
 
-// The ink of a move follows the trace mode; the last segment takes the ink of
-// the button: black for the left one.
+// A component above and left of (0, 0) is inside the view, painted there. The
+// ink of a move follows the trace mode; the last segment takes the ink of the
+// button: black for the left one.
 TEST_F(OrgaView, InkIsDrawnSegmentBySegmentInTheTraceModesColour) {
+    add<CCarre>(kRouge, 1, CRect{-300, -200, -200, -100});
+    const QImage painted = view().grab().toImage();
+    int red = 0;
+    for (int y = 0; y < painted.height(); ++y)
+        for (int x = 0; x < painted.width(); ++x)
+            red += painted.pixelColor(x, y) == toQColor(kRouge);
+    EXPECT_GE(red, 3 * 100);
     GesturePlayer player(view().capture(), editor.clock());
     player.press({100, 300});
     player.move({160, 300});

@@ -102,14 +102,3 @@ TEST_F(FlowchartUndo, SavingCharactersTheFileCannotHoldWarnsFirst) {
     EXPECT_EQ(static_cast<const CTexte&>(*loaded.organigramme->elements().at(0)).text(),
               "? ? ? été");
 }
-
-// A component above and left of (0, 0) is inside the view, painted there.
-TEST_F(OrgaWindow, TheViewCoversComponentsAtNegativeCoordinates) {
-    add<CCarre>(kRouge, 1, CRect{-300, -200, -200, -100});
-    const QImage painted = view().grab().toImage();
-    int red = 0;
-    for (int y = 0; y < painted.height(); ++y)
-        for (int x = 0; x < painted.width(); ++x)
-            red += painted.pixelColor(x, y) == toQColor(kRouge);
-    EXPECT_GE(red, 3 * 100);
-}
