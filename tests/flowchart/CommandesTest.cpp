@@ -169,7 +169,7 @@ TEST(Commandes, EachTreatmentRefusesTheCodesOfOthers) {
 // Every dimension changes by the step and must stay above the minimum; radii
 // change by half the step made even; a text by one point. The outcomes are in
 // texts/Commandes.txt.
-TEST(ModifTaille, DimensionsStayAboveTheMinimum) {
+TEST(ModifTaille, DimensionsStayAboveTheMinimumOrTakeTheGesturesSize) {
     std::pair<std::unique_ptr<CElement>, int> cases[] = {
         {make<CCercle>(0, 1, kAround100, 40), -10},
         {make<CCercle>(0, 1, kAround100, 35), -5},
@@ -202,11 +202,9 @@ TEST(ModifTaille, DimensionsStayAboveTheMinimum) {
             return modifTaille(dc, e, 5, delta);
         }));
     expectGolden("Commandes", "DimensionsStayAboveTheMinimum", lines);
-}
 
-// "Taille : Identique à celle du geste": the gesture is 100 wide and 20 high.
-TEST(ModifTailleRect, TakesTheGesturesSize) {
-    std::unique_ptr<CElement> cases[] = {
+    // "Taille : Identique à celle du geste": the gesture is 100 wide and 20 high.
+    std::unique_ptr<CElement> gestureCases[] = {
         make<CLigne>(0, 1, kAround100, 50, Axis::Horizontal),
         make<CLigne>(0, 1, kAround100, 50, Axis::Vertical),
         make<CRectangle>(0, 1, kAround100, 80, 150),
@@ -221,8 +219,8 @@ TEST(ModifTailleRect, TakesTheGesturesSize) {
         make<CTexte>(0, "Arial", 12, CRect{0, 0, 10, 10}, "x"),
         make<CInconnu>(0, 1, kAround100, *kGesture),
         make<CInconnu>()};
-    std::vector<std::string> lines;
-    for (auto& element : cases)
+    lines.clear();
+    for (auto& element : gestureCases)
         lines.push_back(
             outcome(*element, [](CElement& e) { return modifTailleRect(*kGesture, e); }));
     expectGolden("Commandes", "TakesTheGesturesSize", lines);

@@ -28,7 +28,7 @@ void expectDescribed(const std::string& section, const Elements&... elements) {
 // Fixed sizes are laid round the gesture's centre; a pen wider than one pixel
 // grows the enclosing rectangle; rectangles and ellipses take their kind from
 // their sizes, not from the code they were asked for.
-TEST(Elements, FixedSizesAroundTheGesturesCentre) {
+TEST(Elements, FixedSizesAroundTheGesturesCentreOrTheGesturesSize) {
     const auto arrow = [](Axis axis, Head head) {
         auto made = std::make_unique<CFleche>(0, 1, kAround100, 50, 8, 12, axis, head);
         EXPECT_EQ(std::pair(made->isHorizontal(), made->isForward()),
@@ -47,10 +47,8 @@ TEST(Elements, FixedSizesAroundTheGesturesCentre) {
         make<CCercle>(0, 4, kAround100, 40), make<CCroix>(0, 1, kAround100, 41),
         arrow(Axis::Horizontal, Head::Forward), arrow(Axis::Horizontal, Head::Backward),
         arrow(Axis::Vertical, Head::Forward), arrow(Axis::Vertical, Head::Backward));
-}
 
-// Built from the gesture, a component fills its rectangle, even a reversed one.
-TEST(Elements, GestureSizesFillTheGesture) {
+    // Built from the gesture, a component fills its rectangle, even a reversed one.
     const CRect reversed{220, 150, 100, 50};
     const CTexte text(0xFF0000, "Verdana", 12, CRect{50, 40, 10, 20}, "Début");
     expectDescribed(

@@ -53,12 +53,12 @@ std::string refusal(const std::string& bytes) {
     return r.error.substr(prefix.size(), r.error.size() - prefix.size() - 1);
 }
 
-std::string everyKindBytes() {
-    COrganigramme org;
-    addEveryKind(org, 300, 200);
-    org.setColor(0x00FF00);
-    org.setPenWidth(3);
-    return storeOrganigramme(org);
+std::unique_ptr<COrganigramme> everyKind() {
+    auto org = std::make_unique<COrganigramme>();
+    addEveryKind(*org, 300, 200);
+    org->setColor(0x00FF00);
+    org->setPenWidth(3);
+    return org;
 }
 
 const std::string kEmptyList = u16(0) + u32(0) + u32(2);
@@ -212,7 +212,7 @@ TEST(OrgReader, RefusesMalformedFilesWithTheirReason) {
     for (const std::string& bytes : cases)
         reasons.push_back(refusal(bytes));
     expectGolden("OrgFormat", "Refusals", reasons);
-    const std::string bytes = everyKindBytes();
+    const std::string bytes = storeOrganigramme(*everyKind());
     for (std::size_t n = 0; n < bytes.size(); ++n)
         EXPECT_NE(refusal(bytes.substr(0, n)), "accepted") << n << " bytes";
 }
@@ -246,10 +246,8 @@ TEST(OrgReader, EachClassTakesItsOwnKindCodes) {
 TEST(OrgFiles, EveryKindSavedThenOpened) {
     TemporaryFolder folder;
     const std::string path = folder.path() + "organigramme.org";
-    COrganigramme original;
-    addEveryKind(original, 300, 200);
-    original.setColor(0x00FF00);
-    original.setPenWidth(3);
+    const auto everything = everyKind();
+    COrganigramme& original = *everything;
     const std::string bytes = storeOrganigramme(original);
     ASSERT_TRUE(saveOrganigrammeFile(path, original).ok);
     const OrgLoadResult opened = openOrganigrammeFile(path);

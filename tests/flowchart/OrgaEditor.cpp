@@ -113,16 +113,6 @@ std::unique_ptr<CDessin> traced(const std::vector<std::vector<Vec2>>& strokes) {
     return drawing;
 }
 
-std::vector<Vec2> ellipseVertices(Vec2 centre, int rx, int ry) {
-    constexpr int kSteps = 48;
-    std::vector<Vec2> vertices;
-    for (int i = 0; i <= kSteps; ++i) {
-        const double a = -M_PI / 2 + 2 * M_PI * i / kSteps;
-        vertices.push_back({centre.x + rx * std::cos(a), centre.y + ry * std::sin(a)});
-    }
-    return vertices;
-}
-
 QStringList describe(const COrganigramme& flowchart) {
     QStringList lines;
     for (const auto& e : flowchart.elements()) {

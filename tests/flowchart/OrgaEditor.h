@@ -75,9 +75,6 @@ protected:
 std::unique_ptr<CDessin> traced(const std::vector<std::vector<Vec2>>& strokes);
 // A spiral of three turns about (300, 300), like no flowchart gesture.
 std::vector<Vec2> spiralVertices();
-// An ellipse of radii (rx, ry) about `centre`, through its four extreme points,
-// drawn clockwise from the top.
-std::vector<Vec2> ellipseVertices(Vec2 centre, int rx, int ry);
 // Each component on a line: its class, centre, enclosing rectangle, colour and pen.
 QStringList describe(const COrganigramme& flowchart);
 // Clicks a radio button on its round box: a click beside its text does nothing.

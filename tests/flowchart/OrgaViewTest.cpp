@@ -1,6 +1,7 @@
 #include "engine/Codes.h"
 #include "flowchart/OrgaEditor.h"
 #include "flowchart/PainterCanvas.h"
+#include "generator/ShapePaths.h"
 #include "gesture/GesturePlayer.h"
 
 #include <QComboBox>
@@ -16,10 +17,11 @@ using OrgaView = OrgaWindow;
 // A gesture of no component is kept as its ink on Oui; a rejected one says
 // which tests rejected it: "(1)" too ambiguous, "(2)" too far from its class.
 TEST_F(OrgaView, AnUnknownGestureIsKeptAsInkOrDiscarded) {
-    std::vector<Vec2> twice = ellipseVertices({300, 300}, 26, 40);
+    // Ellipses drawn clockwise from the top.
+    Path twice = paths::ellipse({300, 300}, 26, 40, 0, -M_PI / 2);
     twice.insert(twice.end(), twice.begin(), twice.end());
     const auto spiral = traced({spiralVertices()});
-    const auto ambiguous = traced({ellipseVertices({300, 300}, 28, 40)});
+    const auto ambiguous = traced({paths::ellipse({300, 300}, 28, 40, 0, -M_PI / 2)});
     const auto both = traced({twice});
     m_answers.then(clickButton("Oui")).then(clickButton("Non")).then(clickButton("Non"));
     QStringList statuses;
@@ -105,9 +107,17 @@ TEST_F(OrgaView, ThePointerSelectsTheLastAddedComponentUnderIt) {
     EXPECT_TRUE(frame().scrollArea()->viewport()->rect().contains(onScreen));
 }
 
-// The ink of a move follows the trace mode; the last segment takes the ink of
-// the button: black for the left one.
+// A component above and left of (0, 0) is inside the view, painted there. The
+// ink of a move follows the trace mode; the last segment takes the ink of the
+// button: black for the left one.
 TEST_F(OrgaView, InkIsDrawnSegmentBySegmentInTheTraceModesColour) {
+    add<CCarre>(kRouge, 1, CRect{-300, -200, -200, -100});
+    const QImage painted = view().grab().toImage();
+    int red = 0;
+    for (int y = 0; y < painted.height(); ++y)
+        for (int x = 0; x < painted.width(); ++x)
+            red += painted.pixelColor(x, y) == toQColor(kRouge);
+    EXPECT_GE(red, 3 * 100);
     GesturePlayer player(view().capture(), editor.clock());
     player.press({100, 300});
     player.move({160, 300});

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QSplashScreen>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -21,14 +20,6 @@ namespace {
 
 QLineEdit* rootEdit(QWidget& dialog) {
     return dialog.findChild<QLineEdit*>("rootEdit");
-}
-
-// Types `root` into the configuration dialog, then clicks `button`.
-ModalAnswers::Answer typeRoot(const QString& root, const QString& button = "OK") {
-    return [root, button](QWidget& window) {
-        typeOver(rootEdit(window), root);
-        clickWithMouse(findButton(window, button));
-    };
 }
 
 // The root is the current folder, with its six folders.
@@ -86,48 +77,44 @@ TEST(Startup, AMissingRootIsCreatedOnlyOnceConfirmedAndTheSplashComesFirst) {
         EXPECT_FALSE(qobject_cast<QSplashScreen*>(window) && window->isVisible());
 }
 
-// The folders shown are the default ones, whatever the configuration holds; an
-// empty root disables OK; leaving the edit tells whether the root exists.
-TEST(ConfigurationDialog, TakesTheTypedRootWithATrailingSlash) {
-    QTemporaryDir existing;
-    Configuration configuration(existing.path().toStdString() + "/absent/");
-    configuration.gestureFolder = "Ailleurs/";
-    CConfigurationDlg dialog(configuration, nullptr);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    expectTexts("Dialogs", "configuration", windowTexts(dialog),
-                QString::fromStdString(configuration.dataRoot));
-    EXPECT_FALSE(dialog.rootExists());
-    QLineEdit* edit = rootEdit(dialog);
-    typeOver(edit, existing.path());
-    EXPECT_EQ(dialog.root(), existing.path() + "/");
-    EXPECT_FALSE(dialog.rootExists());
-    QTest::keyClick(edit, Qt::Key_Tab);
-    EXPECT_TRUE(dialog.rootExists());
-    typeOver(edit, "");
-    EXPECT_EQ(dialog.root(), "");
-    EXPECT_FALSE(findButton(dialog, "OK")->isEnabled());
-    QTest::keyClicks(edit, "/a/");
-    EXPECT_EQ(dialog.root(), "/a/");
-    EXPECT_TRUE(findButton(dialog, "OK")->isEnabled());
-    QTest::keyClick(edit, Qt::Key_Tab);
-    EXPECT_FALSE(dialog.rootExists());
-}
-
 // The root becomes the current folder: a relative one must not be taken from
 // there again, where the sets would be copied into a folder that does not exist.
+// The folders shown are the default ones, whatever the configuration holds; an
+// empty root disables OK; leaving the edit tells whether the root exists.
 TEST(ConfigurationCommand, TheApplicationTakesTheNewRootTheDefaultFoldersAndTheSets) {
     TestApplication test;
     test.startReady();
     Configuration& configuration = test.application().configuration();
     ModalAnswers answers;
     configuration.gestureFolder = "Ailleurs/";
-    answers.then(typeRoot("/nulle/part", "Annuler"));
+    answers.then([&test](QWidget& window) {
+        auto& dialog = static_cast<CConfigurationDlg&>(window);
+        expectTexts("Dialogs", "configuration", windowTexts(dialog), test.root());
+        EXPECT_TRUE(dialog.rootExists());
+        QLineEdit* edit = rootEdit(dialog);
+        typeOver(edit, test.root() + "absent");
+        EXPECT_EQ(dialog.root(), test.root() + "absent/");
+        EXPECT_TRUE(dialog.rootExists());
+        QTest::keyClick(edit, Qt::Key_Tab);
+        EXPECT_FALSE(dialog.rootExists());
+        typeOver(edit, "");
+        EXPECT_EQ(dialog.root(), "");
+        EXPECT_FALSE(findButton(dialog, "OK")->isEnabled());
+        QTest::keyClicks(edit, "/nulle/part/");
+        EXPECT_EQ(dialog.root(), "/nulle/part/");
+        EXPECT_TRUE(findButton(dialog, "OK")->isEnabled());
+        clickWithMouse(findButton(dialog, "Annuler"));
+    });
     chooseMenuEntry(test.frame(), "O&ption", "&Configuration...");
     EXPECT_EQ(configuration.dataRoot, test.root().toStdString());
     EXPECT_EQ(configuration.gestureFolder, "Ailleurs/");
 
-    answers.then(typeRoot("Autre")).then(clickButton("Oui"));
+    answers
+        .then([](QWidget& dialog) {
+            typeOver(rootEdit(dialog), "Autre");
+            clickWithMouse(findButton(dialog, "OK"));
+        })
+        .then(clickButton("Oui"));
     chooseMenuEntry(test.frame(), "O&ption", "&Configuration...");
     const QString root = test.root() + "Autre/";
     EXPECT_EQ(configuration.dataRoot, root.toStdString());

@@ -54,8 +54,14 @@ TEST(DocTemplate, ReadsItsDocumentStringAndIsFoundByItsNames) {
 }
 
 // New texts are numbered, each in its own window; the format bar is enabled
-// while a text is active and acts on it.
+// while a text is active and acts on it. Views leave with their widgets; the
+// sender of a change is not told.
 TEST_F(Documents, NewTextsAreNumberedAndTheBarsActOnTheActiveOne) {
+    struct HintsView : CView {
+        using CView::CView;
+        void onUpdate(CView*, int hint) override { hints.push_back(hint); }
+        std::vector<int> hints;
+    };
     QAction* bold = frame().commandAction(DocCommand::Bold);
     EXPECT_FALSE(bold->isEnabled());
     newText();
@@ -70,6 +76,15 @@ TEST_F(Documents, NewTextsAreNumberedAndTheBarsActOnTheActiveOne) {
     QTest::mouseClick(frame().formatBar()->widgetForAction(bold), Qt::LeftButton);
     EXPECT_TRUE(text.view().isBold());
     EXPECT_TRUE(bold->isChecked());
+    {
+        HintsView first(text.document()), second(text.document());
+        { HintsView gone(text.document()); }
+        ASSERT_EQ(text.document().views().size(), 3u);
+        text.document().updateAllViews(&first, 7);
+        text.document().updateAllViews(nullptr);
+        EXPECT_EQ(std::pair(first.hints, second.hints),
+                  std::pair(std::vector<int>{0}, std::vector<int>{7, 0}));
+    }
     frame().mdiArea()->closeAllSubWindows();
     flushDeletes();
     EXPECT_FALSE(bold->isEnabled());
@@ -112,21 +127,4 @@ TEST_F(Documents, OpenedFilesAreRememberedAndClosingAsksForWhatIsNotSaved) {
     flushDeletes();
     EXPECT_TRUE(documents().empty());
     EXPECT_EQ(frame().windowTitle(), "Velmora");
-}
-
-// Views leave with their widgets; the sender of a change is not told.
-TEST_F(Documents, UpdateAllViewsSkipsTheSender) {
-    struct HintsView : CView {
-        using CView::CView;
-        void onUpdate(CView*, int hint) override { hints.push_back(hint); }
-        std::vector<int> hints;
-    };
-    CDocument& document = newText().document();
-    HintsView first(document), second(document);
-    { HintsView gone(document); }
-    ASSERT_EQ(document.views().size(), 3u);
-    document.updateAllViews(&first, 7);
-    document.updateAllViews(nullptr);
-    EXPECT_EQ(std::pair(first.hints, second.hints),
-              std::pair(std::vector<int>{0}, std::vector<int>{7, 0}));
 }
