@@ -198,6 +198,49 @@ double length(const CInkPoint& a, const CInkPoint& b) {
     return std::hypot(b.x - a.x, b.y - a.y);
 }
 
+// A rectangle within these corners: a square when its sides nearly match,
+// else lying or standing by its long side.
+int rectangleCode(const std::array<CInkPoint, 4>& c) {
+    const double a = length(c[0], c[1]), b = length(c[1], c[2]);
+    if (std::min(a, b) >= 0.835 * std::max(a, b))
+        return 108;
+    const bool longSideWide = a >= b ? wide(c[0], c[1]) : wide(c[1], c[2]);
+    return longSideWide ? 105 : 104;
+}
+
+// A round figure within these corners: a circle when its box is nearly square.
+int roundCode(const std::array<CInkPoint, 4>& c) {
+    const double a = length(c[0], c[1]), b = length(c[1], c[2]);
+    if (std::min(a, b) >= 0.77 * std::max(a, b))
+        return 110;
+    return (a >= b ? wide(c[0], c[1]) : wide(c[1], c[2])) ? 112 : 111;
+}
+
+// A closed figure fills its smallest enclosing rectangle nearly whole when it
+// is a rectangle, and about pi/4 of it when it is round. Between these two
+// fills (the least of the calibration writers' rectangles, the most of their
+// circles) the rule-based recogniser's own choice stands.
+constexpr double kRectangleFill = 0.885;
+constexpr double kRoundFill = 0.855;
+
+// The code of a rectangle or a round figure told by its fill; AUCUN_CODE
+// when the fill leaves it in doubt.
+int closedFigureCode(const CDessin& drawing) {
+    const CPolygon& box = drawing.enclosingRectangle();
+    const std::array<CInkPoint, 4> corners{box.vertex(0), box.vertex(1), box.vertex(2),
+                                           box.vertex(3)};
+    const double fill = drawing.convexHull().area() / box.area();
+    if (fill >= kRectangleFill)
+        return rectangleCode(corners);
+    if (fill <= kRoundFill)
+        return roundCode(corners);
+    return AUCUN_CODE;
+}
+
+bool closedFigure(std::string_view member) {
+    return member == "Rectangle" || member == "Circle" || member == "Ellipse";
+}
+
 // The component the rule-based member's figure draws: a line lying or standing,
 // a rectangle or a square by its sides, a triangle by where its apex points, a
 // circle or an ellipse lying or standing, an arrow by the way from its tail to
@@ -205,31 +248,18 @@ double length(const CInkPoint& a, const CInkPoint& b) {
 int codeOfFigure(const CShapeGesture& member) {
     if (const auto* line = dynamic_cast<const CShapeLine*>(&member))
         return wide(line->ends()[0], line->ends()[1]) ? 102 : 103;
-    if (const auto* rectangle = dynamic_cast<const CShapeRectangle*>(&member)) {
-        const auto& c = rectangle->corners();
-        const double a = length(c[0], c[1]), b = length(c[1], c[2]);
-        if (std::min(a, b) >= 0.835 * std::max(a, b))
-            return 108;
-        const bool longSideWide = a >= b ? wide(c[0], c[1]) : wide(c[1], c[2]);
-        return longSideWide ? 105 : 104;
-    }
+    if (const auto* rectangle = dynamic_cast<const CShapeRectangle*>(&member))
+        return rectangleCode(rectangle->corners());
     if (const auto* triangle = dynamic_cast<const CShapeTriangle*>(&member)) {
         std::array<int, 3> y{triangle->vertices()[0].y, triangle->vertices()[1].y,
                              triangle->vertices()[2].y};
         std::sort(y.begin(), y.end());
         return y[1] - y[0] > y[2] - y[1] ? 107 : 106;
     }
-    // A round figure is a circle when its box is nearly square.
-    const auto round = [](const std::array<CInkPoint, 4>& c) {
-        const double a = length(c[0], c[1]), b = length(c[1], c[2]);
-        if (std::min(a, b) >= 0.77 * std::max(a, b))
-            return 110;
-        return (a >= b ? wide(c[0], c[1]) : wide(c[1], c[2])) ? 112 : 111;
-    };
     if (const auto* circle = dynamic_cast<const CShapeCircle*>(&member))
-        return round(circle->corners());
+        return roundCode(circle->corners());
     if (const auto* ellipse = dynamic_cast<const CShapeEllipse*>(&member))
-        return round(ellipse->corners());
+        return roundCode(ellipse->corners());
     if (dynamic_cast<const CShapeDiamond*>(&member))
         return 109;
     if (member.name() == "Cross")
@@ -333,8 +363,15 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
 
     // The rule-based recogniser's kind of thing; doubtful when its second
     // candidate, of another kind, is nearly as good.
-    const std::set<int> kind = codesOf(member.name());
-    if (candidates.count() > 1 && codesOf(candidates.at(1)->name()) != kind &&
+    // A rectangle or a round figure is told by how much of its box it fills,
+    // whichever of the two the rule-based recogniser prefers.
+    const int filled = closedFigure(member.name()) ? closedFigureCode(*shape.dessin()) : AUCUN_CODE;
+    const bool closed = filled != AUCUN_CODE;
+    const int figure = closed ? filled : codeOfFigure(member);
+    const std::set<int> kind =
+        closed ? codesOf(figure >= 110 ? "Circle" : "Rectangle") : codesOf(member.name());
+    if (candidates.count() > 1 && !(closed && closedFigure(candidates.at(1)->name())) &&
+        codesOf(candidates.at(1)->name()) != kind &&
         candidates.at(1)->degree() >= kDoubtfulSecond * member.degree()) {
         // A sure trained recogniser settles the doubt for one of the two kinds.
         const bool either =
@@ -351,7 +388,6 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
     // sides, where a triangle's apex points, the way from an arrow's tail to its
     // tip. Without a figure, the trained recogniser tells, sure among the codes of
     // the kind.
-    const int figure = codeOfFigure(member);
     if (figure != AUCUN_CODE)
         return trained.share.contains(figure) ? accept(figure) : decision;
     const int within = trained.best(kind);
