@@ -1,5 +1,6 @@
 #include "engine/Ensemble.h"
 #include "engine/FichierEnsemble.h"
+#include "flowchart/DrawingMeasures.h"
 #include "flowchart/GestureDecision.h"
 #include "generator/ShippedSets.h"
 #include "recognizer/ShapeRecognizer.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -24,6 +26,24 @@ const GestureVariant& variant(int typeAction, const std::string& name) {
     if (it == all.end())
         throw std::invalid_argument("no way named " + name);
     return *it;
+}
+
+// A drawing of one stroke per list of corners, each side drawn a point every 4 pixels.
+std::shared_ptr<CDessin> polylines(const std::vector<std::vector<CInkPoint>>& strokes) {
+    auto drawing = std::make_shared<CDessin>();
+    for (const auto& corners : strokes) {
+        auto stroke = std::make_unique<CStroke>();
+        for (std::size_t i = 0; i + 1 < corners.size(); ++i) {
+            const int steps = static_cast<int>(distance(corners[i], corners[i + 1]) / 4) + 1;
+            for (int k = 0; k < steps; ++k)
+                stroke->addPoint(corners[i].x + (corners[i + 1].x - corners[i].x) * k / steps,
+                                 corners[i].y + (corners[i + 1].y - corners[i].y) * k / steps,
+                                 0.01 * k);
+        }
+        stroke->addPoint(corners.back().x, corners.back().y, 1.0);
+        drawing->addStroke(std::move(stroke));
+    }
+    return drawing;
 }
 
 GestureTarget targetOf(int typeAction) {
@@ -101,4 +121,26 @@ TEST(GestureDecision, EraseEverythingNeedsStrokesThatCross) {
                   208);
     }
     EXPECT_GE(seenAsCross, 3);
+}
+
+// The measures that settle what both recognisers confuse, on figures whose
+// answer is plain: the corners of a square and of a 40-gon circle, the turn of a
+// square drawn clockwise on the screen and anticlockwise, crossing and touching
+// strokes, a straight and a bent one.
+TEST(DrawingMeasures, TellCornersTurnsCrossingsAndBends) {
+    std::vector<CInkPoint> circle;
+    for (int i = 0; i <= 40; ++i)
+        circle.emplace_back(static_cast<int>(200 + 100 * std::cos(i * M_PI / 20)),
+                            static_cast<int>(200 + 100 * std::sin(i * M_PI / 20)));
+    const std::vector<CInkPoint> clockwise{{0, 0}, {200, 0}, {200, 200}, {0, 200}, {0, 0}};
+    const std::vector<CInkPoint> anticlockwise{{0, 0}, {0, 200}, {200, 200}, {200, 0}, {0, 0}};
+    EXPECT_GT(cornerShare(*polylines({clockwise})), 0.5);
+    EXPECT_LT(cornerShare(*polylines({circle})), 0.3);
+    EXPECT_GT(windingArea(polylines({clockwise})->stroke(0)), 0.0);
+    EXPECT_LT(windingArea(polylines({anticlockwise})->stroke(0)), 0.0);
+    EXPECT_TRUE(chordsCross(*polylines({{{0, 0}, {100, 100}}, {{100, 0}, {0, 100}}})));
+    EXPECT_FALSE(chordsCross(*polylines({{{0, 0}, {50, 100}}, {{50, 100}, {100, 0}}})));
+    EXPECT_FALSE(chordsCross(*polylines({{{0, 0}, {100, 0}}, {{50, 0}, {50, 100}}})));
+    EXPECT_FALSE(hasBentStroke(*polylines({{{0, 0}, {100, 10}}, {{0, 50}, {100, 60}}})));
+    EXPECT_TRUE(hasBentStroke(*polylines({{{0, 0}, {100, 0}}, {{0, 0}, {60, 60}, {0, 120}}})));
 }

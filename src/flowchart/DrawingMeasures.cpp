@@ -1,0 +1,119 @@
+#include "flowchart/DrawingMeasures.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+struct Point {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+double gap(const Point& a, const Point& b) {
+    return std::hypot(b.x - a.x, b.y - a.y);
+}
+
+// The drawing's strokes joined into one path, points where the pen stayed left out.
+std::vector<Point> joinedPath(const CDessin& drawing) {
+    std::vector<Point> path;
+    for (int s = 0; s < drawing.strokeCount(); ++s)
+        for (const CInkPoint& p : drawing.stroke(s).points())
+            if (path.empty() || path.back().x != p.x || path.back().y != p.y)
+                path.push_back({double(p.x), double(p.y)});
+    return path;
+}
+
+// `count` + 1 points evenly spaced along `path`, its two ends included.
+std::vector<Point> resampled(const std::vector<Point>& path, int count) {
+    double length = 0.0;
+    for (std::size_t i = 1; i < path.size(); ++i)
+        length += gap(path[i - 1], path[i]);
+    const double step = length / count;
+    std::vector<Point> even{path.front()};
+    double walked = 0.0; // along the path from the last even point
+    for (std::size_t i = 1; i < path.size(); ++i) {
+        Point from = path[i - 1];
+        double left = gap(from, path[i]);
+        while (walked + left >= step && static_cast<int>(even.size()) <= count) {
+            const double t = (step - walked) / left;
+            from = {from.x + t * (path[i].x - from.x), from.y + t * (path[i].y - from.y)};
+            even.push_back(from);
+            left = gap(from, path[i]);
+            walked = 0.0;
+        }
+        walked += left;
+    }
+    if (static_cast<int>(even.size()) <= count)
+        even.push_back(path.back());
+    return even;
+}
+
+} // namespace
+
+double windingArea(const CStroke& stroke) {
+    double sum = 0.0;
+    const int n = stroke.pointCount();
+    for (int i = 0; i < n; ++i) {
+        const CInkPoint& a = stroke.point(i);
+        const CInkPoint& b = stroke.point((i + 1) % n);
+        sum += double(a.x) * b.y - double(b.x) * a.y;
+    }
+    return sum;
+}
+
+bool hasBentStroke(const CDessin& drawing) {
+    for (int i = 0; i < drawing.strokeCount(); ++i) {
+        const CStroke& stroke = drawing.stroke(i);
+        if (stroke.pointCount() > 1 &&
+            stroke.length() >
+                1.3 * distance(stroke.point(0), stroke.point(stroke.pointCount() - 1)))
+            return true;
+    }
+    return false;
+}
+
+bool chordsCross(const CDessin& drawing) {
+    if (drawing.strokeCount() != 2)
+        return false;
+    const auto ends = [&](int i) {
+        const CStroke& stroke = drawing.stroke(i);
+        return std::pair{stroke.point(0), stroke.point(stroke.pointCount() - 1)};
+    };
+    const auto [a, b] = ends(0);
+    const auto [c, d] = ends(1);
+    const double rx = b.x - a.x, ry = b.y - a.y, sx = d.x - c.x, sy = d.y - c.y;
+    const double denominator = rx * sy - ry * sx;
+    if (denominator == 0.0)
+        return false;
+    const double t = ((c.x - a.x) * sy - (c.y - a.y) * sx) / denominator;
+    const double u = ((c.x - a.x) * ry - (c.y - a.y) * rx) / denominator;
+    return t > 0.2 && t < 0.8 && u > 0.2 && u < 0.8;
+}
+
+double cornerShare(const CDessin& drawing) {
+    const std::vector<Point> path = joinedPath(drawing);
+    if (path.size() < 3)
+        return 0.0;
+    constexpr int kSteps = 64;
+    constexpr std::size_t kReach = 2;
+    const std::vector<Point> even = resampled(path, kSteps);
+    std::vector<double> turns;
+    for (std::size_t i = kReach; i + kReach < even.size(); ++i) {
+        const Point& before = even[i - kReach];
+        const Point& at = even[i];
+        const Point& after = even[i + kReach];
+        const double in = std::atan2(at.y - before.y, at.x - before.x);
+        const double out = std::atan2(after.y - at.y, after.x - at.x);
+        turns.push_back(std::abs(std::remainder(out - in, 2 * M_PI)));
+    }
+    const double all = std::accumulate(turns.begin(), turns.end(), 0.0);
+    if (all <= 0.0)
+        return 0.0;
+    const auto sharpest = turns.begin() + static_cast<std::ptrdiff_t>(turns.size() / 8);
+    std::partial_sort(turns.begin(), sharpest, turns.end(), std::greater<>());
+    return std::accumulate(turns.begin(), sharpest, 0.0) / all;
+}

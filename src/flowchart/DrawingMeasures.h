@@ -1,0 +1,22 @@
+#pragma once
+
+#include "recognizer/Dessin.h"
+
+// Measures of a drawing that tell apart gestures both recognisers confuse.
+
+// Twice the area the stroke encloses with the chord from its end back to its
+// start, positive when it turns clockwise on the screen (y grows downward).
+double windingArea(const CStroke& stroke);
+
+// Whether a stroke runs a third longer than the way from its start to its end.
+bool hasBentStroke(const CDessin& drawing);
+
+// Whether the drawing is two strokes whose chords cut each other well inside
+// both (a fifth to four fifths along each), as the strokes of an X do.
+bool chordsCross(const CDessin& drawing);
+
+// How much of the drawing's turning its sharpest eighth holds, the strokes
+// joined and resampled every 1/64 of their length, each turn taken over two
+// steps on either side: a rectangle turns at its four corners, about half of
+// its turning and more, a round figure all along, about a quarter.
+double cornerShare(const CDessin& drawing);
