@@ -49,7 +49,7 @@ protected:
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QRectF plot = QRectF(rect()).adjusted(44, 22, -12, -30);
+        const QRectF plot = QRectF(rect()).adjusted(44, 40, -12, -30);
         painter.setPen(Qt::gray);
         for (int percent = 0; percent <= 100; percent += 25) {
             const double y = plot.bottom() - plot.height() * percent / 100.0;
@@ -111,7 +111,7 @@ EvaluationDialog::EvaluationDialog(const CEnsemble& set, QWidget* parent)
     }
 
     m_counts->setObjectName("resultats");
-    m_counts->setHorizontalHeaderLabels({"Classifieur entraîné", "Comparaison à des modèles"});
+    m_counts->setHorizontalHeaderLabels({"Classifieur\nentraîné", "Comparaison\nà des modèles"});
     m_counts->setVerticalHeaderLabels({"Reconnus correctement", "Rejetés par la probabilité",
                                        "Rejetés par la distance", "Acceptés à tort",
                                        "Reconnaissance impossible"});
@@ -249,10 +249,17 @@ void EvaluationDialog::showConfusion() {
     const int classes = static_cast<int>(m_classNames.size());
     m_confusion->setRowCount(classes);
     m_confusion->setColumnCount(classes + 1);
-    QStringList columns(m_classNames.begin(), m_classNames.end());
-    m_confusion->setVerticalHeaderLabels(columns);
+    // Numbered columns keep the matrix narrow; each says its class in a tooltip.
+    QStringList rows, columns;
+    for (int c = 0; c < classes; ++c) {
+        rows << QString("%1. %2").arg(c + 1).arg(m_classNames[c]);
+        columns << QString::number(c + 1);
+    }
     columns << "non reconnu";
+    m_confusion->setVerticalHeaderLabels(rows);
     m_confusion->setHorizontalHeaderLabels(columns);
+    for (int c = 0; c < classes; ++c)
+        m_confusion->horizontalHeaderItem(c)->setToolTip(m_classNames[c]);
     // The three commonest confusions between two classes.
     std::vector<std::tuple<int, int, int>> confusions;
     for (int c = 0; c < classes; ++c)

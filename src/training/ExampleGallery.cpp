@@ -94,11 +94,12 @@ ExampleGallery::ExampleGallery(const CEnsemble& set, int classe, QWidget* parent
     }
     m_legend->setObjectName("legende");
     m_legend->setWordWrap(true);
-    m_legend->setText(
-        QString("%1 exemples, %2 atypiques (encadrés en rouge). Le point vert marque le début "
-                "du tracé.")
-            .arg(own.nbExemples())
-            .arg(marked));
+    m_legend->setText(QString("%1 exemple%2, %3 atypique%4 (encadré%4 en rouge). Le point vert "
+                              "marque le début du tracé.")
+                          .arg(own.nbExemples())
+                          .arg(own.nbExemples() > 1 ? "s" : "")
+                          .arg(marked)
+                          .arg(marked > 1 ? "s" : ""));
 
     auto* top = new QHBoxLayout;
     top->addWidget(m_thumbnails, 1);
