@@ -287,7 +287,12 @@ void EvaluationDialog::showConfusion() {
 void EvaluationDialog::showFailures() {
     m_failures->clear();
     std::vector<QTreeWidgetItem*> classItems(m_classNames.size(), nullptr);
-    for (const FailedExample& failure : m_trained.failures) {
+    // Class by class, whichever fold found them.
+    std::vector<FailedExample> failures = m_trained.failures;
+    std::stable_sort(
+        failures.begin(), failures.end(),
+        [](const FailedExample& a, const FailedExample& b) { return a.classIndex < b.classIndex; });
+    for (const FailedExample& failure : failures) {
         QTreeWidgetItem*& parent = classItems[failure.classIndex];
         if (parent == nullptr) {
             parent = new QTreeWidgetItem(m_failures);
