@@ -1,9 +1,14 @@
 #include "QtBench.h"
+#include "engine/Ensemble.h"
+#include "generator/ComponentGestures.h"
 #include "gesture/GestureClock.h"
 #include "gesture/GesturePlayer.h"
 #include "shell/DocManager.h"
 #include "training/Apprentissage.h"
+#include "training/EvaluationDialog.h"
 #include "training/ExempleView.h"
+
+#include <QElapsedTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -72,6 +77,35 @@ BENCHMARK(BM_MoveWhileDrawing)
     ->Iterations(kMoves)
     ->Repetitions(5)
     ->Unit(benchmark::kMicrosecond);
+
+// "Évaluer l'ensemble..." on 16 classes x 150 examples, from the dialog's
+// opening (the set copied) to its first cross-validation fold on screen, and to
+// the end of the learning curve. Goals: 2 s and 10 s.
+void BM_EvaluationDialog(benchmark::State& state) {
+    startQt();
+    const auto set = componentSet(16, 150, 3);
+    double first = 0.0;
+    int examples = 0;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        EvaluationDialog dialog(*set, nullptr);
+        while (dialog.trainedResult().foldsDone == 0)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        first = clock.nsecsElapsed() / 1e9;
+        while (!dialog.finished())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        state.SetIterationTime(clock.nsecsElapsed() / 1e9);
+        examples = dialog.trainedResult().examples;
+    }
+    state.counters["premier_pli_s"] = first;
+    state.counters["exemples"] = examples;
+}
+BENCHMARK(BM_EvaluationDialog)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->Unit(benchmark::kSecond);
 
 } // namespace
 

@@ -74,10 +74,13 @@ public:
     // has fewer), best first; ties keep the class order, as the choice does.
     std::vector<Candidate> bestCandidates(int count) const;
 
+    // The squared Mahalanobis distance from the features to the class's mean,
+    // by the set's common covariance: what the distance test measures.
+    double distanceTo(const CClasse& classe) const;
+
 private:
     void reinitialiser();
     double probabilityOf(double evaluation) const;
-    double distanceTo(const CClasse& classe) const;
 
     std::string m_nomReconnu;
     std::optional<CClasse> m_classeChoisie;

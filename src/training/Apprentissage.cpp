@@ -3,6 +3,8 @@
 #include "shell/DocTemplate.h"
 #include "shell/FrameMenus.h"
 #include "training/ApprentissageDoc.h"
+#include "training/EvaluationDialog.h"
+#include "training/ExampleGallery.h"
 #include "training/ExempleForm.h"
 #include "training/ExempleView.h"
 #include "training/ReconForm.h"
@@ -54,6 +56,16 @@ CApprentissage::CApprentissage(CApprentissageDoc& document)
     enregistrerSous->setShortcut(QKeySequence::SaveAs);
     connect(enregistrerSous, &QAction::triggered, this, &CApprentissage::OnEnregistrerSous);
     m_gestes->addActions({m_fermer, m_enregistrer, enregistrerSous});
+    m_gestes->addSeparator();
+    QAction* evaluer = new QAction("É&valuer l'ensemble...", this);
+    evaluer->setStatusTip(
+        "Mesure par validation croisée comment l'ensemble reconnaît ses exemples");
+    connect(evaluer, &QAction::triggered, this, &CApprentissage::OnEvaluer);
+    m_gestes->addAction(evaluer);
+    QAction* galerie = new QAction("&Galerie des exemples...", this);
+    galerie->setStatusTip("Montre les exemples de la classe choisie et signale les atypiques");
+    connect(galerie, &QAction::triggered, this, &CApprentissage::OnGalerie);
+    m_gestes->addAction(galerie);
 
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { focusChanged(now); });
@@ -101,6 +113,24 @@ void CApprentissage::OnEnregistrerSous() {
         m_document.enregistrerSous();
     else
         m_form->OnEnregistrerSous();
+}
+
+// The dialog stays open beside the window, so that a failing example it
+// points at can be looked at in the form.
+void CApprentissage::OnEvaluer() {
+    auto* dialog = new EvaluationDialog(m_document.ensemble(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &EvaluationDialog::exampleChosen, m_form, &CExempleForm::selectExample);
+    dialog->show();
+}
+
+void CApprentissage::OnGalerie() {
+    const int classe = m_form->chosenClassIndex();
+    if (classe < 0)
+        return;
+    auto* dialog = new ExampleGallery(m_document.ensemble(), classe, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 // The window around this one is sized once, so that the panes get their

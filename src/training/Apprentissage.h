@@ -40,6 +40,8 @@ private:
 
     void focusChanged(QWidget* now);
     void OnEnregistrerSous();
+    void OnEvaluer();
+    void OnGalerie();
 
     CApprentissageDoc& m_document;
     QSplitter* m_outer;

@@ -389,6 +389,21 @@ void CExempleForm::OnSelchangeClasses() {
     OnSelchangeExemples();
 }
 
+void CExempleForm::selectExample(const QString& className, const QString& exampleName) {
+    const int classRow = m_classes->findExact(className);
+    if (classRow < 0)
+        return;
+    if (classRow != m_classes->selection()) {
+        m_classes->select(classRow);
+        OnSelchangeClasses();
+    }
+    const int exampleRow = m_exemples->findExact(exampleName);
+    if (exampleRow < 0)
+        return;
+    m_exemples->select(exampleRow);
+    OnSelchangeExemples();
+}
+
 void CExempleForm::OnSelchangeExemples() {
     m_view->capture().finishNow();
     m_indiceListeExemples = m_exemples->selection();

@@ -53,6 +53,11 @@ public:
     void OnSelchangeClasses();
     void OnSelchangeExemples();
 
+    // Chooses the example as a click in both lists would; unknown names change nothing.
+    void selectExample(const QString& className, const QString& exampleName);
+    // The chosen class's position in the set, -1 when none.
+    int chosenClassIndex() const { return m_indiceClasse; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -34,7 +34,7 @@ TEST_F(GestureEditor, TheWindowsLayoutAndWhereItsSavesGo) {
     // Activating the window again keeps one entry of each in its menu.
     editor.frame().mdiArea()->setActiveSubWindow(nullptr);
     editor.frame().mdiArea()->activateNextSubWindow();
-    EXPECT_EQ(editor.frame().menuBar()->actions()[2]->menu()->actions().size(), 5);
+    EXPECT_EQ(editor.frame().menuBar()->actions()[2]->menu()->actions().size(), 8);
 
     QAction* save = menuEntry(editor.frame(), "&Gestes", "&Enregistrer");
     QAction* toolSave = editor.frame().commandAction(DocCommand::Save);

@@ -1,21 +1,16 @@
 #include "velmora-gst/Commands.h"
 
-#include "engine/AReconnaitre.h"
 #include "engine/Ensemble.h"
-#include "gesturelogs/PersonSpeedEvaluation.h"
-#include "recognizer/TemplateMatcher.h"
+#include "engine/PersonSpeedEvaluation.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <iostream>
-#include <optional>
-#include <random>
 
 namespace {
 
@@ -39,19 +34,6 @@ bool parseTrainingCounts(const std::string& text, std::vector<int>& counts) {
     }
     return true;
 }
-
-struct Evaluation {
-    int examples = 0;
-    int right = 0;
-    int rejectedByProbability = 0;
-    int rejectedByDistance = 0;
-    int wronglyAccepted = 0;
-    int impossible = 0;
-    // Rows: the example's class; columns: the class recognised, then "not recognised".
-    std::vector<std::vector<int>> confusion;
-
-    double share(int count) const { return examples > 0 ? double(count) / examples : 0.0; }
-};
 
 bool parseOptions(const std::vector<std::string>& args, Options& options) {
     QCommandLineParser parser;
@@ -104,116 +86,7 @@ bool parseOptions(const std::vector<std::string>& args, Options& options) {
     return true;
 }
 
-// Each class's examples are shuffled and dealt to the folds in turn, the deal
-// going on from one class to the next so that the folds stay even.
-std::vector<std::vector<int>> dealFolds(const CEnsemble& set, int folds, std::uint32_t seed) {
-    std::mt19937 random(seed);
-    std::vector<std::vector<int>> foldOf(static_cast<std::size_t>(set.nbClasses()));
-    int next = 0;
-    for (int c = 0; c < set.nbClasses(); ++c) {
-        const int n = set.classe(c).nbExemples();
-        std::vector<int> order(static_cast<std::size_t>(n));
-        for (int e = 0; e < n; ++e)
-            order[e] = e;
-        for (int e = n - 1; e > 0; --e)
-            std::swap(order[e], order[random() % static_cast<std::uint32_t>(e + 1)]);
-        foldOf[c].resize(static_cast<std::size_t>(n));
-        for (int e : order)
-            foldOf[c][e] = next++ % folds;
-    }
-    return foldOf;
-}
-
-// The set trained on every example outside `fold`, as the editor would train it.
-std::unique_ptr<CEnsemble> trainingSet(const CEnsemble& set,
-                                       const std::vector<std::vector<int>>& foldOf, int fold) {
-    auto training = std::make_unique<CEnsemble>(set.nom(), set.description());
-    training->setTypeAction(set.typeAction());
-    for (int c = 0; c < set.nbClasses(); ++c) {
-        const CClasse& source = set.classe(c);
-        auto classe = std::make_unique<CClasse>(source.nom(), source.description());
-        classe->setCode(source.code());
-        for (int e = 0; e < source.nbExemples(); ++e)
-            if (foldOf[c][e] != fold)
-                classe->ajouterExemple(std::make_unique<CExemple>(source.exemple(e)));
-        training->ajouterClasse(std::move(classe));
-    }
-    training->apprendre();
-    return training;
-}
-
-// Every example outside `fold` as a template of its class.
-CTemplateMatcher templatesOutside(const CEnsemble& set, const std::vector<std::vector<int>>& foldOf,
-                                  int fold) {
-    CTemplateMatcher matcher;
-    for (int c = 0; c < set.nbClasses(); ++c) {
-        for (int e = 0; e < set.classe(c).nbExemples(); ++e) {
-            const auto& drawing = set.classe(c).exemple(e).dessin();
-            if (foldOf[c][e] != fold && drawing)
-                matcher.addTemplate(c, *drawing);
-        }
-    }
-    return matcher;
-}
-
-// The class the fold's recogniser gives the example, -1 when it rejects it;
-// empty when it cannot recognise it at all.
-std::optional<int> recognised(const CExemple& example, const CEnsemble* training,
-                              const CTemplateMatcher& matcher, Evaluation& result) {
-    if (training) {
-        CAReconnaitre shape(example, *training);
-        shape.reconnaitre();
-        result.rejectedByProbability += shape.rejeteParProbabilite();
-        result.rejectedByDistance += shape.rejeteParDistance();
-        return shape.rejete() ? -1 : shape.meilleurIndice();
-    }
-    const auto match = example.dessin() ? matcher.match(*example.dessin()) : std::nullopt;
-    if (!match)
-        return std::nullopt;
-    return match->classIndex;
-}
-
-Evaluation evaluate(const CEnsemble& set, int folds, std::uint32_t seed, Recognizer recognizer) {
-    const int classes = set.nbClasses();
-    Evaluation result;
-    result.confusion.assign(static_cast<std::size_t>(classes),
-                            std::vector<int>(static_cast<std::size_t>(classes) + 1, 0));
-    const auto foldOf = dealFolds(set, folds, seed);
-    for (int fold = 0; fold < folds; ++fold) {
-        const auto training =
-            recognizer == Recognizer::Trained ? trainingSet(set, foldOf, fold) : nullptr;
-        const CTemplateMatcher matcher = recognizer == Recognizer::Templates
-                                             ? templatesOutside(set, foldOf, fold)
-                                             : CTemplateMatcher();
-        const bool possible =
-            training ? training->reconnaissancePossible() : matcher.templateCount() > 0;
-        for (int c = 0; c < classes; ++c) {
-            for (int e = 0; e < set.classe(c).nbExemples(); ++e) {
-                if (foldOf[c][e] != fold)
-                    continue;
-                ++result.examples;
-                if (!possible) {
-                    ++result.impossible;
-                    ++result.confusion[c][classes];
-                    continue;
-                }
-                const auto best =
-                    recognised(set.classe(c).exemple(e), training.get(), matcher, result);
-                if (!best)
-                    ++result.impossible;
-                if (!best || *best < 0) {
-                    ++result.confusion[c][classes];
-                } else {
-                    ++result.confusion[c][*best];
-                    ++(*best == c ? result.right : result.wronglyAccepted);
-                }
-            }
-        }
-    }
-    return result;
-}
-
-void printText(const CEnsemble& set, const Options& options, const Evaluation& r) {
+void printText(const CEnsemble& set, const Options& options, const CrossValidationResult& r) {
     std::cout << "Validation croisée de « " << set.nom() << " » (" << options.file
               << ") : " << options.folds << " plis, graine " << options.seed << '\n'
               << "Reconnaisseur : " << recognizerTitle(options.recognizer) << '\n'
@@ -255,7 +128,7 @@ void printText(const CEnsemble& set, const Options& options, const Evaluation& r
     }
 }
 
-void printJson(const CEnsemble& set, const Options& options, const Evaluation& r) {
+void printJson(const CEnsemble& set, const Options& options, const CrossValidationResult& r) {
     QJsonArray classes;
     for (int c = 0; c < set.nbClasses(); ++c)
         classes.append(QString::fromStdString(set.classe(c).nom()));
@@ -305,7 +178,8 @@ int runEval(const std::vector<std::string>& args) {
         printProtocol(*set, options.file, options.seed, options.recognizer, results, options.json);
         return 0;
     }
-    const Evaluation result = evaluate(*set, options.folds, options.seed, options.recognizer);
+    const CrossValidationResult result =
+        crossValidate(*set, options.folds, options.seed, options.recognizer);
     if (options.json)
         printJson(*set, options, result);
     else

@@ -1,7 +1,7 @@
 #include "velmora-gst/Commands.h"
 
 #include "engine/Ensemble.h"
-#include "gesturelogs/PersonSpeedEvaluation.h"
+#include "engine/PersonSpeedEvaluation.h"
 #include "recognizer/TextEncoding.h"
 
 #include <QJsonArray>

@@ -1,4 +1,4 @@
-#include "gesturelogs/GestureLog.h"
+#include "engine/PersonSpeed.h"
 
 #include <algorithm>
 #include <array>

@@ -1,15 +1,12 @@
 #pragma once
 
+#include "engine/CrossValidation.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 class CEnsemble;
-
-// Which recogniser the drawn examples train: the set's own trained classifier,
-// or the template matcher (which never rejects; a drawing without length,
-// which it cannot compare, counts as impossible to recognise).
-enum class Recognizer { Trained, Templates };
 
 // What became of the drawings recognised by sets trained on other drawings.
 struct RecognitionCounts {
@@ -51,3 +48,8 @@ struct PersonSpeedResult {
 PersonSpeedResult evaluatePerPersonAndSpeed(const CEnsemble& set, int training, int repetitions,
                                             std::uint32_t seed,
                                             Recognizer recognizer = Recognizer::Trained);
+
+// The training sizes of a learning curve on `set`: 2, 3, 5, 8... examples per
+// class, each the sum of the two before, while some class keeps an example
+// beyond them to recognise.
+std::vector<int> learningCurveSizes(const CEnsemble& set);

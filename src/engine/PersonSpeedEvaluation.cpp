@@ -1,10 +1,11 @@
-#include "gesturelogs/PersonSpeedEvaluation.h"
+#include "engine/PersonSpeedEvaluation.h"
 
 #include "engine/AReconnaitre.h"
 #include "engine/Ensemble.h"
-#include "gesturelogs/GestureLog.h"
+#include "engine/PersonSpeed.h"
 #include "recognizer/TemplateMatcher.h"
 
+#include <algorithm>
 #include <map>
 #include <random>
 
@@ -156,4 +157,14 @@ PersonSpeedResult evaluatePerPersonAndSpeed(const CEnsemble& set, int training, 
     for (const RecognitionCounts& counts : result.perClass)
         result.overall.add(counts);
     return result;
+}
+
+std::vector<int> learningCurveSizes(const CEnsemble& set) {
+    int largest = 0;
+    for (int c = 0; c < set.nbClasses(); ++c)
+        largest = std::max(largest, set.classe(c).nbExemples());
+    std::vector<int> sizes;
+    for (int n = 2, next = 3; n < largest; n = std::exchange(next, n + next))
+        sizes.push_back(n);
+    return sizes;
 }
