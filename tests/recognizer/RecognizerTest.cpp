@@ -102,7 +102,8 @@ TEST(Recognizer, RanksTheMembersThatAcceptADrawing) {
     EXPECT_EQ(tapped->point(), CInkPoint(40, 40));
 }
 
-TEST(Recognizer, CirclesFromTheBoundingRectangleAndBoldWhenOvertraced) {
+// An ellipse's outline spans the ellipse drawn, turned as it was drawn.
+TEST(Recognizer, CirclesFromTheBoundingRectangleBoldWhenOvertracedAndEllipseOutlines) {
     auto oval = drawingOf({{{10, 50}, {60, 20}, {110, 50}, {60, 80}, {10, 50}}});
     CShapeCircle fitted;
     fitted.attach(*oval);
@@ -131,6 +132,15 @@ TEST(Recognizer, CirclesFromTheBoundingRectangleAndBoldWhenOvertraced) {
     EXPECT_EQ(std::pair(copy.radius(), copy.centre()), std::pair(circle.radius(), circle.centre()));
     const auto* bold = find<CShapeCircle>(recognizer.recognize(*overtraced), "Circle");
     EXPECT_TRUE(bold && bold->isBold() && !bold->isDashed());
+
+    auto turned = g.draw({paths::ellipse({250, 180}, 120, 50, 0.6)});
+    CShapeEllipse ellipse;
+    ellipse.attach(*turned);
+    ASSERT_NE(ellipse.outline(), nullptr);
+    const auto& v = ellipse.outline()->vertices();
+    const auto byX = [](const CInkPoint& a, const CInkPoint& b) { return a.x < b.x; };
+    const auto [left, right] = std::minmax_element(v.begin(), v.end(), byX);
+    EXPECT_NEAR(right->x - left->x, 2 * std::hypot(120 * std::cos(0.6), 50 * std::sin(0.6)), 20);
 }
 
 // A head at the end of a short shaft; in the middle it needs a bold shaft.
@@ -178,19 +188,6 @@ TEST(ShapeGesture, ClonesAndRestoresKeepTheState) {
     member.restore();
     EXPECT_EQ(std::tuple(member.degree(), member.attachedDrawing(), member.ends()[0]),
               std::tuple(onLine, line.get(), CInkPoint(200, 3)));
-}
-
-// An ellipse's outline spans the ellipse drawn, turned as it was drawn.
-TEST(ShapeGesture, EllipseOutlinesSpanTheDrawnEllipse) {
-    DrawingGenerator g(5);
-    auto drawing = g.draw({paths::ellipse({250, 180}, 120, 50, 0.6)});
-    CShapeEllipse ellipse;
-    ellipse.attach(*drawing);
-    ASSERT_NE(ellipse.outline(), nullptr);
-    const auto& v = ellipse.outline()->vertices();
-    const auto byX = [](const CInkPoint& a, const CInkPoint& b) { return a.x < b.x; };
-    const auto [left, right] = std::minmax_element(v.begin(), v.end(), byX);
-    EXPECT_NEAR(right->x - left->x, 2 * std::hypot(120 * std::cos(0.6), 50 * std::sin(0.6)), 20);
 }
 
 TEST(Recognizer, AlignedRulesAndMembersAttachedToTheLatestDrawingOnly) {
