@@ -28,10 +28,6 @@ const Shape* find(const CSortedList<CShapeGesture*>& results, std::string_view n
     return nullptr;
 }
 
-double halfFeature(const CDessin&) {
-    return 0.5;
-}
-
 } // namespace
 
 TEST(Fuzzy, TrapezoidsAndRules) {
@@ -49,6 +45,7 @@ TEST(Fuzzy, TrapezoidsAndRules) {
 
     // The smallest membership; a missing feature gives 0.
     const CDessin drawing;
+    const auto halfFeature = [](const CDessin&) { return 0.5; };
     const CFuzzyRule rules[] = {{{halfFeature, {0, 1, 1, 1}}, {halfFeature, {0, 0, 0.25, 0.75}}},
                                 {{halfFeature, {1, 2, 3, 4}}, {halfFeature, {0, 0, 1, 1}}},
                                 {{nullptr, {0, 0, 1, 1}}}};
