@@ -76,12 +76,14 @@ TEST(AReconnaitre, ProbabilityOfTheChoiceAndBestCandidates) {
 }
 
 TEST(AReconnaitre, BoundariesAreAccepted) {
-    EXPECT_TRUE(CAReconnaitre::distanceAcceptee(110.0));
-    EXPECT_FALSE(CAReconnaitre::distanceAcceptee(std::nextafter(110.0, 200.0)));
-    EXPECT_TRUE(CAReconnaitre::probabiliteAcceptee(0.98));
-    EXPECT_FALSE(CAReconnaitre::probabiliteAcceptee(std::nextafter(0.98, 0.0)));
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_FALSE(CAReconnaitre::distanceAcceptee(nan) || CAReconnaitre::probabiliteAcceptee(nan));
+    EXPECT_EQ(
+        std::vector({CAReconnaitre::distanceAcceptee(110.0),
+                     CAReconnaitre::distanceAcceptee(std::nextafter(110.0, 200.0)),
+                     CAReconnaitre::distanceAcceptee(nan), CAReconnaitre::probabiliteAcceptee(0.98),
+                     CAReconnaitre::probabiliteAcceptee(std::nextafter(0.98, 0.0)),
+                     CAReconnaitre::probabiliteAcceptee(nan)}),
+        std::vector({true, false, false, true, false, false}));
 }
 
 // Over the examples of a one-class set, the squared Mahalanobis distances to the
