@@ -12,14 +12,6 @@
 
 namespace {
 
-// The names of the results in their order, as one line.
-std::string namesOf(const CSortedList<CShapeGesture*>& results) {
-    std::string names;
-    for (int i = 0; i < results.count(); ++i)
-        names.append(i ? " " : "").append(results.at(i)->name());
-    return names;
-}
-
 template <class Shape = CShapeGesture>
 const Shape* find(const CSortedList<CShapeGesture*>& results, std::string_view name) {
     for (int i = 0; i < results.count(); ++i)
@@ -82,7 +74,9 @@ TEST(Recognizer, RanksTheMembersThatAcceptADrawing) {
     CShapeRecognizer recognizer;
     for (const auto& c : cases) {
         const auto results = recognizer.recognize(*c.drawing);
-        const std::string names = namesOf(results) + " ";
+        std::string names; // in their order, each followed by a blank
+        for (int i = 0; i < results.count(); ++i)
+            names.append(results.at(i)->name()).append(" ");
         EXPECT_TRUE(names.starts_with(c.first)) << names;
         std::istringstream absent(c.absent);
         for (std::string name; absent >> name;)
