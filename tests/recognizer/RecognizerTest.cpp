@@ -94,7 +94,7 @@ TEST(Recognizer, RanksTheMembersThatAcceptADrawing) {
 }
 
 // An ellipse's outline spans the ellipse drawn, turned as it was drawn.
-TEST(Recognizer, CirclesFromTheBoundingRectangleBoldWhenOvertracedAndEllipseOutlines) {
+TEST(Recognizer, GeneratedCirclesEllipsesAndUprightRectangles) {
     auto oval = drawingOf({{{10, 50}, {60, 20}, {110, 50}, {60, 80}, {10, 50}}});
     CShapeCircle fitted;
     fitted.attach(*oval);
@@ -123,6 +123,9 @@ TEST(Recognizer, CirclesFromTheBoundingRectangleBoldWhenOvertracedAndEllipseOutl
     EXPECT_EQ(std::pair(copy.radius(), copy.centre()), std::pair(circle.radius(), circle.centre()));
     const auto* bold = find<CShapeCircle>(recognizer.recognize(*overtraced), "Circle");
     EXPECT_TRUE(bold && bold->isBold() && !bold->isDashed());
+    // With the rules of upright drawings.
+    auto box = g.draw(familyGesture(FamilyKind::Rectangle, g, {300, 300}, 200, 0.0));
+    EXPECT_EQ(CShapeRecognizer(false, 0.0).recognize(*box).at(0)->name(), "Rectangle");
 
     auto turned = g.draw({paths::ellipse({250, 180}, 120, 50, 0.6)});
     CShapeEllipse ellipse;
@@ -135,7 +138,7 @@ TEST(Recognizer, CirclesFromTheBoundingRectangleBoldWhenOvertracedAndEllipseOutl
 }
 
 // A head at the end of a short shaft; in the middle it needs a bold shaft.
-TEST(Recognizer, ArrowsAndCrosses) {
+TEST(Recognizer, ArrowsCrossesAndTheAttachedDrawing) {
     CShapeRecognizer recognizer;
     auto atTheEnd = drawingOf({{{0, 100, 0}, {100, 100, 0.1}},
                                {{100, 40, 1}, {200, 40, 1.1}, {150, 160, 1.2}, {100, 40, 1.3}}});
@@ -146,11 +149,13 @@ TEST(Recognizer, ArrowsAndCrosses) {
               std::tuple(CInkPoint(0, 100), CInkPoint(150, 80),
                          std::array{CInkPoint(100, 40), CInkPoint(200, 40), CInkPoint(150, 160)}, 1,
                          false));
-    auto boldShaft =
-        drawingOf({{{0, 100, 0}, {100, 100, 0.1}, {0, 100, 0.2}, {100, 100, 0.3}, {0, 100, 0.4}},
-                   {{0, 40, 1}, {100, 40, 1.1}, {50, 160, 1.2}, {0, 40, 1.3}}});
-    const auto* bold = find<CShapeArrow>(recognizer.recognize(*boldShaft), "Arrow");
-    EXPECT_TRUE(bold && bold->isBold());
+    {
+        auto boldShaft = drawingOf(
+            {{{0, 100, 0}, {100, 100, 0.1}, {0, 100, 0.2}, {100, 100, 0.3}, {0, 100, 0.4}},
+             {{0, 40, 1}, {100, 40, 1.1}, {50, 160, 1.2}, {0, 40, 1.3}}});
+        const auto* bold = find<CShapeArrow>(recognizer.recognize(*boldShaft), "Arrow");
+        EXPECT_TRUE(bold && bold->isBold());
+    }
 
     // A cross is as sure as its second stroke is a line.
     const double secondLine =
@@ -159,6 +164,11 @@ TEST(Recognizer, ArrowsAndCrosses) {
     const auto results = recognizer.recognize(*cross);
     ASSERT_EQ(results.at(0)->name(), "Cross");
     EXPECT_DOUBLE_EQ(results.keyAt(0), 1.0 - std::min(results.at(0)->degree(), secondLine));
+    // Members stay attached to the latest drawing only, and drawings already
+    // gone are never touched.
+    for (const auto& member : recognizer.prototypes())
+        EXPECT_TRUE(!member->attachedDrawing() || member->attachedDrawing() == cross.get())
+            << member->name();
 }
 
 // A clone is never open; restoring without a backup changes nothing.
@@ -179,21 +189,4 @@ TEST(ShapeGesture, ClonesAndRestoresKeepTheState) {
     member.restore();
     EXPECT_EQ(std::tuple(member.degree(), member.attachedDrawing(), member.ends()[0]),
               std::tuple(onLine, line.get(), CInkPoint(200, 3)));
-}
-
-TEST(Recognizer, AlignedRulesAndMembersAttachedToTheLatestDrawingOnly) {
-    DrawingGenerator g(9);
-    auto box = g.draw(familyGesture(FamilyKind::Rectangle, g, {300, 300}, 200, 0.0));
-    EXPECT_TRUE(CShapeRecognizer(false, 0.0).recognize(*box).at(0)->name() == "Rectangle");
-
-    CShapeRecognizer recognizer;
-    {
-        auto arrow = g.draw(familyGesture(FamilyKind::Arrow, g, {300, 300}, 200, 0.3));
-        ASSERT_EQ(recognizer.recognize(*arrow).at(0)->name(), "Arrow");
-    }
-    auto cross = g.draw(familyGesture(FamilyKind::Cross, g, {300, 300}, 150, 0.2));
-    EXPECT_EQ(recognizer.recognize(*cross).at(0)->name(), "Cross");
-    for (const auto& member : recognizer.prototypes())
-        EXPECT_TRUE(!member->attachedDrawing() || member->attachedDrawing() == cross.get())
-            << member->name();
 }
