@@ -22,23 +22,35 @@ std::unique_ptr<CAReconnaitre> recognised(const CEnsemble& set, int gesture, std
 
 } // namespace
 
-// Two classes trained on the same examples evaluate alike: the earlier one is
-// chosen with probability 1/2, so the shape is rejected but keeps its name. A
-// class alone is chosen with probability 1.
-TEST(AReconnaitre, ProbabilityOfTheChoice) {
+// Two classes trained on the same circles evaluate alike and lie at the same
+// distance: the earlier one is chosen with probability 1/2, so the shape is
+// rejected but keeps its name; the candidates keep the class order and outrank
+// the lines, and asking for fewer trims the list. A class alone is chosen with
+// probability 1.
+TEST(AReconnaitre, ProbabilityOfTheChoiceAndBestCandidates) {
     CEnsemble set;
+    set.ajouterClasse(generatedClass("ligne", 0, 10, 7, 102));
     set.ajouterClasse(generatedClass("premier", 8, 10, 1, 110));
     set.ajouterClasse(generatedClass("second", 8, 10, 1, 111));
     set.apprendre();
     const auto shape = recognised(set, 8, 99);
-    ASSERT_EQ(shape->evaluations().size(), 2u);
-    EXPECT_EQ(shape->evaluations()[0], shape->evaluations()[1]);
+    ASSERT_EQ(shape->evaluations().size(), 3u);
+    EXPECT_EQ(shape->evaluations()[1], shape->evaluations()[2]);
     EXPECT_EQ(std::tuple(shape->meilleurIndice(), shape->probabilite(),
                          shape->rejeteParProbabilite(), shape->nomReconnu(),
                          shape->classeChoisie()->code(), shape->code()),
-              std::tuple(0, 0.5, true, "premier", 110, AUCUN_CODE));
+              std::tuple(1, 0.5, true, "premier", 110, AUCUN_CODE));
+    const std::vector<CAReconnaitre::Candidate> best = shape->bestCandidates(5);
+    ASSERT_EQ(best.size(), 3u);
+    EXPECT_EQ(std::tuple(best[0].classIndex, best[1].classIndex, best[2].classIndex,
+                         best[0].probability, best[1].probability, best[0].distance,
+                         best[1].distance, shape->bestCandidates(1).size()),
+              std::tuple(1, 2, 0, 0.5, 0.5, shape->distance(), shape->distance(), 1u));
+    EXPECT_LT(best[2].probability, 1e-6);
+    EXPECT_GT(best[2].distance, best[0].distance);
 
-    set.supprimerClasse(1);
+    set.supprimerClasse(2);
+    set.supprimerClasse(0);
     set.apprendre();
     const auto alone = recognised(set, 8, 5);
     EXPECT_EQ(std::pair(alone->probabilite(), alone->rejeteParProbabilite()),
@@ -64,12 +76,14 @@ TEST(AReconnaitre, ProbabilityOfTheChoice) {
 }
 
 TEST(AReconnaitre, BoundariesAreAccepted) {
-    EXPECT_TRUE(CAReconnaitre::distanceAcceptee(110.0));
-    EXPECT_FALSE(CAReconnaitre::distanceAcceptee(std::nextafter(110.0, 200.0)));
-    EXPECT_TRUE(CAReconnaitre::probabiliteAcceptee(0.98));
-    EXPECT_FALSE(CAReconnaitre::probabiliteAcceptee(std::nextafter(0.98, 0.0)));
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_FALSE(CAReconnaitre::distanceAcceptee(nan) || CAReconnaitre::probabiliteAcceptee(nan));
+    EXPECT_EQ(
+        std::vector({CAReconnaitre::distanceAcceptee(110.0),
+                     CAReconnaitre::distanceAcceptee(std::nextafter(110.0, 200.0)),
+                     CAReconnaitre::distanceAcceptee(nan), CAReconnaitre::probabiliteAcceptee(0.98),
+                     CAReconnaitre::probabiliteAcceptee(std::nextafter(0.98, 0.0)),
+                     CAReconnaitre::probabiliteAcceptee(nan)}),
+        std::vector({true, false, false, true, false, false}));
 }
 
 // Over the examples of a one-class set, the squared Mahalanobis distances to the

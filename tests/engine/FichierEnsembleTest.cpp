@@ -85,8 +85,10 @@ TEST(FichierEnsemble, ForeignFilesAreWrittenBackTheUsualWay) {
     EXPECT_FALSE(untimed.ensemble->reconnaissancePossible());
 }
 
-// A refused text gives an empty set named after the file, and the line at fault.
-TEST(FichierEnsemble, MalformedTextsAreRefusedWithTheLine) {
+// A refused text gives an empty set named after the file, and the line at fault;
+// so does a missing file. What cannot be read back is not written, and the file
+// already there stays.
+TEST(FichierEnsemble, RefusedTextsMissingFilesAndUnnamedExamples) {
     for (const auto& [text, message] : goldenRefusals("Refusals", "FichierEnsemble")) {
         const LectureEnsemble read = lireEnsemble(text, "essai.gst");
         ASSERT_NE(read.ensemble, nullptr);
@@ -95,25 +97,19 @@ TEST(FichierEnsemble, MalformedTextsAreRefusedWithTheLine) {
     }
     // Every prefix that stops before the last line is refused; cut within the
     // last time stamp it still reads as a number.
-    const std::string text = ecrireEnsemble(*componentSet(3, 2, 5));
+    const auto set = componentSet(3, 3, 5);
+    const std::string text = ecrireEnsemble(*set);
     const std::size_t lastLine = text.rfind('\n', text.size() - 2) + 1;
     for (std::size_t n = 0; n < lastLine; ++n) {
         const LectureEnsemble read = lireEnsemble(text.substr(0, n), "coupe.gst");
         ASSERT_TRUE(!read.erreur.empty() && read.ensemble->nbClasses() == 0) << n;
     }
-}
 
-// A missing file gives an empty set named after it; what cannot be read back is
-// not written, and the file already there stays.
-TEST(FichierEnsemble, MissingFilesAndUnnamedExamples) {
     TemporaryFolder folder;
     const LectureEnsemble read = chargerEnsemble(folder.path() + "absent.gst");
     EXPECT_EQ(std::tuple(read.erreur.empty(), read.ensemble->nom(), read.ensemble->nomFichier()),
               std::tuple(false, "absent", folder.path() + "absent.gst"));
-
-    const auto set = componentSet(2, 3, 1);
     ASSERT_TRUE(enregistrerEnsemble(*set, folder.path(), "s.gst").ok);
-    const std::string before = contentOf(folder.path() + "s.gst");
     set->classe(1).exemple(2).setNom("");
     const FileResult unnamed = enregistrerEnsemble(*set, folder.path(), "s.gst");
     EXPECT_EQ(std::pair(unnamed.ok, unnamed.error),
@@ -121,6 +117,6 @@ TEST(FichierEnsemble, MissingFilesAndUnnamedExamples) {
                                    folder.path() +
                                    "s.gst : l'exemple 3 de la classe 2 (Ligne verticale) n'a pas "
                                    "de nom."));
-    EXPECT_EQ(set->nomFichier(), "s.gst");
-    EXPECT_EQ(contentOf(folder.path() + "s.gst"), before);
+    EXPECT_EQ(std::pair(set->nomFichier(), contentOf(folder.path() + "s.gst")),
+              std::pair(std::string("s.gst"), text));
 }

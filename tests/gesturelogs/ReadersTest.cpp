@@ -81,10 +81,8 @@ TEST(GestureXml, ReadsOneStrokeWithSecondsFromTheFirstPointAndRefusesBrokenLogs)
     // needs, or numbers that are not whole or out of range.
     for (const auto& [text, message] : goldenRefusals("Refusals", "GestureXml"))
         expectRefused(readGestureXml(text, "arrow01.xml"), text, message);
-    const std::string head = "<Gesture Subject=\"2\" Speed=\"fast\">\n";
-    const std::string point = "<Point X=\"1\" Y=\"2\" T=\"3\" />\n";
     for (const char* name : {"arrow.xml", "07.xml"})
-        expectRefused(readGestureXml(head + point + "</Gesture>", name), name,
+        expectRefused(readGestureXml(xmlLog(2, "fast", 1), name), name,
                       "le nom du fichier ne dit pas le geste suivi de son numéro");
 }
 

@@ -22,11 +22,6 @@ CPolygon polygonOf(std::initializer_list<CInkPoint> vertices) {
     return polygon;
 }
 
-using Figure = const CPolygon& (CDessin::*)() const;
-constexpr Figure kHull = &CDessin::convexHull, kBox = &CDessin::boundingRectangle,
-                 kEnclosing = &CDessin::enclosingRectangle, kTriangle = &CDessin::largestTriangle,
-                 kQuadrilateral = &CDessin::largestQuadrilateral;
-
 } // namespace
 
 TEST(Stroke, LengthSpeedAndRecognitionDelay) {
@@ -102,29 +97,29 @@ TEST(Dessin, FiguresWorkedByHand) {
     const std::string closed = "(0,0)(100,0)(100,100)(0,100)(0,0)";
     const struct {
         const CDessin& drawing;
-        Figure figure;
+        const CPolygon& (CDessin::*figure)() const;
         std::string vertices;
     } cases[] = {
-        {*square, kHull, closed},
-        {*square, kBox, closed},
+        {*square, &CDessin::convexHull, closed},
+        {*square, &CDessin::boundingRectangle, closed},
         // The offset along the third edge's normal is 100 * cos(3 pi / 2), a hair
         // below zero: truncated, it tilts that rectangle's far side by a pixel,
         // and its area (9,900) beats the square's.
-        {*square, kEnclosing, "(100,100)(0,100)(0,0)(98,0)(100,100)"},
-        {*square, kTriangle, "(0,0)(100,0)(100,100)(0,0)"},
-        {*square, kQuadrilateral, closed},
-        {*triangle, kTriangle, "(0,0)(120,0)(0,90)(0,0)"},
+        {*square, &CDessin::enclosingRectangle, "(100,100)(0,100)(0,0)(98,0)(100,100)"},
+        {*square, &CDessin::largestTriangle, "(0,0)(100,0)(100,100)(0,0)"},
+        {*square, &CDessin::largestQuadrilateral, closed},
+        {*triangle, &CDessin::largestTriangle, "(0,0)(120,0)(0,90)(0,0)"},
         // Fewer than five hull vertices: padded with the first one.
-        {*triangle, kQuadrilateral, "(0,0)(120,0)(0,90)(0,0)(0,0)"},
-        {*triangle, kBox, "(0,0)(120,0)(120,90)(0,90)(0,0)"},
-        {*dot, kEnclosing, "(5,5)(5,5)(5,5)(5,5)(5,5)"},
-        {*dot, kTriangle, "(5,5)(5,5)(5,5)(5,5)"},
-        {*dot, kQuadrilateral, "(5,5)(5,5)(5,5)(5,5)(5,5)"},
-        {*segment, kHull, "(0,0)(60,0)"},
-        {*segment, kEnclosing, "(0,0)(60,0)(60,0)(0,0)(0,0)"},
-        {empty, kHull, ""},
-        {empty, kBox, "(0,0)(0,0)(0,0)(0,0)(0,0)"},
-        {empty, kEnclosing, "(0,0)(0,0)(0,0)(0,0)(0,0)"},
+        {*triangle, &CDessin::largestQuadrilateral, "(0,0)(120,0)(0,90)(0,0)(0,0)"},
+        {*triangle, &CDessin::boundingRectangle, "(0,0)(120,0)(120,90)(0,90)(0,0)"},
+        {*dot, &CDessin::enclosingRectangle, "(5,5)(5,5)(5,5)(5,5)(5,5)"},
+        {*dot, &CDessin::largestTriangle, "(5,5)(5,5)(5,5)(5,5)"},
+        {*dot, &CDessin::largestQuadrilateral, "(5,5)(5,5)(5,5)(5,5)(5,5)"},
+        {*segment, &CDessin::convexHull, "(0,0)(60,0)"},
+        {*segment, &CDessin::enclosingRectangle, "(0,0)(60,0)(60,0)(0,0)(0,0)"},
+        {empty, &CDessin::convexHull, ""},
+        {empty, &CDessin::boundingRectangle, "(0,0)(0,0)(0,0)(0,0)(0,0)"},
+        {empty, &CDessin::enclosingRectangle, "(0,0)(0,0)(0,0)(0,0)(0,0)"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(verticesOf((c.drawing.*c.figure)()), c.vertices) << &c - cases;

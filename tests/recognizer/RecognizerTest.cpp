@@ -12,24 +12,12 @@
 
 namespace {
 
-// The names of the results in their order, as one line.
-std::string namesOf(const CSortedList<CShapeGesture*>& results) {
-    std::string names;
-    for (int i = 0; i < results.count(); ++i)
-        names.append(i ? " " : "").append(results.at(i)->name());
-    return names;
-}
-
 template <class Shape = CShapeGesture>
 const Shape* find(const CSortedList<CShapeGesture*>& results, std::string_view name) {
     for (int i = 0; i < results.count(); ++i)
         if (results.at(i)->name() == name)
             return dynamic_cast<const Shape*>(results.at(i));
     return nullptr;
-}
-
-double halfFeature(const CDessin&) {
-    return 0.5;
 }
 
 } // namespace
@@ -49,6 +37,7 @@ TEST(Fuzzy, TrapezoidsAndRules) {
 
     // The smallest membership; a missing feature gives 0.
     const CDessin drawing;
+    const auto halfFeature = [](const CDessin&) { return 0.5; };
     const CFuzzyRule rules[] = {{{halfFeature, {0, 1, 1, 1}}, {halfFeature, {0, 0, 0.25, 0.75}}},
                                 {{halfFeature, {1, 2, 3, 4}}, {halfFeature, {0, 0, 1, 1}}},
                                 {{nullptr, {0, 0, 1, 1}}}};
@@ -85,7 +74,9 @@ TEST(Recognizer, RanksTheMembersThatAcceptADrawing) {
     CShapeRecognizer recognizer;
     for (const auto& c : cases) {
         const auto results = recognizer.recognize(*c.drawing);
-        const std::string names = namesOf(results) + " ";
+        std::string names; // in their order, each followed by a blank
+        for (int i = 0; i < results.count(); ++i)
+            names.append(results.at(i)->name()).append(" ");
         EXPECT_TRUE(names.starts_with(c.first)) << names;
         std::istringstream absent(c.absent);
         for (std::string name; absent >> name;)
@@ -102,7 +93,8 @@ TEST(Recognizer, RanksTheMembersThatAcceptADrawing) {
     EXPECT_EQ(tapped->point(), CInkPoint(40, 40));
 }
 
-TEST(Recognizer, CirclesFromTheBoundingRectangleAndBoldWhenOvertraced) {
+// An ellipse's outline spans the ellipse drawn, turned as it was drawn.
+TEST(Recognizer, GeneratedCirclesEllipsesAndUprightRectangles) {
     auto oval = drawingOf({{{10, 50}, {60, 20}, {110, 50}, {60, 80}, {10, 50}}});
     CShapeCircle fitted;
     fitted.attach(*oval);
@@ -131,10 +123,22 @@ TEST(Recognizer, CirclesFromTheBoundingRectangleAndBoldWhenOvertraced) {
     EXPECT_EQ(std::pair(copy.radius(), copy.centre()), std::pair(circle.radius(), circle.centre()));
     const auto* bold = find<CShapeCircle>(recognizer.recognize(*overtraced), "Circle");
     EXPECT_TRUE(bold && bold->isBold() && !bold->isDashed());
+    // With the rules of upright drawings.
+    auto box = g.draw(familyGesture(FamilyKind::Rectangle, g, {300, 300}, 200, 0.0));
+    EXPECT_EQ(CShapeRecognizer(false, 0.0).recognize(*box).at(0)->name(), "Rectangle");
+
+    auto turned = g.draw({paths::ellipse({250, 180}, 120, 50, 0.6)});
+    CShapeEllipse ellipse;
+    ellipse.attach(*turned);
+    ASSERT_NE(ellipse.outline(), nullptr);
+    const auto& v = ellipse.outline()->vertices();
+    const auto byX = [](const CInkPoint& a, const CInkPoint& b) { return a.x < b.x; };
+    const auto [left, right] = std::minmax_element(v.begin(), v.end(), byX);
+    EXPECT_NEAR(right->x - left->x, 2 * std::hypot(120 * std::cos(0.6), 50 * std::sin(0.6)), 20);
 }
 
 // A head at the end of a short shaft; in the middle it needs a bold shaft.
-TEST(Recognizer, ArrowsAndCrosses) {
+TEST(Recognizer, ArrowsCrossesAndTheAttachedDrawing) {
     CShapeRecognizer recognizer;
     auto atTheEnd = drawingOf({{{0, 100, 0}, {100, 100, 0.1}},
                                {{100, 40, 1}, {200, 40, 1.1}, {150, 160, 1.2}, {100, 40, 1.3}}});
@@ -145,11 +149,13 @@ TEST(Recognizer, ArrowsAndCrosses) {
               std::tuple(CInkPoint(0, 100), CInkPoint(150, 80),
                          std::array{CInkPoint(100, 40), CInkPoint(200, 40), CInkPoint(150, 160)}, 1,
                          false));
-    auto boldShaft =
-        drawingOf({{{0, 100, 0}, {100, 100, 0.1}, {0, 100, 0.2}, {100, 100, 0.3}, {0, 100, 0.4}},
-                   {{0, 40, 1}, {100, 40, 1.1}, {50, 160, 1.2}, {0, 40, 1.3}}});
-    const auto* bold = find<CShapeArrow>(recognizer.recognize(*boldShaft), "Arrow");
-    EXPECT_TRUE(bold && bold->isBold());
+    {
+        auto boldShaft = drawingOf(
+            {{{0, 100, 0}, {100, 100, 0.1}, {0, 100, 0.2}, {100, 100, 0.3}, {0, 100, 0.4}},
+             {{0, 40, 1}, {100, 40, 1.1}, {50, 160, 1.2}, {0, 40, 1.3}}});
+        const auto* bold = find<CShapeArrow>(recognizer.recognize(*boldShaft), "Arrow");
+        EXPECT_TRUE(bold && bold->isBold());
+    }
 
     // A cross is as sure as its second stroke is a line.
     const double secondLine =
@@ -158,6 +164,11 @@ TEST(Recognizer, ArrowsAndCrosses) {
     const auto results = recognizer.recognize(*cross);
     ASSERT_EQ(results.at(0)->name(), "Cross");
     EXPECT_DOUBLE_EQ(results.keyAt(0), 1.0 - std::min(results.at(0)->degree(), secondLine));
+    // Members stay attached to the latest drawing only, and drawings already
+    // gone are never touched.
+    for (const auto& member : recognizer.prototypes())
+        EXPECT_TRUE(!member->attachedDrawing() || member->attachedDrawing() == cross.get())
+            << member->name();
 }
 
 // A clone is never open; restoring without a backup changes nothing.
@@ -178,34 +189,4 @@ TEST(ShapeGesture, ClonesAndRestoresKeepTheState) {
     member.restore();
     EXPECT_EQ(std::tuple(member.degree(), member.attachedDrawing(), member.ends()[0]),
               std::tuple(onLine, line.get(), CInkPoint(200, 3)));
-}
-
-// An ellipse's outline spans the ellipse drawn, turned as it was drawn.
-TEST(ShapeGesture, EllipseOutlinesSpanTheDrawnEllipse) {
-    DrawingGenerator g(5);
-    auto drawing = g.draw({paths::ellipse({250, 180}, 120, 50, 0.6)});
-    CShapeEllipse ellipse;
-    ellipse.attach(*drawing);
-    ASSERT_NE(ellipse.outline(), nullptr);
-    const auto& v = ellipse.outline()->vertices();
-    const auto byX = [](const CInkPoint& a, const CInkPoint& b) { return a.x < b.x; };
-    const auto [left, right] = std::minmax_element(v.begin(), v.end(), byX);
-    EXPECT_NEAR(right->x - left->x, 2 * std::hypot(120 * std::cos(0.6), 50 * std::sin(0.6)), 20);
-}
-
-TEST(Recognizer, AlignedRulesAndMembersAttachedToTheLatestDrawingOnly) {
-    DrawingGenerator g(9);
-    auto box = g.draw(familyGesture(FamilyKind::Rectangle, g, {300, 300}, 200, 0.0));
-    EXPECT_TRUE(CShapeRecognizer(false, 0.0).recognize(*box).at(0)->name() == "Rectangle");
-
-    CShapeRecognizer recognizer;
-    {
-        auto arrow = g.draw(familyGesture(FamilyKind::Arrow, g, {300, 300}, 200, 0.3));
-        ASSERT_EQ(recognizer.recognize(*arrow).at(0)->name(), "Arrow");
-    }
-    auto cross = g.draw(familyGesture(FamilyKind::Cross, g, {300, 300}, 150, 0.2));
-    EXPECT_EQ(recognizer.recognize(*cross).at(0)->name(), "Cross");
-    for (const auto& member : recognizer.prototypes())
-        EXPECT_TRUE(!member->attachedDrawing() || member->attachedDrawing() == cross.get())
-            << member->name();
 }

@@ -5,6 +5,23 @@
 
 #include <cmath>
 
+namespace {
+
+// A circle drawn as an octagon around (x, y), counterclockwise on the screen
+// from its right end: `diagonal` is the offset of the slanted vertices.
+std::unique_ptr<CDessin> octagon(int x, int y, int radius, int diagonal) {
+    const int r = radius, d = diagonal;
+    const int dx[] = {r, d, 0, -d, -r, -d, 0, d, r}, dy[] = {0, d, r, d, 0, -d, -r, -d, 0};
+    auto stroke = std::make_unique<CStroke>();
+    for (int i = 0; i < 9; ++i)
+        stroke->addPoint(x + dx[i], y + dy[i], 0.0);
+    auto drawing = std::make_unique<CDessin>();
+    drawing->addStroke(std::move(stroke));
+    return drawing;
+}
+
+} // namespace
+
 // A line drawn with uneven points still resamples to 16 points 10 px apart:
 // centred, x runs from -75 to 75, and the squares of the 16 x sum to 34000.
 TEST(TemplateMatcher, ResamplesCentresAndScales) {
@@ -22,15 +39,7 @@ TEST(TemplateMatcher, OneExamplePerClassTellsLineCircleAndV) {
     EXPECT_FALSE(matcher.match(*drawingOf({{{0, 0}, {9, 0}}})));
     EXPECT_FALSE(matcher.addTemplate(9, *drawingOf({{{1, 1}}})));
     matcher.addTemplate(0, *drawingOf({{{0, 0}, {100, 0}}}));
-    matcher.addTemplate(1, *drawingOf({{{100, 50},
-                                        {85, 85},
-                                        {50, 100},
-                                        {15, 85},
-                                        {0, 50},
-                                        {15, 15},
-                                        {50, 0},
-                                        {85, 15},
-                                        {100, 50}}}));
+    matcher.addTemplate(1, *octagon(50, 50, 50, 35));
     matcher.addTemplate(2, *drawingOf({{{0, 0}, {50, 100}, {100, 0}}}));
     matcher.addTemplate(3, *drawingOf({{{0, 100}, {0, 0}}}));
     EXPECT_EQ(matcher.templateCount(), 4);
@@ -40,16 +49,7 @@ TEST(TemplateMatcher, OneExamplePerClassTellsLineCircleAndV) {
         double minScore;
     } cases[] = {
         {drawingOf({{{200, 300}, {203, 300}, {205, 300}, {400, 300}}}), 0, 1 - 1e-9},
-        {drawingOf({{{340, 300},
-                     {328, 328},
-                     {300, 340},
-                     {272, 328},
-                     {260, 300},
-                     {272, 272},
-                     {300, 260},
-                     {328, 272},
-                     {340, 300}}}),
-         1, 0.99},
+        {octagon(300, 300, 40, 28), 1, 0.99},
         {drawingOf({{{10, 10}, {110, 210}, {210, 10}}}), 2, 1 - 1e-9},
         // Two strokes are one path; upward, not rightward.
         {drawingOf({{{5, 80}, {5, 40}}, {{5, 40}, {5, 0}}}), 3, 1 - 1e-9},

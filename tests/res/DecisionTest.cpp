@@ -46,10 +46,6 @@ std::shared_ptr<CDessin> polylines(const std::vector<std::vector<CInkPoint>>& st
     return drawing;
 }
 
-GestureTarget targetOf(int typeAction) {
-    return typeAction == TYPE_COMPOSANTS ? GestureTarget::Component : GestureTarget::Command;
-}
-
 } // namespace
 
 // A new flowchart with the shipped sets makes what was meant however it was
@@ -82,10 +78,12 @@ TEST(GestureDecision, EveryWayBecomesWhatItMeans) {
     DrawingGenerator g(2024);
     for (const Case& c : cases) {
         int right = 0, wrong = 0;
+        const bool component = c.typeAction == TYPE_COMPOSANTS;
         for (int i = 0; i < 10; ++i) {
             const GestureDecision d =
                 decideGesture(variantDrawing(c.typeAction, variant(c.typeAction, c.way), g),
-                              shipped(c.typeAction), targetOf(c.typeAction), true);
+                              shipped(c.typeAction),
+                              component ? GestureTarget::Component : GestureTarget::Command, true);
             right += d.code == c.meant;
             wrong += !d.rejected() && d.code != c.meant;
             EXPECT_FALSE((c.meant == 102 || c.meant == 103) && d.code >= 114 && d.code <= 117)

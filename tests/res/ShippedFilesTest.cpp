@@ -7,20 +7,19 @@
 
 #include <set>
 
-namespace {
-
-std::string resourcePath(const ShippedSet& info) {
-    return std::string(VELMORA_RES_DIR) + std::string(info.fichier);
-}
-
-} // namespace
-
 // The files a new user gets: one usable class per way of drawing each code of
 // their type, with at least fifteen examples each, named after the code and
 // told apart, every code of the type in order: what Gestes > Ouvrir lists.
-TEST(ShippedFiles, HoldEveryWayAsAUsableClass) {
+// They are what `velmora-sets ecrire` makes from the shipped seed, byte for
+// byte: whoever changes the gestures makes the files again.
+TEST(ShippedFiles, HoldEveryWayAsAUsableClassAndAreWhatTheGeneratorMakes) {
     for (const ShippedSet& info : kShippedSets) {
-        const LectureEnsemble read = chargerEnsemble(resourcePath(info));
+        const std::string path = std::string(VELMORA_RES_DIR) + std::string(info.fichier);
+        std::string content;
+        ASSERT_TRUE(readWholeFile(path, content).ok) << info.fichier;
+        EXPECT_TRUE(content == ecrireEnsemble(*shippedSet(info, info.exemples, kShippedSeed)))
+            << info.fichier << " differs from the generator's output";
+        const LectureEnsemble read = chargerEnsemble(path);
         ASSERT_EQ(read.erreur, "") << info.fichier;
         const CEnsemble& set = *read.ensemble;
         EXPECT_EQ(set.typeAction(), info.typeAction);
@@ -43,15 +42,4 @@ TEST(ShippedFiles, HoldEveryWayAsAUsableClass) {
     }
     EXPECT_EQ(shippedVariants(TYPE_COMPOSANTS)[4].name,
               "Rectangle vertical (départ en haut à gauche, sens antihoraire)");
-}
-
-// The files are what `velmora-sets ecrire` makes from the shipped seed, byte for
-// byte: whoever changes the gestures makes the files again.
-TEST(ShippedFiles, AreWhatTheGeneratorMakes) {
-    for (const ShippedSet& info : kShippedSets) {
-        std::string content;
-        ASSERT_TRUE(readWholeFile(resourcePath(info), content).ok) << info.fichier;
-        EXPECT_TRUE(content == ecrireEnsemble(*shippedSet(info, info.exemples, kShippedSeed)))
-            << info.fichier << " differs from the generator's output";
-    }
 }
