@@ -67,8 +67,12 @@ CApprentissage::CApprentissage(CApprentissageDoc& document)
     connect(galerie, &QAction::triggered, this, &CApprentissage::OnGalerie);
     m_gestes->addAction(galerie);
 
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { focusChanged(now); });
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this,
+                           [this](QWidget*, QWidget* now) { focusChanged(now); });
+}
+
+CApprentissage::~CApprentissage() {
+    disconnect(m_focusWatch);
 }
 
 void CApprentissage::fillMenuBar(const FrameMenus& frameMenus, QMenuBar& bar) {

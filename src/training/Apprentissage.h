@@ -21,6 +21,7 @@ class CApprentissage : public CChildFrame {
     Q_OBJECT
 public:
     explicit CApprentissage(CApprentissageDoc& document);
+    ~CApprentissage() override;
 
     CExempleForm& form() const { return *m_form; }
     CReconForm& result() const { return *m_result; }
@@ -54,6 +55,8 @@ private:
     QMenu* m_gestes;
     QAction* m_fermer;
     QAction* m_enregistrer;
+    // Cut before the window's children go: a closing dialog among them moves the focus.
+    QMetaObject::Connection m_focusWatch;
 };
 
 // The "Gesture" document type: gesture-set documents in their windows.
