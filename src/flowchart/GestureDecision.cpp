@@ -335,10 +335,14 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
     const int filled = closedFigure(member.name()) ? closedFigureCode(*shape.dessin()) : AUCUN_CODE;
     const bool closed = filled != AUCUN_CODE;
     const int figure = closed ? filled : codeOfFigure(member);
-    const std::set<int> kind = !closed ? codesOf(member.name())
-                                       : codesOf(figure == 109   ? "Diamond"
-                                                 : figure >= 110 ? "Circle"
-                                                                 : "Rectangle");
+    std::set<int> kind = !closed ? codesOf(member.name())
+                                 : codesOf(figure == 109   ? "Diamond"
+                                           : figure >= 110 ? "Circle"
+                                                           : "Rectangle");
+    // A cross the rule-based recogniser missed is still two strokes that cut
+    // each other: an arrow's head meets its shaft only at the tip.
+    if (member.name() != "Cross" && !chordsCross(*shape.dessin()))
+        kind.erase(113);
     if (candidates.count() > 1 && !(closed && closedFigure(candidates.at(1)->name())) &&
         codesOf(candidates.at(1)->name()) != kind &&
         candidates.at(1)->degree() >= kDoubtfulSecond * member.degree()) {
