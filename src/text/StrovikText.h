@@ -3,8 +3,10 @@
 #include "text/SvkFormat.h"
 
 #include <QHash>
+#include <QMimeData>
 #include <QTextDocument>
 
+#include <memory>
 #include <string_view>
 
 // The rich text of a text document, in Times New Roman 12 points unless told
@@ -36,11 +38,12 @@ public:
     bool hasPicture(const QString& name) const { return m_pictures.contains(name); }
     // "png", "jpeg" or "gif"; empty for a name that is not a picture of the text.
     QByteArray pictureType(const QString& name) const;
-    // The HTML with the pictures' names replaced by their data URIs.
-    QString withDataUris(const QString& html) const;
-    // The HTML with its data URIs of PNG, JPEG and GIF pictures kept here and
-    // replaced by their names.
-    QString withShortNames(const QString& html);
+    // What the clipboard or a drag takes of `html`, a fragment of this text,
+    // and of `plain`, its plain form. Its pictures become data URIs only when
+    // the HTML is asked for: a drag never dropped costs no encoding.
+    std::unique_ptr<QMimeData> mimeData(const QString& html, const QString& plain) const;
+    // The HTML of what is pasted, its pictures kept here under their names.
+    QString pastedHtml(const QMimeData& data);
 
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
@@ -51,7 +54,15 @@ private:
         QByteArray bytes;
     };
 
-    QString htmlForFile() const;
+    using Pictures = QHash<QString, Picture>;
+    class FragmentData;
 
-    QHash<QString, Picture> m_pictures;
+    QString htmlForFile() const;
+    // The HTML, in UTF-8, with the pictures' names replaced by their data URIs.
+    static QByteArray withDataUris(QByteArrayView html, const Pictures& pictures);
+    // The HTML, in UTF-8, with its data URIs of PNG, JPEG and GIF pictures kept
+    // here and replaced by their names.
+    QString withShortNames(QByteArrayView html);
+
+    Pictures m_pictures;
 };

@@ -130,12 +130,17 @@ TEST_F(Pictures, CutAndMovedTextKeepsItsFormatsAndPictures) {
     setText("avant apres\nla suite");
     QTextCursor cursor(view().document());
     cursor.setPosition(2);
-    ASSERT_TRUE(CStrovikCntrItem::insertEncoded(cursor, pngOf(24, 12, Qt::green, qRgb(0, 0, 0))));
+    const QByteArray png = pngOf(24, 12, Qt::green, qRgb(0, 0, 0));
+    ASSERT_TRUE(CStrovikCntrItem::insertEncoded(cursor, png));
     select(1, 4);
     moveTo(16);
     EXPECT_EQ(view().toPlainText(), "ant apres\nla v\uFFFCasuite"); // U+FFFC: the picture
     EXPECT_EQ(CStrovikCntrItem(view().strovikDoc(), 14).naturalSize(), QSize(24, 12));
     EXPECT_EQ(view().textCursor().selectionStart(), 13);
+    // Copied, the picture is whole in the HTML that other programs read.
+    view().copy();
+    EXPECT_EQ(picturesIn(QApplication::clipboard()->mimeData()->html().toUtf8()),
+              (QList<std::pair<QString, QByteArray>>{{"png", png}}));
     view().undo();
     EXPECT_EQ(view().toPlainText(), "av\uFFFCant apres\nla suite");
 }
