@@ -202,9 +202,7 @@ public:
     FragmentData(const QString& html, const Pictures& pictures)
         : m_html(html.toUtf8()), m_pictures(pictures) {}
 
-    bool hasFormat(const QString& type) const override {
-        return type == kHtml || QMimeData::hasFormat(type);
-    }
+    // The base class's hasFormat() asks formats().
     QStringList formats() const override { return QMimeData::formats() << kHtml; }
 
     // Its HTML still holds the pictures' names.

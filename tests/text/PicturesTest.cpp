@@ -90,11 +90,9 @@ TEST_F(Pictures, CutAndMovedTextKeepsItsFormatsAndPictures) {
     view().toggleBold();
     play(*gesture(FamilyKind::Cross, {150, 100}, 60, 0.0));
     EXPECT_EQ(QApplication::clipboard()->text(), "gras");
-    EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasHtml());
     view().moveCursor(QTextCursor::End);
     moveTo(5);
     EXPECT_EQ(view().toPlainText(), "Un point en  ici\nUn paragraphe simple.gras");
-    EXPECT_EQ(view().document()->blockCount(), 2);
     EXPECT_EQ(view().document()->lastBlock().textList(), nullptr);
     EXPECT_EQ(formatAt(38).fontWeight(), QFont::Bold);
     EXPECT_NE(formatAt(37).fontWeight(), QFont::Bold);
