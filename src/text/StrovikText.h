@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string_view>
+#include <utility>
 
 // The rich text of a text document, in Times New Roman 12 points unless told
 // otherwise. Its pictures are kept inside it, as the bytes of their files,
@@ -35,6 +36,9 @@ public:
     // Keeps the encoded picture (`type` "png", "jpeg" or "gif") and gives the
     // name under which the text shows it; the same bytes get the same name.
     QString addPicture(const QByteArray& type, const QByteArray& bytes);
+    // Keeps the image as a PNG file and gives its name. The same image pasted
+    // again is not encoded again.
+    QString addImage(const QImage& image);
     bool hasPicture(const QString& name) const { return m_pictures.contains(name); }
     // "png", "jpeg" or "gif"; empty for a name that is not a picture of the text.
     QByteArray pictureType(const QString& name) const;
@@ -65,4 +69,6 @@ private:
     QString withShortNames(QByteArrayView html);
 
     Pictures m_pictures;
+    // The last image kept by addImage(): its cache key and its name.
+    std::pair<qint64, QString> m_lastImage;
 };

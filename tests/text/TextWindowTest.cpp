@@ -110,12 +110,18 @@ TEST_F(TextWindow, WhatIsPastedKeepsItsPicturesInsideAndItsAlignment) {
     view().undo();
     EXPECT_EQ(view().toPlainText(), "");
 
-    QApplication::clipboard()->setImage(QImage::fromData(pngOf(8, 3, Qt::green, qRgb(0, 0, 0))));
-    command(DocCommand::Paste);
-    EXPECT_EQ(CStrovikCntrItem(view().strovikDoc(), 0).naturalSize(), QSize(8, 3));
+    // The same picture pasted twice, then another.
+    const QImage green = QImage::fromData(pngOf(8, 3, Qt::green, qRgb(0, 0, 0)));
+    QList<QSize> sizes;
+    for (const QImage& image : {green, green, QImage::fromData(pngOf(5, 7, Qt::blue, 0))}) {
+        QApplication::clipboard()->setImage(image);
+        command(DocCommand::Paste);
+        sizes << CStrovikCntrItem(view().strovikDoc(), int(sizes.size())).naturalSize();
+    }
+    EXPECT_EQ(sizes, (QList<QSize>{{8, 3}, {8, 3}, {5, 7}}));
     EXPECT_EQ(CStrovikCntrItem(view().strovikDoc(), 0).typeName(), "PNG");
     view().undo();
-    EXPECT_EQ(view().toPlainText(), "");
+    EXPECT_EQ(view().toPlainText(), QString(2, QChar::ObjectReplacementCharacter));
 }
 
 TEST_F(TextWindow, FindFindNextAndReplace) {
