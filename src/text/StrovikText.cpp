@@ -237,7 +237,12 @@ private:
 };
 
 std::unique_ptr<QMimeData> CStrovikText::mimeData(const QString& html, const QString& plain) const {
-    auto data = std::make_unique<FragmentData>(html, m_pictures);
+    // Only the fragment's own pictures: the clipboard may outlive this text.
+    Pictures pictures;
+    for (auto it = m_pictures.cbegin(); it != m_pictures.cend(); ++it)
+        if (html.contains(it.key()))
+            pictures.insert(it.key(), it.value());
+    auto data = std::make_unique<FragmentData>(html, pictures);
     data->setText(plain);
     return data;
 }
