@@ -1,6 +1,7 @@
 #include "QtBench.h"
 #include "text/CntrItem.h"
 #include "text/Strovik.h"
+#include "text/StrovikText.h"
 #include "text/StrovikView.h"
 
 #include <QBuffer>
@@ -16,6 +17,8 @@
 // Goals, on a text of ten pages holding a 20-megapixel photo: one gesture (its
 // ink drawn as the pen moves, its recognition, its edit and the repaint of the
 // window) under 50 ms, typing one character (the edit and its repaint) under 10 ms.
+// Saving it, reading it back and copying it all are measured too: the photo
+// travels through them as megabytes of base64.
 
 namespace {
 
@@ -132,6 +135,53 @@ void BM_TypeOneCharacter(benchmark::State& state) {
         state.SkipWithError("the characters were not all typed");
 }
 BENCHMARK(BM_TypeOneCharacter)->Unit(benchmark::kMillisecond);
+
+const CStrovikText& photoText() {
+    return static_cast<const CStrovikText&>(*editor().window->view().document());
+}
+
+// The .svk file's content, the photo inside it as a data URI.
+void BM_SaveTextWithPhoto(benchmark::State& state) {
+    const CStrovikText& text = photoText();
+    qsizetype bytes = 0;
+    for (auto _ : state)
+        bytes = text.toSvk().size();
+    if (bytes < editor().photoBytes * 4 / 3)
+        state.SkipWithError("the photo is not inside the file");
+    state.counters["octets_fichier"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_SaveTextWithPhoto)->Unit(benchmark::kMillisecond);
+
+// The file read into a new text, its photo taken back out of the data URI.
+void BM_ReadTextWithPhoto(benchmark::State& state) {
+    const std::string file = photoText().toSvk().toStdString();
+    for (auto _ : state) {
+        CStrovikText text;
+        if (text.readSvk(file) != SvkProblem::None)
+            state.SkipWithError("the file was refused");
+        benchmark::DoNotOptimize(text.characterCount());
+    }
+}
+BENCHMARK(BM_ReadTextWithPhoto)->Unit(benchmark::kMillisecond);
+
+// All the text, photo included, put on the clipboard and pasted at its end.
+void BM_CopyAndPasteTextWithPhoto(benchmark::State& state) {
+    CStrovikView& view = editor().window->view();
+    const int length = view.document()->characterCount();
+    for (auto _ : state) {
+        view.selectAll();
+        view.copy();
+        view.moveCursor(QTextCursor::End);
+        view.paste();
+        state.PauseTiming();
+        if (view.document()->characterCount() < 2 * length - 2)
+            state.SkipWithError("the text was not pasted whole");
+        view.undo();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_CopyAndPasteTextWithPhoto)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

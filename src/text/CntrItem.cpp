@@ -17,10 +17,9 @@ CStrovikText& textOf(QTextCursor& cursor) {
     return static_cast<CStrovikText&>(*cursor.document());
 }
 
-void insertPicture(QTextCursor& cursor, const QByteArray& type, const QByteArray& bytes, QSize size,
-                   int maxWidth) {
+void insertPicture(QTextCursor& cursor, const QString& name, QSize size, int maxWidth) {
     QTextImageFormat format;
-    format.setName(textOf(cursor).addPicture(type, bytes));
+    format.setName(name);
     if (maxWidth > 0 && size.width() > maxWidth) {
         format.setWidth(maxWidth);
         format.setHeight(qRound(double(size.height()) * maxWidth / size.width()));
@@ -62,18 +61,14 @@ bool CStrovikCntrItem::insertEncoded(QTextCursor& cursor, const QByteArray& byte
     if (image.isNull())
         return false;
     if (type == "png" || type == "jpeg" || type == "gif")
-        insertPicture(cursor, type, bytes, image.size(), maxWidth);
+        insertPicture(cursor, textOf(cursor).addPicture(type, bytes), image.size(), maxWidth);
     else
         insertImage(cursor, image, maxWidth);
     return true;
 }
 
 void CStrovikCntrItem::insertImage(QTextCursor& cursor, const QImage& image, int maxWidth) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    insertPicture(cursor, "png", png, image.size(), maxWidth);
+    insertPicture(cursor, textOf(cursor).addImage(image), image.size(), maxWidth);
 }
 
 // The decoder refuses pictures whose pixels would take more memory than its

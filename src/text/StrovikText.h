@@ -3,9 +3,12 @@
 #include "text/SvkFormat.h"
 
 #include <QHash>
+#include <QMimeData>
 #include <QTextDocument>
 
+#include <memory>
 #include <string_view>
+#include <utility>
 
 // The rich text of a text document, in Times New Roman 12 points unless told
 // otherwise. Its pictures are kept inside it, as the bytes of their files,
@@ -33,14 +36,18 @@ public:
     // Keeps the encoded picture (`type` "png", "jpeg" or "gif") and gives the
     // name under which the text shows it; the same bytes get the same name.
     QString addPicture(const QByteArray& type, const QByteArray& bytes);
+    // Keeps the image as a PNG file and gives its name. The same image pasted
+    // again is not encoded again.
+    QString addImage(const QImage& image);
     bool hasPicture(const QString& name) const { return m_pictures.contains(name); }
     // "png", "jpeg" or "gif"; empty for a name that is not a picture of the text.
     QByteArray pictureType(const QString& name) const;
-    // The HTML with the pictures' names replaced by their data URIs.
-    QString withDataUris(const QString& html) const;
-    // The HTML with its data URIs of PNG, JPEG and GIF pictures kept here and
-    // replaced by their names.
-    QString withShortNames(const QString& html);
+    // What the clipboard or a drag takes of `html`, a fragment of this text,
+    // and of `plain`, its plain form. Its pictures become data URIs only when
+    // the HTML is asked for: a drag never dropped costs no encoding.
+    std::unique_ptr<QMimeData> mimeData(const QString& html, const QString& plain) const;
+    // The HTML of what is pasted, its pictures kept here under their names.
+    QString pastedHtml(const QMimeData& data);
 
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
@@ -51,7 +58,17 @@ private:
         QByteArray bytes;
     };
 
-    QString htmlForFile() const;
+    using Pictures = QHash<QString, Picture>;
+    class FragmentData;
 
-    QHash<QString, Picture> m_pictures;
+    QString htmlForFile() const;
+    // The HTML, in UTF-8, with the pictures' names replaced by their data URIs.
+    static QByteArray withDataUris(QByteArrayView html, const Pictures& pictures);
+    // The HTML, in UTF-8, with its data URIs of PNG, JPEG and GIF pictures kept
+    // here and replaced by their names.
+    QString withShortNames(QByteArrayView html);
+
+    Pictures m_pictures;
+    // The last image kept by addImage(): its cache key and its name.
+    std::pair<qint64, QString> m_lastImage;
 };

@@ -249,10 +249,7 @@ QTextDocumentFragment CStrovikView::selectedFragment() const {
 
 QMimeData* CStrovikView::createMimeDataFromSelection() const {
     // The clipboard or the drag takes it.
-    auto data = std::make_unique<QMimeData>();
-    data->setText(selectedPlainText());
-    data->setHtml(strovikDoc().text().withDataUris(selectedFragment().toHtml()));
-    return data.release();
+    return strovikDoc().text().mimeData(selectedFragment().toHtml(), selectedPlainText()).release();
 }
 
 void CStrovikView::insertSelected(int at, const QString& text) {
@@ -272,8 +269,8 @@ void CStrovikView::pasteAt(int at) {
     QTextCursor cursor = textCursor();
     // Cleaned as a paste by the keys is, in the same single step.
     cursor.beginEditBlock();
-    cursor.insertFragment(QTextDocumentFragment::fromHtml(
-        strovikDoc().text().withShortNames(clipboard->html()), document()));
+    cursor.insertFragment(
+        QTextDocumentFragment::fromHtml(strovikDoc().text().pastedHtml(*clipboard), document()));
     tidyPasted(at, cursor.position());
     cursor.endEditBlock();
     select(at, cursor.position());
@@ -348,7 +345,7 @@ void CStrovikView::insertFromMimeData(const QMimeData* source) {
     }
     QMimeData kept;
     if (source->hasHtml())
-        kept.setHtml(strovikDoc().text().withShortNames(source->html()));
+        kept.setHtml(strovikDoc().text().pastedHtml(*source));
     if (source->hasText())
         kept.setText(source->text());
     QTextCursor step(document());

@@ -2,8 +2,6 @@
 #include "support/Typing.h"
 #include "text/TextEditor.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QPlainTextEdit>
 
 namespace {

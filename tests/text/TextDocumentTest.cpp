@@ -5,7 +5,6 @@
 #include "text/SvkFormat.h"
 #include "text/TextEditor.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QPrintPreviewDialog>
@@ -26,20 +25,7 @@ QStringList readBack(const CStrovikText& text) {
 
 } // namespace
 
-class TextDocument : public TextEditorTest {
-protected:
-    QString path(const QString& name) { return editor.root() + "Editeur/" + name; }
-    void saveAs(const QString& file) {
-        answers.then(chooseFile(file));
-        chooseMenuEntry(frame(), "&Editeur", "&Enregistrer");
-    }
-    // Closes the text and opens the file again.
-    void reopen(const QString& file) {
-        editor.closeActive();
-        editor.application().openFile(file);
-        ASSERT_NE(editor.active<CStrovik>(), nullptr);
-    }
-};
+using TextDocument = TextEditorTest;
 
 // Formats, lists, alignment, fonts and a picture come back as they were, and
 // the file saved again unchanged is the same bytes.
@@ -55,10 +41,7 @@ TEST_F(TextDocument, ARichDocumentSavesAndReopensIdentical) {
     const QStringList before = describeText(*view().document());
     const QString file = path("riche.svk");
     saveAs(file);
-    EXPECT_FALSE(window().document().isModified());
     const QByteArray saved = readFile(file);
-    EXPECT_TRUE(saved.contains("<meta name=\"generator\" content=\"Strovik\" />"));
-    EXPECT_TRUE(saved.contains("src=\"data:image/png;base64,"));
 
     reopen(file);
     EXPECT_EQ(describeText(*view().document()), before);

@@ -8,22 +8,36 @@
 #include "text/Strovik.h"
 #include "text/StrovikView.h"
 
+#include <QApplication>
 #include <QBuffer>
+#include <QClipboard>
 #include <QImage>
+#include <QMimeData>
 #include <QTextCursor>
 
 #include <gtest/gtest.h>
 
-// A picture of one colour, with the pixel at (1, 1) in `dot`, as a PNG file holds it.
-inline QByteArray pngOf(int width, int height, QColor colour, QRgb dot) {
+// A picture of one colour, with the pixel at (1, 1) in `dot`, as a file of
+// `format` holds it.
+inline QByteArray pngOf(int width, int height, QColor colour, QRgb dot,
+                        const char* format = "PNG") {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
     image.setPixel(1, 1, dot);
-    QByteArray png;
-    QBuffer buffer(&png);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png;
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// Puts the HTML, and the plain text when not empty, on the clipboard.
+inline void setClipboard(const QString& html, const QString& text = {}) {
+    auto* data = new QMimeData;
+    data->setHtml(html);
+    if (!text.isEmpty())
+        data->setText(text);
+    QApplication::clipboard()->setMimeData(data);
 }
 
 // Paths drawn with a steady hand.
@@ -50,6 +64,18 @@ protected:
     CMainFrame& frame() { return editor.frame(); }
     CStrovik& window() { return *editor.active<CStrovik>(); }
     CStrovikView& view() { return window().view(); }
+    QString path(const QString& name) { return editor.root() + "Editeur/" + name; }
+    QAction* edition(const QString& entry) { return menuEntry(frame(), "Edi&tion", entry); }
+    void saveAs(const QString& file) {
+        answers.then(chooseFile(file));
+        chooseMenuEntry(frame(), "&Editeur", "&Enregistrer");
+    }
+    // Closes the text and opens the file again.
+    void reopen(const QString& file) {
+        editor.closeActive();
+        editor.application().openFile(file);
+        ASSERT_NE(editor.active<CStrovik>(), nullptr);
+    }
     // Replaces the text without leaving anything to undo.
     void setText(const QString& text) {
         QTextCursor cursor(view().document());

@@ -82,14 +82,14 @@ TEST(MoveTarget, CorrectsATargetAfterTheSelectionByItsLength) {
 
 // What the recogniser's best result asks of the text, for drawings made as
 // people draw them: the edit and its message (unchecked when null) in each
-// state of the text, and where it acts: the sorted corners of its span, or
-// its point, to `near` pixels (unchecked when negative). A line across
-// deletes, a line up starts a range then ends it, 8 pixels of slope is too
-// many and a slanted line asks again; the closed shapes select; a narrow
+// state of the text, and the point where it acts, to `near` pixels (unchecked
+// when negative). A line with 7 pixels of slope still deletes, 8 are too many
+// and a slanted line asks again; the diamond and the ellipse select; a narrow
 // triangle, apex up, and the move gesture, a chevron pointing right, move the
 // selection to the apex or paste at the caret; the commands need a selection;
 // two sides of a square and a stroke across it are unknown: the ink inside its
-// figures rules out the closed shapes, the last stroke the arrow.
+// figures rules out the closed shapes, the last stroke the arrow. What the
+// gestures that the text window's tests draw do is theirs to check.
 TEST(TextAction, EachGestureAsksForItsEdit) {
     const auto family = [](FamilyKind kind, Vec2 centre, double size, double rotation = 0.0) {
         DrawingGenerator g(3);
@@ -99,8 +99,7 @@ TEST(TextAction, EachGestureAsksForItsEdit) {
         DrawingGenerator g(seed);
         return g.draw({path});
     };
-    const TextEditState none, selected{.textSelected = true}, clipboard{.clipboardHasText = true},
-        pending{.rangeStartPending = true};
+    const TextEditState none, selected{.textSelected = true}, clipboard{.clipboardHasText = true};
     const auto triangle = [&] { return traced(paths::triangle({200, 200}, 50, 80, 0.0, 1), 4); };
     const auto chevron = [&] { return traced(paths::chevron({300, 100}, 90, 0.7, 0.0), 5); };
     const auto unknown = [] {
@@ -118,43 +117,27 @@ TEST(TextAction, EachGestureAsksForItsEdit) {
         TextEditState state;
         TextEdit edit;
         const char* message;
-        P from, to;
+        P at;
         int near = -1;
     };
     const Case cases[] = {
-        {family(FamilyKind::Line, {200, 100}, 120), "Line", none, E::DeleteBetween,
-         "Supprimer ceci...", P(140, 100), P(260, 100), 3},
-        {family(FamilyKind::Line, {300, 200}, 60, 1.5707963), "Line", none, E::StartRange,
-         "Début de sélection...", P(300, 200), P(300, 200), 3},
-        {family(FamilyKind::Line, {300, 200}, 60, 1.5707963), "Line", pending, E::EndRange,
-         "Fin de sélection...", P(300, 200), P(300, 200), 3},
         {drawingOf({{{0, 100}, {200, 107, 0.3}}}), "Line", none, E::DeleteBetween, nullptr},
         {drawingOf({{{0, 100}, {200, 108, 0.3}}}), "Line", none, E::None, nullptr},
         {drawingOf({{{50, 0}, {57, 200, 0.3}}}), "Line", none, E::StartRange, nullptr, P(53, 100),
-         P(53, 100), 0},
+         0},
         {family(FamilyKind::Line, {200, 200}, 100, 0.6), "Line", none, E::None,
          "Veuillez recommencer le geste..."},
         {family(FamilyKind::Diamond, {200, 150}, 160), "Diamond", none, E::SelectBetween, nullptr},
-        {family(FamilyKind::Rectangle, {200, 150}, 160), "Rectangle", none, E::SelectBetween,
-         "Sélectionner ceci...", P(120, 100), P(280, 200), 25},
-        {family(FamilyKind::Circle, {120, 80}, 50), "Circle", none, E::SelectWord,
-         "Cercle Sélectionner ce mot...", P(120, 80), P(120, 80), 3},
         {family(FamilyKind::Ellipse, {300, 80}, 90), "Ellipse", none, E::SelectWord,
-         "Sélectionner ce mot...", P(300, 80), P(300, 80), 3},
-        {triangle(), "Triangle", selected, E::MoveSelection, "Déplacer la sélection ici...",
-         P(200, 147), P(200, 147), 4},
+         "Sélectionner ce mot...", P(300, 80), 3},
         {triangle(), "Triangle", clipboard, E::PasteAtCaret, "Coller ici..."},
         {triangle(), "Triangle", none, E::None, "Sélection ou Presse-Papier vide..."},
         {chevron(), "Move", selected, E::MoveSelection, "Déplacer la sélection ici...", P(300, 100),
-         P(300, 100), 4},
+         4},
         {chevron(), "Move", clipboard, E::PasteAtCaret, "Coller ici..."},
         {chevron(), "Move", none, E::None, "Sélection ou Presse-Papier vide..."},
-        {family(FamilyKind::Copy, {200, 200}, 90), "Copy", selected, E::CopySelection,
-         "Copier la sélection..."},
         {family(FamilyKind::Cross, {200, 200}, 90), "Cross", selected, E::CutSelection,
          "Couper la sélection..."},
-        {family(FamilyKind::Delete, {200, 200}, 90), "Delete", selected, E::ClearSelection,
-         "Supprimer la sélection..."},
         {family(FamilyKind::Copy, {200, 200}, 90), "Copy", clipboard, E::None,
          "Sélectionnez quelquechose avant..."},
         {family(FamilyKind::Cross, {200, 200}, 90), "Cross", clipboard, E::None,
@@ -175,22 +158,9 @@ TEST(TextAction, EachGestureAsksForItsEdit) {
         EXPECT_EQ(a.edit, c.edit) << c.name << " " << (c.message ? c.message : "");
         if (c.message != nullptr)
             EXPECT_EQ(a.message, c.message);
-        const bool span = c.edit == E::DeleteBetween || c.edit == E::SelectBetween;
-        const P lo = span ? P(std::min(a.at.x, a.to.x), std::min(a.at.y, a.to.y)) : a.at;
-        const P hi = span ? P(std::max(a.at.x, a.to.x), std::max(a.at.y, a.to.y)) : a.at;
-        if (c.near >= 0)
-            for (const auto& [got, expected] : {std::pair{lo, c.from}, {hi, c.to}}) {
-                EXPECT_NEAR(got.x, expected.x, c.near) << c.name << " " << c.message;
-                EXPECT_NEAR(got.y, expected.y, c.near) << c.name << " " << c.message;
-            }
+        if (c.near >= 0) {
+            EXPECT_NEAR(a.at.x, c.at.x, c.near) << c.name;
+            EXPECT_NEAR(a.at.y, c.at.y, c.near) << c.name;
+        }
     }
-    // The head is a triangle beyond the tip at x = 250, pointing right.
-    const auto arrow = family(FamilyKind::Arrow, {200, 200}, 100);
-    const CSortedList<CShapeGesture*> results = recognizer.recognize(*arrow);
-    ASSERT_EQ(results.at(0)->name(), "Arrow");
-    const TextAction insert = textActionFor(*results.at(0), none);
-    EXPECT_EQ(insert.edit, TextEdit::InsertText);
-    EXPECT_EQ(insert.message, "Insérer du texte ici...");
-    EXPECT_GT(insert.at.x, 255);
-    EXPECT_NEAR(insert.at.y, 200, 8);
 }

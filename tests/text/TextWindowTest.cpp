@@ -5,13 +5,10 @@
 #include "text/TextEditor.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMimeData>
 #include <QSpinBox>
 #include <QTest>
 #include <QTextBlock>
@@ -29,20 +26,11 @@ int redPixels(QWidget& widget) {
     return red;
 }
 
-void setClipboard(const QString& html, const QString& text = {}) {
-    auto* data = new QMimeData;
-    data->setHtml(html);
-    if (!text.isEmpty())
-        data->setText(text);
-    QApplication::clipboard()->setMimeData(data);
-}
-
 } // namespace
 
 class TextWindow : public TextEditorTest {
 protected:
     void command(DocCommand command) { frame().commandAction(command)->trigger(); }
-    QAction* edition(const QString& entry) { return menuEntry(frame(), "Edi&tion", entry); }
     // The menus and bars against the golden file.
     void expectMenus(const char* state) { expectTexts("TextWindow", state, frameTexts(frame())); }
     // The format bar's buttons, checked or not.
@@ -109,26 +97,31 @@ TEST_F(TextWindow, EditionEntriesFollowTheSelectionTheHistoryAndTheClipboard) {
 TEST_F(TextWindow, WhatIsPastedKeepsItsPicturesInsideAndItsAlignment) {
     const QByteArray png = pngOf(6, 4, Qt::red, qRgb(0, 0, 0));
     setClipboard("<p>a<img src=\"https://exemple.fr/x.png\" />b<img src=\"data:image/png;base64," +
-                 QString::fromLatin1(png.toBase64()) + "\" />c<img src=\"/etc/motd\" /></p>");
+                 QString::fromLatin1(png.toBase64()) +
+                 "\" />c<img src=\"/etc/motd\" /></p><p align=\"right\">à droite</p>");
     command(DocCommand::Paste);
-    EXPECT_EQ(view().toPlainText(), QString("ab") + QChar::ObjectReplacementCharacter + "c");
+    EXPECT_EQ(view().toPlainText(),
+              QString("ab") + QChar::ObjectReplacementCharacter + "c\nà droite");
     EXPECT_EQ(CStrovikCntrItem(view().strovikDoc(), 2).naturalSize(), QSize(6, 4));
-    view().undo();
-    EXPECT_EQ(view().toPlainText(), "");
-
-    QApplication::clipboard()->setImage(QImage::fromData(pngOf(8, 3, Qt::green, qRgb(0, 0, 0))));
-    command(DocCommand::Paste);
-    EXPECT_EQ(CStrovikCntrItem(view().strovikDoc(), 0).naturalSize(), QSize(8, 3));
-    EXPECT_EQ(CStrovikCntrItem(view().strovikDoc(), 0).typeName(), "PNG");
-    view().undo();
-
-    setClipboard("<p>à gauche</p><p align=\"right\">à droite</p>");
-    command(DocCommand::Paste);
-    ASSERT_EQ(view().toPlainText(), "à gauche\nà droite");
     EXPECT_EQ(view().document()->firstBlock().blockFormat().alignment(), Qt::AlignLeft);
     EXPECT_EQ(view().document()->lastBlock().blockFormat().alignment(), Qt::AlignRight);
     view().moveCursor(QTextCursor::End);
     EXPECT_TRUE(frame().commandAction(DocCommand::AlignRight)->isChecked());
+    view().undo();
+    EXPECT_EQ(view().toPlainText(), "");
+
+    // The same picture pasted twice, then another.
+    const QImage green = QImage::fromData(pngOf(8, 3, Qt::green, qRgb(0, 0, 0)));
+    QList<QSize> sizes;
+    for (const QImage& image : {green, green, QImage::fromData(pngOf(5, 7, Qt::blue, 0))}) {
+        QApplication::clipboard()->setImage(image);
+        command(DocCommand::Paste);
+        sizes << CStrovikCntrItem(view().strovikDoc(), int(sizes.size())).naturalSize();
+    }
+    EXPECT_EQ(sizes, (QList<QSize>{{8, 3}, {8, 3}, {5, 7}}));
+    EXPECT_EQ(CStrovikCntrItem(view().strovikDoc(), 0).typeName(), "PNG");
+    view().undo();
+    EXPECT_EQ(view().toPlainText(), QString(2, QChar::ObjectReplacementCharacter));
 }
 
 TEST_F(TextWindow, FindFindNextAndReplace) {
@@ -179,14 +172,12 @@ TEST_F(TextWindow, FindFindNextAndReplace) {
 }
 
 TEST_F(TextWindow, InsertsAnImageFileAndFormatsTheSelection) {
-    const QString picture = editor.root() + "Editeur/carre.png";
+    const QString picture = path("carre.png");
     writeFile(picture, pngOf(40, 20, Qt::blue, qRgb(255, 255, 255)));
-    writeFile(editor.root() + "Editeur/faux.png", "pas une image");
+    writeFile(path("faux.png"), "pas une image");
     setText("avant apres");
     select(6, 6);
-    answers.then(chooseFile(picture))
-        .then(chooseFile(editor.root() + "Editeur/faux.png"))
-        .then(clickButton("OK"));
+    answers.then(chooseFile(picture)).then(chooseFile(path("faux.png"))).then(clickButton("OK"));
     edition("Insérer un &nouvel objet...")->trigger();
     edition("Insérer un &nouvel objet...")->trigger();
     EXPECT_EQ(answers.seen().last(),
