@@ -1,7 +1,7 @@
 #include "engine/Ensemble.h"
+#include "engine/PersonSpeedEvaluation.h"
 #include "gesturelogs/GestureXml.h"
 #include "gesturelogs/LogFolder.h"
-#include "engine/PersonSpeedEvaluation.h"
 #include "gesturelogs/ShapeConfusion.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 #include "engine/FichierEnsemble.h"
+#include "engine/PersonSpeedEvaluation.h"
 #include "gesturelogs/DecisionScore.h"
 #include "gesturelogs/LogFolder.h"
-#include "engine/PersonSpeedEvaluation.h"
 #include "support/GeneratedClasses.h"
 
 #include <gtest/gtest.h>
