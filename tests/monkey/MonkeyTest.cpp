@@ -284,8 +284,13 @@ protected:
     // A photo-sized picture pasted into the text where its caret is; it stays
     // on the clipboard for later pastes.
     void pastePicture(QWidget& text) {
-        QImage picture(uniform(1200, 2000), uniform(900, 1300), QImage::Format_RGB32);
-        const QRgb ink = qRgb(uniform(0, 255), uniform(0, 255), uniform(0, 255));
+        // One draw a statement: the order of a call's arguments is the compiler's.
+        const int width = uniform(1200, 2000);
+        const int height = uniform(900, 1300);
+        QImage picture(width, height, QImage::Format_RGB32);
+        const int red = uniform(0, 255);
+        const int green = uniform(0, 255);
+        const QRgb ink = qRgb(red, green, uniform(0, 255));
         for (int y = 0; y < picture.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
             for (int x = 0; x < picture.width(); ++x)
