@@ -17,14 +17,29 @@ double gap(const Point& a, const Point& b) {
     return std::hypot(b.x - a.x, b.y - a.y);
 }
 
-// The drawing's strokes joined into one path, points where the pen stayed left out.
-std::vector<Point> joinedPath(const CDessin& drawing) {
+// The points of strokes `first` to `last` of the drawing joined into one path,
+// points where the pen stayed left out.
+std::vector<Point> joinedPath(const CDessin& drawing, int first, int last) {
     std::vector<Point> path;
-    for (int s = 0; s < drawing.strokeCount(); ++s)
+    for (int s = first; s <= last; ++s)
         for (const CInkPoint& p : drawing.stroke(s).points())
             if (path.empty() || path.back().x != p.x || path.back().y != p.y)
                 path.push_back({double(p.x), double(p.y)});
     return path;
+}
+
+// The turns along `even`, each taken over `reach` steps on either side, without sign.
+std::vector<double> turnsAlong(const std::vector<Point>& even, std::size_t reach) {
+    std::vector<double> turns;
+    for (std::size_t i = reach; i + reach < even.size(); ++i) {
+        const Point& before = even[i - reach];
+        const Point& at = even[i];
+        const Point& after = even[i + reach];
+        const double in = std::atan2(at.y - before.y, at.x - before.x);
+        const double out = std::atan2(after.y - at.y, after.x - at.x);
+        turns.push_back(std::abs(std::remainder(out - in, 2 * M_PI)));
+    }
+    return turns;
 }
 
 // `count` + 1 points evenly spaced along `path`, its two ends included.
@@ -95,25 +110,26 @@ bool chordsCross(const CDessin& drawing) {
 }
 
 double cornerShare(const CDessin& drawing) {
-    const std::vector<Point> path = joinedPath(drawing);
+    const std::vector<Point> path = joinedPath(drawing, 0, drawing.strokeCount() - 1);
     if (path.size() < 3)
         return 0.0;
-    constexpr int kSteps = 64;
-    constexpr std::size_t kReach = 2;
-    const std::vector<Point> even = resampled(path, kSteps);
-    std::vector<double> turns;
-    for (std::size_t i = kReach; i + kReach < even.size(); ++i) {
-        const Point& before = even[i - kReach];
-        const Point& at = even[i];
-        const Point& after = even[i + kReach];
-        const double in = std::atan2(at.y - before.y, at.x - before.x);
-        const double out = std::atan2(after.y - at.y, after.x - at.x);
-        turns.push_back(std::abs(std::remainder(out - in, 2 * M_PI)));
-    }
+    std::vector<double> turns = turnsAlong(resampled(path, 64), 2);
     const double all = std::accumulate(turns.begin(), turns.end(), 0.0);
     if (all <= 0.0)
         return 0.0;
     const auto sharpest = turns.begin() + static_cast<std::ptrdiff_t>(turns.size() / 8);
     std::partial_sort(turns.begin(), sharpest, turns.end(), std::greater<>());
     return std::accumulate(turns.begin(), sharpest, 0.0) / all;
+}
+
+double windingTurns(const CDessin& drawing) {
+    double sum = 0.0;
+    for (int s = 0; s < drawing.strokeCount(); ++s) {
+        const std::vector<Point> path = joinedPath(drawing, s, s);
+        if (path.size() < 3)
+            continue;
+        for (const double turn : turnsAlong(resampled(path, 32), 1))
+            sum += turn;
+    }
+    return sum;
 }

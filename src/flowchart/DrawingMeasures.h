@@ -20,3 +20,8 @@ bool chordsCross(const CDessin& drawing);
 // steps on either side: a rectangle turns at its four corners, about half of
 // its turning and more, a round figure all along, about a quarter.
 double cornerShare(const CDessin& drawing);
+
+// The turning of every stroke, each resampled every 1/32 of its length, summed
+// without sign, in radians: a line of handwriting winds through several turns,
+// a figure's strokes through one or less each.
+double windingTurns(const CDessin& drawing);

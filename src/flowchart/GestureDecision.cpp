@@ -146,6 +146,16 @@ std::set<int> commandsOf(std::string_view member) {
     return {};
 }
 
+// Whether the drawing lies as a line of words does, its upright box at least
+// twice as wide as high, and winds as handwriting does, through four full
+// turns and more (people's arrows and crosses turn through two at most).
+bool handwritten(const CDessin& drawing) {
+    const CPolygon& box = drawing.boundingRectangle();
+    return std::abs(box.vertex(2).x - box.vertex(0).x) >=
+               2 * std::abs(box.vertex(2).y - box.vertex(0).y) &&
+           windingTurns(drawing) >= 8 * M_PI;
+}
+
 bool wide(const CInkPoint& a, const CInkPoint& b) {
     return std::abs(b.x - a.x) >= std::abs(b.y - a.y);
 }
@@ -368,9 +378,11 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
         return decision;
     const double share = trained.share.at(within) / trained.total(kind);
     // Handwriting varies more than any figure: far from the mean of its
-    // classes, it is still text when the rule-based recogniser sees a scribble.
+    // classes, it is still text when the rule-based recogniser sees a scribble,
+    // or nothing it knows in a drawing that looks handwritten.
     const bool scribbled =
-        within == 118 && (member.name() == "Delete" || member.name() == "WavyLine");
+        within == 118 && (member.name() == "Delete" || member.name() == "WavyLine" ||
+                          (member.name() == "Unknown" && handwritten(*shape.dessin())));
     if (CAReconnaitre::probabiliteAcceptee(share) && (near(within) || scribbled))
         return accept(within);
     return decision;

@@ -124,7 +124,7 @@ TEST(GestureDecision, EraseEverythingNeedsStrokesThatCross) {
 // The measures that settle what both recognisers confuse, on figures whose
 // answer is plain: the corners of a square and of a 40-gon circle, the turn of a
 // square drawn clockwise on the screen and anticlockwise, crossing and touching
-// strokes, a straight and a bent one.
+// strokes, a straight and a bent one, the winding of loops and of an arrow.
 TEST(DrawingMeasures, TellCornersTurnsCrossingsAndBends) {
     std::vector<CInkPoint> circle;
     for (int i = 0; i <= 40; ++i)
@@ -141,4 +141,11 @@ TEST(DrawingMeasures, TellCornersTurnsCrossingsAndBends) {
     EXPECT_FALSE(chordsCross(*polylines({{{0, 0}, {100, 0}}, {{50, 0}, {50, 100}}})));
     EXPECT_FALSE(hasBentStroke(*polylines({{{0, 0}, {100, 10}}, {{0, 50}, {100, 60}}})));
     EXPECT_TRUE(hasBentStroke(*polylines({{{0, 0}, {100, 0}}, {{0, 0}, {60, 60}, {0, 120}}})));
+    std::vector<CInkPoint> loops; // five loops along a line, as a cursive "eeeee"
+    for (int i = 0; i <= 200; ++i)
+        loops.emplace_back(static_cast<int>(2 * i + 30 * std::cos(i * M_PI / 20)),
+                           static_cast<int>(30 * std::sin(i * M_PI / 20)));
+    EXPECT_GT(windingTurns(*polylines({loops})), 9 * M_PI);
+    EXPECT_LT(windingTurns(*polylines({{{0, 50}, {300, 50}}, {{260, 10}, {300, 50}, {260, 90}}})),
+              2 * M_PI);
 }
