@@ -305,6 +305,10 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
         decision.className = set.classe(trained.bestClass.at(best)).nom();
         if (best == 208 && !crossing)
             return decision;
+        // A scribble the rule-based recogniser is sure of is one, whatever
+        // letter its zigzags look like to the trained recogniser.
+        if (member.name() == "Delete" && member.degree() >= kFirmDegree)
+            return trained.share.contains(207) && near(207) ? accept(207) : decision;
         // A sign the rule-based recogniser knows must be one of its commands.
         const std::set<int> kind = commandsOf(member.name());
         if (!kind.empty() && !kind.contains(best))
