@@ -133,3 +133,25 @@ double windingTurns(const CDessin& drawing) {
     }
     return sum;
 }
+
+double lowerWidthShare(const CDessin& drawing) {
+    int left = 0, right = 0, top = 0, bottom = 0;
+    bool first = true;
+    for (int s = 0; s < drawing.strokeCount(); ++s)
+        for (const CInkPoint& p : drawing.stroke(s).points()) {
+            left = first ? p.x : std::min(left, p.x);
+            right = first ? p.x : std::max(right, p.x);
+            top = first ? p.y : std::min(top, p.y);
+            bottom = first ? p.y : std::max(bottom, p.y);
+            first = false;
+        }
+    const double low = bottom - (bottom - top) / 3.0;
+    int lowLeft = right, lowRight = left;
+    for (int s = 0; s < drawing.strokeCount(); ++s)
+        for (const CInkPoint& p : drawing.stroke(s).points())
+            if (p.y >= low) {
+                lowLeft = std::min(lowLeft, p.x);
+                lowRight = std::max(lowRight, p.x);
+            }
+    return right > left ? std::max(0, lowRight - lowLeft) / double(right - left) : 0.0;
+}

@@ -25,3 +25,7 @@ double cornerShare(const CDessin& drawing);
 // without sign, in radians: a line of handwriting winds through several turns,
 // a figure's strokes through one or less each.
 double windingTurns(const CDessin& drawing);
+
+// How much of the drawing's width its lowest third spans: a B's lower bowl
+// spans nearly all of it, a P's stem little.
+double lowerWidthShare(const CDessin& drawing);

@@ -320,6 +320,12 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
             const int turned = windingArea(shape.dessin()->stroke(0)) > 0 ? 217 : 213;
             return trained.share.contains(turned) && near(turned) ? accept(turned) : decision;
         }
+        // A P and a B differ in their lower third, a stem or a bowl; the
+        // trained recogniser, torn between the two, leaves that to the drawing.
+        if ((best == 212 || best == 214) && trained.total({212, 214}) >= kSureCommand) {
+            const int letter = lowerWidthShare(*shape.dessin()) >= 0.5 ? 212 : 214;
+            return trained.share.contains(letter) && near(letter) ? accept(letter) : decision;
+        }
         // A sign the rule-based recogniser cannot tell from another command (a V
         // or an L) leaves the trained recogniser alone to tell them apart: it
         // must be as sure as on its own.

@@ -124,7 +124,8 @@ TEST(GestureDecision, EraseEverythingNeedsStrokesThatCross) {
 // The measures that settle what both recognisers confuse, on figures whose
 // answer is plain: the corners of a square and of a 40-gon circle, the turn of a
 // square drawn clockwise on the screen and anticlockwise, crossing and touching
-// strokes, a straight and a bent one, the winding of loops and of an arrow.
+// strokes, a straight and a bent one, the winding of loops and of an arrow,
+// the foot of a P and of a B.
 TEST(DrawingMeasures, TellCornersTurnsCrossingsAndBends) {
     std::vector<CInkPoint> circle;
     for (int i = 0; i <= 40; ++i)
@@ -148,4 +149,9 @@ TEST(DrawingMeasures, TellCornersTurnsCrossingsAndBends) {
     EXPECT_GT(windingTurns(*polylines({loops})), 9 * M_PI);
     EXPECT_LT(windingTurns(*polylines({{{0, 50}, {300, 50}}, {{260, 10}, {300, 50}, {260, 90}}})),
               2 * M_PI);
+    const std::vector<CInkPoint> stem{{0, 0}, {0, 300}};
+    const std::vector<CInkPoint> upperBowl{{0, 0}, {150, 40}, {150, 110}, {0, 150}};
+    const std::vector<CInkPoint> lowerBowl{{0, 150}, {180, 190}, {180, 260}, {0, 300}};
+    EXPECT_LT(lowerWidthShare(*polylines({stem, upperBowl})), 0.1);
+    EXPECT_GT(lowerWidthShare(*polylines({stem, upperBowl, lowerBowl})), 0.9);
 }
