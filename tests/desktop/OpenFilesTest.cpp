@@ -13,44 +13,29 @@
 #include <gtest/gtest.h>
 
 // Files of every kind in a folder outside the data root: a text, a flowchart, a
-// gesture set, a text that is none and a file of no editor.
-class OpenFiles : public testing::Test {
-protected:
-    void SetUp() override {
-        const QString samples = VELMORA_SAMPLES;
-        ASSERT_TRUE(QFile::copy(samples + "court.svk", path("court.svk")));
-        ASSERT_TRUE(QFile::copy(samples + "composants.gst", path("composants.gst")));
-        COrganigramme empty;
-        writeFile(path("plan.org"), QByteArray::fromStdString(storeOrganigramme(empty)));
-        writeFile(path("casse.svk"), "<html>pas un document</html>");
-        writeFile(path("notes.txt"), "notes");
-    }
-    QString path(const QString& name) const { return outside.filePath(name); }
-    QStringList documentPaths() {
+// gesture set, a text that is none and a file of no editor. The second process
+// is the real program, started from the files' folder: it hands its files to
+// the first Velmora and stops, and the refusal of one file stops neither
+// Velmora nor the files after it.
+TEST(OpenFiles, ASecondVelmoraHandsItsFilesToTheFirstAndARefusalStopsNoOtherFile) {
+    QTemporaryDir outside;
+    EditorFixture editor;
+    ModalAnswers answers;
+    const auto path = [&outside](const QString& name) { return outside.filePath(name); };
+    const auto documentPaths = [&editor] {
         QStringList paths;
         for (CDocument* document : editor.application().documents().documents())
             paths << document->pathName();
         return paths;
-    }
+    };
+    const QString samples = VELMORA_SAMPLES;
+    ASSERT_TRUE(QFile::copy(samples + "court.svk", path("court.svk")));
+    ASSERT_TRUE(QFile::copy(samples + "composants.gst", path("composants.gst")));
+    COrganigramme empty;
+    writeFile(path("plan.org"), QByteArray::fromStdString(storeOrganigramme(empty)));
+    writeFile(path("casse.svk"), "<html>pas un document</html>");
+    writeFile(path("notes.txt"), "notes");
 
-    QTemporaryDir outside;
-    EditorFixture editor;
-    ModalAnswers answers;
-};
-
-TEST_F(OpenFiles, EachOpensWhereItIsAndARefusedOneIsToldWithoutStoppingTheOthers) {
-    answers.then(clickButton("OK")).then(clickButton("OK"));
-    editor.application().openFiles({path("casse.svk"), path("court.svk"), path("notes.txt"),
-                                    path("plan.org"), path("composants.gst")});
-    EXPECT_EQ(answers.seen(), (QStringList{"Le fichier casse.svk n'est pas un document Strovik.",
-                                           "Le fichier notes.txt ne peut être ouvert."}));
-    EXPECT_EQ(editor.windowCount(), 3);
-    EXPECT_EQ(documentPaths().first(2), (QStringList{path("court.svk"), path("plan.org")}));
-}
-
-// The second process is the real program, started from the files' folder; the
-// refusal of one file does not stop the first Velmora.
-TEST_F(OpenFiles, ASecondVelmoraHandsItsFilesToTheFirstAndStops) {
     InstanceLink link(editor.root());
     editor.application().receiveFiles(link);
     EXPECT_FALSE(InstanceLink(editor.root()).listen()) << "a later Velmora took the link";
@@ -72,5 +57,10 @@ TEST_F(OpenFiles, ASecondVelmoraHandsItsFilesToTheFirstAndStops) {
     for (int waited = 0; documentPaths().size() < 2 && waited < 5000; waited += 50)
         QTest::qWait(50);
     EXPECT_EQ(documentPaths(), (QStringList{path("court.svk"), path("plan.org")}));
-    EXPECT_EQ(answers.seen(), QStringList{"Le fichier notes.txt ne peut être ouvert."});
+
+    answers.then(clickButton("OK"));
+    editor.application().openFiles({path("casse.svk"), path("composants.gst")});
+    EXPECT_EQ(answers.seen(), (QStringList{"Le fichier notes.txt ne peut être ouvert.",
+                                           "Le fichier casse.svk n'est pas un document Strovik."}));
+    EXPECT_EQ(editor.windowCount(), 3);
 }

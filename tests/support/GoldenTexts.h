@@ -24,10 +24,7 @@ inline std::vector<std::string> goldenLines(const std::string& file, const std::
 
 inline void expectGolden(const std::string& file, const std::string& section,
                          const std::vector<std::string>& lines) {
-    const std::vector<std::string> golden = goldenLines(file, section);
-    EXPECT_EQ(lines.size(), golden.size()) << file << " [" << section << "]";
-    for (std::size_t i = 0; i < std::min(lines.size(), golden.size()); ++i)
-        EXPECT_EQ(lines[i], golden[i]) << file << " [" << section << "] line " << i + 1;
+    EXPECT_EQ(lines, goldenLines(file, section)) << file << " [" << section << "]";
 }
 
 // A refusal table's line "input => message", line breaks in the input written \n.

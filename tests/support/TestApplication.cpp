@@ -30,14 +30,6 @@ void TestApplication::startReady() {
     start();
 }
 
-void TestApplication::start() {
-    m_application->initInstance(CApplication::Splash::Skip);
-}
-
-CMainFrame& TestApplication::frame() {
-    return *m_application->mainFrame();
-}
-
 void expectDataFolders(const QString& root) {
     for (const std::string& folder : Configuration(root.toStdString()).folders())
         EXPECT_TRUE(QFileInfo(root + QString::fromStdString(folder)).isDir()) << folder;

@@ -25,10 +25,10 @@ public:
     // Creates the root and its six folders, then starts.
     void startReady();
     // Starts as things are: the dialogs of a missing root are the caller's.
-    void start();
+    void start() { m_application->initInstance(CApplication::Splash::Skip); }
 
     CApplication& application() { return *m_application; }
-    CMainFrame& frame();
+    CMainFrame& frame() { return *m_application->mainFrame(); }
     // Ends with '/'.
     const QString& root() const { return m_root; }
 

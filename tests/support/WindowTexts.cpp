@@ -6,6 +6,7 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,18 +27,14 @@ QString marks(bool enabled, bool checked, bool readOnly = false) {
     return QString(enabled ? "" : " (off)") + (checked ? " (x)" : "") + (readOnly ? " (ro)" : "");
 }
 
-QString itemsOf(const QComboBox& combo) {
+// The rows of a combo box or a list, the selected ones of a list in brackets.
+QString itemsOf(const QAbstractItemModel& model, const QItemSelectionModel* selection = nullptr) {
     QStringList items;
-    for (int i = 0; i < combo.count(); ++i)
-        items << combo.itemText(i);
-    return items.join(" | ");
-}
-
-QString itemsOf(const QListWidget& list) {
-    QStringList items;
-    for (int i = 0; i < list.count(); ++i)
-        items << (list.item(i)->isSelected() ? "[" + list.item(i)->text() + "]"
-                                             : list.item(i)->text());
+    for (int i = 0; i < model.rowCount(); ++i) {
+        const QModelIndex row = model.index(i, 0);
+        const QString text = row.data().toString();
+        items << (selection != nullptr && selection->isSelected(row) ? "[" + text + "]" : text);
+    }
     return items.join(" | ");
 }
 
@@ -63,9 +60,10 @@ QString describe(const QWidget& w) {
     if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(&w))
         return "spin" + name + ": " + spin->text() + state;
     if (const auto* combo = qobject_cast<const QComboBox*>(&w))
-        return "combo" + name + ": " + combo->currentText() + " {" + itemsOf(*combo) + "}" + state;
+        return "combo" + name + ": " + combo->currentText() + " {" + itemsOf(*combo->model()) +
+               "}" + state;
     if (const auto* list = qobject_cast<const QListWidget*>(&w))
-        return "list" + name + ": " + itemsOf(*list) + state;
+        return "list" + name + ": " + itemsOf(*list->model(), list->selectionModel()) + state;
     if (const auto* group = qobject_cast<const QGroupBox*>(&w))
         return "group" + name + ": " + group->title() + state;
     return {};

@@ -27,12 +27,6 @@ protected:
         made->apprendre();
         open(*made);
     }
-    EvaluationDialog& evaluate() {
-        chooseMenuEntry(editor.frame(), "&Gestes", "É&valuer l'ensemble...");
-        auto* dialog = window().findChild<EvaluationDialog*>();
-        EXPECT_NE(dialog, nullptr);
-        return *dialog;
-    }
     QJsonObject tool(const QString& recognizer) {
         QProcess process;
         process.start(VELMORA_GST, {"eval", gestureFolder() + "essai.gst", "--json", "--recognizer",
@@ -42,22 +36,40 @@ protected:
     }
 };
 
-TEST_F(Evaluation, GivesTheCountsOfTheCommandLineToolAndPointsAtTheFailures) {
-    EvaluationDialog& dialog = evaluate();
-    QTRY_VERIFY_WITH_TIMEOUT(dialog.finished(), 20'000);
-    auto* counts = dialog.findChild<QTableWidget*>("resultats");
+// The gallery of the circles marks the planted scribble alone and replays a
+// drawing; the evaluation gives the command-line tool's counts and points at
+// the failures.
+TEST_F(Evaluation, GalleryAndCountsOfTheCommandLineToolPointAtThePlantedScribble) {
+    chooseRow("classes", "round");
+    chooseMenuEntry(editor.frame(), "&Gestes", "&Galerie des exemples...");
+    auto* gallery = window().findChild<ExampleGallery*>();
+    ASSERT_NE(gallery, nullptr);
+    EXPECT_EQ(gallery->outliers(), QStringList{"intrus"});
+    auto* thumbnails = gallery->findChild<QListWidget*>("vignettes");
+    ASSERT_EQ(thumbnails->count(), 16);
+    auto* replay = gallery->findChild<ReplayView*>("rejeu");
+    emit thumbnails->itemDoubleClicked(thumbnails->item(0));
+    EXPECT_TRUE(replay->replaying());
+    // Generated drawings last well under ten seconds.
+    QTRY_VERIFY_WITH_TIMEOUT(!replay->replaying(), 10'000);
+
+    chooseMenuEntry(editor.frame(), "&Gestes", "É&valuer l'ensemble...");
+    auto* dialog = window().findChild<EvaluationDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->finished(), 20'000);
+    auto* counts = dialog->findChild<QTableWidget*>("resultats");
     const char* keys[] = {"reconnus", "rejetes_probabilite", "rejetes_distance", "acceptes_a_tort",
                           "impossibles"};
-    for (const auto& [column, recognizer] : {std::pair{0, "rubine"}, {1, "templates"}}) {
-        const QJsonObject expected = tool(recognizer);
-        ASSERT_EQ(expected["exemples"].toInt(), 46) << recognizer;
+    const QJsonObject rubine = tool("rubine");
+    for (const auto& [column, expected] : {std::pair{0, rubine}, {1, tool("templates")}}) {
+        ASSERT_EQ(expected["exemples"].toInt(), 46) << column;
         for (int row = 0; row < 5; ++row)
             EXPECT_EQ(counts->item(row, column)->data(Qt::UserRole).toInt(),
                       expected[keys[row]].toInt())
-                << recognizer << " " << keys[row];
+                << column << " " << keys[row];
     }
-    const QJsonArray confusion = tool("rubine")["confusion"].toArray();
-    auto* matrix = dialog.findChild<QTableWidget*>("confusion");
+    const QJsonArray confusion = rubine["confusion"].toArray();
+    auto* matrix = dialog->findChild<QTableWidget*>("confusion");
     ASSERT_EQ(matrix->columnCount(), 4);
     EXPECT_EQ(matrix->horizontalHeaderItem(3)->text(), "non reconnu");
     int wrong = 0;
@@ -69,7 +81,7 @@ TEST_F(Evaluation, GivesTheCountsOfTheCommandLineToolAndPointsAtTheFailures) {
         }
     }
     // The scribble cannot pass for a circle: it fails, and choosing it shows it in the form.
-    auto* failures = dialog.findChild<QTreeWidget*>("echecs");
+    auto* failures = dialog->findChild<QTreeWidget*>("echecs");
     const auto found = failures->findItems("intrus", Qt::MatchStartsWith | Qt::MatchRecursive);
     ASSERT_EQ(found.size(), 1);
     int listed = 0;
@@ -89,21 +101,6 @@ TEST_F(Evaluation, AnnulerStopsAfterTheFoldUnderWay) {
     EXPECT_EQ(dialog.findChild<QLabel*>("etat")->text(), "Évaluation annulée.");
     EXPECT_LE(dialog.trainedResult().foldsDone, 1);
     EXPECT_LE(dialog.findChild<QProgressBar*>("progression")->value(), 1);
-}
-
-TEST_F(Evaluation, TheGalleryMarksThePlantedScribbleAloneAndReplaysIt) {
-    chooseRow("classes", "round");
-    chooseMenuEntry(editor.frame(), "&Gestes", "&Galerie des exemples...");
-    auto* gallery = window().findChild<ExampleGallery*>();
-    ASSERT_NE(gallery, nullptr);
-    EXPECT_EQ(gallery->outliers(), QStringList{"intrus"});
-    auto* thumbnails = gallery->findChild<QListWidget*>("vignettes");
-    ASSERT_EQ(thumbnails->count(), 16);
-    auto* replay = gallery->findChild<ReplayView*>("rejeu");
-    emit thumbnails->itemDoubleClicked(thumbnails->item(0));
-    EXPECT_TRUE(replay->replaying());
-    // Generated drawings last well under ten seconds.
-    QTRY_VERIFY_WITH_TIMEOUT(!replay->replaying(), 10'000);
 }
 
 } // namespace

@@ -108,13 +108,10 @@ TEST_F(GestureEditor, ThePropertiesShowTheNumbersTheSetHolds) {
     answers.then(choose(1)).then(expectDialog("points of a click"));
     click("proprietesGeste");
 
-    CEnsemble points("points", "");
-    auto classe = std::make_unique<CClasse>("z", "");
-    auto example = std::make_unique<CExemple>("exemple1");
-    example->setDessin(drawingOf({{{10, 5}, {20, 6}, {30, 7}}, {{40, 8}, {50, 9}, {60, 90}}}));
-    classe->ajouterExemple(std::move(example));
-    points.ajouterClasse(std::move(classe));
-    open(points, "points.gst");
+    auto points = setOf({{"z", 1}});
+    points->classe(0).exemple(0).setDessin(
+        drawingOf({{{10, 5}, {20, 6}, {30, 7}}, {{40, 8}, {50, 9}, {60, 90}}}));
+    open(*points, "points.gst");
     // A stored example shows its first and last points and its box.
     answers.then(choose(1, "proprietesExemple")).then(expectDialog("points of two strokes"));
     click("proprietesExemple");
