@@ -212,6 +212,10 @@ int closedFigureCode(const CDessin& drawing) {
     return cornered ? rectangleCode(corners) : roundCode(corners);
 }
 
+bool closedCode(int code) {
+    return code >= 104 && code <= 112;
+}
+
 bool closedFigure(std::string_view member) {
     return member == "Rectangle" || member == "Circle" || member == "Ellipse" ||
            member == "Diamond";
@@ -352,18 +356,27 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
     // A diamond, a rectangle or a round figure is told by its corners and
     // fills, whichever of them the rule-based recogniser prefers; told so, a
     // weak rule-based degree no longer gives way to the trained recogniser.
-    const int filled = closedFigure(member.name()) ? closedFigureCode(*shape.dessin()) : AUCUN_CODE;
+    // When the set draws no closed figure in as many strokes as the drawing (an
+    // arrow's shaft and head), a closed figure is one the rule-based recogniser
+    // could not tell.
+    const bool closedDrawn = std::any_of(trained.share.begin(), trained.share.end(),
+                                         [](const auto& code) { return closedCode(code.first); });
+    const bool shapeless = closedFigure(member.name()) && !closedDrawn;
+    const int filled =
+        closedFigure(member.name()) && closedDrawn ? closedFigureCode(*shape.dessin()) : AUCUN_CODE;
     const bool closed = filled != AUCUN_CODE;
-    const int figure = closed ? filled : codeOfFigure(member);
-    std::set<int> kind = !closed ? codesOf(member.name())
-                                 : codesOf(figure == 109   ? "Diamond"
-                                           : figure >= 110 ? "Circle"
-                                                           : "Rectangle");
+    const int figure = closed ? filled : shapeless ? AUCUN_CODE : codeOfFigure(member);
+    std::set<int> kind = shapeless ? codesOf("")
+                         : !closed ? codesOf(member.name())
+                                   : codesOf(figure == 109   ? "Diamond"
+                                             : figure >= 110 ? "Circle"
+                                                             : "Rectangle");
     // A cross the rule-based recogniser missed is still two strokes that cut
     // each other: an arrow's head meets its shaft only at the tip.
     if (member.name() != "Cross" && !chordsCross(*shape.dessin()))
         kind.erase(113);
-    if (candidates.count() > 1 && !(closed && closedFigure(candidates.at(1)->name())) &&
+    if (candidates.count() > 1 && !shapeless &&
+        !(closed && closedFigure(candidates.at(1)->name())) &&
         codesOf(candidates.at(1)->name()) != kind &&
         candidates.at(1)->degree() >= kDoubtfulSecond * member.degree()) {
         // A sure trained recogniser settles the doubt for one of the two kinds.
