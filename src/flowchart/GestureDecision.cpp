@@ -187,11 +187,13 @@ int roundCode(const std::array<CInkPoint, 4>& c) {
 // their circles 0.33 and less (the calibration writers'). A rectangle also fills
 // its smallest enclosing rectangle nearly whole, 0.885 and more, a round figure
 // about pi/4 of it, 0.855 and less; when the fill says the other kind, the
-// rule-based recogniser's own choice stands. A diamond, standing on a corner,
-// fills half of its upright box, where people's rectangles and circles fill
-// seven tenths and more.
+// rule-based recogniser's own choice stands; from 0.92, which no round figure
+// fills (pi/4 drawn perfectly, people's 0.86 at most), it is a rectangle
+// whatever its corners. A diamond, standing on a corner, fills half of its
+// upright box, where people's rectangles and circles fill seven tenths and more.
 constexpr double kCornerShare = 0.42;
 constexpr double kRectangleFill = 0.885;
+constexpr double kSurelyRectangleFill = 0.92;
 constexpr double kRoundFill = 0.855;
 constexpr double kDiamondUprightFill = 0.65;
 
@@ -204,6 +206,8 @@ int closedFigureCode(const CDessin& drawing) {
     const CPolygon& box = drawing.enclosingRectangle();
     const std::array<CInkPoint, 4> corners{box.vertex(0), box.vertex(1), box.vertex(2),
                                            box.vertex(3)};
+    if (hull >= kSurelyRectangleFill * box.area())
+        return rectangleCode(corners);
     const bool cornered = cornerShare(drawing) >= kCornerShare;
     const bool full = hull >= kRectangleFill * box.area();
     const bool roundFill = hull <= kRoundFill * box.area();
