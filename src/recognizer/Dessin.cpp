@@ -40,6 +40,48 @@ HullBuffers& hullBuffers() {
     return buffers;
 }
 
+// Insertion sort that gives up, leaving a permutation, once it has moved more
+// than `budget` elements: nearly sorted lists cost little, others are left to
+// std::sort.
+template <typename It> bool insertionSortWithin(It first, It last, std::size_t budget) {
+    std::size_t moved = 0;
+    for (It i = first; i != last; ++i) {
+        if (i == first || !(*i < *std::prev(i)))
+            continue;
+        auto value = std::move(*i);
+        It j = i;
+        do {
+            *j = std::move(*std::prev(j));
+            --j;
+            ++moved;
+        } while (j != first && value < *std::prev(j));
+        *j = std::move(value);
+        if (moved > budget)
+            return false;
+    }
+    return true;
+}
+
+// Sorts elements that are all different, so that their sorted order is unique.
+// The points of a stroke that goes round a figure come nearly in angular order
+// around the pivot (the first element), up to a rotation and a reversal: undone,
+// they leave an insertion sort little to do.
+template <typename T> void sortDistinct(std::vector<T>& v) {
+    if (v.size() < 3) {
+        std::sort(v.begin(), v.end());
+        return;
+    }
+    const auto rest = std::next(v.begin());
+    std::ptrdiff_t rising = 0;
+    for (auto i = std::next(rest); i != v.end(); ++i)
+        rising += *std::prev(i) < *i ? 1 : -1;
+    if (rising < 0)
+        std::reverse(rest, v.end());
+    std::rotate(rest, std::min_element(rest, v.end()), v.end());
+    if (!insertionSortWithin(v.begin(), v.end(), v.size()))
+        std::sort(v.begin(), v.end());
+}
+
 int truncated(double v) {
     return static_cast<int>(v);
 }
@@ -465,7 +507,7 @@ const CPolygon& CDessin::convexHull() const {
             points.push_back(p);
         }
     }
-    std::sort(order.begin(), order.end());
+    sortDistinct(order);
     std::vector<CInkPoint>& sorted = buffers.sorted;
     sorted.clear();
     for (std::size_t i = 0; i < order.size();) {
