@@ -440,22 +440,32 @@ const CPolygon& CDessin::convexHull() const {
     // than 2^-42 before rounding, which moves each by less than 2^-43); there
     // the extremes of eight directions leave out most of a drawing, beyond it
     // those of four.
-    CInkPoint left = pivot, right = pivot, bottom = pivot;
-    CInkPoint sumLow = pivot, sumHigh = pivot, differenceLow = pivot, differenceHigh = pivot;
+    // Kept by address, so that the scan moves no points.
+    const CInkPoint *leftAt = &pivot, *rightAt = &pivot, *bottomAt = &pivot;
+    const CInkPoint *sumLowAt = &pivot, *sumHighAt = &pivot;
+    const CInkPoint *differenceLowAt = &pivot, *differenceHighAt = &pivot;
+    std::int64_t sumLow = std::int64_t{pivot.x} + pivot.y, sumHigh = sumLow;
+    std::int64_t differenceLow = std::int64_t{pivot.x} - pivot.y, differenceHigh = differenceLow;
     for (const auto& s : m_strokes)
         for (const CInkPoint& p : s->points()) {
-            left = p.x < left.x ? p : left;
-            right = p.x > right.x ? p : right;
-            bottom = p.y > bottom.y ? p : bottom;
+            leftAt = p.x < leftAt->x ? &p : leftAt;
+            rightAt = p.x > rightAt->x ? &p : rightAt;
+            bottomAt = p.y > bottomAt->y ? &p : bottomAt;
             const std::int64_t sum = std::int64_t{p.x} + p.y;
             const std::int64_t difference = std::int64_t{p.x} - p.y;
-            sumLow = sum < std::int64_t{sumLow.x} + sumLow.y ? p : sumLow;
-            sumHigh = sum > std::int64_t{sumHigh.x} + sumHigh.y ? p : sumHigh;
-            differenceLow =
-                difference < std::int64_t{differenceLow.x} - differenceLow.y ? p : differenceLow;
-            differenceHigh =
-                difference > std::int64_t{differenceHigh.x} - differenceHigh.y ? p : differenceHigh;
+            if (sum < sumLow)
+                sumLow = sum, sumLowAt = &p;
+            if (sum > sumHigh)
+                sumHigh = sum, sumHighAt = &p;
+            if (difference < differenceLow)
+                differenceLow = difference, differenceLowAt = &p;
+            if (difference > differenceHigh)
+                differenceHigh = difference, differenceHighAt = &p;
         }
+    const CInkPoint &left = *leftAt, &right = *rightAt, &bottom = *bottomAt;
+    const CInkPoint &sumLowPoint = *sumLowAt, &sumHighPoint = *sumHighAt;
+    const CInkPoint &differenceLowPoint = *differenceLowAt,
+                    &differenceHighPoint = *differenceHighAt;
     constexpr std::int64_t kExactSpan = std::int64_t{1} << 20;
     const bool exactAngles = std::int64_t{right.x} - left.x <= kExactSpan &&
                              std::int64_t{bottom.y} - pivot.y <= kExactSpan;
@@ -472,7 +482,8 @@ const CPolygon& CDessin::convexHull() const {
         }
     };
     if (exactAngles)
-        addEdges({left, sumLow, pivot, differenceHigh, right, sumHigh, bottom, differenceLow});
+        addEdges({left, sumLowPoint, pivot, differenceHighPoint, right, sumHighPoint, bottom,
+                  differenceLowPoint});
     else
         addEdges({left, pivot, right, bottom});
     // On the same side of every edge, and on none of them.
