@@ -546,6 +546,7 @@ const CPolygon& CDessin::convexHull() const {
     // Farther than 5 pixels: sqrt(d) > 5 exactly when d > 25, d an integer.
     constexpr std::int64_t kSquaredThinningDistance = 25;
     static_assert(kThinningDistance * kThinningDistance == kSquaredThinningDistance);
+    m_hull->reserve(static_cast<int>(hull.size()));
     m_hull->addVertex(hull[0]);
     CInkPoint last = hull[0];
     for (std::size_t k = 1; k < hull.size(); ++k) {
@@ -570,6 +571,7 @@ const CPolygon& CDessin::boundingRectangle() const {
         hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
     }
     m_boundingRectangle = std::make_unique<CPolygon>();
+    m_boundingRectangle->reserve(5);
     for (const CInkPoint& p : {CInkPoint(lo.x, lo.y), CInkPoint(hi.x, lo.y), CInkPoint(hi.x, hi.y),
                                CInkPoint(lo.x, hi.y), CInkPoint(lo.x, lo.y)})
         m_boundingRectangle->addVertex(p);

@@ -54,6 +54,7 @@ private:
 class CPolygon {
 public:
     void addVertex(const CInkPoint& point) { m_vertices.append(point); }
+    void reserve(int count) { m_vertices.reserve(static_cast<std::size_t>(count)); }
     int vertexCount() const { return m_vertices.count(); }
     const CIndexedList<CInkPoint>& vertices() const { return m_vertices; }
     const CInkPoint& vertex(int i) const { return m_vertices.at(i); }
