@@ -27,12 +27,19 @@ struct Edge {
     std::int64_t dx, dy;
 };
 
+// A point that may lie on the hull: its angle around the pivot, and its place
+// among the points met.
+struct Ranked {
+    double angle;
+    std::uint32_t index;
+};
+
 // The hull's working lists, kept from one drawing to the next, so that once
 // they have grown a hull allocates nothing but its own vertices.
 struct HullBuffers {
     std::vector<Edge> edges;
     std::vector<CInkPoint> points, sorted, hull;
-    std::vector<std::pair<double, std::uint32_t>> order;
+    std::vector<Ranked> order;
 };
 
 HullBuffers& hullBuffers() {
@@ -40,46 +47,50 @@ HullBuffers& hullBuffers() {
     return buffers;
 }
 
+bool byAngle(const Ranked& a, const Ranked& b) {
+    return a.angle < b.angle;
+}
+
 // Insertion sort that gives up, leaving a permutation, once it has moved more
 // than `budget` elements: nearly sorted lists cost little, others are left to
 // std::sort.
-template <typename It> bool insertionSortWithin(It first, It last, std::size_t budget) {
+bool insertionSortWithin(std::vector<Ranked>& v, std::size_t budget) {
     std::size_t moved = 0;
-    for (It i = first; i != last; ++i) {
-        if (i == first || !(*i < *std::prev(i)))
+    for (std::size_t i = 1; i < v.size(); ++i) {
+        if (!byAngle(v[i], v[i - 1]))
             continue;
-        auto value = std::move(*i);
-        It j = i;
+        const Ranked value = v[i];
+        std::size_t j = i;
         do {
-            *j = std::move(*std::prev(j));
+            v[j] = v[j - 1];
             --j;
-            ++moved;
-        } while (j != first && value < *std::prev(j));
-        *j = std::move(value);
+        } while (j > 0 && byAngle(value, v[j - 1]));
+        v[j] = value;
+        moved += i - j;
         if (moved > budget)
             return false;
     }
     return true;
 }
 
-// Sorts elements that are all different, so that their sorted order is unique.
-// The points of a stroke that goes round a figure come nearly in angular order
-// around the pivot (the first element), up to a rotation and a reversal: undone,
-// they leave an insertion sort little to do.
-template <typename T> void sortDistinct(std::vector<T>& v) {
+// Orders by angle alone; equal angles come in any order. The points of a
+// stroke that goes round a figure come nearly in angular order around the
+// pivot (the first element), up to a rotation and a reversal: undone, they
+// leave an insertion sort little to do.
+void sortByAngle(std::vector<Ranked>& v) {
     if (v.size() < 3) {
-        std::sort(v.begin(), v.end());
+        std::sort(v.begin(), v.end(), byAngle);
         return;
     }
     const auto rest = std::next(v.begin());
     std::ptrdiff_t rising = 0;
     for (auto i = std::next(rest); i != v.end(); ++i)
-        rising += *std::prev(i) < *i ? 1 : -1;
+        rising += byAngle(*std::prev(i), *i) ? 1 : -1;
     if (rising < 0)
         std::reverse(rest, v.end());
-    std::rotate(rest, std::min_element(rest, v.end()), v.end());
-    if (!insertionSortWithin(v.begin(), v.end(), v.size()))
-        std::sort(v.begin(), v.end());
+    std::rotate(rest, std::min_element(rest, v.end(), byAngle), v.end());
+    if (!insertionSortWithin(v, v.size()))
+        std::sort(v.begin(), v.end(), byAngle);
 }
 
 int truncated(double v) {
@@ -486,23 +497,29 @@ const CPolygon& CDessin::convexHull() const {
                   differenceLowPoint});
     else
         addEdges({left, pivot, right, bottom});
-    // On the same side of every edge, and on none of them.
-    const auto strictlyInside = [&edges](const CInkPoint& p) {
-        std::int64_t previous = 0;
-        for (const Edge& e : edges) {
-            const std::int64_t side =
-                cross(e.dx, e.dy, std::int64_t{p.x} - e.from.x, std::int64_t{p.y} - e.from.y);
-            if (side == 0 || (previous != 0 && (side > 0) != (previous > 0)))
+    // Strictly to the left of every edge: the corners go round the inside that
+    // way, and a polygon of no area has nothing on the left of all its edges.
+    // Successive points tend to leave by the same edge, so each search starts
+    // from the last one that did.
+    std::size_t lastOut = 0;
+    const auto strictlyInside = [&edges, &lastOut](const CInkPoint& p) {
+        const std::size_t m = edges.size();
+        for (std::size_t k = 0; k < m; ++k) {
+            const std::size_t i = lastOut + k < m ? lastOut + k : lastOut + k - m;
+            const Edge& e = edges[i];
+            if (cross(e.dx, e.dy, std::int64_t{p.x} - e.from.x, std::int64_t{p.y} - e.from.y) <=
+                0) {
+                lastOut = i;
                 return false;
-            previous = side;
+            }
         }
-        return !edges.empty();
+        return m > 0;
     };
 
     // A point where the stroke stayed adds nothing: the first met of equally
     // far points at one angle is kept.
     std::vector<CInkPoint>& points = buffers.points;
-    std::vector<std::pair<double, std::uint32_t>>& order = buffers.order;
+    std::vector<Ranked>& order = buffers.order;
     points.clear();
     order.clear();
     points.push_back(pivot);
@@ -518,16 +535,18 @@ const CPolygon& CDessin::convexHull() const {
             points.push_back(p);
         }
     }
-    sortDistinct(order);
+    sortByAngle(order);
     std::vector<CInkPoint>& sorted = buffers.sorted;
     sorted.clear();
     for (std::size_t i = 0; i < order.size();) {
         std::size_t kept = i, j = i + 1;
-        for (; j < order.size() && order[j].first == order[i].first; ++j)
-            if (squaredDistance(pivot, points[order[j].second]) >
-                squaredDistance(pivot, points[order[kept].second]))
-                kept = j;
-        sorted.push_back(points[order[kept].second]);
+        std::int64_t keptDistance = squaredDistance(pivot, points[order[i].index]);
+        for (; j < order.size() && order[j].angle == order[i].angle; ++j) {
+            const std::int64_t d = squaredDistance(pivot, points[order[j].index]);
+            if (d > keptDistance || (d == keptDistance && order[j].index < order[kept].index))
+                kept = j, keptDistance = d;
+        }
+        sorted.push_back(points[order[kept].index]);
         i = j;
     }
 
