@@ -98,13 +98,13 @@ int truncated(double v) {
 }
 
 // Polygon of `points` followed by copies of `filler` up to `size` vertices.
-std::unique_ptr<CPolygon> padded(const CIndexedList<CInkPoint>& points, const CInkPoint& filler,
-                                 int size) {
-    auto polygon = std::make_unique<CPolygon>();
+CPolygon padded(const CIndexedList<CInkPoint>& points, const CInkPoint& filler, int size) {
+    CPolygon polygon;
+    polygon.reserve(std::max(points.count(), size));
     for (const CInkPoint& p : points)
-        polygon->addVertex(p);
-    while (polygon->vertexCount() < size)
-        polygon->addVertex(filler);
+        polygon.addVertex(p);
+    while (polygon.vertexCount() < size)
+        polygon.addVertex(filler);
     return polygon;
 }
 
@@ -432,7 +432,7 @@ CInkPoint CDessin::hullStart() const {
 const CPolygon& CDessin::convexHull() const {
     if (m_hull)
         return *m_hull;
-    m_hull = std::make_unique<CPolygon>();
+    m_hull.emplace();
     if (pointCount() == 0)
         return *m_hull;
 
@@ -589,7 +589,7 @@ const CPolygon& CDessin::boundingRectangle() const {
         lo = {std::min(lo.x, p.x), std::min(lo.y, p.y)};
         hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
     }
-    m_boundingRectangle = std::make_unique<CPolygon>();
+    m_boundingRectangle.emplace();
     m_boundingRectangle->reserve(5);
     for (const CInkPoint& p : {CInkPoint(lo.x, lo.y), CInkPoint(hi.x, lo.y), CInkPoint(hi.x, hi.y),
                                CInkPoint(lo.x, hi.y), CInkPoint(lo.x, lo.y)})
@@ -603,7 +603,7 @@ const CPolygon& CDessin::enclosingRectangle() const {
     const CIndexedList<CInkPoint>& h = convexHull().vertices();
     const int n = h.count();
     const CInkPoint h0 = hullStart();
-    m_enclosingRectangle = std::make_unique<CPolygon>();
+    m_enclosingRectangle.emplace();
     if (n < 2) {
         for (int i = 0; i < 5; ++i)
             m_enclosingRectangle->addVertex(h0);
@@ -673,7 +673,7 @@ const CPolygon& CDessin::largestTriangle() const {
                 best = {a, b, c, area};
         }
     }
-    m_largestTriangle = std::make_unique<CPolygon>();
+    m_largestTriangle.emplace();
     for (int i : {best.a, best.b, best.c, best.a})
         m_largestTriangle->addVertex(h[i]);
     return *m_largestTriangle;
@@ -709,7 +709,7 @@ const CPolygon& CDessin::largestQuadrilateral() const {
                 bestB = b, bestC = c, bestD = d, bestArea = area;
         }
     }
-    m_largestQuadrilateral = std::make_unique<CPolygon>();
+    m_largestQuadrilateral.emplace();
     for (int i : {first.a, bestB, bestC, bestD, first.a})
         m_largestQuadrilateral->addVertex(h[i]);
     return *m_largestQuadrilateral;
