@@ -436,12 +436,6 @@ const CPolygon& CDessin::convexHull() const {
     if (pointCount() == 0)
         return *m_hull;
 
-    CInkPoint pivot = firstPoint();
-    for (const auto& s : m_strokes)
-        for (const CInkPoint& p : s->points())
-            if (p.y < pivot.y || (p.y == pivot.y && p.x > pivot.x))
-                pivot = p;
-
     // Angular order around the pivot, one point per angle: the farthest, the
     // first met among equally far ones. The pivot itself comes first, at angle 0.
     // A point strictly inside the polygon of the extreme points is strictly
@@ -450,15 +444,25 @@ const CPolygon& CDessin::convexHull() const {
     // they do within 2^20 pixels (two different directions then differ by more
     // than 2^-42 before rounding, which moves each by less than 2^-43); there
     // the extremes of eight directions leave out most of a drawing, beyond it
-    // those of four.
-    // Kept by address, so that the scan moves no points.
-    const CInkPoint *leftAt = &pivot, *rightAt = &pivot, *bottomAt = &pivot;
-    const CInkPoint *sumLowAt = &pivot, *sumHighAt = &pivot;
-    const CInkPoint *differenceLowAt = &pivot, *differenceHighAt = &pivot;
-    std::int64_t sumLow = std::int64_t{pivot.x} + pivot.y, sumHigh = sumLow;
-    std::int64_t differenceLow = std::int64_t{pivot.x} - pivot.y, differenceHigh = differenceLow;
+    // those of four. Any points of the drawing make such a polygon, so which of
+    // equally extreme points is taken does not matter. One scan finds the pivot
+    // and the extremes, by address, so that it moves no points.
+    const CInkPoint start = firstPoint();
+    const CInkPoint* pivotAt = &start;
+    const CInkPoint* firstMet = nullptr;
+    for (const auto& s : m_strokes)
+        if (firstMet == nullptr && s->pointCount() > 0)
+            firstMet = &s->point(0);
+    const CInkPoint *leftAt = firstMet, *rightAt = firstMet, *bottomAt = firstMet;
+    const CInkPoint *sumLowAt = firstMet, *sumHighAt = firstMet;
+    const CInkPoint *differenceLowAt = firstMet, *differenceHighAt = firstMet;
+    std::int64_t sumLow = std::int64_t{firstMet->x} + firstMet->y, sumHigh = sumLow;
+    std::int64_t differenceLow = std::int64_t{firstMet->x} - firstMet->y;
+    std::int64_t differenceHigh = differenceLow;
     for (const auto& s : m_strokes)
         for (const CInkPoint& p : s->points()) {
+            if (p.y < pivotAt->y || (p.y == pivotAt->y && p.x > pivotAt->x))
+                pivotAt = &p;
             leftAt = p.x < leftAt->x ? &p : leftAt;
             rightAt = p.x > rightAt->x ? &p : rightAt;
             bottomAt = p.y > bottomAt->y ? &p : bottomAt;
@@ -473,6 +477,7 @@ const CPolygon& CDessin::convexHull() const {
             if (difference > differenceHigh)
                 differenceHigh = difference, differenceHighAt = &p;
         }
+    const CInkPoint pivot = *pivotAt;
     const CInkPoint &left = *leftAt, &right = *rightAt, &bottom = *bottomAt;
     const CInkPoint &sumLowPoint = *sumLowAt, &sumHighPoint = *sumHighAt;
     const CInkPoint &differenceLowPoint = *differenceLowAt,
