@@ -1,9 +1,11 @@
 #include "recognizer/Dessin.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <initializer_list>
 #include <iterator>
+#include <span>
 #include <vector>
 
 namespace {
@@ -23,8 +25,7 @@ std::int64_t squaredDistance(const CInkPoint& a, const CInkPoint& b) {
 
 // An edge of the polygon that leaves points out of the hull's search.
 struct Edge {
-    CInkPoint from;
-    std::int64_t dx, dy;
+    std::int64_t x, y, dx, dy;
 };
 
 // A point that may lie on the hull: its angle around the pivot, and its place
@@ -37,7 +38,6 @@ struct Ranked {
 // The hull's working lists, kept from one drawing to the next, so that once
 // they have grown a hull allocates nothing but its own vertices.
 struct HullBuffers {
-    std::vector<Edge> edges;
     std::vector<CInkPoint> points, sorted, hull;
     std::vector<Ranked> order;
 };
@@ -54,7 +54,7 @@ bool byAngle(const Ranked& a, const Ranked& b) {
 // Insertion sort that gives up, leaving a permutation, once it has moved more
 // than `budget` elements: nearly sorted lists cost little, others are left to
 // std::sort.
-bool insertionSortWithin(std::vector<Ranked>& v, std::size_t budget) {
+bool insertionSortWithin(std::span<Ranked> v, std::size_t budget) {
     std::size_t moved = 0;
     for (std::size_t i = 1; i < v.size(); ++i) {
         if (!byAngle(v[i], v[i - 1]))
@@ -77,7 +77,7 @@ bool insertionSortWithin(std::vector<Ranked>& v, std::size_t budget) {
 // stroke that goes round a figure come nearly in angular order around the
 // pivot (the first element), up to a rotation and a reversal: undone, they
 // leave an insertion sort little to do.
-void sortByAngle(std::vector<Ranked>& v) {
+void sortByAngle(std::span<Ranked> v) {
     if (v.size() < 3) {
         std::sort(v.begin(), v.end(), byAngle);
         return;
@@ -485,17 +485,19 @@ const CPolygon& CDessin::convexHull() const {
     constexpr std::int64_t kExactSpan = std::int64_t{1} << 20;
     const bool exactAngles = std::int64_t{right.x} - left.x <= kExactSpan &&
                              std::int64_t{bottom.y} - pivot.y <= kExactSpan;
-    HullBuffers& buffers = hullBuffers();
-    std::vector<Edge>& edges = buffers.edges;
-    edges.clear();
+    // The edges twice over, so that a search may start at any of them and go
+    // once round without wrapping.
+    std::array<Edge, 16> edges;
+    std::size_t m = 0;
     // A corner met twice makes an edge of no length, on whose line every point
     // lies: where the angles are exact it is skipped, beyond it nothing is left out.
-    const auto addEdges = [&edges, exactAngles](std::initializer_list<CInkPoint> corners) {
+    const auto addEdges = [&edges, &m, exactAngles](std::initializer_list<CInkPoint> corners) {
         for (auto a = corners.begin(); a != corners.end(); ++a) {
             const CInkPoint& b = std::next(a) == corners.end() ? *corners.begin() : *std::next(a);
             if (!exactAngles || !(*a == b))
-                edges.push_back({*a, std::int64_t{b.x} - a->x, std::int64_t{b.y} - a->y});
+                edges[m++] = {a->x, a->y, std::int64_t{b.x} - a->x, std::int64_t{b.y} - a->y};
         }
+        std::copy_n(edges.begin(), m, edges.begin() + static_cast<std::ptrdiff_t>(m));
     };
     if (exactAngles)
         addEdges({left, sumLowPoint, pivot, differenceHighPoint, right, sumHighPoint, bottom,
@@ -507,14 +509,11 @@ const CPolygon& CDessin::convexHull() const {
     // Successive points tend to leave by the same edge, so each search starts
     // from the last one that did.
     std::size_t lastOut = 0;
-    const auto strictlyInside = [&edges, &lastOut](const CInkPoint& p) {
-        const std::size_t m = edges.size();
-        for (std::size_t k = 0; k < m; ++k) {
-            const std::size_t i = lastOut + k < m ? lastOut + k : lastOut + k - m;
+    const auto strictlyInside = [&edges, m, &lastOut](const CInkPoint& p) {
+        for (std::size_t i = lastOut; i < lastOut + m; ++i) {
             const Edge& e = edges[i];
-            if (cross(e.dx, e.dy, std::int64_t{p.x} - e.from.x, std::int64_t{p.y} - e.from.y) <=
-                0) {
-                lastOut = i;
+            if (cross(e.dx, e.dy, p.x - e.x, p.y - e.y) <= 0) {
+                lastOut = i < m ? i : i - m;
                 return false;
             }
         }
@@ -522,13 +521,19 @@ const CPolygon& CDessin::convexHull() const {
     };
 
     // A point where the stroke stayed adds nothing: the first met of equally
-    // far points at one angle is kept.
+    // far points at one angle is kept. The lists only grow, so that filling
+    // them needs no check of their room.
+    HullBuffers& buffers = hullBuffers();
     std::vector<CInkPoint>& points = buffers.points;
-    std::vector<Ranked>& order = buffers.order;
-    points.clear();
-    order.clear();
-    points.push_back(pivot);
-    order.push_back({pseudoAngle(pivot, pivot), 0});
+    std::vector<Ranked>& ranked = buffers.order;
+    const std::size_t most = static_cast<std::size_t>(pointCount()) + 1;
+    if (ranked.size() < most) {
+        ranked.resize(most);
+        points.resize(most);
+    }
+    points[0] = pivot;
+    ranked[0] = {pseudoAngle(pivot, pivot), 0};
+    std::uint32_t count = 1;
     for (const auto& s : m_strokes) {
         const CInkPoint* previous = nullptr;
         for (const CInkPoint& p : s->points()) {
@@ -536,10 +541,12 @@ const CPolygon& CDessin::convexHull() const {
             previous = &p;
             if (repeated || strictlyInside(p))
                 continue;
-            order.push_back({pseudoAngle(pivot, p), static_cast<std::uint32_t>(points.size())});
-            points.push_back(p);
+            points[count] = p;
+            ranked[count] = {pseudoAngle(pivot, p), count};
+            ++count;
         }
     }
+    const std::span<Ranked> order(ranked.data(), count);
     sortByAngle(order);
     std::vector<CInkPoint>& sorted = buffers.sorted;
     sorted.clear();
