@@ -1,9 +1,11 @@
 #include "recognizer/Dessin.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <initializer_list>
 #include <iterator>
+#include <span>
 #include <vector>
 
 namespace {
@@ -23,16 +25,21 @@ std::int64_t squaredDistance(const CInkPoint& a, const CInkPoint& b) {
 
 // An edge of the polygon that leaves points out of the hull's search.
 struct Edge {
-    CInkPoint from;
-    std::int64_t dx, dy;
+    std::int64_t x, y, dx, dy;
+};
+
+// A point that may lie on the hull: its angle around the pivot, and its place
+// among the points met.
+struct Ranked {
+    double angle;
+    std::uint32_t index;
 };
 
 // The hull's working lists, kept from one drawing to the next, so that once
 // they have grown a hull allocates nothing but its own vertices.
 struct HullBuffers {
-    std::vector<Edge> edges;
     std::vector<CInkPoint> points, sorted, hull;
-    std::vector<std::pair<double, std::uint32_t>> order;
+    std::vector<Ranked> order;
 };
 
 HullBuffers& hullBuffers() {
@@ -40,18 +47,64 @@ HullBuffers& hullBuffers() {
     return buffers;
 }
 
+bool byAngle(const Ranked& a, const Ranked& b) {
+    return a.angle < b.angle;
+}
+
+// Insertion sort that gives up, leaving a permutation, once it has moved more
+// than `budget` elements: nearly sorted lists cost little, others are left to
+// std::sort.
+bool insertionSortWithin(std::span<Ranked> v, std::size_t budget) {
+    std::size_t moved = 0;
+    for (std::size_t i = 1; i < v.size(); ++i) {
+        if (!byAngle(v[i], v[i - 1]))
+            continue;
+        const Ranked value = v[i];
+        std::size_t j = i;
+        do {
+            v[j] = v[j - 1];
+            --j;
+        } while (j > 0 && byAngle(value, v[j - 1]));
+        v[j] = value;
+        moved += i - j;
+        if (moved > budget)
+            return false;
+    }
+    return true;
+}
+
+// Orders by angle alone; equal angles come in any order. The points of a
+// stroke that goes round a figure come nearly in angular order around the
+// pivot (the first element), up to a rotation and a reversal: undone, they
+// leave an insertion sort little to do.
+void sortByAngle(std::span<Ranked> v) {
+    if (v.size() < 3) {
+        std::sort(v.begin(), v.end(), byAngle);
+        return;
+    }
+    const auto rest = std::next(v.begin());
+    std::ptrdiff_t rising = 0;
+    for (auto i = std::next(rest); i != v.end(); ++i)
+        rising += byAngle(*std::prev(i), *i) ? 1 : -1;
+    if (rising < 0)
+        std::reverse(rest, v.end());
+    std::rotate(rest, std::min_element(rest, v.end(), byAngle), v.end());
+    if (!insertionSortWithin(v, v.size()))
+        std::sort(v.begin(), v.end(), byAngle);
+}
+
 int truncated(double v) {
     return static_cast<int>(v);
 }
 
 // Polygon of `points` followed by copies of `filler` up to `size` vertices.
-std::unique_ptr<CPolygon> padded(const CIndexedList<CInkPoint>& points, const CInkPoint& filler,
-                                 int size) {
-    auto polygon = std::make_unique<CPolygon>();
+CPolygon padded(const CIndexedList<CInkPoint>& points, const CInkPoint& filler, int size) {
+    CPolygon polygon;
+    polygon.reserve(std::max(points.count(), size));
     for (const CInkPoint& p : points)
-        polygon->addVertex(p);
-    while (polygon->vertexCount() < size)
-        polygon->addVertex(filler);
+        polygon.addVertex(p);
+    while (polygon.vertexCount() < size)
+        polygon.addVertex(filler);
     return polygon;
 }
 
@@ -379,15 +432,9 @@ CInkPoint CDessin::hullStart() const {
 const CPolygon& CDessin::convexHull() const {
     if (m_hull)
         return *m_hull;
-    m_hull = std::make_unique<CPolygon>();
+    m_hull.emplace();
     if (pointCount() == 0)
         return *m_hull;
-
-    CInkPoint pivot = firstPoint();
-    for (const auto& s : m_strokes)
-        for (const CInkPoint& p : s->points())
-            if (p.y < pivot.y || (p.y == pivot.y && p.x > pivot.x))
-                pivot = p;
 
     // Angular order around the pivot, one point per angle: the farthest, the
     // first met among equally far ones. The pivot itself comes first, at angle 0.
@@ -397,63 +444,96 @@ const CPolygon& CDessin::convexHull() const {
     // they do within 2^20 pixels (two different directions then differ by more
     // than 2^-42 before rounding, which moves each by less than 2^-43); there
     // the extremes of eight directions leave out most of a drawing, beyond it
-    // those of four.
-    CInkPoint left = pivot, right = pivot, bottom = pivot;
-    CInkPoint sumLow = pivot, sumHigh = pivot, differenceLow = pivot, differenceHigh = pivot;
+    // those of four. Any points of the drawing make such a polygon, so which of
+    // equally extreme points is taken does not matter. One scan finds the pivot
+    // and the extremes, by address, so that it moves no points.
+    const CInkPoint start = firstPoint();
+    const CInkPoint* pivotAt = &start;
+    const CInkPoint* firstMet = nullptr;
+    for (const auto& s : m_strokes)
+        if (firstMet == nullptr && s->pointCount() > 0)
+            firstMet = &s->point(0);
+    const CInkPoint *leftAt = firstMet, *rightAt = firstMet, *bottomAt = firstMet;
+    const CInkPoint *sumLowAt = firstMet, *sumHighAt = firstMet;
+    const CInkPoint *differenceLowAt = firstMet, *differenceHighAt = firstMet;
+    std::int64_t sumLow = std::int64_t{firstMet->x} + firstMet->y, sumHigh = sumLow;
+    std::int64_t differenceLow = std::int64_t{firstMet->x} - firstMet->y;
+    std::int64_t differenceHigh = differenceLow;
     for (const auto& s : m_strokes)
         for (const CInkPoint& p : s->points()) {
-            left = p.x < left.x ? p : left;
-            right = p.x > right.x ? p : right;
-            bottom = p.y > bottom.y ? p : bottom;
+            if (p.y < pivotAt->y || (p.y == pivotAt->y && p.x > pivotAt->x))
+                pivotAt = &p;
+            leftAt = p.x < leftAt->x ? &p : leftAt;
+            rightAt = p.x > rightAt->x ? &p : rightAt;
+            bottomAt = p.y > bottomAt->y ? &p : bottomAt;
             const std::int64_t sum = std::int64_t{p.x} + p.y;
             const std::int64_t difference = std::int64_t{p.x} - p.y;
-            sumLow = sum < std::int64_t{sumLow.x} + sumLow.y ? p : sumLow;
-            sumHigh = sum > std::int64_t{sumHigh.x} + sumHigh.y ? p : sumHigh;
-            differenceLow =
-                difference < std::int64_t{differenceLow.x} - differenceLow.y ? p : differenceLow;
-            differenceHigh =
-                difference > std::int64_t{differenceHigh.x} - differenceHigh.y ? p : differenceHigh;
+            if (sum < sumLow)
+                sumLow = sum, sumLowAt = &p;
+            if (sum > sumHigh)
+                sumHigh = sum, sumHighAt = &p;
+            if (difference < differenceLow)
+                differenceLow = difference, differenceLowAt = &p;
+            if (difference > differenceHigh)
+                differenceHigh = difference, differenceHighAt = &p;
         }
+    const CInkPoint pivot = *pivotAt;
+    const CInkPoint &left = *leftAt, &right = *rightAt, &bottom = *bottomAt;
+    const CInkPoint &sumLowPoint = *sumLowAt, &sumHighPoint = *sumHighAt;
+    const CInkPoint &differenceLowPoint = *differenceLowAt,
+                    &differenceHighPoint = *differenceHighAt;
     constexpr std::int64_t kExactSpan = std::int64_t{1} << 20;
     const bool exactAngles = std::int64_t{right.x} - left.x <= kExactSpan &&
                              std::int64_t{bottom.y} - pivot.y <= kExactSpan;
-    HullBuffers& buffers = hullBuffers();
-    std::vector<Edge>& edges = buffers.edges;
-    edges.clear();
+    // The edges twice over, so that a search may start at any of them and go
+    // once round without wrapping.
+    std::array<Edge, 16> edges;
+    std::size_t m = 0;
     // A corner met twice makes an edge of no length, on whose line every point
     // lies: where the angles are exact it is skipped, beyond it nothing is left out.
-    const auto addEdges = [&edges, exactAngles](std::initializer_list<CInkPoint> corners) {
+    const auto addEdges = [&edges, &m, exactAngles](std::initializer_list<CInkPoint> corners) {
         for (auto a = corners.begin(); a != corners.end(); ++a) {
             const CInkPoint& b = std::next(a) == corners.end() ? *corners.begin() : *std::next(a);
             if (!exactAngles || !(*a == b))
-                edges.push_back({*a, std::int64_t{b.x} - a->x, std::int64_t{b.y} - a->y});
+                edges[m++] = {a->x, a->y, std::int64_t{b.x} - a->x, std::int64_t{b.y} - a->y};
         }
+        std::copy_n(edges.begin(), m, edges.begin() + static_cast<std::ptrdiff_t>(m));
     };
     if (exactAngles)
-        addEdges({left, sumLow, pivot, differenceHigh, right, sumHigh, bottom, differenceLow});
+        addEdges({left, sumLowPoint, pivot, differenceHighPoint, right, sumHighPoint, bottom,
+                  differenceLowPoint});
     else
         addEdges({left, pivot, right, bottom});
-    // On the same side of every edge, and on none of them.
-    const auto strictlyInside = [&edges](const CInkPoint& p) {
-        std::int64_t previous = 0;
-        for (const Edge& e : edges) {
-            const std::int64_t side =
-                cross(e.dx, e.dy, std::int64_t{p.x} - e.from.x, std::int64_t{p.y} - e.from.y);
-            if (side == 0 || (previous != 0 && (side > 0) != (previous > 0)))
+    // Strictly to the left of every edge: the corners go round the inside that
+    // way, and a polygon of no area has nothing on the left of all its edges.
+    // Successive points tend to leave by the same edge, so each search starts
+    // from the last one that did.
+    std::size_t lastOut = 0;
+    const auto strictlyInside = [&edges, m, &lastOut](const CInkPoint& p) {
+        for (std::size_t i = lastOut; i < lastOut + m; ++i) {
+            const Edge& e = edges[i];
+            if (cross(e.dx, e.dy, p.x - e.x, p.y - e.y) <= 0) {
+                lastOut = i < m ? i : i - m;
                 return false;
-            previous = side;
+            }
         }
-        return !edges.empty();
+        return m > 0;
     };
 
     // A point where the stroke stayed adds nothing: the first met of equally
-    // far points at one angle is kept.
+    // far points at one angle is kept. The lists only grow, so that filling
+    // them needs no check of their room.
+    HullBuffers& buffers = hullBuffers();
     std::vector<CInkPoint>& points = buffers.points;
-    std::vector<std::pair<double, std::uint32_t>>& order = buffers.order;
-    points.clear();
-    order.clear();
-    points.push_back(pivot);
-    order.push_back({pseudoAngle(pivot, pivot), 0});
+    std::vector<Ranked>& ranked = buffers.order;
+    const std::size_t most = static_cast<std::size_t>(pointCount()) + 1;
+    if (ranked.size() < most) {
+        ranked.resize(most);
+        points.resize(most);
+    }
+    points[0] = pivot;
+    ranked[0] = {pseudoAngle(pivot, pivot), 0};
+    std::uint32_t count = 1;
     for (const auto& s : m_strokes) {
         const CInkPoint* previous = nullptr;
         for (const CInkPoint& p : s->points()) {
@@ -461,20 +541,24 @@ const CPolygon& CDessin::convexHull() const {
             previous = &p;
             if (repeated || strictlyInside(p))
                 continue;
-            order.push_back({pseudoAngle(pivot, p), static_cast<std::uint32_t>(points.size())});
-            points.push_back(p);
+            points[count] = p;
+            ranked[count] = {pseudoAngle(pivot, p), count};
+            ++count;
         }
     }
-    std::sort(order.begin(), order.end());
+    const std::span<Ranked> order(ranked.data(), count);
+    sortByAngle(order);
     std::vector<CInkPoint>& sorted = buffers.sorted;
     sorted.clear();
     for (std::size_t i = 0; i < order.size();) {
         std::size_t kept = i, j = i + 1;
-        for (; j < order.size() && order[j].first == order[i].first; ++j)
-            if (squaredDistance(pivot, points[order[j].second]) >
-                squaredDistance(pivot, points[order[kept].second]))
-                kept = j;
-        sorted.push_back(points[order[kept].second]);
+        std::int64_t keptDistance = squaredDistance(pivot, points[order[i].index]);
+        for (; j < order.size() && order[j].angle == order[i].angle; ++j) {
+            const std::int64_t d = squaredDistance(pivot, points[order[j].index]);
+            if (d > keptDistance || (d == keptDistance && order[j].index < order[kept].index))
+                kept = j, keptDistance = d;
+        }
+        sorted.push_back(points[order[kept].index]);
         i = j;
     }
 
@@ -493,6 +577,7 @@ const CPolygon& CDessin::convexHull() const {
     // Farther than 5 pixels: sqrt(d) > 5 exactly when d > 25, d an integer.
     constexpr std::int64_t kSquaredThinningDistance = 25;
     static_assert(kThinningDistance * kThinningDistance == kSquaredThinningDistance);
+    m_hull->reserve(static_cast<int>(hull.size()));
     m_hull->addVertex(hull[0]);
     CInkPoint last = hull[0];
     for (std::size_t k = 1; k < hull.size(); ++k) {
@@ -516,7 +601,8 @@ const CPolygon& CDessin::boundingRectangle() const {
         lo = {std::min(lo.x, p.x), std::min(lo.y, p.y)};
         hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
     }
-    m_boundingRectangle = std::make_unique<CPolygon>();
+    m_boundingRectangle.emplace();
+    m_boundingRectangle->reserve(5);
     for (const CInkPoint& p : {CInkPoint(lo.x, lo.y), CInkPoint(hi.x, lo.y), CInkPoint(hi.x, hi.y),
                                CInkPoint(lo.x, hi.y), CInkPoint(lo.x, lo.y)})
         m_boundingRectangle->addVertex(p);
@@ -529,7 +615,7 @@ const CPolygon& CDessin::enclosingRectangle() const {
     const CIndexedList<CInkPoint>& h = convexHull().vertices();
     const int n = h.count();
     const CInkPoint h0 = hullStart();
-    m_enclosingRectangle = std::make_unique<CPolygon>();
+    m_enclosingRectangle.emplace();
     if (n < 2) {
         for (int i = 0; i < 5; ++i)
             m_enclosingRectangle->addVertex(h0);
@@ -599,7 +685,7 @@ const CPolygon& CDessin::largestTriangle() const {
                 best = {a, b, c, area};
         }
     }
-    m_largestTriangle = std::make_unique<CPolygon>();
+    m_largestTriangle.emplace();
     for (int i : {best.a, best.b, best.c, best.a})
         m_largestTriangle->addVertex(h[i]);
     return *m_largestTriangle;
@@ -635,7 +721,7 @@ const CPolygon& CDessin::largestQuadrilateral() const {
                 bestB = b, bestC = c, bestD = d, bestArea = area;
         }
     }
-    m_largestQuadrilateral = std::make_unique<CPolygon>();
+    m_largestQuadrilateral.emplace();
     for (int i : {first.a, bestB, bestC, bestD, first.a})
         m_largestQuadrilateral->addVertex(h[i]);
     return *m_largestQuadrilateral;

@@ -54,6 +54,7 @@ private:
 class CPolygon {
 public:
     void addVertex(const CInkPoint& point) { m_vertices.append(point); }
+    void reserve(int count) { m_vertices.reserve(static_cast<std::size_t>(count)); }
     int vertexCount() const { return m_vertices.count(); }
     const CIndexedList<CInkPoint>& vertices() const { return m_vertices; }
     const CInkPoint& vertex(int i) const { return m_vertices.at(i); }
@@ -109,10 +110,10 @@ private:
     double m_speedSum = 0.0;
     CIndexedList<std::unique_ptr<CStroke>> m_strokes;
 
-    mutable std::unique_ptr<CPolygon> m_hull;
-    mutable std::unique_ptr<CPolygon> m_boundingRectangle;
-    mutable std::unique_ptr<CPolygon> m_enclosingRectangle;
-    mutable std::unique_ptr<CPolygon> m_largestTriangle;
-    mutable std::unique_ptr<CPolygon> m_largestQuadrilateral;
+    mutable std::optional<CPolygon> m_hull;
+    mutable std::optional<CPolygon> m_boundingRectangle;
+    mutable std::optional<CPolygon> m_enclosingRectangle;
+    mutable std::optional<CPolygon> m_largestTriangle;
+    mutable std::optional<CPolygon> m_largestQuadrilateral;
     mutable std::optional<int> m_pointsInsideCore;
 };

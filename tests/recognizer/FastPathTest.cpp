@@ -1,13 +1,16 @@
 // The hull and the figures that every feature of a drawing starts from, against
 // the straightforward searches: every point in angular order, no point left out,
 // every start climbed afresh.
+#include "engine/Ensemble.h"
 #include "generator/FamilyGestures.h"
+#include "gesturelogs/LogFolder.h"
 #include "recognizer/Dessin.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <functional>
 #include <random>
 #include <string>
@@ -193,6 +196,11 @@ TEST(FastPath, HullsAndFiguresAreTheStraightforwardOnes) {
         }
         odd.push_back({scribble});
         odd.push_back({circle, {{0, 0, 40.0}, {span / 2, -span, 40.1}}});
+        // Round the other way, from a quarter turn on, past the start.
+        Points around(circle.rbegin(), circle.rend());
+        std::rotate(around.begin(), around.begin() + 700, around.end());
+        around.insert(around.end(), around.begin(), around.begin() + 200);
+        odd.push_back({around});
     }
     for (std::size_t i = 0; i < odd.size(); ++i) {
         CDessin drawing;
@@ -204,4 +212,23 @@ TEST(FastPath, HullsAndFiguresAreTheStraightforwardOnes) {
         }
         expectStraightforward(drawing, "odd drawing " + std::to_string(i));
     }
+}
+
+// Skipped when the gestures drawn by people in ../shared/datasets are absent.
+TEST(FastPath, HullsAndFiguresOfPeoplesDrawingsAreTheStraightforwardOnes) {
+    const std::string datasets = VELMORA_DATASETS;
+    if (!std::filesystem::is_directory(datasets))
+        GTEST_SKIP() << "Gestures drawn by people not found at " << datasets
+                     << " (../shared/datasets beside the project): skipped.";
+    int drawings = 0;
+    for (const char* folder : {"/dollar1", "/mmg"}) {
+        const FolderImport logs = importLogFolder(datasets + folder);
+        ASSERT_TRUE(logs.set) << logs.error;
+        for (int c = 0; c < logs.set->nbClasses(); ++c)
+            for (int e = 0; e < logs.set->classe(c).nbExemples(); ++e, ++drawings) {
+                const CExemple& example = logs.set->classe(c).exemple(e);
+                expectStraightforward(*example.dessin(), example.nom(), true);
+            }
+    }
+    EXPECT_EQ(drawings, 4800);
 }
