@@ -155,3 +155,22 @@ double lowerWidthShare(const CDessin& drawing) {
             }
     return right > left ? std::max(0, lowRight - lowLeft) / double(right - left) : 0.0;
 }
+
+bool threeStrokeN(const CDessin& drawing) {
+    if (drawing.strokeCount() != 3)
+        return false;
+    struct Chord {
+        double dx, dy, midX;
+    };
+    const auto chord = [&](int i) {
+        const CStroke& stroke = drawing.stroke(i);
+        const CInkPoint& a = stroke.point(0);
+        const CInkPoint& b = stroke.point(stroke.pointCount() - 1);
+        return Chord{double(b.x - a.x), double(b.y - a.y), (a.x + b.x) / 2.0};
+    };
+    const Chord left = chord(0), slant = chord(1), right = chord(2);
+    const auto steep = [](const Chord& c) { return std::abs(c.dy) >= 2 * std::abs(c.dx); };
+    const double height = std::max(std::abs(left.dy), std::abs(right.dy));
+    return steep(left) && steep(right) && right.midX - left.midX >= 0.3 * height &&
+           std::abs(slant.dx) >= 0.3 * height && std::abs(slant.dy) >= 0.5 * height;
+}

@@ -29,3 +29,7 @@ double windingTurns(const CDessin& drawing);
 // How much of the drawing's width its lowest third spans: a B's lower bowl
 // spans nearly all of it, a P's stem little.
 double lowerWidthShare(const CDessin& drawing);
+
+// Whether the drawing is an N in three strokes: two steep stems, the second
+// right of the first, and a slanting stroke between them.
+bool threeStrokeN(const CDessin& drawing);

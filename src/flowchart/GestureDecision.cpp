@@ -334,6 +334,11 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
             const int letter = lowerWidthShare(*shape.dessin()) >= 0.5 ? 212 : 214;
             return trained.share.contains(letter) && near(letter) ? accept(letter) : decision;
         }
+        // An N in three strokes is far from the generated ones for many people,
+        // who draw its stems upward; drawn so, it needs no nearness.
+        if (best == 209 && threeStrokeN(*shape.dessin()) &&
+            trained.share.at(best) / trained.total(rivals) >= kSureCommand)
+            return accept(209);
         // A sign the rule-based recogniser cannot tell from another command (a V
         // or an L) leaves the trained recogniser alone to tell them apart: it
         // must be as sure as on its own.

@@ -125,7 +125,7 @@ TEST(GestureDecision, EraseEverythingNeedsStrokesThatCross) {
 // answer is plain: the corners of a square and of a 40-gon circle, the turn of a
 // square drawn clockwise on the screen and anticlockwise, crossing and touching
 // strokes, a straight and a bent one, the winding of loops and of an arrow,
-// the foot of a P and of a B.
+// the foot of a P and of a B, an N and an H in three strokes.
 TEST(DrawingMeasures, TellCornersTurnsCrossingsAndBends) {
     std::vector<CInkPoint> circle;
     for (int i = 0; i <= 40; ++i)
@@ -154,4 +154,8 @@ TEST(DrawingMeasures, TellCornersTurnsCrossingsAndBends) {
     const std::vector<CInkPoint> lowerBowl{{0, 150}, {180, 190}, {180, 260}, {0, 300}};
     EXPECT_LT(lowerWidthShare(*polylines({stem, upperBowl})), 0.1);
     EXPECT_GT(lowerWidthShare(*polylines({stem, upperBowl, lowerBowl})), 0.9);
+    const std::vector<CInkPoint> rightStem{{200, 300}, {200, 0}};
+    EXPECT_TRUE(threeStrokeN(*polylines({stem, {{0, 0}, {200, 300}}, rightStem})));
+    EXPECT_FALSE(threeStrokeN(*polylines({stem, {{0, 150}, {200, 150}}, rightStem})));
+    EXPECT_FALSE(threeStrokeN(*polylines({rightStem, {{0, 0}, {200, 300}}, stem})));
 }
