@@ -303,13 +303,13 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
         // unless the rule-based recogniser sees a cross. Without that, what the
         // trained recogniser gave the X is no rival; and when a stroke is bent,
         // as a P's bowl is, no X was meant at all.
-        const bool crossing = chordsCross(*shape.dessin()) &&
-                              (member.name() == "Cross" || !hasBentStroke(*shape.dessin()));
+        const bool bent = hasBentStroke(*shape.dessin());
+        const bool crossing = chordsCross(*shape.dessin()) && (member.name() == "Cross" || !bent);
         std::set<int> rivals;
         for (const auto& [code, p] : trained.share)
             if (code != 208 || crossing)
                 rivals.insert(code);
-        const int best = trained.best(hasBentStroke(*shape.dessin()) ? rivals : std::set<int>{});
+        const int best = trained.best(bent ? rivals : std::set<int>{});
         decision.className = set.classe(trained.bestClass.at(best)).nom();
         if (best == 208 && !crossing)
             return decision;
