@@ -58,7 +58,7 @@ public:
     }
 
 private:
-    static constexpr int kBits = 11;
+    static constexpr int kBits = 12;
     static constexpr int kShift = 64 - kBits;
     // A NaN: products of pixel differences never have these bits.
     static constexpr std::uint64_t kEmpty = 0x7FF8'0000'0000'0001u;
