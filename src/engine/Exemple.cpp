@@ -3,6 +3,8 @@
 #include "recognizer/ShapeRecognizer.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -38,6 +40,40 @@ void direction(const CInkPoint& a, const CInkPoint& b, double& cosinus, double& 
     }
     cosinus = d.dx / n;
     sinus = d.dy / n;
+}
+
+// Successive steps of ink are a few pixels long, so the same pairs of cross and
+// dot products come back again and again, and atan2 is the dearest part of the
+// features. Each thread keeps the last angle found in each slot of a small
+// table, keyed by the arguments' bits, since atan2 tells +0 from -0.
+class TurnAngles {
+public:
+    double of(double sine, double cosine) {
+        const auto s = std::bit_cast<std::uint64_t>(sine);
+        const auto c = std::bit_cast<std::uint64_t>(cosine);
+        Entry& e = m_entries[((s * 0x9E3779B97F4A7C15u) ^ (c * 0xC2B2AE3D27D4EB4Fu)) >> kShift];
+        if (e.sine != s || e.cosine != c)
+            e = {s, c, std::atan2(sine, cosine)};
+        return e.angle;
+    }
+
+private:
+    static constexpr int kBits = 12;
+    static constexpr int kShift = 64 - kBits;
+    // A NaN: products of pixel differences never have these bits.
+    static constexpr std::uint64_t kEmpty = 0x7FF8'0000'0000'0001u;
+    struct Entry {
+        std::uint64_t sine = kEmpty, cosine = kEmpty;
+        double angle = 0.0;
+    };
+    std::array<Entry, std::size_t{1} << kBits> m_entries{};
+};
+
+// The angle from one step to the next, as atan2 gives it.
+double turn(Delta previous, Delta d) {
+    constinit thread_local TurnAngles angles;
+    return angles.of(d.dx * previous.dy - previous.dx * d.dy,
+                     d.dx * previous.dx + d.dy * previous.dy);
 }
 
 } // namespace
@@ -102,8 +138,7 @@ void CExemple::calculerCaracteristiques() {
         const Delta d = delta(p[i], p[i + 1]);
         f[7] += length(d);
         if (i > 0) {
-            const double theta = std::atan2(d.dx * previous.dy - previous.dx * d.dy,
-                                            d.dx * previous.dx + d.dy * previous.dy);
+            const double theta = turn(previous, d);
             f[8] += theta;
             f[9] += std::fabs(theta);
             f[10] += theta * theta;

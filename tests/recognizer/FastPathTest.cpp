@@ -164,6 +164,23 @@ void expectStraightforward(const CDessin& d, const std::string& what, bool figur
     }
 }
 
+// The example's turning sums f9..f11 against atan2 called afresh at every turn.
+void expectPlainTurns(const CExemple& example) {
+    CExemple computed(example);
+    computed.calculerCaracteristiques();
+    const std::span<const CInkPoint> p = computed.points();
+    double sum = 0.0, absolute = 0.0, squares = 0.0;
+    for (std::size_t i = 2; i < p.size(); ++i) {
+        const double ax = p[i - 1].x - p[i - 2].x, ay = p[i - 1].y - p[i - 2].y;
+        const double bx = p[i].x - p[i - 1].x, by = p[i].y - p[i - 1].y;
+        const double theta = std::atan2(bx * ay - ax * by, bx * ax + by * ay);
+        sum += theta, absolute += std::fabs(theta), squares += theta * theta;
+    }
+    EXPECT_EQ(computed.caracteristiques()[8], sum) << example.nom();
+    EXPECT_EQ(computed.caracteristiques()[9], absolute) << example.nom();
+    EXPECT_EQ(computed.caracteristiques()[10], squares) << example.nom();
+}
+
 } // namespace
 
 // Hundreds of drawings of every kind, then drawings made to reach every branch: repeated points,
@@ -215,7 +232,7 @@ TEST(FastPath, HullsAndFiguresAreTheStraightforwardOnes) {
 }
 
 // Skipped when the gestures drawn by people in ../shared/datasets are absent.
-TEST(FastPath, HullsAndFiguresOfPeoplesDrawingsAreTheStraightforwardOnes) {
+TEST(FastPath, HullsFiguresAndTurnsOfPeoplesDrawingsAreTheStraightforwardOnes) {
     const std::string datasets = VELMORA_DATASETS;
     if (!std::filesystem::is_directory(datasets))
         GTEST_SKIP() << "Gestures drawn by people not found at " << datasets
@@ -228,6 +245,7 @@ TEST(FastPath, HullsAndFiguresOfPeoplesDrawingsAreTheStraightforwardOnes) {
             for (int e = 0; e < logs.set->classe(c).nbExemples(); ++e, ++drawings) {
                 const CExemple& example = logs.set->classe(c).exemple(e);
                 expectStraightforward(*example.dessin(), example.nom(), true);
+                expectPlainTurns(example);
             }
     }
     EXPECT_EQ(drawings, 4800);
