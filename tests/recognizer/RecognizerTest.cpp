@@ -165,13 +165,25 @@ TEST(Recognizer, ArrowsCrossesAndTheAttachedDrawing) {
     ASSERT_EQ(results.at(0)->name(), "Cross");
     EXPECT_DOUBLE_EQ(results.keyAt(0), 1.0 - std::min(results.at(0)->degree(), secondLine));
     // Members stay attached to the latest drawing only, and drawings already
-    // gone are never touched.
-    for (const auto& member : recognizer.prototypes())
-        EXPECT_TRUE(!member->attachedDrawing() || member->attachedDrawing() == cross.get())
-            << member->name();
+    // gone are never touched: one that no longer accepts lets go, a tap, which
+    // no member evaluates, leaves none attached, and an arrow's checks of its
+    // head leave no member on it. The arrow holds its own shaft.
+    DrawingGenerator g(3);
+    const auto scribble = g.draw(familyGesture(FamilyKind::Delete, g, {200, 200}, 100, 0.0));
+    const auto line = drawingOf({{{0, 0}, {200, 3}}});
+    const auto tap = drawingOf({{{5, 5}, {6, 6}}});
+    for (const CDessin* latest :
+         {cross.get(), line.get(), scribble.get(), line.get(), tap.get(), atTheEnd.get()}) {
+        recognizer.recognize(*latest);
+        for (const auto& member : recognizer.prototypes())
+            EXPECT_TRUE(member->name() == std::string_view("Arrow") || !member->attachedDrawing() ||
+                        member->attachedDrawing() == latest)
+                << member->name();
+    }
 }
 
-// A clone is never open; restoring without a backup changes nothing.
+// A clone is never open; restoring without a backup changes nothing; a member
+// that no longer accepts lets its drawing go.
 TEST(ShapeGesture, ClonesAndRestoresKeepTheState) {
     auto half = drawingOf({{{0, 0}, {100, 0}, {100, 40}}});
     CShapeUnknown unknown;
@@ -186,7 +198,14 @@ TEST(ShapeGesture, ClonesAndRestoresKeepTheState) {
     EXPECT_EQ(member.degree(), onLine);
     member.backup();
     EXPECT_EQ(member.evaluate(*square), 0.0);
+    EXPECT_EQ(member.attachedDrawing(), nullptr);
     member.restore();
     EXPECT_EQ(std::tuple(member.degree(), member.attachedDrawing(), member.ends()[0]),
               std::tuple(onLine, line.get(), CInkPoint(200, 3)));
+    CCommandDelete scratch;
+    DrawingGenerator g(3);
+    const auto scribble = g.draw(familyGesture(FamilyKind::Delete, g, {200, 200}, 100, 0.0));
+    EXPECT_GT(scratch.evaluate(*scribble), 0.0);
+    EXPECT_EQ(scratch.evaluate(*line), 0.0);
+    EXPECT_EQ(scratch.attachedDrawing(), nullptr);
 }
