@@ -174,3 +174,37 @@ bool threeStrokeN(const CDessin& drawing) {
     return steep(left) && steep(right) && right.midX - left.midX >= 0.3 * height &&
            std::abs(slant.dx) >= 0.3 * height && std::abs(slant.dy) >= 0.5 * height;
 }
+
+int passes(const CDessin& drawing) {
+    if (drawing.strokeCount() != 1 || drawing.stroke(0).pointCount() < 2)
+        return 0;
+    const auto& points = drawing.stroke(0).points();
+    const auto extent = [&](auto coordinate) {
+        const auto [low, high] = std::minmax_element(
+            points.begin(), points.end(),
+            [&](const CInkPoint& a, const CInkPoint& b) { return coordinate(a) < coordinate(b); });
+        return double(coordinate(*high) - coordinate(*low));
+    };
+    const auto x = [](const CInkPoint& p) { return p.x; };
+    const auto y = [](const CInkPoint& p) { return p.y; };
+    const double width = extent(x), height = extent(y);
+    // Along an axis the stroke hardly spans, a hand's tremor would count.
+    const auto runsAlong = [&](auto coordinate, double along, double across) {
+        if (along < 0.25 * across || along <= 0.0)
+            return 0;
+        int runs = 0, direction = 0;
+        double extreme = coordinate(points.at(0));
+        for (const CInkPoint& p : points) {
+            const double v = coordinate(p);
+            if (direction * (v - extreme) > 0.0)
+                extreme = v;
+            else if (std::abs(v - extreme) >= 0.25 * along) {
+                direction = v > extreme ? 1 : -1;
+                extreme = v;
+                ++runs;
+            }
+        }
+        return runs;
+    };
+    return std::max(runsAlong(x, width, height), runsAlong(y, height, width));
+}

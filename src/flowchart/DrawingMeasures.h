@@ -33,3 +33,8 @@ double lowerWidthShare(const CDessin& drawing);
 // Whether the drawing is an N in three strokes: two steep stems, the second
 // right of the first, and a slanting stroke between them.
 bool threeStrokeN(const CDessin& drawing);
+
+// How many times the drawing's one stroke runs one way and back along either
+// axis, a run counted once it covers a quarter of the stroke's extent there:
+// an N or a Z runs three times, a scribble five times and more.
+int passes(const CDessin& drawing);

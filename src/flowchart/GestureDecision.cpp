@@ -314,7 +314,11 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
         if (best == 208 && !crossing)
             return decision;
         // A scribble the rule-based recogniser is sure of is one, whatever
-        // letter its zigzags look like to the trained recogniser.
+        // letter its zigzags look like to the trained recogniser; so is a stroke
+        // that runs back and forth four times and more, which no letter of the
+        // commands does (an N runs three times).
+        if (trained.share.contains(207) && passes(*shape.dessin()) >= 4)
+            return accept(207);
         if (member.name() == "Delete" && member.degree() >= kFirmDegree)
             return trained.share.contains(207) && near(207) ? accept(207) : decision;
         // A sign the rule-based recogniser knows must be one of its commands.

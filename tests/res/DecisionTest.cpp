@@ -73,6 +73,8 @@ TEST(GestureDecision, EveryWayBecomesWhatItMeans) {
         {TYPE_COMMANDES, "Taille : Autre", 217},
         {TYPE_COMMANDES, "Taille : Réduire (P en deux traits)", 214},
         {TYPE_COMMANDES, "Couleur : Noir (N en trois traits vers le bas)", 209},
+        {TYPE_COMMANDES, "Couleur : Noir (N d'un trait, départ en bas à gauche)", 209},
+        {TYPE_COMMANDES, "Effacer : Sélection (va-et-vient vertical, vers la droite)", 207},
         {TYPE_COMMANDES, "Déplacement horizontal : Droite-Gauche", 202},
     };
     DrawingGenerator g(2024);
@@ -126,7 +128,7 @@ TEST(GestureDecision, EraseEverythingNeedsStrokesThatCross) {
 // square drawn clockwise on the screen and anticlockwise, crossing and touching
 // strokes, a straight and a bent one, the winding of loops and of an arrow,
 // the foot of a P and of a B, an N and an H in three strokes.
-TEST(DrawingMeasures, TellCornersTurnsCrossingsAndBends) {
+TEST(DrawingMeasures, TellCornersTurnsCrossingsBendsAndPasses) {
     std::vector<CInkPoint> circle;
     for (int i = 0; i <= 40; ++i)
         circle.emplace_back(static_cast<int>(200 + 100 * std::cos(i * M_PI / 20)),
@@ -158,4 +160,9 @@ TEST(DrawingMeasures, TellCornersTurnsCrossingsAndBends) {
     EXPECT_TRUE(threeStrokeN(*polylines({stem, {{0, 0}, {200, 300}}, rightStem})));
     EXPECT_FALSE(threeStrokeN(*polylines({stem, {{0, 150}, {200, 150}}, rightStem})));
     EXPECT_FALSE(threeStrokeN(*polylines({rightStem, {{0, 0}, {200, 300}}, stem})));
+    // An N runs up, down and up; a scribble five times; a trembling line once.
+    EXPECT_EQ(passes(*polylines({{{0, 300}, {0, 0}, {200, 300}, {200, 0}}})), 3);
+    EXPECT_EQ(passes(*polylines({{{0, 0}, {40, 200}, {80, 0}, {120, 200}, {160, 0}, {200, 200}}})),
+              5);
+    EXPECT_EQ(passes(*polylines({{{0, 0}, {100, 3}, {200, -3}, {300, 3}}})), 1);
 }
