@@ -208,3 +208,36 @@ int passes(const CDessin& drawing) {
     };
     return std::max(runsAlong(x, width, height), runsAlong(y, height, width));
 }
+
+std::optional<std::pair<CInkPoint, CInkPoint>> shaftAndHead(const CDessin& drawing) {
+    if (drawing.strokeCount() != 2)
+        return std::nullopt;
+    const CPolygon& box = drawing.boundingRectangle();
+    const double size = std::max(std::abs(box.vertex(2).x - box.vertex(0).x),
+                                 std::abs(box.vertex(2).y - box.vertex(0).y));
+    for (int head = 0; head < 2; ++head) {
+        const CStroke& bent = drawing.stroke(head);
+        const CStroke& shaft = drawing.stroke(1 - head);
+        const CInkPoint& a = bent.point(0);
+        const CInkPoint& b = bent.point(bent.pointCount() - 1);
+        const double chord = distance(a, b);
+        if (chord <= 0.0 || shaft.pointCount() < 2)
+            continue;
+        // The farthest point from the chord, by the cross product's size.
+        const auto away = [&](const CInkPoint& p) {
+            return std::abs(double(b.x - a.x) * (p.y - a.y) - double(b.y - a.y) * (p.x - a.x));
+        };
+        const auto& points = bent.points();
+        const CInkPoint tip = *std::max_element(
+            points.begin(), points.end(),
+            [&](const CInkPoint& p, const CInkPoint& q) { return away(p) < away(q); });
+        if (away(tip) / chord < 0.2 * chord)
+            continue;
+        const CInkPoint& first = shaft.point(0);
+        const CInkPoint& last = shaft.point(shaft.pointCount() - 1);
+        const bool lastAtTip = distance(last, tip) <= distance(first, tip);
+        if (distance(lastAtTip ? last : first, tip) <= size / 6)
+            return std::pair{lastAtTip ? first : last, tip};
+    }
+    return std::nullopt;
+}

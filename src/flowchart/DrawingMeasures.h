@@ -2,6 +2,9 @@
 
 #include "recognizer/Dessin.h"
 
+#include <optional>
+#include <utility>
+
 // Measures of a drawing that tell apart gestures both recognisers confuse.
 
 // Twice the area the stroke encloses with the chord from its end back to its
@@ -38,3 +41,10 @@ bool threeStrokeN(const CDessin& drawing);
 // axis, a run counted once it covers a quarter of the stroke's extent there:
 // an N or a Z runs three times, a scribble five times and more.
 int passes(const CDessin& drawing);
+
+// Whether the drawing is an arrow drawn as a head and a shaft, in either order:
+// two strokes, one bent (its farthest point from its chord a fifth of the
+// chord's length away or more), and an end of the other within a sixth of the
+// drawing's size of that farthest point, the arrow's tip. Gives the shaft's
+// other end, the arrow's tail, then the tip.
+std::optional<std::pair<CInkPoint, CInkPoint>> shaftAndHead(const CDessin& drawing);

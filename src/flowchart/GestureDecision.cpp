@@ -225,6 +225,13 @@ bool closedFigure(std::string_view member) {
            member == "Diamond";
 }
 
+// The arrow that points from `tail` to `tip`.
+int arrowCode(const CInkPoint& tail, const CInkPoint& tip) {
+    if (wide(tail, tip))
+        return tip.x >= tail.x ? 114 : 115;
+    return tip.y >= tail.y ? 116 : 117;
+}
+
 // The component the rule-based member's figure draws: a line lying or standing,
 // a rectangle or a square by its sides, a triangle by where its apex points, a
 // circle or an ellipse lying or standing, an arrow by the way from its tail to
@@ -248,13 +255,8 @@ int codeOfFigure(const CShapeGesture& member) {
         return 109;
     if (member.name() == "Cross")
         return 113;
-    if (const auto* arrow = dynamic_cast<const CShapeArrow*>(&member)) {
-        const CInkPoint& from = arrow->tail();
-        const CInkPoint& to = arrow->tip();
-        if (wide(from, to))
-            return to.x >= from.x ? 114 : 115;
-        return to.y >= from.y ? 116 : 117;
-    }
+    if (const auto* arrow = dynamic_cast<const CShapeArrow*>(&member))
+        return arrowCode(arrow->tail(), arrow->tip());
     return AUCUN_CODE;
 }
 
@@ -388,6 +390,13 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
     // each other: an arrow's head meets its shaft only at the tip.
     if (member.name() != "Cross" && !chordsCross(*shape.dessin()))
         kind.erase(113);
+    // A head whose apex a shaft's end touches is an arrow, whatever either
+    // recogniser makes of it (the trained one often an X, the head's chord
+    // cutting the shaft); handwriting may touch itself so, and stays text.
+    if (const auto arrow = shaftAndHead(*shape.dessin()); arrow && !handwritten(*shape.dessin())) {
+        const int code = arrowCode(arrow->first, arrow->second);
+        return trained.share.contains(code) ? accept(code) : decision;
+    }
     if (candidates.count() > 1 && !shapeless &&
         !(closed && closedFigure(candidates.at(1)->name())) &&
         codesOf(candidates.at(1)->name()) != kind &&

@@ -72,7 +72,7 @@ TEST(RealGestures, TheFlowchartMakesWhatTheLeftOutWritersMeant) {
         {{"triangle", {107, 106}}, GestureTarget::Component, 0.9, 0.02},
         {{"line", {102, 103}}, GestureTarget::Component, 0.95, 0.02},
         {{"X", {113}}, GestureTarget::Component, 0.95, 0.02},
-        {{"arrowhead", {114}}, GestureTarget::Component, 0.92, 0.02},
+        {{"arrowhead", {114}}, GestureTarget::Component, 0.97, 0.02},
         {{"N", {209}}, GestureTarget::Command, 0.97, 0.02},
         {{"P", {214}}, GestureTarget::Command, 0.93, 0.02},
         {{"X", {208}}, GestureTarget::Command, 0.9, 0.02},

@@ -68,13 +68,13 @@ TEST(GestureDecision, EveryWayBecomesWhatItMeans) {
          106},
         {TYPE_COMPOSANTS, "Croix (trait ↗ puis trait ↖)", 113},
         {TYPE_COMPOSANTS, "Flèche (droite-gauche) (tige puis pointe, de haut en bas)", 115},
+        {TYPE_COMPOSANTS, "Flèche (bas-haut) (tige puis pointe, de droite à gauche)", 117},
         {TYPE_COMMANDES, "Effacer : Tout (trait ↙ puis trait ↘)", 208},
         {TYPE_COMMANDES, "Couleur : Vert", 211},
         {TYPE_COMMANDES, "Taille : Autre", 217},
         {TYPE_COMMANDES, "Taille : Réduire (P en deux traits)", 214},
         {TYPE_COMMANDES, "Couleur : Noir (N en trois traits vers le bas)", 209},
         {TYPE_COMMANDES, "Couleur : Noir (N d'un trait, départ en bas à gauche)", 209},
-        {TYPE_COMMANDES, "Effacer : Sélection (va-et-vient vertical, vers la droite)", 207},
         {TYPE_COMMANDES, "Déplacement horizontal : Droite-Gauche", 202},
     };
     DrawingGenerator g(2024);
@@ -99,7 +99,7 @@ TEST(GestureDecision, EveryWayBecomesWhatItMeans) {
 // "Effacer : Tout" erases the whole flowchart: an X whose second stroke was
 // drawn beside the first, the two meeting at their feet, erases nothing,
 // though the rule-based recogniser takes some of them for a cross.
-TEST(GestureDecision, EraseEverythingNeedsStrokesThatCross) {
+TEST(GestureDecision, ErasingNeedsStrokesThatCrossOrAScribble) {
     DrawingGenerator g(3);
     const GestureVariant& x = variant(TYPE_COMMANDES, "Effacer : Tout (trait ↘ puis trait ↙)");
     CShapeRecognizer rules;
@@ -121,6 +121,18 @@ TEST(GestureDecision, EraseEverythingNeedsStrokesThatCross) {
                   208);
     }
     EXPECT_GE(seenAsCross, 3);
+    // A stroke that runs up and down four times and more is a scribble,
+    // whatever letter its zigzags look like.
+    for (int runs = 4; runs <= 7; ++runs) {
+        std::vector<CInkPoint> zigzag;
+        for (int i = 0; i <= runs; ++i)
+            zigzag.emplace_back(100 + 25 * i, i % 2 == 0 ? 300 : 150);
+        EXPECT_EQ(decideGesture(polylines({zigzag}), shipped(TYPE_COMMANDES),
+                                GestureTarget::Command, true)
+                      .code,
+                  207)
+            << runs;
+    }
 }
 
 // The measures that settle what both recognisers confuse, on figures whose
@@ -128,7 +140,7 @@ TEST(GestureDecision, EraseEverythingNeedsStrokesThatCross) {
 // square drawn clockwise on the screen and anticlockwise, crossing and touching
 // strokes, a straight and a bent one, the winding of loops and of an arrow,
 // the foot of a P and of a B, an N and an H in three strokes.
-TEST(DrawingMeasures, TellCornersTurnsCrossingsBendsAndPasses) {
+TEST(DrawingMeasures, TellCornersTurnsCrossingsBendsPassesAndArrows) {
     std::vector<CInkPoint> circle;
     for (int i = 0; i <= 40; ++i)
         circle.emplace_back(static_cast<int>(200 + 100 * std::cos(i * M_PI / 20)),
@@ -165,4 +177,11 @@ TEST(DrawingMeasures, TellCornersTurnsCrossingsBendsAndPasses) {
     EXPECT_EQ(passes(*polylines({{{0, 0}, {40, 200}, {80, 0}, {120, 200}, {160, 0}, {200, 200}}})),
               5);
     EXPECT_EQ(passes(*polylines({{{0, 0}, {100, 3}, {200, -3}, {300, 3}}})), 1);
+    // A head whose apex the shaft's end touches, in either order; an X is none.
+    const std::vector<CInkPoint> head{{160, 60}, {200, 100}, {160, 140}},
+        shaft{{0, 100}, {195, 98}};
+    const auto arrow = std::pair{CInkPoint(0, 100), CInkPoint(200, 100)};
+    EXPECT_EQ(shaftAndHead(*polylines({shaft, head})), arrow);
+    EXPECT_EQ(shaftAndHead(*polylines({head, shaft})), arrow);
+    EXPECT_EQ(shaftAndHead(*polylines({{{0, 0}, {100, 100}}, {{100, 0}, {0, 100}}})), std::nullopt);
 }
