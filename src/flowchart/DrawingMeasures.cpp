@@ -241,3 +241,13 @@ std::optional<std::pair<CInkPoint, CInkPoint>> shaftAndHead(const CDessin& drawi
     }
     return std::nullopt;
 }
+
+bool closedStroke(const CDessin& drawing) {
+    if (drawing.strokeCount() != 1 || drawing.stroke(0).pointCount() < 3)
+        return false;
+    const CStroke& stroke = drawing.stroke(0);
+    const CPolygon& box = drawing.boundingRectangle();
+    const double size = std::max(std::abs(box.vertex(2).x - box.vertex(0).x),
+                                 std::abs(box.vertex(2).y - box.vertex(0).y));
+    return size > 0 && distance(stroke.point(0), stroke.point(stroke.pointCount() - 1)) <= size / 5;
+}

@@ -48,3 +48,7 @@ int passes(const CDessin& drawing);
 // drawing's size of that farthest point, the arrow's tip. Gives the shaft's
 // other end, the arrow's tail, then the tip.
 std::optional<std::pair<CInkPoint, CInkPoint>> shaftAndHead(const CDessin& drawing);
+
+// Whether the drawing is one stroke that ends within a fifth of its size of
+// where it began: a figure gone round, which no line is.
+bool closedStroke(const CDessin& drawing);

@@ -377,8 +377,11 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
     const bool closedDrawn = std::any_of(trained.share.begin(), trained.share.end(),
                                          [](const auto& code) { return closedCode(code.first); });
     const bool shapeless = closedFigure(member.name()) && !closedDrawn;
-    const int filled =
-        closedFigure(member.name()) && closedDrawn ? closedFigureCode(*shape.dessin()) : AUCUN_CODE;
+    // A stroke gone round that the rule-based recogniser could not place is
+    // told as a closed figure too, and is never a line.
+    const bool goneRound = closedStroke(*shape.dessin());
+    const bool closedInk = closedFigure(member.name()) || (member.name() == "Unknown" && goneRound);
+    const int filled = closedInk && closedDrawn ? closedFigureCode(*shape.dessin()) : AUCUN_CODE;
     const bool closed = filled != AUCUN_CODE;
     const int figure = closed ? filled : shapeless ? AUCUN_CODE : codeOfFigure(member);
     std::set<int> kind = shapeless ? codesOf("")
@@ -390,6 +393,10 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
     // each other: an arrow's head meets its shaft only at the tip.
     if (member.name() != "Cross" && !chordsCross(*shape.dessin()))
         kind.erase(113);
+    if (goneRound) {
+        kind.erase(102);
+        kind.erase(103);
+    }
     // A head whose apex a shaft's end touches is an arrow, whatever either
     // recogniser makes of it (the trained one often an X, the head's chord
     // cutting the shaft); handwriting may touch itself so, and stays text.

@@ -184,4 +184,8 @@ TEST(DrawingMeasures, TellCornersTurnsCrossingsBendsPassesAndArrows) {
     EXPECT_EQ(shaftAndHead(*polylines({shaft, head})), arrow);
     EXPECT_EQ(shaftAndHead(*polylines({head, shaft})), arrow);
     EXPECT_EQ(shaftAndHead(*polylines({{{0, 0}, {100, 100}}, {{100, 0}, {0, 100}}})), std::nullopt);
+    // Gone round, stopped a little short; a C's gap is too wide, a line's ends too far.
+    EXPECT_TRUE(closedStroke(*polylines({{{0, 0}, {200, 0}, {200, 100}, {0, 100}, {0, 30}}})));
+    EXPECT_FALSE(closedStroke(*polylines({{{200, 0}, {0, 0}, {0, 100}, {200, 100}}})));
+    EXPECT_FALSE(closedStroke(*polylines({{{0, 0}, {5, 200}}})));
 }
