@@ -196,6 +196,8 @@ constexpr double kRectangleFill = 0.885;
 constexpr double kSurelyRectangleFill = 0.92;
 constexpr double kRoundFill = 0.855;
 constexpr double kDiamondUprightFill = 0.65;
+// Drawn triangles fill 0.5 to 0.7 of their smallest enclosing rectangle.
+constexpr double kTriangleFill = 0.7;
 
 // The code of a diamond, a rectangle or a round figure told by its corners
 // and fills; AUCUN_CODE when they disagree.
@@ -415,7 +417,14 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
     }
     if (sure)
         return kind.contains(first) ? accept(first) : decision;
-    if (!closed && member.degree() < kFirmDegree && !kind.contains(first) &&
+    // Any triangle fills half of its smallest enclosing rectangle, which lies
+    // along one of its sides; rectangles, round figures and diamonds fill three
+    // quarters and more. A triangle told so is taken whatever the trained
+    // recogniser leans to.
+    const bool triangular = member.name() == "Triangle" &&
+                            shape.dessin()->convexHull().area() <=
+                                kTriangleFill * shape.dessin()->enclosingRectangle().area();
+    if (!closed && !triangular && member.degree() < kFirmDegree && !kind.contains(first) &&
         trained.share.at(first) >= kLeaning)
         return decision;
 
