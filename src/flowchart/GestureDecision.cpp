@@ -29,6 +29,8 @@ constexpr double kLeaning = 0.5;
 // in as many strokes: with those alone competing, a letter's rivals are few,
 // and people's letters lie farther from the generated ones than 0.98 allows.
 constexpr double kSureCommand = 0.9;
+// Under this degree the rule-based member says nothing of a command's kind.
+constexpr double kHalfSure = 0.5;
 
 // What the trained recogniser says of each code: the share of the probability
 // of all its classes, and its best class.
@@ -325,8 +327,11 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
             return accept(207);
         if (member.name() == "Delete" && member.degree() >= kFirmDegree)
             return trained.share.contains(207) && near(207) ? accept(207) : decision;
-        // A sign the rule-based recogniser knows must be one of its commands.
-        const std::set<int> kind = commandsOf(member.name());
+        // A sign the rule-based recogniser knows must be one of its commands,
+        // when it is half sure of it at least (a P's bowl is a chevron of
+        // degree 0.04 to it, a loop of a move one of 0.18).
+        const std::set<int> kind =
+            member.degree() >= kHalfSure ? commandsOf(member.name()) : std::set<int>{};
         if (!kind.empty() && !kind.contains(best))
             return decision;
         // A C and a question mark look alike to both recognisers, but they turn

@@ -73,6 +73,7 @@ TEST(GestureDecision, EveryWayBecomesWhatItMeans) {
         {TYPE_COMMANDES, "Couleur : Vert", 211},
         {TYPE_COMMANDES, "Taille : Autre", 217},
         {TYPE_COMMANDES, "Taille : Réduire (P en deux traits)", 214},
+        {TYPE_COMMANDES, "Taille : Réduire (P d'un trait, jambage de bas en haut)", 214},
         {TYPE_COMMANDES, "Couleur : Noir (N en trois traits vers le bas)", 209},
         {TYPE_COMMANDES, "Couleur : Noir (N d'un trait, départ en bas à gauche)", 209},
         {TYPE_COMMANDES, "Déplacement horizontal : Droite-Gauche", 202},
