@@ -93,12 +93,10 @@ TEST(ConfigurationCommand, TheApplicationTakesTheNewRootTheDefaultFoldersAndTheS
         EXPECT_TRUE(dialog.rootExists());
         QLineEdit* edit = rootEdit(dialog);
         typeOver(edit, test.root() + "absent");
-        EXPECT_EQ(dialog.root(), test.root() + "absent/");
         EXPECT_TRUE(dialog.rootExists());
         QTest::keyClick(edit, Qt::Key_Tab);
         EXPECT_FALSE(dialog.rootExists());
         typeOver(edit, "");
-        EXPECT_EQ(dialog.root(), "");
         EXPECT_FALSE(findButton(dialog, "OK")->isEnabled());
         QTest::keyClicks(edit, "/nulle/part/");
         EXPECT_EQ(dialog.root(), "/nulle/part/");

