@@ -3,6 +3,7 @@
 #include "engine/FichierEnsemble.h"
 #include "shell/Config.h"
 #include "support/EditorFixture.h"
+#include "support/GeneratedClasses.h"
 #include "support/Menus.h"
 #include "support/ModalAnswers.h"
 #include "support/Typing.h"
@@ -27,9 +28,7 @@ protected:
                                          {"texte.gst", TYPE_TEXTE}}) {
             CEnsemble set(QString(file).chopped(4).toStdString(), "pour les tests");
             set.setTypeAction(type);
-            auto classe = std::make_unique<CClasse>("rond", "");
-            classe->setCode(static_cast<std::uint16_t>(codesDuType(type)[0]));
-            set.ajouterClasse(std::move(classe));
+            set.ajouterClasse(generatedClass("rond", 0, 0, 1, codesDuType(type)[0]));
             ASSERT_TRUE(enregistrerEnsemble(set, gestures().toStdString(), file).ok);
         }
         writeFile(gestures() + "casse.gst", "ceci n'est pas un ensemble\n");
