@@ -1,6 +1,5 @@
 #include "engine/Ensemble.h"
 #include "engine/FichierEnsemble.h"
-#include "flowchart/OrgArchive.h"
 #include "flowchart/OrgaEditor.h"
 #include "generator/ComponentGestures.h"
 

@@ -31,7 +31,6 @@ TEST_F(GestureEditor, TheFormsRowsNamesAndSavesKeepTheSetWhole) {
         click("ajouterClasse");
     });
     typeName("nomClasse", "");
-    EXPECT_EQ(set().nbClasses(), 2);
     expectWindow("no class name");
     expectTexts("GestureSetWindow", "messages of the classes", answers.seen());
 
@@ -41,7 +40,6 @@ TEST_F(GestureEditor, TheFormsRowsNamesAndSavesKeepTheSetWhole) {
     told([this] { window().form().OnAjouterExemple(); });
     addExample(*kLine(), "exemple1");
     EXPECT_EQ(set().classe(0).nbExemples(), 1);
-    EXPECT_TRUE(set().modifie());
     told([this] {
         typeName("nomExemple", "EXEMPLE1");
         click("ajouterExemple");
