@@ -29,7 +29,9 @@ TEST_F(OrgaDocument, SavedClosedAndReopenedItIsTheSameFlowchart) {
     EXPECT_FALSE(doc().isModified());
     m_answers.then([](QWidget& dialog) {
         expectTexts("FlowchartWindow", "sizes, bounding box", windowTexts(dialog));
-        clickRadio(dialog.findChild<QRadioButton*>("fixedSize"));
+        // On its round box: a click beside its text does nothing.
+        auto* fixedSize = dialog.findChild<QRadioButton*>("fixedSize");
+        QTest::mouseClick(fixedSize, Qt::LeftButton, {}, QPoint(6, fixedSize->height() / 2));
         typeOver(dialog.findChild<QLineEdit*>("squareSide"), "12345");
         typeOver(dialog.findChild<QLineEdit*>("step"), "7");
         expectTexts("FlowchartWindow", "sizes, fixed", windowTexts(dialog));

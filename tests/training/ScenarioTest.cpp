@@ -55,14 +55,12 @@ TEST_F(GestureEditor, FromANewSetToItsFileAndBack) {
             click("ajouterExemple");
         }
     }
-    const auto expectVerdict = [this](const CDessin& drawing, const char* line1,
-                                      const char* line2) {
-        draw(drawing);
-        EXPECT_EQ(window().result().line1(), line1);
-        EXPECT_EQ(window().result().line2(), line2);
-    };
-    expectVerdict(*command(204, 500), "Geste reconnu :", "bas");
-    expectVerdict(*scribble(502), "Geste rejeté", "");
+    draw(*command(204, 500));
+    EXPECT_EQ(window().result().line1(), "Geste reconnu :");
+    EXPECT_EQ(window().result().line2(), "bas");
+    draw(*scribble(502));
+    EXPECT_EQ(window().result().line1(), "Geste rejeté");
+    EXPECT_EQ(window().result().line2(), "");
 
     chooseRow("classes", "rouge");
     chooseMenuEntry(frame, "&Gestes", "&Enregistrer");
