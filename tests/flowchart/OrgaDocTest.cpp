@@ -11,7 +11,6 @@
 
 class OrgaDocument : public OrgaEditor {
 protected:
-    QString flowcharts() const { return editor.root() + "Organigrammes/"; }
     void writeSet(CEnsemble set, const char* name) {
         ASSERT_TRUE(enregistrerEnsemble(set, gestures().toStdString(), name).ok);
     }
@@ -58,7 +57,7 @@ TEST_F(OrgaDocument, SavedClosedAndReopenedItIsTheSameFlowchart) {
         clickWithMouse(findButton(dialog, "OK"));
     });
     play(*componentDrawing(kind::Texte, {400, 400}));
-    const QString path = flowcharts() + "plan.org";
+    const QString path = editor.root() + "Organigrammes/plan.org";
     m_answers.then(chooseFile(path));
     chooseMenuEntry(mainFrame(), "&Dessin", "Enregistrer &sous...");
     EXPECT_FALSE(doc().isModified());
