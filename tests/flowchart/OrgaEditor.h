@@ -77,8 +77,6 @@ std::unique_ptr<CDessin> traced(const std::vector<std::vector<Vec2>>& strokes);
 std::vector<Vec2> spiralVertices();
 // Each component on a line: its class, centre, enclosing rectangle, colour and pen.
 QStringList describe(const COrganigramme& flowchart);
-// Clicks a radio button on its round box: a click beside its text does nothing.
-void clickRadio(QAbstractButton* radio);
 
 // The same with a new flowchart open, and the keys that act on it.
 class OrgaWindow : public OrgaEditor {

@@ -5,10 +5,10 @@
 
 // What a user does: a new set of commands from the dialog, Annuler first, three
 // classes of five drawn examples, a recognised and a rejected drawing, save,
-// reopen, save again. Five examples a class leave the common covariance 12
+// close and reopen. Five examples a class leave the common covariance 12
 // degrees of freedom for 13 features, so most fresh drawings fail the distance
 // test; the stroke down drawn here is one that passes.
-TEST_F(GestureEditor, FromANewSetToTheSameFileTwice) {
+TEST_F(GestureEditor, FromANewSetToItsFileAndBack) {
     CMainFrame& frame = editor.frame();
     answers.then(clickButton("Annuler"));
     chooseMenuEntry(frame, "&Gestes", "&Nouveau");
@@ -55,24 +55,16 @@ TEST_F(GestureEditor, FromANewSetToTheSameFileTwice) {
             click("ajouterExemple");
         }
     }
-    ASSERT_EQ(set().nbClasses(), 3);
-    for (int c = 0; c < 3; ++c)
-        EXPECT_EQ(set().classe(c).nbExemples(), 5) << c;
-    EXPECT_EQ(set().classe(2).code(), 210);
-    ASSERT_TRUE(set().reconnaissancePossible());
-    const auto expectVerdict = [this](const CDessin& drawing, const char* line1,
-                                      const char* line2) {
-        draw(drawing);
-        EXPECT_EQ(window().result().line1(), line1);
-        EXPECT_EQ(window().result().line2(), line2);
-    };
-    expectVerdict(*command(204, 500), "Geste reconnu :", "bas");
-    expectVerdict(*scribble(502), "Geste rejeté", "");
+    draw(*command(204, 500));
+    EXPECT_EQ(window().result().line1(), "Geste reconnu :");
+    EXPECT_EQ(window().result().line2(), "bas");
+    draw(*scribble(502));
+    EXPECT_EQ(window().result().line1(), "Geste rejeté");
+    EXPECT_EQ(window().result().line2(), "");
 
     chooseRow("classes", "rouge");
     chooseMenuEntry(frame, "&Gestes", "&Enregistrer");
-    const QByteArray first = readFile(gestureFolder() + "Commandes.gst");
-    EXPECT_TRUE(first.contains("-1\n9 Commandes\n"));
+    EXPECT_TRUE(readFile(gestureFolder() + "Commandes.gst").contains("-1\n9 Commandes\n"));
     chooseMenuEntry(frame, "&Gestes", "&Fermer");
     flushDeletes();
     EXPECT_EQ(editor.windowCount(), 0);
@@ -81,11 +73,4 @@ TEST_F(GestureEditor, FromANewSetToTheSameFileTwice) {
     chooseMenuEntry(frame, "&Gestes", "&Ouvrir...");
     ASSERT_NE(editor.active<CApprentissage>(), nullptr);
     expectWindow("the three commands read back");
-    // Cancelling a rename still marks the set changed: the second save writes.
-    answers.then(clickButton("Annuler"));
-    click("renommerEnsemble");
-    chooseMenuEntry(frame, "&Gestes", "&Enregistrer");
-    EXPECT_FALSE(set().modifie());
-    EXPECT_EQ(readFile(gestureFolder() + "Commandes.gst"), first);
-    expectVerdict(*command(204, 500), "Geste reconnu :", "bas");
 }

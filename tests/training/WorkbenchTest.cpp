@@ -11,11 +11,6 @@ const QString kReplaceShipped = "Le fichier formes.gst existe déjà.\n"
                                 "C'est l'ensemble des composants que reconnaissent les "
                                 "organigrammes.\nVoulez-vous le remplacer ?";
 
-// A point of the list's blank part, below its rows.
-QPoint blankOf(QListWidget& list) {
-    return list.viewport()->rect().bottomLeft() + QPoint(10, -5);
-}
-
 } // namespace
 
 // A new set named like the shipped components set: its first save asks, Non
@@ -69,8 +64,10 @@ TEST_F(GestureEditor, TheWorkbenchNeverLosesTheUsersWorkAndExplainsEachVerdict) 
     for (const char* name : {"exemples", "classes"}) {
         auto* list = widget<QListWidget>(name);
         const int row = list->currentRow();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, blankOf(*list));
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, blankOf(*list));
+        // Below the rows.
+        const QPoint blank = list->viewport()->rect().bottomLeft() + QPoint(10, -5);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, blank);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, blank);
         EXPECT_EQ(list->currentRow(), row) << name;
         EXPECT_EQ(list->selectedItems().size(), 1) << name;
     }
