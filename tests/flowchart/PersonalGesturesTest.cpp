@@ -68,14 +68,20 @@ protected:
     DrawingGenerator m_pen{3};
 };
 
-// With "Reconnaissance combinée" unchecked, in this window and the next, the
-// trained recogniser alone rejects a rectangle drawn from its bottom-right
-// corner clockwise, and nothing is offered to learn. The first flowchart
-// offers to adapt the gestures, and only it.
-TEST_F(PersonalGestures, WithoutCombinedRecognitionAReversedRectangleIsRejected) {
+// With the shipped sets a rectangle drawn from its bottom-right corner
+// clockwise is a rectangle and a line drawn right to left a line; with
+// "Reconnaissance combinée" unchecked, in this window and the next, the
+// trained recogniser alone rejects the rectangle, and nothing is offered to
+// learn. The first flowchart offers to adapt the gestures, and only it.
+TEST_F(PersonalGestures, ANewFlowchartMakesWhatWasMeantHoweverItIsDrawn) {
     ModalAnswers answers;
     answers.then(clickButton("Non")).then(clickButton("Non"));
     COrga& window = newFlowchart();
+    EXPECT_NE(dynamic_cast<const CRectangle*>(drawOn(window, {kRectangleFromBottomRightClockwise})),
+              nullptr);
+    EXPECT_NE(dynamic_cast<const CLigne*>(drawOn(window, {paths::line({350, 300}, {120, 300})})),
+              nullptr);
+
     chooseMenuEntry(m_app.frame(), "&Dessin", "Reconnaissance co&mbinée");
     EXPECT_EQ(drawOn(window, {kRectangleFromBottomRightClockwise}), nullptr);
     EXPECT_TRUE(m_app.frame().statusBar()->currentMessage().startsWith("Geste rejetéinconnu"));
