@@ -81,35 +81,6 @@ std::unique_ptr<CDessin> OrgaEditor::commandDrawing(int code, Vec2 centre, doubl
                         [&] { return commandGesture(code, m_generator, centre, size); });
 }
 
-std::unique_ptr<CDessin> traced(const std::vector<std::vector<Vec2>>& strokes) {
-    constexpr double kSpeed = 400.0;
-    constexpr double kStep = 4.0;
-    auto drawing = std::make_unique<CDessin>();
-    double t = 0.0;
-    for (const std::vector<Vec2>& vertices : strokes) {
-        auto stroke = std::make_unique<CStroke>();
-        const auto add = [&](Vec2 p) {
-            stroke->addPoint(static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y)),
-                             t);
-        };
-        add(vertices.front());
-        for (std::size_t i = 1; i < vertices.size(); ++i) {
-            const Vec2 a = vertices[i - 1];
-            const Vec2 b = vertices[i];
-            const double length = std::hypot(b.x - a.x, b.y - a.y);
-            const int steps = std::max(1, static_cast<int>(std::ceil(length / kStep)));
-            for (int k = 1; k <= steps; ++k) {
-                const double f = static_cast<double>(k) / steps;
-                t += length / steps / kSpeed;
-                add({a.x + (b.x - a.x) * f, a.y + (b.y - a.y) * f});
-            }
-        }
-        drawing->addStroke(std::move(stroke));
-        t += 0.1;
-    }
-    return drawing;
-}
-
 QStringList describe(const COrganigramme& flowchart) {
     QStringList lines;
     for (const auto& e : flowchart.elements()) {

@@ -5,6 +5,7 @@
 #include "flowchart/OrgaDoc.h"
 #include "flowchart/OrgaView.h"
 #include "generator/DrawingGenerator.h"
+#include "support/Drawings.h"
 #include "support/EditorFixture.h"
 #include "support/Menus.h"
 #include "support/ModalAnswers.h"
@@ -70,9 +71,6 @@ protected:
     DrawingGenerator m_generator{77};
 };
 
-// A drawing through exactly these vertices, sampled every few pixels at a
-// steady 400 pixels a second, strokes a tenth of a second apart.
-std::unique_ptr<CDessin> traced(const std::vector<std::vector<Vec2>>& strokes);
 // A spiral of three turns about (300, 300), like no flowchart gesture.
 std::vector<Vec2> spiralVertices();
 // Each component on a line: its class, centre, enclosing rectangle, colour and pen.

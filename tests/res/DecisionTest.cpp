@@ -4,6 +4,7 @@
 #include "flowchart/GestureDecision.h"
 #include "generator/ShippedSets.h"
 #include "recognizer/ShapeRecognizer.h"
+#include "support/Drawings.h"
 
 #include <gtest/gtest.h>
 
@@ -26,24 +27,6 @@ const GestureVariant& variant(int typeAction, const std::string& name) {
     if (it == all.end())
         throw std::invalid_argument("no way named " + name);
     return *it;
-}
-
-// A drawing of one stroke per list of corners, each side drawn a point every 4 pixels.
-std::shared_ptr<CDessin> polylines(const std::vector<std::vector<CInkPoint>>& strokes) {
-    auto drawing = std::make_shared<CDessin>();
-    for (const auto& corners : strokes) {
-        auto stroke = std::make_unique<CStroke>();
-        for (std::size_t i = 0; i + 1 < corners.size(); ++i) {
-            const int steps = static_cast<int>(distance(corners[i], corners[i + 1]) / 4) + 1;
-            for (int k = 0; k < steps; ++k)
-                stroke->addPoint(corners[i].x + (corners[i + 1].x - corners[i].x) * k / steps,
-                                 corners[i].y + (corners[i + 1].y - corners[i].y) * k / steps,
-                                 0.01 * k);
-        }
-        stroke->addPoint(corners.back().x, corners.back().y, 1.0);
-        drawing->addStroke(std::move(stroke));
-    }
-    return drawing;
 }
 
 } // namespace
@@ -125,13 +108,13 @@ TEST(GestureDecision, ErasingNeedsStrokesThatCrossOrAScribble) {
     // A stroke that runs up and down four times and more is a scribble,
     // whatever letter its zigzags look like.
     for (int runs = 4; runs <= 7; ++runs) {
-        std::vector<CInkPoint> zigzag;
+        std::vector<Vec2> zigzag;
         for (int i = 0; i <= runs; ++i)
-            zigzag.emplace_back(100 + 25 * i, i % 2 == 0 ? 300 : 150);
-        EXPECT_EQ(decideGesture(polylines({zigzag}), shipped(TYPE_COMMANDES),
-                                GestureTarget::Command, true)
-                      .code,
-                  207)
+            zigzag.push_back({100.0 + 25 * i, i % 2 == 0 ? 300.0 : 150.0});
+        EXPECT_EQ(
+            decideGesture(traced({zigzag}), shipped(TYPE_COMMANDES), GestureTarget::Command, true)
+                .code,
+            207)
             << runs;
     }
 }
@@ -142,51 +125,48 @@ TEST(GestureDecision, ErasingNeedsStrokesThatCrossOrAScribble) {
 // strokes, a straight and a bent one, the winding of loops and of an arrow,
 // the foot of a P and of a B, an N and an H in three strokes.
 TEST(DrawingMeasures, TellCornersTurnsCrossingsBendsPassesAndArrows) {
-    std::vector<CInkPoint> circle;
+    std::vector<Vec2> circle;
     for (int i = 0; i <= 40; ++i)
-        circle.emplace_back(static_cast<int>(200 + 100 * std::cos(i * M_PI / 20)),
-                            static_cast<int>(200 + 100 * std::sin(i * M_PI / 20)));
-    const std::vector<CInkPoint> clockwise{{0, 0}, {200, 0}, {200, 200}, {0, 200}, {0, 0}};
-    const std::vector<CInkPoint> anticlockwise{{0, 0}, {0, 200}, {200, 200}, {200, 0}, {0, 0}};
-    EXPECT_GT(cornerShare(*polylines({clockwise})), 0.5);
-    EXPECT_LT(cornerShare(*polylines({circle})), 0.3);
-    EXPECT_GT(windingArea(polylines({clockwise})->stroke(0)), 0.0);
-    EXPECT_LT(windingArea(polylines({anticlockwise})->stroke(0)), 0.0);
-    EXPECT_TRUE(chordsCross(*polylines({{{0, 0}, {100, 100}}, {{100, 0}, {0, 100}}})));
-    EXPECT_FALSE(chordsCross(*polylines({{{0, 0}, {50, 100}}, {{50, 100}, {100, 0}}})));
-    EXPECT_FALSE(chordsCross(*polylines({{{0, 0}, {100, 0}}, {{50, 0}, {50, 100}}})));
-    EXPECT_FALSE(hasBentStroke(*polylines({{{0, 0}, {100, 10}}, {{0, 50}, {100, 60}}})));
-    EXPECT_TRUE(hasBentStroke(*polylines({{{0, 0}, {100, 0}}, {{0, 0}, {60, 60}, {0, 120}}})));
-    std::vector<CInkPoint> loops; // five loops along a line, as a cursive "eeeee"
+        circle.push_back(
+            {200 + 100 * std::cos(i * M_PI / 20), 200 + 100 * std::sin(i * M_PI / 20)});
+    const std::vector<Vec2> clockwise{{0, 0}, {200, 0}, {200, 200}, {0, 200}, {0, 0}};
+    const std::vector<Vec2> anticlockwise{{0, 0}, {0, 200}, {200, 200}, {200, 0}, {0, 0}};
+    EXPECT_GT(cornerShare(*traced({clockwise})), 0.5);
+    EXPECT_LT(cornerShare(*traced({circle})), 0.3);
+    EXPECT_GT(windingArea(traced({clockwise})->stroke(0)), 0.0);
+    EXPECT_LT(windingArea(traced({anticlockwise})->stroke(0)), 0.0);
+    EXPECT_TRUE(chordsCross(*traced({{{0, 0}, {100, 100}}, {{100, 0}, {0, 100}}})));
+    EXPECT_FALSE(chordsCross(*traced({{{0, 0}, {50, 100}}, {{50, 100}, {100, 0}}})));
+    EXPECT_FALSE(chordsCross(*traced({{{0, 0}, {100, 0}}, {{50, 0}, {50, 100}}})));
+    EXPECT_FALSE(hasBentStroke(*traced({{{0, 0}, {100, 10}}, {{0, 50}, {100, 60}}})));
+    EXPECT_TRUE(hasBentStroke(*traced({{{0, 0}, {100, 0}}, {{0, 0}, {60, 60}, {0, 120}}})));
+    std::vector<Vec2> loops; // five loops along a line, as a cursive "eeeee"
     for (int i = 0; i <= 200; ++i)
-        loops.emplace_back(static_cast<int>(2 * i + 30 * std::cos(i * M_PI / 20)),
-                           static_cast<int>(30 * std::sin(i * M_PI / 20)));
-    EXPECT_GT(windingTurns(*polylines({loops})), 9 * M_PI);
-    EXPECT_LT(windingTurns(*polylines({{{0, 50}, {300, 50}}, {{260, 10}, {300, 50}, {260, 90}}})),
+        loops.push_back({2 * i + 30 * std::cos(i * M_PI / 20), 30 * std::sin(i * M_PI / 20)});
+    EXPECT_GT(windingTurns(*traced({loops})), 9 * M_PI);
+    EXPECT_LT(windingTurns(*traced({{{0, 50}, {300, 50}}, {{260, 10}, {300, 50}, {260, 90}}})),
               2 * M_PI);
-    const std::vector<CInkPoint> stem{{0, 0}, {0, 300}};
-    const std::vector<CInkPoint> upperBowl{{0, 0}, {150, 40}, {150, 110}, {0, 150}};
-    const std::vector<CInkPoint> lowerBowl{{0, 150}, {180, 190}, {180, 260}, {0, 300}};
-    EXPECT_LT(lowerWidthShare(*polylines({stem, upperBowl})), 0.1);
-    EXPECT_GT(lowerWidthShare(*polylines({stem, upperBowl, lowerBowl})), 0.9);
-    const std::vector<CInkPoint> rightStem{{200, 300}, {200, 0}};
-    EXPECT_TRUE(threeStrokeN(*polylines({stem, {{0, 0}, {200, 300}}, rightStem})));
-    EXPECT_FALSE(threeStrokeN(*polylines({stem, {{0, 150}, {200, 150}}, rightStem})));
-    EXPECT_FALSE(threeStrokeN(*polylines({rightStem, {{0, 0}, {200, 300}}, stem})));
+    const std::vector<Vec2> stem{{0, 0}, {0, 300}};
+    const std::vector<Vec2> upperBowl{{0, 0}, {150, 40}, {150, 110}, {0, 150}};
+    const std::vector<Vec2> lowerBowl{{0, 150}, {180, 190}, {180, 260}, {0, 300}};
+    EXPECT_LT(lowerWidthShare(*traced({stem, upperBowl})), 0.1);
+    EXPECT_GT(lowerWidthShare(*traced({stem, upperBowl, lowerBowl})), 0.9);
+    const std::vector<Vec2> rightStem{{200, 300}, {200, 0}};
+    EXPECT_TRUE(threeStrokeN(*traced({stem, {{0, 0}, {200, 300}}, rightStem})));
+    EXPECT_FALSE(threeStrokeN(*traced({stem, {{0, 150}, {200, 150}}, rightStem})));
+    EXPECT_FALSE(threeStrokeN(*traced({rightStem, {{0, 0}, {200, 300}}, stem})));
     // An N runs up, down and up; a scribble five times; a trembling line once.
-    EXPECT_EQ(passes(*polylines({{{0, 300}, {0, 0}, {200, 300}, {200, 0}}})), 3);
-    EXPECT_EQ(passes(*polylines({{{0, 0}, {40, 200}, {80, 0}, {120, 200}, {160, 0}, {200, 200}}})),
-              5);
-    EXPECT_EQ(passes(*polylines({{{0, 0}, {100, 3}, {200, -3}, {300, 3}}})), 1);
+    EXPECT_EQ(passes(*traced({{{0, 300}, {0, 0}, {200, 300}, {200, 0}}})), 3);
+    EXPECT_EQ(passes(*traced({{{0, 0}, {40, 200}, {80, 0}, {120, 200}, {160, 0}, {200, 200}}})), 5);
+    EXPECT_EQ(passes(*traced({{{0, 0}, {100, 3}, {200, -3}, {300, 3}}})), 1);
     // A head whose apex the shaft's end touches, in either order; an X is none.
-    const std::vector<CInkPoint> head{{160, 60}, {200, 100}, {160, 140}},
-        shaft{{0, 100}, {195, 98}};
+    const std::vector<Vec2> head{{160, 60}, {200, 100}, {160, 140}}, shaft{{0, 100}, {195, 98}};
     const auto arrow = std::pair{CInkPoint(0, 100), CInkPoint(200, 100)};
-    EXPECT_EQ(shaftAndHead(*polylines({shaft, head})), arrow);
-    EXPECT_EQ(shaftAndHead(*polylines({head, shaft})), arrow);
-    EXPECT_EQ(shaftAndHead(*polylines({{{0, 0}, {100, 100}}, {{100, 0}, {0, 100}}})), std::nullopt);
+    EXPECT_EQ(shaftAndHead(*traced({shaft, head})), arrow);
+    EXPECT_EQ(shaftAndHead(*traced({head, shaft})), arrow);
+    EXPECT_EQ(shaftAndHead(*traced({{{0, 0}, {100, 100}}, {{100, 0}, {0, 100}}})), std::nullopt);
     // Gone round, stopped a little short; a C's gap is too wide, a line's ends too far.
-    EXPECT_TRUE(closedStroke(*polylines({{{0, 0}, {200, 0}, {200, 100}, {0, 100}, {0, 30}}})));
-    EXPECT_FALSE(closedStroke(*polylines({{{200, 0}, {0, 0}, {0, 100}, {200, 100}}})));
-    EXPECT_FALSE(closedStroke(*polylines({{{0, 0}, {5, 200}}})));
+    EXPECT_TRUE(closedStroke(*traced({{{0, 0}, {200, 0}, {200, 100}, {0, 100}, {0, 30}}})));
+    EXPECT_FALSE(closedStroke(*traced({{{200, 0}, {0, 0}, {0, 100}, {200, 100}}})));
+    EXPECT_FALSE(closedStroke(*traced({{{0, 0}, {5, 200}}})));
 }
