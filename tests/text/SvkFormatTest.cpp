@@ -20,9 +20,8 @@ const std::string kHtml =
 
 // Written on Windows or touched by an editor (a byte-order mark, CRLF, a final
 // newline, a lowercase doctype), a marked document is ours; HTML that is not
-// ours, or with the mark far down in the body, is foreign (an empty file is
-// the first cut below); bytes that are not UTF-8, or a character cut in two,
-// are damage.
+// ours, marked but without its doctype, or with the mark far down in the body, is foreign (an empty
+// file is the first cut below); bytes that are not UTF-8, or a character cut in two, are damage.
 TEST(SvkFormat, TellsOursFromForeignAndDamagedFiles) {
     const std::string svk = markAsSvk(kHtml);
     EXPECT_EQ(svk.find("<meta name=\"generator\" content=\"Strovik\" />"),
@@ -35,6 +34,7 @@ TEST(SvkFormat, TellsOursFromForeignAndDamagedFiles) {
         {"<!doctype" + svk.substr(9), SvkProblem::None},
         {"Un texte tout simple.\n", SvkProblem::Foreign},
         {kHtml, SvkProblem::Foreign},
+        {svk.substr(svk.find("<html>")), SvkProblem::Foreign},
         {std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), SvkProblem::Foreign},
         {kHtml.substr(0, kHtml.size() - 14) + std::string(600, ' ') +
              "<meta name=\"generator\" content=\"Strovik\" /></body></html>",
