@@ -406,11 +406,11 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
     }
     // A head whose apex a shaft's end touches is an arrow, whatever either
     // recogniser makes of it (the trained one often an X, the head's chord
-    // cutting the shaft); handwriting may touch itself so, and stays text.
-    if (const auto arrow = shaftAndHead(*shape.dessin()); arrow && !handwritten(*shape.dessin())) {
-        const int code = arrowCode(arrow->first, arrow->second);
-        return trained.share.contains(code) ? accept(code) : decision;
-    }
+    // cutting the shaft); handwriting may touch itself so, and stays text. A
+    // set that draws no such arrow decides as usual.
+    if (const auto arrow = shaftAndHead(*shape.dessin()); arrow && !handwritten(*shape.dessin()))
+        if (const int code = arrowCode(arrow->first, arrow->second); trained.share.contains(code))
+            return accept(code);
     if (candidates.count() > 1 && !shapeless &&
         !(closed && closedFigure(candidates.at(1)->name())) &&
         codesOf(candidates.at(1)->name()) != kind &&
