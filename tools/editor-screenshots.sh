@@ -4,12 +4,7 @@
 # drawing eight examples each with the mouse, then a fresh line is recognised
 # and a scribble rejected. Usage: tools/editor-screenshots.sh [build] [folder]
 set -euo pipefail
-build=${1:-build}
-out=$(mkdir -p "${2:-docs}" && cd "${2:-docs}" && pwd)
-program="$(cd "$build" && pwd)/src/app/velmora"
-VELMORA_DATA_ROOT=$(mktemp -d)/Données/
-mkdir -p "$VELMORA_DATA_ROOT"
-export VELMORA_DATA_ROOT program out
+source "$(dirname "$0")/screenshot-setup.sh" "${1:-}" "${2:-}"
 
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
 set -euo pipefail

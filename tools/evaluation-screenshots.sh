@@ -4,13 +4,7 @@
 # opened, evaluated, and its first class shown in the gallery.
 # Usage: tools/evaluation-screenshots.sh [build] [folder]
 set -euo pipefail
-build=${1:-build}
-out=$(mkdir -p "${2:-docs}" && cd "${2:-docs}" && pwd)
-program="$(cd "$build" && pwd)/src/app/velmora"
-VELMORA_DATA_ROOT=$(mktemp -d)/Données/
-mkdir -p "$VELMORA_DATA_ROOT/Gestes"
-cp "$(dirname "$0")/samples/composants.gst" "$VELMORA_DATA_ROOT/Gestes/"
-export VELMORA_DATA_ROOT program out
+source "$(dirname "$0")/screenshot-setup.sh" "${1:-}" "${2:-}" Gestes "$(dirname "$0")/samples/composants.gst"
 
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
 set -euo pipefail

@@ -4,13 +4,7 @@
 # right button; one picture while the ink is on the text, one after the edit.
 # Usage: tools/text-screenshots.sh [build] [folder]
 set -euo pipefail
-build=${1:-build}
-out=$(mkdir -p "${2:-docs}" && cd "${2:-docs}" && pwd)
-program="$(cd "$build" && pwd)/src/app/velmora"
-VELMORA_DATA_ROOT=$(mktemp -d)/Données/
-mkdir -p "$VELMORA_DATA_ROOT/Editeur"
-cp "$(dirname "$0")/samples/gestes.svk" "$VELMORA_DATA_ROOT/Editeur/"
-export VELMORA_DATA_ROOT program out
+source "$(dirname "$0")/screenshot-setup.sh" "${1:-}" "${2:-}" Editeur "$(dirname "$0")/samples/gestes.svk"
 
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
 set -euo pipefail
