@@ -67,6 +67,13 @@ std::vector<Point> resampled(const std::vector<Point>& path, int count) {
     return even;
 }
 
+// The longer side of the drawing's upright box.
+double sizeOf(const CDessin& drawing) {
+    const CPolygon& box = drawing.boundingRectangle();
+    return std::max(std::abs(box.vertex(2).x - box.vertex(0).x),
+                    std::abs(box.vertex(2).y - box.vertex(0).y));
+}
+
 } // namespace
 
 double windingArea(const CStroke& stroke) {
@@ -212,9 +219,7 @@ int passes(const CDessin& drawing) {
 std::optional<std::pair<CInkPoint, CInkPoint>> shaftAndHead(const CDessin& drawing) {
     if (drawing.strokeCount() != 2)
         return std::nullopt;
-    const CPolygon& box = drawing.boundingRectangle();
-    const double size = std::max(std::abs(box.vertex(2).x - box.vertex(0).x),
-                                 std::abs(box.vertex(2).y - box.vertex(0).y));
+    const double size = sizeOf(drawing);
     for (int head = 0; head < 2; ++head) {
         const CStroke& bent = drawing.stroke(head);
         const CStroke& shaft = drawing.stroke(1 - head);
@@ -246,8 +251,6 @@ bool closedStroke(const CDessin& drawing) {
     if (drawing.strokeCount() != 1 || drawing.stroke(0).pointCount() < 3)
         return false;
     const CStroke& stroke = drawing.stroke(0);
-    const CPolygon& box = drawing.boundingRectangle();
-    const double size = std::max(std::abs(box.vertex(2).x - box.vertex(0).x),
-                                 std::abs(box.vertex(2).y - box.vertex(0).y));
+    const double size = sizeOf(drawing);
     return size > 0 && distance(stroke.point(0), stroke.point(stroke.pointCount() - 1)) <= size / 5;
 }
