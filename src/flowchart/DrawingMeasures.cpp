@@ -1,6 +1,7 @@
 #include "flowchart/DrawingMeasures.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <numeric>
@@ -74,6 +75,50 @@ double sizeOf(const CDessin& drawing) {
                     std::abs(box.vertex(2).y - box.vertex(0).y));
 }
 
+// Where the line through `a` and `b` meets the line through `c` and `d`, as
+// fractions of the way from `a` to `b` and from `c` to `d`; nothing when they
+// are parallel.
+std::optional<std::pair<double, double>> crossing(const Point& a, const Point& b, const Point& c,
+                                                  const Point& d) {
+    const double rx = b.x - a.x, ry = b.y - a.y, sx = d.x - c.x, sy = d.y - c.y;
+    const double denominator = rx * sy - ry * sx;
+    if (denominator == 0.0)
+        return std::nullopt;
+    return std::pair{((c.x - a.x) * sy - (c.y - a.y) * sx) / denominator,
+                     ((c.x - a.x) * ry - (c.y - a.y) * rx) / denominator};
+}
+
+// Solves `a` x = `b` by Gaussian elimination with partial pivoting; nothing
+// when `a` is singular.
+template <std::size_t N>
+std::optional<std::array<double, N>> solved(std::array<std::array<double, N>, N> a,
+                                            std::array<double, N> b) {
+    for (std::size_t col = 0; col < N; ++col) {
+        std::size_t pivot = col;
+        for (std::size_t row = col + 1; row < N; ++row)
+            if (std::abs(a[row][col]) > std::abs(a[pivot][col]))
+                pivot = row;
+        if (std::abs(a[pivot][col]) < 1e-12)
+            return std::nullopt;
+        std::swap(a[col], a[pivot]);
+        std::swap(b[col], b[pivot]);
+        for (std::size_t row = col + 1; row < N; ++row) {
+            const double factor = a[row][col] / a[col][col];
+            for (std::size_t k = col; k < N; ++k)
+                a[row][k] -= factor * a[col][k];
+            b[row] -= factor * b[col];
+        }
+    }
+    std::array<double, N> x{};
+    for (std::size_t row = N; row-- > 0;) {
+        double sum = b[row];
+        for (std::size_t k = row + 1; k < N; ++k)
+            sum -= a[row][k] * x[k];
+        x[row] = sum / a[row][row];
+    }
+    return x;
+}
+
 } // namespace
 
 double windingArea(const CStroke& stroke) {
@@ -103,17 +148,55 @@ bool chordsCross(const CDessin& drawing) {
         return false;
     const auto ends = [&](int i) {
         const CStroke& stroke = drawing.stroke(i);
-        return std::pair{stroke.point(0), stroke.point(stroke.pointCount() - 1)};
+        return std::pair{Point{double(stroke.point(0).x), double(stroke.point(0).y)},
+                         Point{double(stroke.point(stroke.pointCount() - 1).x),
+                               double(stroke.point(stroke.pointCount() - 1).y)}};
     };
     const auto [a, b] = ends(0);
     const auto [c, d] = ends(1);
-    const double rx = b.x - a.x, ry = b.y - a.y, sx = d.x - c.x, sy = d.y - c.y;
-    const double denominator = rx * sy - ry * sx;
-    if (denominator == 0.0)
+    const auto at = crossing(a, b, c, d);
+    return at && at->first > 0.2 && at->first < 0.8 && at->second > 0.2 && at->second < 0.8;
+}
+
+bool inkCrosses(const CDessin& drawing) {
+    if (drawing.strokeCount() != 2)
         return false;
-    const double t = ((c.x - a.x) * sy - (c.y - a.y) * sx) / denominator;
-    const double u = ((c.x - a.x) * ry - (c.y - a.y) * rx) / denominator;
-    return t > 0.2 && t < 0.8 && u > 0.2 && u < 0.8;
+    constexpr int kSteps = 32;
+    std::array<std::vector<Point>, 2> even;
+    for (int s = 0; s < 2; ++s) {
+        const std::vector<Point> path = joinedPath(drawing, s, s);
+        if (path.size() < 2)
+            return false;
+        even[s] = resampled(path, kSteps);
+    }
+    const auto inside = [](std::size_t segment, double t) {
+        const double along = (double(segment) + t) / kSteps;
+        return along > 0.2 && along < 0.8;
+    };
+    for (std::size_t i = 1; i < even[0].size(); ++i)
+        for (std::size_t j = 1; j < even[1].size(); ++j) {
+            const auto at = crossing(even[0][i - 1], even[0][i], even[1][j - 1], even[1][j]);
+            if (at && at->first >= 0 && at->first <= 1 && at->second >= 0 && at->second <= 1 &&
+                inside(i - 1, at->first) && inside(j - 1, at->second))
+                return true;
+        }
+    return false;
+}
+
+bool loops(const CDessin& drawing) {
+    if (drawing.strokeCount() != 1)
+        return false;
+    const std::vector<Point> path = joinedPath(drawing, 0, 0);
+    if (path.size() < 3)
+        return false;
+    constexpr std::size_t kSteps = 64;
+    const std::vector<Point> even = resampled(path, kSteps);
+    const double near = sizeOf(drawing) / 10;
+    for (std::size_t i = 0; i < even.size(); ++i)
+        for (std::size_t j = i + kSteps / 4; j < even.size(); ++j)
+            if (gap(even[i], even[j]) <= near)
+                return true;
+    return false;
 }
 
 double cornerShare(const CDessin& drawing) {
@@ -253,4 +336,85 @@ bool closedStroke(const CDessin& drawing) {
     const CStroke& stroke = drawing.stroke(0);
     const double size = sizeOf(drawing);
     return size > 0 && distance(stroke.point(0), stroke.point(stroke.pointCount() - 1)) <= size / 5;
+}
+
+std::optional<double> fittedAspect(const CDessin& drawing) {
+    // Each stroke resampled in proportion to its length, the pen's jumps left out.
+    std::vector<Point> even;
+    const double total = drawing.totalLength();
+    for (int s = 0; s < drawing.strokeCount() && total > 0.0; ++s) {
+        const std::vector<Point> path = joinedPath(drawing, s, s);
+        const int steps = static_cast<int>(std::lround(64 * drawing.stroke(s).length() / total));
+        if (path.size() >= 2 && steps >= 1) {
+            const std::vector<Point> stroke = resampled(path, steps);
+            even.insert(even.end(), stroke.begin(), stroke.end());
+        }
+    }
+    if (even.size() < 5)
+        return std::nullopt;
+    // Centred and scaled to unit size, so that the sums stay well conditioned.
+    Point mean;
+    for (const Point& p : even) {
+        mean.x += p.x / even.size();
+        mean.y += p.y / even.size();
+    }
+    double scale = 0.0;
+    for (const Point& p : even)
+        scale = std::max(scale, gap(p, mean));
+    if (scale <= 0.0)
+        return std::nullopt;
+    // The conic a x^2 + b xy + c y^2 + d x + e y + f = 0 with a + c = 1, which
+    // no turn or shift of the drawing changes: with c = 1 - a, the unknowns
+    // (a, b, d, e, f) solve a linear least-squares problem.
+    std::array<std::array<double, 5>, 5> normal{};
+    std::array<double, 5> right{};
+    for (const Point& p : even) {
+        const double x = (p.x - mean.x) / scale, y = (p.y - mean.y) / scale;
+        const std::array<double, 5> row{x * x - y * y, x * y, x, y, 1.0};
+        for (std::size_t i = 0; i < 5; ++i) {
+            for (std::size_t j = 0; j < 5; ++j)
+                normal[i][j] += row[i] * row[j];
+            right[i] -= row[i] * y * y;
+        }
+    }
+    const auto conic = solved(normal, right);
+    if (!conic)
+        return std::nullopt;
+    const double a = (*conic)[0], b = (*conic)[1], c = 1.0 - a;
+    // The axes go as one over the square roots of the quadratic part's eigenvalues.
+    const double half = (a + c) / 2, spread = std::hypot((a - c) / 2, b / 2);
+    const double low = half - spread, high = half + spread;
+    if (low <= 0.0)
+        return std::nullopt;
+    return std::sqrt(low / high);
+}
+
+double cornerReach(const CDessin& drawing) {
+    const CPolygon& hull = drawing.convexHull();
+    const CPolygon& box = drawing.enclosingRectangle();
+    const int n = hull.vertexCount();
+    if (n < 3 || box.vertexCount() < 4)
+        return 1.0;
+    const auto toPoint = [](const CInkPoint& p) { return Point{double(p.x), double(p.y)}; };
+    const double halfDiagonal = gap(toPoint(box.vertex(0)), toPoint(box.vertex(2))) / 2;
+    if (halfDiagonal <= 0.0)
+        return 1.0;
+    std::array<double, 4> reach{};
+    for (int c = 0; c < 4; ++c) {
+        const Point corner = toPoint(box.vertex(c));
+        double nearest = halfDiagonal;
+        for (int i = 0; i < n; ++i) {
+            const Point a = toPoint(hull.vertex(i)), b = toPoint(hull.vertex((i + 1) % n));
+            const double dx = b.x - a.x, dy = b.y - a.y, squared = dx * dx + dy * dy;
+            const double t =
+                squared > 0.0
+                    ? std::clamp(((corner.x - a.x) * dx + (corner.y - a.y) * dy) / squared, 0.0,
+                                 1.0)
+                    : 0.0;
+            nearest = std::min(nearest, gap(corner, {a.x + t * dx, a.y + t * dy}));
+        }
+        reach[c] = nearest / halfDiagonal;
+    }
+    std::sort(reach.begin(), reach.end());
+    return reach[2];
 }

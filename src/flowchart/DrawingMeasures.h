@@ -18,6 +18,15 @@ bool hasBentStroke(const CDessin& drawing);
 // both (a fifth to four fifths along each), as the strokes of an X do.
 bool chordsCross(const CDessin& drawing);
 
+// Whether the drawing is two strokes whose ink crosses well inside both (a
+// fifth to four fifths along each), as an X's does, however its ends hook.
+bool inkCrosses(const CDessin& drawing);
+
+// Whether the drawing is one stroke that comes back within a tenth of its size
+// of where it passed a quarter of its length before: a loop, or a figure gone
+// round, which no straight stroke is.
+bool loops(const CDessin& drawing);
+
 // How much of the drawing's turning its sharpest eighth holds, the strokes
 // joined and resampled every 1/64 of their length, each turn taken over two
 // steps on either side: a rectangle turns at its four corners, about half of
@@ -52,3 +61,15 @@ std::optional<std::pair<CInkPoint, CInkPoint>> shaftAndHead(const CDessin& drawi
 // Whether the drawing is one stroke that ends within a fifth of its size of
 // where it began: a figure gone round, which no line is.
 bool closedStroke(const CDessin& drawing);
+
+// How much narrower than long the ellipse is that best fits the drawing's ink
+// (least squares over its conic, its strokes resampled every 1/64 of their
+// length): a round figure stopped short or run past keeps the shape its
+// box loses. Nothing when a hyperbola fits better, as for an X.
+std::optional<double> fittedAspect(const CDessin& drawing);
+
+// How far the drawing's hull stays from the corners of its smallest enclosing
+// rectangle, over half its diagonal, at the third nearest corner (one corner
+// may be cut where the pen stopped short): a rectangle reaches its corners,
+// an ellipse stays about 0.29 away, however its outline trembles.
+double cornerReach(const CDessin& drawing);

@@ -176,10 +176,13 @@ int rectangleCode(const std::array<CInkPoint, 4>& c) {
     return longSideWide ? 105 : 104;
 }
 
-// A round figure within these corners: a circle when its box is nearly square.
-int roundCode(const std::array<CInkPoint, 4>& c) {
+// A round figure within these corners: a circle when the ellipse that fits its
+// ink is nearly round (its box when none fits), which the pen stopping short
+// of the start does not change as it changes the box.
+int roundCode(const std::array<CInkPoint, 4>& c, const CDessin& drawing) {
     const double a = length(c[0], c[1]), b = length(c[1], c[2]);
-    if (std::min(a, b) >= 0.77 * std::max(a, b))
+    const double aspect = fittedAspect(drawing).value_or(std::min(a, b) / std::max(a, b));
+    if (aspect >= 0.77)
         return 110;
     return (a >= b ? wide(c[0], c[1]) : wide(c[1], c[2])) ? 112 : 111;
 }
@@ -194,6 +197,10 @@ int roundCode(const std::array<CInkPoint, 4>& c) {
 // whatever its corners. A diamond, standing on a corner, fills half of its
 // upright box, where people's rectangles and circles fill seven tenths and more.
 constexpr double kCornerShare = 0.42;
+// A trembling outline spreads a rectangle's turning along its sides; its hull
+// still reaches its corners, within 0.17 of its half-diagonal at three of
+// them, where people's round figures stay 0.18 away and more.
+constexpr double kCornerReach = 0.17;
 constexpr double kRectangleFill = 0.885;
 constexpr double kSurelyRectangleFill = 0.92;
 constexpr double kRoundFill = 0.855;
@@ -212,12 +219,13 @@ int closedFigureCode(const CDessin& drawing) {
                                            box.vertex(3)};
     if (hull >= kSurelyRectangleFill * box.area())
         return rectangleCode(corners);
-    const bool cornered = cornerShare(drawing) >= kCornerShare;
+    const bool cornered =
+        cornerShare(drawing) >= kCornerShare || cornerReach(drawing) <= kCornerReach;
     const bool full = hull >= kRectangleFill * box.area();
     const bool roundFill = hull <= kRoundFill * box.area();
     if (cornered ? roundFill : full)
         return AUCUN_CODE;
-    return cornered ? rectangleCode(corners) : roundCode(corners);
+    return cornered ? rectangleCode(corners) : roundCode(corners, drawing);
 }
 
 bool closedCode(int code) {
@@ -240,7 +248,7 @@ int arrowCode(const CInkPoint& tail, const CInkPoint& tip) {
 // a rectangle or a square by its sides, a triangle by where its apex points, a
 // circle or an ellipse lying or standing, an arrow by the way from its tail to
 // its tip. AUCUN_CODE for a member without such a figure.
-int codeOfFigure(const CShapeGesture& member) {
+int codeOfFigure(const CShapeGesture& member, const CDessin& drawing) {
     if (const auto* line = dynamic_cast<const CShapeLine*>(&member))
         return wide(line->ends()[0], line->ends()[1]) ? 102 : 103;
     if (const auto* rectangle = dynamic_cast<const CShapeRectangle*>(&member))
@@ -252,9 +260,9 @@ int codeOfFigure(const CShapeGesture& member) {
         return y[1] - y[0] > y[2] - y[1] ? 107 : 106;
     }
     if (const auto* circle = dynamic_cast<const CShapeCircle*>(&member))
-        return roundCode(circle->corners());
+        return roundCode(circle->corners(), drawing);
     if (const auto* ellipse = dynamic_cast<const CShapeEllipse*>(&member))
-        return roundCode(ellipse->corners());
+        return roundCode(ellipse->corners(), drawing);
     if (dynamic_cast<const CShapeDiamond*>(&member))
         return 109;
     if (member.name() == "Cross")
@@ -306,16 +314,20 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
         // "Effacer : Tout" takes the whole flowchart away: it needs two strokes
         // that cut each other well inside both (the rule-based recogniser also
         // sees a cross in two strokes meeting at their feet), and straight ones
-        // unless the rule-based recogniser sees a cross. Without that, what the
-        // trained recogniser gave the X is no rival; and when a stroke is bent,
-        // as a P's bowl is, no X was meant at all.
+        // unless the rule-based recogniser sees a cross, or their ink itself
+        // crosses well inside both, however their ends hook. Without that, what
+        // the trained recogniser gave the X is no rival; and when a stroke is
+        // bent, as a P's bowl is, no X was meant at all. A move is a straight
+        // stroke: one that loops is none of the four straight moves.
         const bool bent = hasBentStroke(*shape.dessin());
-        const bool crossing = chordsCross(*shape.dessin()) && (member.name() == "Cross" || !bent);
+        const bool crossing = inkCrosses(*shape.dessin()) ||
+                              (chordsCross(*shape.dessin()) && (member.name() == "Cross" || !bent));
+        const bool looped = loops(*shape.dessin());
         std::set<int> rivals;
         for (const auto& [code, p] : trained.share)
-            if (code != 208 || crossing)
+            if ((code != 208 || crossing) && !(looped && code >= 202 && code <= 205))
                 rivals.insert(code);
-        const int best = trained.best(bent ? rivals : std::set<int>{});
+        const int best = trained.best(bent || looped ? rivals : std::set<int>{});
         decision.className = set.classe(trained.bestClass.at(best)).nom();
         if (best == 208 && !crossing)
             return decision;
@@ -390,7 +402,9 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
     const bool closedInk = closedFigure(member.name()) || (member.name() == "Unknown" && goneRound);
     const int filled = closedInk && closedDrawn ? closedFigureCode(*shape.dessin()) : AUCUN_CODE;
     const bool closed = filled != AUCUN_CODE;
-    const int figure = closed ? filled : shapeless ? AUCUN_CODE : codeOfFigure(member);
+    const int figure = closed      ? filled
+                       : shapeless ? AUCUN_CODE
+                                   : codeOfFigure(member, *shape.dessin());
     std::set<int> kind = shapeless ? codesOf("")
                          : !closed ? codesOf(member.name())
                                    : codesOf(figure == 109   ? "Diamond"
@@ -404,6 +418,10 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
         kind.erase(102);
         kind.erase(103);
     }
+    // Handwriting is the only component that zigzags as a scribble does:
+    // whatever figure the trained recogniser leans to, a scribble is text.
+    if (member.name() == "Delete" && trained.share.contains(118))
+        return accept(118);
     // A head whose apex a shaft's end touches is an arrow, whatever either
     // recogniser makes of it (the trained one often an X, the head's chord
     // cutting the shaft); handwriting may touch itself so, and stays text. A

@@ -75,7 +75,7 @@ TEST(RealGestures, TheFlowchartMakesWhatTheLeftOutWritersMeant) {
         {{"arrowhead", {114}}, GestureTarget::Component, 0.97, 0.02},
         {{"N", {209}}, GestureTarget::Command, 0.97, 0.02},
         {{"P", {214}}, GestureTarget::Command, 0.93, 0.02},
-        {{"X", {208}}, GestureTarget::Command, 0.9, 0.02},
+        {{"X", {208}}, GestureTarget::Command, 0.95, 0.02},
         {{"v", {211}}, GestureTarget::Command, 0.93, 0.02},
         {{"question_mark", {217}}, GestureTarget::Command, 0.95, 0.02},
     };

@@ -60,6 +60,10 @@ TEST(GestureDecision, EveryWayBecomesWhatItMeans) {
         {TYPE_COMMANDES, "Couleur : Noir (N en trois traits vers le bas)", 209},
         {TYPE_COMMANDES, "Couleur : Noir (N d'un trait, départ en bas à gauche)", 209},
         {TYPE_COMMANDES, "Déplacement horizontal : Droite-Gauche", 202},
+        {TYPE_COMPOSANTS, "Ellipse verticale (départ en haut, sens horaire)", 111},
+        {TYPE_COMPOSANTS, "Texte (un mot écrit à la main)", 118},
+        {TYPE_COMMANDES, "Effacer : Sélection (va-et-vient vertical, vers la droite)", 207},
+        {TYPE_COMMANDES, "Déplacement : Autre", 206},
     };
     DrawingGenerator g(2024);
     for (const Case& c : cases) {
@@ -119,6 +123,46 @@ TEST(GestureDecision, ErasingNeedsStrokesThatCrossOrAScribble) {
     }
 }
 
+// Drawings whose answer either recogniser alone gets wrong: a line ending in a
+// loop (no straight move), a standing ellipse stopped a sixth short at the top
+// (its box looks round), a word written in one stroke (no rectangle).
+TEST(GestureDecision, OddlyDrawnStillMeansWhatItMeans) {
+    std::vector<Vec2> looped{{400, 100}}, ellipse;
+    for (int i = 0; i <= 24; ++i)
+        looped.push_back({130 + 30 * std::cos(i * M_PI / 12), 130 - 30 * std::sin(i * M_PI / 12)});
+    for (int i = 0; i <= 50; ++i)
+        ellipse.push_back({200 + 74 * std::cos(-M_PI / 3 + i * M_PI / 30),
+                           200 + 100 * std::sin(-M_PI / 3 + i * M_PI / 30)});
+    struct Case {
+        GestureTarget target;
+        std::vector<std::vector<Vec2>> strokes;
+        int meant;
+    };
+    const Case cases[] = {
+        {GestureTarget::Command, {looped}, 206},
+        {GestureTarget::Component, {ellipse}, 111},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(decideGesture(traced(c.strokes),
+                                shipped(c.target == GestureTarget::Component ? TYPE_COMPOSANTS
+                                                                             : TYPE_COMMANDES),
+                                c.target, true)
+                      .code,
+                  c.meant)
+            << c.meant;
+    // A word written in one stroke zigzags as a scribble does, and often fills
+    // its box as a rectangle: of 40, at least 38 are text.
+    DrawingGenerator g(7);
+    int text = 0;
+    for (int i = 0; i < 40; ++i)
+        text += decideGesture(
+                    variantDrawing(TYPE_COMPOSANTS,
+                                   variant(TYPE_COMPOSANTS, "Texte (un mot écrit à la main)"), g),
+                    shipped(TYPE_COMPOSANTS), GestureTarget::Component, true)
+                    .code == 118;
+    EXPECT_GE(text, 38);
+}
+
 // The measures that settle what both recognisers confuse, on figures whose
 // answer is plain: the corners of a square and of a 40-gon circle, the turn of a
 // square drawn clockwise on the screen and anticlockwise, crossing and touching
@@ -140,10 +184,10 @@ TEST(DrawingMeasures, TellCornersTurnsCrossingsBendsPassesAndArrows) {
     EXPECT_FALSE(chordsCross(*traced({{{0, 0}, {100, 0}}, {{50, 0}, {50, 100}}})));
     EXPECT_FALSE(hasBentStroke(*traced({{{0, 0}, {100, 10}}, {{0, 50}, {100, 60}}})));
     EXPECT_TRUE(hasBentStroke(*traced({{{0, 0}, {100, 0}}, {{0, 0}, {60, 60}, {0, 120}}})));
-    std::vector<Vec2> loops; // five loops along a line, as a cursive "eeeee"
+    std::vector<Vec2> cursive; // five loops along a line, as a cursive "eeeee"
     for (int i = 0; i <= 200; ++i)
-        loops.push_back({2 * i + 30 * std::cos(i * M_PI / 20), 30 * std::sin(i * M_PI / 20)});
-    EXPECT_GT(windingTurns(*traced({loops})), 9 * M_PI);
+        cursive.push_back({2 * i + 30 * std::cos(i * M_PI / 20), 30 * std::sin(i * M_PI / 20)});
+    EXPECT_GT(windingTurns(*traced({cursive})), 9 * M_PI);
     EXPECT_LT(windingTurns(*traced({{{0, 50}, {300, 50}}, {{260, 10}, {300, 50}, {260, 90}}})),
               2 * M_PI);
     const std::vector<Vec2> stem{{0, 0}, {0, 300}};
@@ -169,4 +213,33 @@ TEST(DrawingMeasures, TellCornersTurnsCrossingsBendsPassesAndArrows) {
     EXPECT_TRUE(closedStroke(*traced({{{0, 0}, {200, 0}, {200, 100}, {0, 100}, {0, 30}}})));
     EXPECT_FALSE(closedStroke(*traced({{{200, 0}, {0, 0}, {0, 100}, {200, 100}}})));
     EXPECT_FALSE(closedStroke(*traced({{{0, 0}, {5, 200}}})));
+    // A standing ellipse twice as high as wide, a sixth of it left undrawn at the
+    // top: its box looks rounder, the ellipse that fits it does not. A line fits
+    // a flat one; an X none.
+    std::vector<Vec2> ellipse;
+    for (int i = 0; i <= 50; ++i)
+        ellipse.push_back({200 + 50 * std::cos(-M_PI / 3 + i * M_PI / 30),
+                           200 + 100 * std::sin(-M_PI / 3 + i * M_PI / 30)});
+    EXPECT_NEAR(fittedAspect(*traced({ellipse})).value_or(0), 0.5, 0.02);
+    EXPECT_NEAR(fittedAspect(*traced({circle})).value_or(0), 1.0, 0.02);
+    EXPECT_LT(fittedAspect(*traced({{{0, 0}, {100, 50}, {200, 100}}})).value_or(1), 0.05);
+    EXPECT_EQ(fittedAspect(*traced({{{0, 0}, {100, 100}}, {{100, 0}, {0, 100}}})), std::nullopt);
+    // A square reaches its corners even trembling; a circle stays 0.29 away.
+    std::vector<Vec2> trembling;
+    for (int i = 0; i <= 80; ++i) {
+        const double along = 800.0 * i / 80, side = std::fmod(along, 200), wobble = i % 2 ? 6 : -6;
+        const Vec2 onSides[] = {
+            {side, wobble}, {200 + wobble, side}, {200 - side, 200 + wobble}, {wobble, 200 - side}};
+        trembling.push_back(onSides[std::min(3, int(along / 200))]);
+    }
+    EXPECT_LT(cornerReach(*traced({trembling})), 0.1);
+    EXPECT_NEAR(cornerReach(*traced({circle})), 1 - std::sqrt(0.5), 0.02);
+    // Strokes whose ink crosses though a hook bends their chords apart; a P's
+    // bowl meets its stem at its ends only.
+    EXPECT_TRUE(inkCrosses(*traced({{{0, 0}, {100, 100}, {60, 110}}, {{100, 0}, {0, 100}}})));
+    EXPECT_FALSE(inkCrosses(*traced({stem, upperBowl})));
+    // A line that ends in a loop; a straight and a bowed line none.
+    EXPECT_TRUE(loops(*traced({{{0, 0}, {200, 0}, {230, 30}, {200, 60}, {170, 30}, {200, 2}}})));
+    EXPECT_FALSE(loops(*traced({{{0, 0}, {200, 0}}})));
+    EXPECT_FALSE(loops(*traced({{{0, 0}, {100, 30}, {200, 0}}})));
 }

@@ -203,7 +203,8 @@ std::vector<GestureVariant> makeCommandVariants() {
     for (const auto& [how, turn] : scribbles)
         v.push_back({207, named(207, how), [turn = turn](DrawingGenerator& g, Vec2 c, double s) {
                          const double height = s * g.uniform(0.35, 0.75);
-                         const int passes = g.uniformInt(3, 7);
+                         // Three runs are an N or a Z written in one stroke.
+                         const int passes = g.uniformInt(4, 7);
                          return std::vector<Path>{scribble(c, s, height, passes, turn)};
                      }});
 
