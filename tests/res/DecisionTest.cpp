@@ -60,10 +60,6 @@ TEST(GestureDecision, EveryWayBecomesWhatItMeans) {
         {TYPE_COMMANDES, "Couleur : Noir (N en trois traits vers le bas)", 209},
         {TYPE_COMMANDES, "Couleur : Noir (N d'un trait, départ en bas à gauche)", 209},
         {TYPE_COMMANDES, "Déplacement horizontal : Droite-Gauche", 202},
-        {TYPE_COMPOSANTS, "Ellipse verticale (départ en haut, sens horaire)", 111},
-        {TYPE_COMPOSANTS, "Texte (un mot écrit à la main)", 118},
-        {TYPE_COMMANDES, "Effacer : Sélection (va-et-vient vertical, vers la droite)", 207},
-        {TYPE_COMMANDES, "Déplacement : Autre", 206},
     };
     DrawingGenerator g(2024);
     for (const Case& c : cases) {
