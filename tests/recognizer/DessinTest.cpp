@@ -24,17 +24,8 @@ CPolygon polygonOf(std::initializer_list<CInkPoint> vertices) {
 
 } // namespace
 
-TEST(Stroke, LengthSpeedAndRecognitionDelay) {
-    const struct {
-        std::unique_ptr<CStroke> stroke;
-        double length, speed;
-    } strokes[] = {{strokeOf({{5, 5, 1.0}}), 0, 0},
-                   {strokeOf({{0, 0, 2.0}, {3, 4, 2.0}}), 5, 1e30},
-                   {strokeOf({{0, 0, 1.0}, {3, 4, 1.5}, {3, 4, 1.6}, {3, 10, 2.0}}), 11, 11}};
-    for (const auto& s : strokes)
-        EXPECT_EQ(std::pair(s.stroke->length(), s.stroke->speed()), std::pair(s.length, s.speed));
-
-    // 750 - speed / 2 between 300 and 700, for the mean speed of the strokes.
+// 750 - speed / 2 between 300 and 700, for the mean speed of the strokes.
+TEST(Dessin, RecognitionDelayFollowsTheMeanSpeed) {
     const std::pair<std::unique_ptr<CDessin>, int> delays[] = {
         {drawingOf({{{0, 0, 0}, {900, 0, 1}}}), 300},
         {drawingOf({{{0, 0, 0}, {100, 0, 1}}}), 700},
