@@ -7,10 +7,10 @@
 
 namespace {
 
-// A horizontal line of the given length, three points, drawn in `duration` seconds.
-std::unique_ptr<CExemple> line(const std::string& name, int length, double duration = 0.1) {
+// A horizontal line of the given length, three points, drawn in a tenth of a second.
+std::unique_ptr<CExemple> line(const std::string& name, int length) {
     auto e = std::make_unique<CExemple>(name);
-    e->setDessin(drawingOf({{{0, 0, 0.0}, {length / 2, 0, duration / 2}, {length, 0, duration}}}));
+    e->setDessin(drawingOf({{{0, 0, 0.0}, {length / 2, 0, 0.05}, {length, 0, 0.1}}}));
     return e;
 }
 
@@ -56,11 +56,11 @@ std::unique_ptr<CEnsemble> retrained(const CEnsemble& source) {
 TEST(Classe, TooFewExamplesThenAZeroRow) {
     CClasse c("lignes", "");
     EXPECT_EQ(c.etat(), CClasse::ETAT_TROP_PEU_D_EXEMPLES);
-    c.ajouterExemple(line("a", 10, 0.1));
+    c.ajouterExemple(line("a", 10));
     train(c);
     EXPECT_EQ(c.etat(), CClasse::ETAT_TROP_PEU_D_EXEMPLES);
-    c.ajouterExemple(line("b", 20, 0.3));
-    c.ajouterExemple(line("c", 30, 0.2));
+    c.ajouterExemple(line("b", 20));
+    c.ajouterExemple(line("c", 30));
     train(c);
     EXPECT_EQ(c.etat(), CClasse::ETAT_LIGNE_NULLE);
 }
