@@ -85,18 +85,3 @@ TEST(AReconnaitre, BoundariesAreAccepted) {
                      CAReconnaitre::probabiliteAcceptee(nan)}),
         std::vector({true, false, false, true, false, false}));
 }
-
-// Over the examples of a one-class set, the squared Mahalanobis distances to the
-// mean add up to (E - 1) times the rank of the scatter: 19 x 13 for 20 examples.
-TEST(AReconnaitre, DistancesOfTheTrainingExamplesAddUpToTheirDegrees) {
-    CEnsemble set;
-    set.ajouterClasse(generatedClass("triangle", 5, 20, 8));
-    set.apprendre();
-    double sum = 0.0;
-    for (int e = 0; e < 20; ++e) {
-        CAReconnaitre shape(set.classe(0).exemple(e), set);
-        shape.reconnaitre();
-        sum += shape.distance();
-    }
-    EXPECT_NEAR(sum, 19.0 * 13.0, 1e-6);
-}

@@ -226,15 +226,6 @@ TEST(ModifTaille, DimensionsStayAboveTheMinimumOrTakeTheGesturesSize) {
     expectGolden("Commandes", "TakesTheGesturesSize", lines);
 }
 
-TEST(Texte, RectangleMeasuredFromTheTextExtent) {
-    RecordingCanvas dc;
-    EXPECT_EQ(textRectangle(dc, {5, 5}, "abc", 12), (CRect{5, 5, 36, 25}));
-    CTexte text(0, "Verdana", 12, CRect{30, 40, 60, 50}, "x");
-    appliquerTexte(dc, text, "Nouveau", "Arial", 20);
-    EXPECT_EQ(describe(text),
-              "118 text (30,40) \"Nouveau\" Arial 200 000000 in [30,40,147,73] at (45,45)");
-}
-
 // "Taille : Autre" asks for each kind's own dimensions under the component's
 // name, and applies what was entered with no minimum.
 TEST(TailleAutre, AsksForEachKindsDimensionsAndAppliesThem) {

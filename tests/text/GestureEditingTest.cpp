@@ -83,7 +83,6 @@ TEST_F(GestureEditing, AnArrowInsertsTypedText) {
     expectEdit(*steadily(arrow), "Il manque un bon mot.", "bon ");
     answers.then(clickButton("Quitter"));
     expectEdit(*steadily(arrow), "Il manque un bon mot.", "");
-    EXPECT_EQ(answers.seen(), QStringList(2, "Insérer le texte..."));
 }
 
 // A triangle moves the selection to its apex; the chevron, and a move being

@@ -179,7 +179,6 @@ TEST_F(TextWindow, InsertsAnImageFileAndFormatsTheSelection) {
     select(6, 7);
     const CStrovikCntrItem item =
         *CStrovikCntrItem::selectedIn(view().strovikDoc(), view().textCursor());
-    EXPECT_EQ(item.naturalSize(), QSize(40, 20));
     answers.then([](QWidget& dialog) {
         expectTexts("TextWindow", "object properties", windowTexts(dialog));
         typeOver(dialog.findChild<QSpinBox*>("largeur"), "100");
