@@ -61,7 +61,6 @@ TEST(Elements, FixedSizesAroundTheGesturesCentreOrTheGesturesSize) {
         make<CEllipse>(0, 1, kGesture), make<CCroix>(0, 1, kGesture),
         make<CFleche>(0, 1, CRect{10, 50, 71, 61}, Axis::Horizontal, Head::Forward),
         make<CFleche>(0, 1, CRect{50, 10, 61, 71}, Axis::Vertical, Head::Forward), &text);
-    EXPECT_EQ(std::pair(text.pointSize(), text.penWidth()), std::pair(12, 1));
 }
 
 // Moved, a component of any kind is the one made at the moved gesture, but a
