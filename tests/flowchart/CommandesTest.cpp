@@ -90,11 +90,6 @@ TEST(CreerComposant, GestureSizeOrEachKindsOwnParameters) {
     }
     EXPECT_EQ(numberedSizes, "21 22 27,28 25,26 31,32 29,30 11 23,24 12 17,16 15,14 13,13 "
                              "18,20,19 18,20,19 18,20,19 18,20,19 ");
-    // The kind follows the sizes: tall sizes for a horizontal rectangle make a vertical one.
-    defaults.sizes().horizontalRectangleHeight = 150;
-    defaults.sizes().horizontalRectangleLength = 80;
-    EXPECT_EQ(creerComposant(kind::RectangleHorizontal, gesture, defaults)->type(),
-              kind::RectangleVertical);
 }
 
 TEST(Commandes, GestureRectangleSpansTheInk) {

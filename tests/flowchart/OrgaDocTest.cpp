@@ -44,8 +44,6 @@ TEST_F(OrgaDocument, SavedClosedAndReopenedItIsTheSameFlowchart) {
     EXPECT_EQ(std::pair(elements().back()->color(), elements().back()->penWidth()),
               std::pair(kNoir, 2));
     chooseMenuEntry(mainFrame(), "&Couleur", "&Rouge");
-    EXPECT_TRUE(frame().colourAction("&Rouge")->isChecked());
-    EXPECT_FALSE(frame().colourAction("&Noir")->isChecked());
     m_answers.then([](QWidget& window) {
         EXPECT_EQ(qobject_cast<QColorDialog*>(&window)->currentColor(), QColor(255, 0, 0));
         clickWithMouse(findButton(window, "Annuler"));

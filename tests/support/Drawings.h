@@ -15,18 +15,15 @@ struct Pt {
     double t = 0.0;
 };
 
-inline std::unique_ptr<CStroke> strokeOf(std::initializer_list<Pt> points) {
-    auto stroke = std::make_unique<CStroke>();
-    for (const Pt& p : points)
-        stroke->addPoint(p.x, p.y, p.t);
-    return stroke;
-}
-
 inline std::unique_ptr<CDessin>
 drawingOf(std::initializer_list<std::initializer_list<Pt>> strokes) {
     auto drawing = std::make_unique<CDessin>();
-    for (const auto& s : strokes)
-        drawing->addStroke(strokeOf(s));
+    for (const auto& points : strokes) {
+        auto stroke = std::make_unique<CStroke>();
+        for (const Pt& p : points)
+            stroke->addPoint(p.x, p.y, p.t);
+        drawing->addStroke(std::move(stroke));
+    }
     return drawing;
 }
 
