@@ -14,6 +14,10 @@ struct Point {
     double y = 0.0;
 };
 
+Point pointOf(const CInkPoint& p) {
+    return {double(p.x), double(p.y)};
+}
+
 double gap(const Point& a, const Point& b) {
     return std::hypot(b.x - a.x, b.y - a.y);
 }
@@ -25,7 +29,7 @@ std::vector<Point> joinedPath(const CDessin& drawing, int first, int last) {
     for (int s = first; s <= last; ++s)
         for (const CInkPoint& p : drawing.stroke(s).points())
             if (path.empty() || path.back().x != p.x || path.back().y != p.y)
-                path.push_back({double(p.x), double(p.y)});
+                path.push_back(pointOf(p));
     return path;
 }
 
@@ -148,9 +152,7 @@ bool chordsCross(const CDessin& drawing) {
         return false;
     const auto ends = [&](int i) {
         const CStroke& stroke = drawing.stroke(i);
-        return std::pair{Point{double(stroke.point(0).x), double(stroke.point(0).y)},
-                         Point{double(stroke.point(stroke.pointCount() - 1).x),
-                               double(stroke.point(stroke.pointCount() - 1).y)}};
+        return std::pair{pointOf(stroke.point(0)), pointOf(stroke.point(stroke.pointCount() - 1))};
     };
     const auto [a, b] = ends(0);
     const auto [c, d] = ends(1);
@@ -395,16 +397,15 @@ double cornerReach(const CDessin& drawing) {
     const int n = hull.vertexCount();
     if (n < 3 || box.vertexCount() < 4)
         return 1.0;
-    const auto toPoint = [](const CInkPoint& p) { return Point{double(p.x), double(p.y)}; };
-    const double halfDiagonal = gap(toPoint(box.vertex(0)), toPoint(box.vertex(2))) / 2;
+    const double halfDiagonal = gap(pointOf(box.vertex(0)), pointOf(box.vertex(2))) / 2;
     if (halfDiagonal <= 0.0)
         return 1.0;
     std::array<double, 4> reach{};
     for (int c = 0; c < 4; ++c) {
-        const Point corner = toPoint(box.vertex(c));
+        const Point corner = pointOf(box.vertex(c));
         double nearest = halfDiagonal;
         for (int i = 0; i < n; ++i) {
-            const Point a = toPoint(hull.vertex(i)), b = toPoint(hull.vertex((i + 1) % n));
+            const Point a = pointOf(hull.vertex(i)), b = pointOf(hull.vertex((i + 1) % n));
             const double dx = b.x - a.x, dy = b.y - a.y, squared = dx * dx + dy * dy;
             const double t =
                 squared > 0.0
