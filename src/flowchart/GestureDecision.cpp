@@ -349,7 +349,8 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
         // A C and a question mark look alike to both recognisers, but they turn
         // opposite ways: the C back round anticlockwise, the question mark's
         // hook clockwise.
-        if (member.name() == "Copy" && shape.dessin()->strokeCount() == 1) {
+        if (member.name() == "Copy" && shape.dessin()->strokeCount() == 1 &&
+            (best == 213 || best == 217)) {
             const int turned = windingArea(shape.dessin()->stroke(0)) > 0 ? 217 : 213;
             return trained.share.contains(turned) && near(turned) ? accept(turned) : decision;
         }
