@@ -348,7 +348,9 @@ GestureDecision decideGesture(std::shared_ptr<CDessin> drawing, const CEnsemble&
             return decision;
         // A C and a question mark look alike to both recognisers, but they turn
         // opposite ways: the C back round anticlockwise, the question mark's
-        // hook clockwise.
+        // hook clockwise. A P in one stroke is often a faint C to the
+        // rule-based recogniser: the turn settles only what the trained one
+        // takes for a C or a question mark.
         if (member.name() == "Copy" && shape.dessin()->strokeCount() == 1 &&
             (best == 213 || best == 217)) {
             const int turned = windingArea(shape.dessin()->stroke(0)) > 0 ? 217 : 213;
