@@ -79,6 +79,22 @@ double sizeOf(const CDessin& drawing) {
                     std::abs(box.vertex(2).y - box.vertex(0).y));
 }
 
+// The drawing's ink, each stroke resampled in proportion to its length, 64
+// steps in all; the pen's jumps between strokes left out.
+std::vector<Point> evenInk(const CDessin& drawing) {
+    std::vector<Point> even;
+    const double total = drawing.totalLength();
+    for (int s = 0; s < drawing.strokeCount() && total > 0.0; ++s) {
+        const std::vector<Point> path = joinedPath(drawing, s, s);
+        const int steps = static_cast<int>(std::lround(64 * drawing.stroke(s).length() / total));
+        if (path.size() >= 2 && steps >= 1) {
+            const std::vector<Point> stroke = resampled(path, steps);
+            even.insert(even.end(), stroke.begin(), stroke.end());
+        }
+    }
+    return even;
+}
+
 // Where the line through `a` and `b` meets the line through `c` and `d`, as
 // fractions of the way from `a` to `b` and from `c` to `d`; nothing when they
 // are parallel.
@@ -341,17 +357,7 @@ bool closedStroke(const CDessin& drawing) {
 }
 
 std::optional<double> fittedAspect(const CDessin& drawing) {
-    // Each stroke resampled in proportion to its length, the pen's jumps left out.
-    std::vector<Point> even;
-    const double total = drawing.totalLength();
-    for (int s = 0; s < drawing.strokeCount() && total > 0.0; ++s) {
-        const std::vector<Point> path = joinedPath(drawing, s, s);
-        const int steps = static_cast<int>(std::lround(64 * drawing.stroke(s).length() / total));
-        if (path.size() >= 2 && steps >= 1) {
-            const std::vector<Point> stroke = resampled(path, steps);
-            even.insert(even.end(), stroke.begin(), stroke.end());
-        }
-    }
+    const std::vector<Point> even = evenInk(drawing);
     if (even.size() < 5)
         return std::nullopt;
     // Centred and scaled to unit size, so that the sums stay well conditioned.
@@ -418,4 +424,26 @@ double cornerReach(const CDessin& drawing) {
     }
     std::sort(reach.begin(), reach.end());
     return reach[2];
+}
+
+std::optional<double> trimmedAspect(const CDessin& drawing, const CInkPoint& a, const CInkPoint& b,
+                                    const CInkPoint& c) {
+    const std::vector<Point> even = evenInk(drawing);
+    // The ink's extent along the way from `from` to `to`, its farthest fortieth
+    // left out at either end.
+    const auto span = [&](const CInkPoint& from, const CInkPoint& to) {
+        const double dx = to.x - from.x, dy = to.y - from.y, length = std::hypot(dx, dy);
+        std::vector<double> along;
+        for (const Point& p : even)
+            along.push_back((p.x * dx + p.y * dy) / length);
+        std::sort(along.begin(), along.end());
+        const std::size_t trimmed = along.size() / 40;
+        return along[along.size() - 1 - trimmed] - along[trimmed];
+    };
+    if (even.size() < 8 || a == b || b == c)
+        return std::nullopt;
+    const double one = span(a, b), two = span(b, c);
+    if (std::max(one, two) <= 0.0)
+        return std::nullopt;
+    return std::min(one, two) / std::max(one, two);
 }

@@ -73,3 +73,10 @@ std::optional<double> fittedAspect(const CDessin& drawing);
 // may be cut where the pen stopped short): a rectangle reaches its corners,
 // an ellipse stays about 0.29 away, however its outline trembles.
 double cornerReach(const CDessin& drawing);
+
+// How much shorter one side is than the other of the rectangle along `a`-`b`
+// and `b`-`c` that holds the drawing's ink but its farthest fortieth on each
+// side: the flick of a pen landing or lifting, which stretches the drawing's
+// box, is left out. Nothing without such sides or ink.
+std::optional<double> trimmedAspect(const CDessin& drawing, const CInkPoint& a, const CInkPoint& b,
+                                    const CInkPoint& c);

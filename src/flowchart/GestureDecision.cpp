@@ -166,11 +166,12 @@ double length(const CInkPoint& a, const CInkPoint& b) {
     return std::hypot(b.x - a.x, b.y - a.y);
 }
 
-// A rectangle within these corners: a square when its sides nearly match,
-// else lying or standing by its long side.
-int rectangleCode(const std::array<CInkPoint, 4>& c) {
+// A rectangle within these corners: a square when its sides nearly match, as
+// its ink spans them without the flicks of the pen, else lying or standing by
+// its long side.
+int rectangleCode(const std::array<CInkPoint, 4>& c, const CDessin& drawing) {
     const double a = length(c[0], c[1]), b = length(c[1], c[2]);
-    if (std::min(a, b) >= 0.835 * std::max(a, b))
+    if (trimmedAspect(drawing, c[0], c[1], c[2]).value_or(std::min(a, b) / std::max(a, b)) >= 0.835)
         return 108;
     const bool longSideWide = a >= b ? wide(c[0], c[1]) : wide(c[1], c[2]);
     return longSideWide ? 105 : 104;
@@ -218,14 +219,14 @@ int closedFigureCode(const CDessin& drawing) {
     const std::array<CInkPoint, 4> corners{box.vertex(0), box.vertex(1), box.vertex(2),
                                            box.vertex(3)};
     if (hull >= kSurelyRectangleFill * box.area())
-        return rectangleCode(corners);
+        return rectangleCode(corners, drawing);
     const bool cornered =
         cornerShare(drawing) >= kCornerShare || cornerReach(drawing) <= kCornerReach;
     const bool full = hull >= kRectangleFill * box.area();
     const bool roundFill = hull <= kRoundFill * box.area();
     if (cornered ? roundFill : full)
         return AUCUN_CODE;
-    return cornered ? rectangleCode(corners) : roundCode(corners, drawing);
+    return cornered ? rectangleCode(corners, drawing) : roundCode(corners, drawing);
 }
 
 bool closedCode(int code) {
@@ -252,7 +253,7 @@ int codeOfFigure(const CShapeGesture& member, const CDessin& drawing) {
     if (const auto* line = dynamic_cast<const CShapeLine*>(&member))
         return wide(line->ends()[0], line->ends()[1]) ? 102 : 103;
     if (const auto* rectangle = dynamic_cast<const CShapeRectangle*>(&member))
-        return rectangleCode(rectangle->corners());
+        return rectangleCode(rectangle->corners(), drawing);
     if (const auto* triangle = dynamic_cast<const CShapeTriangle*>(&member)) {
         std::array<int, 3> y{triangle->vertices()[0].y, triangle->vertices()[1].y,
                              triangle->vertices()[2].y};

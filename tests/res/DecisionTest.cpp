@@ -120,7 +120,8 @@ TEST(GestureDecision, ErasingNeedsStrokesThatCrossOrAScribble) {
 
 // Drawings whose answer either recogniser alone gets wrong: a line ending in a
 // loop (no straight move), a standing ellipse stopped a sixth short at the top
-// (its box looks round), a word written in one stroke (no rectangle).
+// (its box looks round), a square with a flick (its box looks oblong), a word
+// written in one stroke (no rectangle).
 TEST(GestureDecision, OddlyDrawnStillMeansWhatItMeans) {
     std::vector<Vec2> looped{{400, 100}}, ellipse;
     for (int i = 0; i <= 24; ++i)
@@ -130,6 +131,9 @@ TEST(GestureDecision, OddlyDrawnStillMeansWhatItMeans) {
                            200 + 100 * std::sin(-M_PI / 3 + i * M_PI / 30)});
     EXPECT_EQ(decided(TYPE_COMMANDES, traced({looped})).code, 206);
     EXPECT_EQ(decided(TYPE_COMPOSANTS, traced({ellipse})).code, 111);
+    // A square whose pen landed with a flick 40 pixels to its left: its box is a rectangle's.
+    const std::vector<Vec2> flicked{{-40, 5}, {0, 0}, {200, 0}, {200, 200}, {0, 200}, {0, 0}};
+    EXPECT_EQ(decided(TYPE_COMPOSANTS, traced({flicked})).code, 108);
     // A word written in one stroke zigzags as a scribble does, and often fills
     // its box as a rectangle; a P in one stroke is often a faint C to the
     // rule-based recogniser: of 40 of each, at least 38 are what was meant.
