@@ -1,5 +1,7 @@
 #include "flowchart/DrawingMeasures.h"
 
+#include "engine/Ensemble.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -106,37 +108,6 @@ std::optional<std::pair<double, double>> crossing(const Point& a, const Point& b
         return std::nullopt;
     return std::pair{((c.x - a.x) * sy - (c.y - a.y) * sx) / denominator,
                      ((c.x - a.x) * ry - (c.y - a.y) * rx) / denominator};
-}
-
-// Solves `a` x = `b` by Gaussian elimination with partial pivoting; nothing
-// when `a` is singular.
-template <std::size_t N>
-std::optional<std::array<double, N>> solved(std::array<std::array<double, N>, N> a,
-                                            std::array<double, N> b) {
-    for (std::size_t col = 0; col < N; ++col) {
-        std::size_t pivot = col;
-        for (std::size_t row = col + 1; row < N; ++row)
-            if (std::abs(a[row][col]) > std::abs(a[pivot][col]))
-                pivot = row;
-        if (std::abs(a[pivot][col]) < 1e-12)
-            return std::nullopt;
-        std::swap(a[col], a[pivot]);
-        std::swap(b[col], b[pivot]);
-        for (std::size_t row = col + 1; row < N; ++row) {
-            const double factor = a[row][col] / a[col][col];
-            for (std::size_t k = col; k < N; ++k)
-                a[row][k] -= factor * a[col][k];
-            b[row] -= factor * b[col];
-        }
-    }
-    std::array<double, N> x{};
-    for (std::size_t row = N; row-- > 0;) {
-        double sum = b[row];
-        for (std::size_t k = row + 1; k < N; ++k)
-            sum -= a[row][k] * x[k];
-        x[row] = sum / a[row][row];
-    }
-    return x;
 }
 
 } // namespace
@@ -374,21 +345,25 @@ std::optional<double> fittedAspect(const CDessin& drawing) {
     // The conic a x^2 + b xy + c y^2 + d x + e y + f = 0 with a + c = 1, which
     // no turn or shift of the drawing changes: with c = 1 - a, the unknowns
     // (a, b, d, e, f) solve a linear least-squares problem.
-    std::array<std::array<double, 5>, 5> normal{};
+    CMatrice normal(5);
     std::array<double, 5> right{};
     for (const Point& p : even) {
         const double x = (p.x - mean.x) / scale, y = (p.y - mean.y) / scale;
         const std::array<double, 5> row{x * x - y * y, x * y, x, y, 1.0};
-        for (std::size_t i = 0; i < 5; ++i) {
-            for (std::size_t j = 0; j < 5; ++j)
-                normal[i][j] += row[i] * row[j];
+        for (int i = 0; i < 5; ++i) {
+            for (int j = 0; j < 5; ++j)
+                normal.setValeur(i, j, normal.valeur(i, j) + row[i] * row[j]);
             right[i] -= row[i] * y * y;
         }
     }
-    const auto conic = solved(normal, right);
-    if (!conic)
-        return std::nullopt;
-    const double a = (*conic)[0], b = (*conic)[1], c = 1.0 - a;
+    normal.inverser();
+    const auto solution = [&](int i) {
+        double sum = 0.0;
+        for (int j = 0; j < 5; ++j)
+            sum += normal.inverse(i, j) * right[j];
+        return sum;
+    };
+    const double a = solution(0), b = solution(1), c = 1.0 - a;
     // The axes go as one over the square roots of the quadratic part's eigenvalues.
     const double half = (a + c) / 2, spread = std::hypot((a - c) / 2, b / 2);
     const double low = half - spread, high = half + spread;
